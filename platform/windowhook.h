@@ -1,0 +1,44 @@
+#pragma once
+
+// The event filter that turns Qt events on a widget into window messages for its
+// window object. Private to the platform layer.
+
+#include "platform/windowmessage.h"
+
+#include <QObject>
+#include <QPointer>
+
+class CWnd;
+class QWidget;
+
+class WindowHook : public QObject {
+public:
+    WindowHook(CWnd* wnd, QWidget* widget, QWidget* client, bool ownsWnd);
+    ~WindowHook() override;
+
+    CWnd* wnd() const { return m_wnd; }
+    QWidget* client() const { return m_client ? m_client.data() : m_widget.data(); }
+    bool ownsWnd() const { return m_ownsWnd; }
+    // The window object goes away first: forget it without deleting it.
+    void Release();
+
+    LRESULT RunDefault();
+    QEvent* currentEvent() const { return m_current; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool Translate(QObject* watched, QEvent* event, UINT& message, WPARAM& wParam, LPARAM& lParam) const;
+
+    CWnd* m_wnd;
+    QPointer<QWidget> m_widget;
+    QPointer<QWidget> m_client;
+    bool m_ownsWnd;
+    QEvent* m_current = nullptr;
+    QObject* m_currentTarget = nullptr;
+    bool m_defaultDone = false;
+};
+
+// Maps a Qt key to its virtual-key code; 0 for keys the editor never names.
+UINT VirtualKeyFromQtKey(int key);
