@@ -68,16 +68,21 @@ WindowHook::~WindowHook()
 {
     // The widget is being destroyed (the hook is its child) or the hook was
     // deleted by its window object. Only the first case reaches the object.
-    if (m_wnd) {
-        CWnd* wnd = m_wnd;
-        m_wnd = nullptr;
-        wnd->m_hook = nullptr;
-        wnd->SetWidget(nullptr);
-        if (m_ownsWnd)
-            delete wnd;
-        else
-            wnd->PostNcDestroy();
-    }
+    DestroyWindowObject();
+}
+
+void WindowHook::DestroyWindowObject()
+{
+    if (!m_wnd)
+        return;
+    CWnd* wnd = m_wnd;
+    m_wnd = nullptr;
+    wnd->m_hook = nullptr;
+    wnd->SetWidget(nullptr);
+    if (m_ownsWnd)
+        delete wnd;
+    else
+        wnd->PostNcDestroy();
 }
 
 void WindowHook::Release()

@@ -21,6 +21,9 @@ public:
     bool ownsWnd() const { return m_ownsWnd; }
     // The window object goes away first: forget it without deleting it.
     void Release();
+    // The window is being destroyed: the object goes now (a plain wrapper is
+    // deleted, another object gets PostNcDestroy); the hook stays inert.
+    void DestroyWindowObject();
 
     LRESULT RunDefault();
     QEvent* currentEvent() const { return m_current; }

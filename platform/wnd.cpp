@@ -1,9 +1,11 @@
 #include "platform/wnd.h"
 
+#include "platform/frame.h"
 #include "platform/windowhook.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMetaProperty>
 #include <QVariant>
@@ -11,7 +13,13 @@
 
 #include <vector>
 
-IMPLEMENT_DYNAMIC(CWnd, CObject)
+const CRuntimeClass CCmdTarget::classCCmdTarget = {"CCmdTarget", nullptr, RUNTIME_CLASS(CObject)};
+const CRuntimeClass* CCmdTarget::GetRuntimeClass() const
+{
+    return RUNTIME_CLASS(CCmdTarget);
+}
+
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 namespace {
 
@@ -95,14 +103,16 @@ bool CWnd::Attach(HWND widget, QWidget* client)
     if (!widget || m_hWnd)
         return false;
     if (WindowHook* old = HookOf(widget)) {
-        if (!old->ownsWnd())
+        CWnd* previous = old->wnd();
+        if (previous && !old->ownsWnd())
             return false; // another window object holds it already
-        CWnd* wrapper = old->wnd();
         old->Release();
-        wrapper->m_hook = nullptr;
-        wrapper->m_hWnd = nullptr;
+        if (previous) {
+            previous->m_hook = nullptr;
+            previous->m_hWnd = nullptr;
+        }
         delete old;
-        delete wrapper;
+        delete previous; // a plain wrapper, or nothing
     }
     m_hWnd = widget;
     m_hook = new WindowHook(this, widget, client ? client : DefaultClient(widget), false);
@@ -141,11 +151,27 @@ bool CWnd::SubclassDlgItem(UINT id, CWnd* parent)
 
 bool CWnd::DestroyWindow()
 {
-    if (!m_hWnd)
-        return false;
     QWidget* widget = m_hWnd;
-    // In an MDI area the sub-window is the window; deleting it takes the frame's widget too.
-    delete widget;
+    if (!widget)
+        return false;
+    SendMessage(WM_DESTROY);
+    // The window objects go now, children first, as their windows would; the
+    // widgets themselves are deleted once control returns to the event loop,
+    // because this may run inside one of their own event handlers. `this` may
+    // be deleted below: touch no member afterwards.
+    const auto children = widget->findChildren<QWidget*>();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        if (WindowHook* hook = HookOf(*it))
+            hook->DestroyWindowObject();
+    }
+    if (WindowHook* hook = HookOf(widget))
+        hook->DestroyWindowObject();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(widget)) {
+        if (QMdiArea* area = sub->mdiArea())
+            area->removeSubWindow(sub);
+    }
+    widget->hide();
+    widget->deleteLater();
     return true;
 }
 
@@ -212,7 +238,7 @@ CWnd* CWnd::GetParentFrame() const
 {
     for (QWidget* w = m_hWnd ? m_hWnd->parentWidget() : nullptr; w; w = w->parentWidget()) {
         CWnd* wnd = FromHandlePermanent(w);
-        if (wnd && wnd->IsKindOf(RUNTIME_CLASS(CWnd)) && qobject_cast<QMdiSubWindow*>(w))
+        if (wnd && wnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
             return wnd;
     }
     return nullptr;
@@ -226,6 +252,14 @@ DWORD CWnd::GetStyle() const
 DWORD CWnd::GetExStyle() const
 {
     return m_hWnd ? m_hWnd->property(ExStyleProperty).toUInt() : 0;
+}
+
+void CWnd::InitStyle(QWidget* widget, DWORD style, DWORD exStyle)
+{
+    if (!widget)
+        return;
+    widget->setProperty(StyleProperty, style);
+    widget->setProperty(ExStyleProperty, exStyle);
 }
 
 bool CWnd::ModifyStyle(DWORD remove, DWORD add)

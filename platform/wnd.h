@@ -17,6 +17,7 @@
 #include "platform/windowmessage.h"
 
 #include <QPointer>
+#include <QWidget>
 
 class QEvent;
 class QFont;
@@ -24,6 +25,9 @@ class QWidget;
 class WindowHook;
 
 class CCmdTarget : public CObject {
+public:
+    static const CRuntimeClass classCCmdTarget;
+    const CRuntimeClass* GetRuntimeClass() const override;
 };
 
 class CWnd : public CCmdTarget {
@@ -72,6 +76,8 @@ public:
     DWORD GetStyle() const;
     DWORD GetExStyle() const;
     bool ModifyStyle(DWORD remove, DWORD add);
+    // Sets the styles a widget is created with, before any window object exists.
+    static void InitStyle(QWidget* widget, DWORD style, DWORD exStyle);
     bool ModifyStyleEx(DWORD remove, DWORD add);
 
     void SetWindowText(const char* text);

@@ -1,0 +1,9 @@
+#pragma once
+
+// The editor's form: dialog template 101.
+
+#include "platform/dialogtemplate.h"
+
+inline constexpr UINT EditorFormId = 101;
+
+const DialogTemplate& EditorFormTemplate();

@@ -1,0 +1,179 @@
+// Window messages over Qt events: results, posting, input translated into
+// messages, the default handling, and reflection of notifications.
+
+#include "platform/wnd.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// Records every message and answers WM_USER+n with n * 10.
+class RecordingWnd : public CWnd {
+public:
+    struct Message {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    std::vector<Message> messages;
+    bool callDefaultFirst = true;
+
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override
+    {
+        messages.push_back({message, wParam, lParam});
+        if (message > WM_USER && message < WM_USER + 100) {
+            *result = static_cast<LRESULT>(message - WM_USER) * 10;
+            return true;
+        }
+        if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
+            if (callDefaultFirst)
+                Default();
+            *result = 0;
+            return true;
+        }
+        return CWnd::OnWndMsg(message, wParam, lParam, result);
+    }
+
+    int count(UINT message) const
+    {
+        return static_cast<int>(std::count_if(messages.begin(), messages.end(),
+                                              [message](const Message& m) { return m.message == message; }));
+    }
+};
+
+class ReflectingButton : public CWnd {
+public:
+    int reflected = 0;
+    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override
+    {
+        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+            ++reflected;
+            *result = 0;
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class WindowMessagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sendReturnsTheWindowProcedureResult();
+    void postIsDeliveredByTheEventLoop();
+    void keysBecomeKeyDownAndAltKeysSysKeyDown();
+    void aHandlerThatSkipsTheDefaultSwallowsTheKey();
+    void notificationsAreReflectedToTheSendingControlFirst();
+    void plainWidgetsGetAWrapperThatDiesWithThem();
+    void controlIdsAndDialogItems();
+};
+
+void WindowMessagesTest::sendReturnsTheWindowProcedureResult()
+{
+    QWidget widget;
+    RecordingWnd wnd;
+    QVERIFY(wnd.Attach(&widget));
+    QCOMPARE(wnd.SendMessage(WM_USER + 3, 7, 9), 30);
+    QCOMPARE(wnd.messages.back().wParam, WPARAM(7));
+    QCOMPARE(wnd.messages.back().lParam, LPARAM(9));
+    QCOMPARE(::SendMessage(nullptr, WM_USER + 1), 0);
+    QCOMPARE(CWnd::FromHandlePermanent(&widget), &wnd);
+}
+
+void WindowMessagesTest::postIsDeliveredByTheEventLoop()
+{
+    QWidget widget;
+    RecordingWnd wnd;
+    wnd.Attach(&widget);
+    QVERIFY(wnd.PostMessage(WM_USER + 2));
+    QCOMPARE(wnd.count(WM_USER + 2), 0);
+    QTRY_COMPARE(wnd.count(WM_USER + 2), 1);
+}
+
+void WindowMessagesTest::keysBecomeKeyDownAndAltKeysSysKeyDown()
+{
+    QLineEdit edit;
+    RecordingWnd wnd;
+    wnd.Attach(&edit);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    QTest::keyClick(&edit, Qt::Key_F2);
+    QTest::keyClick(&edit, Qt::Key_Up, Qt::AltModifier);
+    QCOMPARE(wnd.count(WM_KEYDOWN), 1);
+    const auto keyDown = std::find_if(wnd.messages.begin(), wnd.messages.end(),
+                                      [](const auto& m) { return m.message == WM_KEYDOWN; });
+    QCOMPARE(keyDown->wParam, WPARAM(VK_F2));
+    // The Alt key itself comes first, as a system key, then the arrow.
+    const auto altUp = std::find_if(wnd.messages.begin(), wnd.messages.end(), [](const auto& m) {
+        return m.message == WM_SYSKEYDOWN && m.wParam == VK_UP;
+    });
+    QVERIFY(altUp != wnd.messages.end());
+}
+
+void WindowMessagesTest::aHandlerThatSkipsTheDefaultSwallowsTheKey()
+{
+    QLineEdit edit;
+    RecordingWnd wnd;
+    wnd.Attach(&edit);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    QTest::keyClick(&edit, Qt::Key_A);
+    QCOMPARE(edit.text(), QStringLiteral("a"));
+    wnd.callDefaultFirst = false;
+    QTest::keyClick(&edit, Qt::Key_B);
+    QCOMPARE(edit.text(), QStringLiteral("a"));
+}
+
+void WindowMessagesTest::notificationsAreReflectedToTheSendingControlFirst()
+{
+    QWidget form;
+    auto* button = new QPushButton(QStringLiteral("Go"), &form);
+    RecordingWnd parent;
+    parent.Attach(&form);
+    ReflectingButton control;
+    control.Attach(button);
+    QObject::connect(button, &QPushButton::clicked, &form, [&] {
+        ::SendMessage(&form, WM_COMMAND, MAKEWPARAM(1, static_cast<int>(BN_CLICKED)), reinterpret_cast<LPARAM>(button));
+    });
+    button->click();
+    QCOMPARE(control.reflected, 1);
+    QCOMPARE(parent.count(WM_COMMAND), 1);
+}
+
+void WindowMessagesTest::plainWidgetsGetAWrapperThatDiesWithThem()
+{
+    auto* widget = new QWidget;
+    CWnd* wrapper = CWnd::FromHandle(widget);
+    QVERIFY(wrapper);
+    QCOMPARE(CWnd::FromHandle(widget), wrapper);
+    QCOMPARE(wrapper->GetSafeHwnd(), widget);
+    // A real window object takes over from the wrapper.
+    RecordingWnd owner;
+    QVERIFY(owner.Attach(widget));
+    QCOMPARE(CWnd::FromHandle(widget), &owner);
+    delete widget;
+    QCOMPARE(owner.GetSafeHwnd(), nullptr);
+}
+
+void WindowMessagesTest::controlIdsAndDialogItems()
+{
+    QWidget form;
+    auto* first = new QLineEdit(&form);
+    auto* second = new QLineEdit(&form);
+    CWnd::SetDlgCtrlID(first, 1014);
+    CWnd::SetDlgCtrlID(second, 1023);
+    CWnd* formWnd = CWnd::FromHandle(&form);
+    QCOMPARE(formWnd->GetDlgItemHandle(1023), second);
+    QCOMPARE(formWnd->GetDlgItem(1014)->GetDlgCtrlID(), 1014);
+    QCOMPARE(formWnd->GetDlgItemHandle(9999), nullptr);
+    formWnd->GetDlgItem(1014)->SetWindowText("B1.T");
+    QCOMPARE(first->text(), QStringLiteral("B1.T"));
+    QCOMPARE(formWnd->GetDlgItem(1014)->GetWindowText(), CString("B1.T"));
+}
+
+QTEST_MAIN(WindowMessagesTest)
+#include "tst_windowmessages.moc"

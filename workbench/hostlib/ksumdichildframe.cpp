@@ -1,0 +1,8 @@
+#include "host/services/ksumdichildframe.h"
+
+IMPLEMENT_DYNCREATE(CKSUMDIChildFrame, CMDIChildWnd)
+
+int CKSUMDIChildFrame::QueryHostFrameState()
+{
+    return 1;
+}
