@@ -3,6 +3,8 @@
 #include "host/services/kbaseapp.h"
 #include "workbench/hostlib/calllog.h"
 
+#include "platform/collections.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 
