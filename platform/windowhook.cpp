@@ -21,6 +21,20 @@ struct InputState {
 };
 InputState g_input;
 
+bool IsInputEvent(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 UINT VirtualKeyFromQtKey(int key)
@@ -191,6 +205,10 @@ bool WindowHook::eventFilter(QObject* watched, QEvent* event)
         message->result = m_wnd->WindowProc(message->message, message->wParam, message->lParam);
         return true;
     }
+    // A disabled window gets no input, as on the classic platform; Qt drops
+    // it in QWidget::event, which runs after this filter.
+    if (IsInputEvent(event->type()) && m_widget && !m_widget->isEnabled())
+        return false;
     UINT message = 0;
     WPARAM wParam = 0;
     LPARAM lParam = 0;

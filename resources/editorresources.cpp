@@ -1,5 +1,6 @@
 #include "resources/editorresources.h"
 
+#include "resources/bitmaps.h"
 #include "resources/editorform.h"
 #include "resources/hostmenu.h"
 
@@ -24,6 +25,7 @@ ResourceModule& EditorResourceModule()
         module.AddMenu(HostMenuId, HostMainMenu());
         module.AddAccelerators(HostMenuId, HostShortcutKeys());
         module.AddDialog(EditorFormId, &EditorFormTemplate());
+        AddStripBitmaps(module);
         return true;
     }();
     (void)filled;

@@ -1,0 +1,188 @@
+// Numbers under the user's numeric locale: CSetLocale switches LC_NUMERIC to
+// the environment's (de_DE.UTF-8 here, a decimal comma) and restores it, and
+// FormatReal_S writes text that the C library reads back as the same value.
+
+#include "host/services/lustring.h"
+#include "host/services/setlocale.h"
+
+#include <QtTest>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+
+namespace {
+
+std::string CurrentNumericLocale()
+{
+    const char* name = std::setlocale(LC_NUMERIC, nullptr);
+    return name ? name : "";
+}
+
+const char* DecimalPoint()
+{
+    return std::localeconv()->decimal_point;
+}
+
+double ScanDouble(const char* text)
+{
+    double value = std::numeric_limits<double>::quiet_NaN();
+    return std::sscanf(text, "%lf", &value) == 1 ? value : std::numeric_limits<double>::quiet_NaN();
+}
+
+} // namespace
+
+class NumberFormatTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { std::setlocale(LC_NUMERIC, "C"); }
+    void cleanup() { std::setlocale(LC_NUMERIC, "C"); }
+
+    void userDefaultLocaleIsInstalledAndWritesDecimalComma()
+    {
+        const CSetLocale guard(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+        QVERIFY2(std::strcmp(DecimalPoint(), ",") == 0,
+                 "LC_NUMERIC=de_DE.UTF-8 did not take effect: create the locale with "
+                 "'localedef -i de_DE -f UTF-8 de_DE.UTF-8'");
+        QCOMPARE(std::atof("2,5"), 2.5);
+    }
+
+    void guardRestoresPreviousLocaleAndNests()
+    {
+        QCOMPARE(CurrentNumericLocale(), std::string("C"));
+        const std::string ctypeBefore = std::setlocale(LC_CTYPE, nullptr);
+        {
+            const CSetLocale outer(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+            QCOMPARE(CurrentNumericLocale(), std::string("de_DE.UTF-8"));
+            QCOMPARE(std::string(std::setlocale(LC_CTYPE, nullptr)), ctypeBefore);
+            {
+                const CSetLocale invariant(LC_CATEGORY_NUMERIC, LOCALE_ID_INVARIANT);
+                QCOMPARE(std::string(DecimalPoint()), std::string("."));
+                {
+                    const CSetLocale inner(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+                    QCOMPARE(std::string(DecimalPoint()), std::string(","));
+                }
+                QCOMPARE(std::string(DecimalPoint()), std::string("."));
+            }
+            QCOMPARE(std::string(DecimalPoint()), std::string(","));
+        }
+        QCOMPARE(CurrentNumericLocale(), std::string("C"));
+        QCOMPARE(std::string(DecimalPoint()), std::string("."));
+    }
+
+    void guardRestoresANonDefaultPreviousLocale()
+    {
+        QVERIFY(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"));
+        {
+            const CSetLocale guard(LC_CATEGORY_NUMERIC, LOCALE_ID_INVARIANT);
+            QCOMPARE(CurrentNumericLocale(), std::string("C"));
+        }
+        QCOMPARE(CurrentNumericLocale(), std::string("de_DE.UTF-8"));
+    }
+
+    void unknownCategoryOrLocaleChangesNothing()
+    {
+        {
+            const CSetLocale unknownCategory(42, LOCALE_ID_USER_DEFAULT);
+            QCOMPARE(CurrentNumericLocale(), std::string("C"));
+            const CSetLocale unknownLocale(LC_CATEGORY_NUMERIC, 0x0407);
+            QCOMPARE(CurrentNumericLocale(), std::string("C"));
+        }
+        QCOMPARE(CurrentNumericLocale(), std::string("C"));
+    }
+
+    void formatsUnderCommaLocale_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<bool>("trimZeros");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("tenth") << 0.1 << 16 << true << "0,1";
+        QTest::newRow("two and a half") << 2.5 << 16 << true << "2,5";
+        QTest::newRow("small, no exponent") << 1e-7 << 16 << true << "0,0000001";
+        QTest::newRow("fraction") << 12345.678 << 16 << true << "12345,678";
+        QTest::newRow("whole number") << 2.0 << 16 << true << "2";
+        QTest::newRow("zero") << 0.0 << 16 << true << "0";
+        QTest::newRow("negative zero") << -0.0 << 16 << true << "0";
+        QTest::newRow("negative") << -3.25 << 16 << true << "-3,25";
+        QTest::newRow("large whole number") << 2500000.0 << 16 << true << "2500000";
+        QTest::newRow("largest plain") << 1234567890123456.0 << 16 << true << "1234567890123456";
+        QTest::newRow("huge gets exponent") << 1.5e20 << 16 << true << "1,5e+20";
+        QTest::newRow("tiny gets exponent") << 1.5e-12 << 16 << true << "1,5e-12";
+        QTest::newRow("six digits rounds") << 3.14159265358979 << 6 << true << "3,14159";
+        QTest::newRow("six digits two thirds") << 2.0 / 3.0 << 6 << true << "0,666667";
+        QTest::newRow("six digits rounds whole part") << 1234567.89 << 6 << true << "1234570";
+        QTest::newRow("six digits carries") << 9.9999996 << 6 << true << "10";
+        QTest::newRow("six digits small") << 0.000123456789 << 6 << true << "0,000123457";
+        QTest::newRow("zeros kept") << 2.5 << 6 << false << "2,50000";
+        QTest::newRow("zeros kept, whole") << 300.0 << 3 << false << "300";
+        QTest::newRow("zero with zeros kept") << 0.0 << 3 << false << "0,00";
+        QTest::newRow("digits clamped low") << 2.75 << 0 << true << "3";
+        QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 16 << true << "inf";
+        QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << 16 << true << "-inf";
+    }
+
+    void formatsUnderCommaLocale()
+    {
+        QFETCH(double, value);
+        QFETCH(int, digits);
+        QFETCH(bool, trimZeros);
+        QFETCH(QString, expected);
+
+        const CSetLocale guard(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+        QVERIFY2(std::strcmp(DecimalPoint(), ",") == 0, "de_DE.UTF-8 is not installed");
+        const CString text = LuString::FormatReal_S(value, digits, trimZeros);
+        QCOMPARE(QString::fromLatin1(text.GetString()), expected);
+        // What is written is read back: exactly with 16 digits, to the digits kept otherwise.
+        const double back = std::atof(text);
+        QCOMPARE(ScanDouble(text), back);
+        if (digits >= 16)
+            QCOMPARE(back, value);
+    }
+
+    void nanIsWrittenSoThatStrtodReadsNan()
+    {
+        const CString text = LuString::FormatReal_S(std::nan(""), 16, true);
+        QCOMPARE(QString::fromLatin1(text.GetString()), QStringLiteral("nan"));
+        QVERIFY(std::isnan(std::strtod(text, nullptr)));
+    }
+
+    void formatsWithPointInCLocale()
+    {
+        QCOMPARE(QString::fromLatin1(LuString::FormatReal_S(2.5, 16, true).GetString()), QStringLiteral("2.5"));
+        QCOMPARE(QString::fromLatin1(LuString::FormatReal_S(1e-7, 16, true).GetString()), QStringLiteral("0.0000001"));
+    }
+
+    // Seventeen digits give back every double; sixteen give back every value
+    // that sixteen digits describe, such as those typed by a person.
+    void roundTripsAcrossMagnitudes()
+    {
+        const CSetLocale guard(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+        QVERIFY2(std::strcmp(DecimalPoint(), ",") == 0, "de_DE.UTF-8 is not installed");
+        std::mt19937_64 random(12345);
+        std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+        std::uniform_int_distribution<int> exponent(-14, 18);
+        for (int i = 0; i < 5000; ++i) {
+            const double value = mantissa(random) * std::pow(10.0, exponent(random)) * (i % 2 ? -1 : 1);
+            const CString exact = LuString::FormatReal_S(value, 17, true);
+            QVERIFY2(std::atof(exact) == value, exact.GetString());
+            QVERIFY2(ScanDouble(exact) == value, exact.GetString());
+
+            char typed[64];
+            std::snprintf(typed, sizeof typed, "%.6g", value);
+            const double personValue = std::atof(typed);
+            const CString text = LuString::FormatReal_S(personValue, 16, true);
+            QVERIFY2(std::atof(text) == personValue, text.GetString());
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(NumberFormatTest)
+#include "tst_numberformat.moc"
