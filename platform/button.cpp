@@ -23,7 +23,7 @@ bool CButton::Create(const char* caption, DWORD style, const RECT& rect, CWnd* p
     const QPointer<QWidget> notify = m_notifyParent;
     QObject::connect(button, &QPushButton::clicked, button, [button, notify] {
         ::SendMessage(notify, WM_COMMAND, MAKEWPARAM(CWnd::GetDlgCtrlID(button), static_cast<int>(BN_CLICKED)),
-                      reinterpret_cast<LPARAM>(button));
+            reinterpret_cast<LPARAM>(button));
     });
     return CreateChildControl(this, button, cs, 0, parent, id);
 }

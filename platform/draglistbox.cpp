@@ -137,11 +137,20 @@ bool CDragListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRE
     const CPoint point(info->ptCursor.x, info->ptCursor.y);
     *result = 0;
     switch (info->uNotification) {
-    case DL_BEGINDRAG: *result = BeginDrag(point); break;
-    case DL_DRAGGING: *result = Dragging(point); break;
-    case DL_DROPPED: Dropped(GetCurSel(), point); break;
-    case DL_CANCELDRAG: CancelDrag(point); break;
-    default: break;
+    case DL_BEGINDRAG:
+        *result = BeginDrag(point);
+        break;
+    case DL_DRAGGING:
+        *result = Dragging(point);
+        break;
+    case DL_DROPPED:
+        Dropped(GetCurSel(), point);
+        break;
+    case DL_CANCELDRAG:
+        CancelDrag(point);
+        break;
+    default:
+        break;
     }
     return true;
 }
@@ -151,13 +160,13 @@ LRESULT CDragListBox::NotifyParent(UINT code, POINT screenPoint)
     CWnd* parent = GetParent();
     if (!parent)
         return 0;
-    DRAGLISTINFO info{code, GetSafeHwnd(), screenPoint};
+    DRAGLISTINFO info {code, GetSafeHwnd(), screenPoint};
     return parent->SendMessage(DragListMessage(), static_cast<WPARAM>(GetDlgCtrlID()), reinterpret_cast<LPARAM>(&info));
 }
 
 POINT CDragListBox::ToScreen(LPARAM clientPoint) const
 {
-    POINT point{GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint)};
+    POINT point {GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint)};
     ClientToScreen(&point);
     return point;
 }
@@ -168,10 +177,17 @@ void CDragListBox::ShowDragCursor(LRESULT answer)
     if (!client)
         return;
     switch (answer) {
-    case DL_STOPCURSOR: client->setCursor(Qt::ForbiddenCursor); break;
-    case DL_COPYCURSOR: client->setCursor(Qt::DragCopyCursor); break;
-    case DL_MOVECURSOR: client->setCursor(Qt::DragMoveCursor); break;
-    default: break;
+    case DL_STOPCURSOR:
+        client->setCursor(Qt::ForbiddenCursor);
+        break;
+    case DL_COPYCURSOR:
+        client->setCursor(Qt::DragCopyCursor);
+        break;
+    case DL_MOVECURSOR:
+        client->setCursor(Qt::DragMoveCursor);
+        break;
+    default:
+        break;
     }
 }
 
@@ -235,7 +251,7 @@ LRESULT CDragListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_dragState = DragState::Idle;
         if (ItemFromPt(ToScreen(lParam), FALSE) != -1) {
             m_dragState = DragState::Pressed;
-            m_pressPoint = POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            m_pressPoint = POINT {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         }
         break;
     }
@@ -245,8 +261,8 @@ LRESULT CDragListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
                 m_dragState = DragState::Idle; // the release went elsewhere
                 break;
             }
-            const int distance = std::abs(GET_X_LPARAM(lParam) - m_pressPoint.x) +
-                                 std::abs(GET_Y_LPARAM(lParam) - m_pressPoint.y);
+            const int distance
+                = std::abs(GET_X_LPARAM(lParam) - m_pressPoint.x) + std::abs(GET_Y_LPARAM(lParam) - m_pressPoint.y);
             // Small moves of a press are not the list's business either: a
             // click must not slide the selection.
             if (distance < QApplication::startDragDistance())

@@ -88,7 +88,7 @@ private:
     void ShowDragCursor(LRESULT answer);
 
     DragState m_dragState = DragState::Idle;
-    POINT m_pressPoint;      // client coordinates
+    POINT m_pressPoint; // client coordinates
     POINT m_lastScreenPoint; // the cursor at the last report
     QPointer<QTimer> m_scrollTimer;
 };

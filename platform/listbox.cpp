@@ -97,7 +97,8 @@ DWORD_PTR CListBox::GetItemData(int index) const
 
 void CListBox::SetItemData(int index, DWORD_PTR data)
 {
-    RowAt(listWidget(), index, "SetItemData")->setData(ListBoxWidget::ItemDataRole, QVariant::fromValue<qulonglong>(data));
+    RowAt(listWidget(), index, "SetItemData")
+        ->setData(ListBoxWidget::ItemDataRole, QVariant::fromValue<qulonglong>(data));
 }
 
 int CListBox::AddString(const char* text)
@@ -141,8 +142,10 @@ int CListBox::GetCurSel() const
         const QModelIndexList selected = list->selectionModel()->selectedIndexes();
         return selected.isEmpty() ? LB_ERR : selected.first().row();
     }
-    case QAbstractItemView::NoSelection: return LB_ERR;
-    default: return list->currentRow() >= 0 ? list->currentRow() : LB_ERR;
+    case QAbstractItemView::NoSelection:
+        return LB_ERR;
+    default:
+        return list->currentRow() >= 0 ? list->currentRow() : LB_ERR;
     }
 }
 
@@ -194,12 +197,12 @@ int CListBox::GetSelCount() const
 
 int CListBox::GetItemRect(int index, RECT* rect) const
 {
-    *rect = RECT{};
+    *rect = RECT {};
     ListBoxWidget* list = listWidget();
     if (!list || index < 0 || index >= list->count())
         return LB_ERR;
     const QRect r = list->visualItemRect(list->item(index));
-    *rect = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    *rect = RECT {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
     return 0;
 }
 
@@ -245,12 +248,12 @@ void CListBox::DrawItem(DRAWITEMSTRUCT* drawItem)
     // Plain rows: the text on the window colour, or highlighted when selected.
     QPainter* painter = drawItem->hDC;
     const QRect rect(drawItem->rcItem.left, drawItem->rcItem.top, drawItem->rcItem.right - drawItem->rcItem.left,
-                     drawItem->rcItem.bottom - drawItem->rcItem.top);
+        drawItem->rcItem.bottom - drawItem->rcItem.top);
     const bool selected = drawItem->itemState & ODS_SELECTED;
     painter->fillRect(rect, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     painter->setPen(GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     painter->drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      GetText(static_cast<int>(drawItem->itemID)).ToQString());
+        GetText(static_cast<int>(drawItem->itemID)).ToQString());
 }
 
 void CListBox::MeasureItem(MEASUREITEMSTRUCT* /*measureItem*/)

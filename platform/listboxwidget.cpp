@@ -22,7 +22,7 @@ namespace {
 // is the list's own.
 class ListBoxViewport : public QWidget {
 public:
-    explicit ListBoxViewport(ListBoxWidget* list) : QWidget(list), m_list(list) {}
+    explicit ListBoxViewport(ListBoxWidget* list) : QWidget(list), m_list(list) { }
 
 protected:
     bool event(QEvent* event) override
@@ -46,7 +46,7 @@ private:
 // Rows are drawn by the list box object when it draws its own rows.
 class ListBoxDelegate : public QStyledItemDelegate {
 public:
-    explicit ListBoxDelegate(ListBoxWidget* list) : QStyledItemDelegate(list), m_list(list) {}
+    explicit ListBoxDelegate(ListBoxWidget* list) : QStyledItemDelegate(list), m_list(list) { }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -68,7 +68,7 @@ public:
         item.hwndItem = m_list;
         item.hDC = painter;
         const QRect& r = option.rect;
-        item.rcItem = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+        item.rcItem = RECT {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
         item.itemData = index.data(ListBoxWidget::ItemDataRole).toULongLong();
         painter->save();
         try {
@@ -304,5 +304,5 @@ void ListBoxWidget::NotifyParent(UINT code)
     if (!(CWnd::FromHandle(this)->GetStyle() & LBS_NOTIFY))
         return;
     ::SendMessage(parentWidget(), WM_COMMAND, MAKEWPARAM(CWnd::GetDlgCtrlID(this), static_cast<int>(code)),
-                  reinterpret_cast<LPARAM>(this));
+        reinterpret_cast<LPARAM>(this));
 }

@@ -42,6 +42,29 @@ auto FindIn(const Map& map, UINT id) -> const typename Map::mapped_type*
 
 } // namespace
 
+MenuItemResource MenuItemResource::Command(UINT commandId, const char* itemText)
+{
+    MenuItemResource item;
+    item.id = commandId;
+    item.text = itemText;
+    return item;
+}
+
+MenuItemResource MenuItemResource::Separator()
+{
+    MenuItemResource item;
+    item.separator = true;
+    return item;
+}
+
+MenuItemResource MenuItemResource::Popup(const char* popupText, std::vector<MenuItemResource> popupItems)
+{
+    MenuItemResource popup;
+    popup.text = popupText;
+    popup.items = std::move(popupItems);
+    return popup;
+}
+
 const char* ResourceModule::FindString(UINT id) const
 {
     const std::string* text = FindIn(m_strings, id);

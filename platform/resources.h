@@ -17,6 +17,11 @@ struct MenuItemResource {
     std::string text;       // with '&' for the mnemonic and "\t" before a shortcut text
     bool separator = false;
     std::vector<MenuItemResource> items; // a popup's items
+
+    // Builders that let a menu table read like a menu resource.
+    static MenuItemResource Command(UINT commandId, const char* itemText);
+    static MenuItemResource Separator();
+    static MenuItemResource Popup(const char* popupText, std::vector<MenuItemResource> popupItems);
 };
 
 struct AcceleratorResource {

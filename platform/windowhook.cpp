@@ -70,6 +70,13 @@ UINT VirtualKeyFromQtKey(int key)
     }
 }
 
+WindowHook* WindowHook::Of(const QWidget* widget)
+{
+    if (!widget)
+        return nullptr;
+    return static_cast<WindowHook*>(widget->property(PropertyName).value<void*>());
+}
+
 WindowHook::WindowHook(CWnd* wnd, QWidget* widget, QWidget* client, bool ownsWnd)
     : QObject(widget), m_wnd(wnd), m_widget(widget), m_client(client), m_ownsWnd(ownsWnd)
 {
@@ -81,8 +88,27 @@ WindowHook::WindowHook(CWnd* wnd, QWidget* widget, QWidget* client, bool ownsWnd
 WindowHook::~WindowHook()
 {
     // The widget is being destroyed (the hook is its child) or the hook was
-    // deleted by its window object. Only the first case reaches the object.
+    // deleted by its window object. Only the first case reaches the object,
+    // and then, as when a window is destroyed on purpose, the windows inside
+    // it lose their objects first.
+    if (m_wnd && m_widget)
+        DestroyDescendantWindowObjects(m_widget);
     DestroyWindowObject();
+}
+
+void DestroyDescendantWindowObjects(QObject* parent)
+{
+    // Qt may be deleting `parent`'s children right now: it nulls each entry it
+    // has deleted, so walk a copy and skip those.
+    const QObjectList children = parent->children();
+    for (QObject* child : children) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget)
+            continue;
+        DestroyDescendantWindowObjects(widget);
+        if (WindowHook* hook = WindowHook::Of(widget))
+            hook->DestroyWindowObject();
+    }
 }
 
 void WindowHook::DestroyWindowObject()
@@ -113,6 +139,17 @@ LRESULT WindowHook::RunDefault()
     if (!m_current || m_defaultDone || !m_currentTarget)
         return 0;
     m_defaultDone = true;
+    if (m_currentTarget != m_widget.data()) {
+        // A scroll area handles its viewport's events in an event filter of its
+        // own, which a direct call would skip: send the event again and let it
+        // pass this hook. Any propagation to parents happened in that send, so
+        // the outer delivery must not repeat it.
+        m_passThrough = m_current;
+        const bool handled = QCoreApplication::sendEvent(m_currentTarget, m_current);
+        m_passThrough = nullptr;
+        m_current->accept();
+        return handled ? 1 : 0;
+    }
     // Calling event() directly bypasses the event filters, so this is exactly
     // the widget's own handling.
     return m_currentTarget->event(m_current) ? 1 : 0;
@@ -195,7 +232,7 @@ bool WindowHook::Translate(QObject* watched, QEvent* event, UINT& message, WPARA
 
 bool WindowHook::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_wnd)
+    if (!m_wnd || event == m_passThrough)
         return false;
     if (event->type() == WindowMessageEvent::EventType()) {
         if (watched != m_widget)

@@ -13,6 +13,10 @@ class QWidget;
 
 class WindowHook : public QObject {
 public:
+    // The widget property that holds a widget's hook.
+    static constexpr const char* PropertyName = "pe_windowHook";
+    static WindowHook* Of(const QWidget* widget);
+
     WindowHook(CWnd* wnd, QWidget* widget, QWidget* client, bool ownsWnd);
     ~WindowHook() override;
 
@@ -41,7 +45,12 @@ private:
     QEvent* m_current = nullptr;
     QObject* m_currentTarget = nullptr;
     bool m_defaultDone = false;
+    QEvent* m_passThrough = nullptr; // the event being re-sent for the default handling
 };
+
+// Gives every window object inside `parent` (not its own) its end, innermost
+// first, as destroying a window does.
+void DestroyDescendantWindowObjects(QObject* parent);
 
 // Maps a Qt key to its virtual-key code; 0 for keys the editor never names.
 UINT VirtualKeyFromQtKey(int key);

@@ -23,16 +23,14 @@ IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 namespace {
 
-const char* const HookProperty = "pe_windowHook";
+const char* const HookProperty = WindowHook::PropertyName;
 const char* const IdProperty = "pe_controlId";
 const char* const StyleProperty = "pe_style";
 const char* const ExStyleProperty = "pe_exStyle";
 
 WindowHook* HookOf(const QWidget* widget)
 {
-    if (!widget)
-        return nullptr;
-    return static_cast<WindowHook*>(widget->property(HookProperty).value<void*>());
+    return WindowHook::Of(widget);
 }
 
 bool HasWritableTextProperty(const QWidget* widget)
@@ -159,11 +157,7 @@ bool CWnd::DestroyWindow()
     // widgets themselves are deleted once control returns to the event loop,
     // because this may run inside one of their own event handlers. `this` may
     // be deleted below: touch no member afterwards.
-    const auto children = widget->findChildren<QWidget*>();
-    for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        if (WindowHook* hook = HookOf(*it))
-            hook->DestroyWindowObject();
-    }
+    DestroyDescendantWindowObjects(widget);
     if (WindowHook* hook = HookOf(widget))
         hook->DestroyWindowObject();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(widget)) {

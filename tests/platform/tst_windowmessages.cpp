@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -70,6 +71,8 @@ private slots:
     void notificationsAreReflectedToTheSendingControlFirst();
     void plainWidgetsGetAWrapperThatDiesWithThem();
     void controlIdsAndDialogItems();
+    void scrollAreasKeepTheirOwnHandlingOfTheClientArea();
+    void disabledWindowsGetNoInput();
 };
 
 void WindowMessagesTest::sendReturnsTheWindowProcedureResult()
@@ -173,6 +176,41 @@ void WindowMessagesTest::controlIdsAndDialogItems()
     formWnd->GetDlgItem(1014)->SetWindowText("B1.T");
     QCOMPARE(first->text(), QStringLiteral("B1.T"));
     QCOMPARE(formWnd->GetDlgItem(1014)->GetWindowText(), CString("B1.T"));
+}
+
+void WindowMessagesTest::scrollAreasKeepTheirOwnHandlingOfTheClientArea()
+{
+    QListWidget plain;
+    QListWidget attached;
+    for (QListWidget* list : {&plain, &attached}) {
+        list->addItems({QStringLiteral("T(1)"), QStringLiteral("T(2)"), QStringLiteral("T(3)")});
+        list->resize(120, 90);
+        list->show();
+        QVERIFY(QTest::qWaitForWindowExposed(list));
+    }
+    RecordingWnd wnd;
+    wnd.Attach(&attached);
+    // Painting and clicks go through the window object and on to Qt's view.
+    QCOMPARE(attached.grab().toImage(), plain.grab().toImage());
+    const QRect second = attached.visualItemRect(attached.item(1));
+    QTest::mouseClick(attached.viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(attached.currentRow(), 1);
+    QVERIFY(wnd.count(WM_LBUTTONDOWN) >= 1);
+    QVERIFY(wnd.count(WM_PAINT) >= 1);
+}
+
+void WindowMessagesTest::disabledWindowsGetNoInput()
+{
+    QLineEdit edit;
+    RecordingWnd wnd;
+    wnd.Attach(&edit);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    edit.setEnabled(false);
+    QTest::mouseClick(&edit, Qt::LeftButton);
+    QTest::keyClick(&edit, Qt::Key_F2);
+    QCOMPARE(wnd.count(WM_LBUTTONDOWN), 0);
+    QCOMPARE(wnd.count(WM_KEYDOWN), 0);
 }
 
 QTEST_MAIN(WindowMessagesTest)

@@ -1,0 +1,134 @@
+#pragma once
+
+// CListBoxEx: a single-column list of text rows that the user edits in place
+// (double-click, F2, Insert, the strip's add button), reorders by dragging or
+// with Alt+arrow keys, and shortens with Delete. According to its role it
+// mirrors every change into the view that contains it: the rows of a
+// profile-variables list are the current profile's variables at every step,
+// and removing an entry of the plot list first takes the plotted role away.
+//
+// Row indices that come from outside (the view, a drop, an index stored
+// before rows went away) are checked: an index that names no row ends the
+// operation with CInvalidArgException before anything changes. The message
+// and notification handlers and ButtonStripCommand catch it and tell the user.
+
+#include "controls/listboxexrole.h"
+#include "platform/draglistbox.h"
+
+#include <memory>
+
+class CInPlaceButton;
+class CInPlaceEdit;
+class CListBoxExBuddy;
+class CSUPEProfile;
+class IListBoxExParent;
+struct InPlaceNotify;
+
+// Edit style bit: the in-place "..." button is shown at the right of the edit.
+constexpr DWORD InPlaceButtonEditStyle = 0x4000;
+
+// The styles an editable list gets when it is created or taken over.
+constexpr DWORD ListBoxExStyle = 0x50201D51;
+
+// The control id of the plot strip, whose first command takes the plotted role away.
+constexpr UINT PlotStripId = 1018;
+
+class CListBoxEx : public CDragListBox {
+    DECLARE_DYNAMIC(CListBoxEx)
+public:
+    CListBoxEx();
+    ~CListBoxEx() override;
+
+    void SetBuddy(CListBoxExBuddy* strip) { m_strip = strip; }
+    CListBoxExBuddy* GetBuddy() const { return m_strip; }
+    void SetRole(ListBoxExRole role) { m_role = role; }
+    ListBoxExRole GetRole() const { return m_role; }
+    void SetEditStyle(DWORD style) { m_editStyle = style; }
+    DWORD GetEditStyle() const { return m_editStyle; }
+    // In-place editing and reordering are allowed unless switched off here.
+    void SetEditable(bool editable) { m_editable = editable ? TRUE : FALSE; }
+    void SetReorderable(bool reorderable) { m_reorder = reorderable ? TRUE : FALSE; }
+
+    // The row under the last left-button press since the list got the focus, or -1.
+    int GetCurrentIndex() const { return m_currentIndex; }
+    // The row being edited, or -1.
+    int GetEditingIndex() const { return m_editingIndex; }
+    CInPlaceEdit* GetInPlaceEdit() const { return m_edit.get(); }
+    CInPlaceButton* GetInPlaceButton() const { return m_button.get(); }
+
+    // Creates the hidden in-place edit (id 1) and button (id 2) once.
+    void CreateInPlaceControls();
+
+    // Row operations, mirrored according to the role. AddItem and InsertItem
+    // return the row they made, RemoveItem the number of rows left. A replaced
+    // row keeps the selection and the current index it had.
+    int AddItem(const char* text);
+    int InsertItem(int index, const char* text);
+    int RemoveItem(int index);
+    void ReplaceItem(int index, const char* text, DWORD_PTR data);
+    void SetItemText(int index, const char* text);
+    void SwapItems(int first, int second);
+    void MoveItemUp(int index);
+    void MoveItemDown(int index);
+
+    // Opens the in-place edit on row `index`; an index at or past the end
+    // appends an empty row first. Nothing while an edit is open or editing is off.
+    void BeginEdit(int index);
+    void AppendAndEdit();
+    // Closes the edit: its trimmed text replaces the row's unless cancelled; an
+    // empty text, or a cancelled edit of an empty row, removes the row.
+    void EndEdit(bool cancelled);
+
+    // A button of the strip: 0 append and edit; on the selected row 1 remove,
+    // 2 move up, 3 move down (nothing without a selected row).
+    virtual void ButtonStripCommand(int command);
+
+    virtual bool CanEditItem(int index);
+    virtual bool AcceptEdit(int index, bool cancelled);
+    virtual void OnInPlaceButtonClick(int index, const InPlaceNotify& notify);
+
+    void DrawItem(DRAWITEMSTRUCT* drawItem) override;
+    void MeasureItem(MEASUREITEMSTRUCT* measureItem) override;
+    void DrawInsert(int index) override;
+    bool PreCreateWindow(CREATESTRUCT& cs) override;
+    void PreSubclassWindow() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+private:
+    IListBoxExParent* ParentView() const;
+    // The profile whose variables the rows mirror, or null.
+    CSUPEProfile* MirroredProfile() const;
+    // Raise CInvalidArgException for an index that names no row (or no
+    // variable); `orEnd` lets the index stand just past the last, to insert.
+    void CheckRow(int index, const char* operation, bool orEnd = false) const;
+    void CheckVariable(const CSUPEProfile& profile, int index, const char* operation, bool orEnd = false) const;
+    int RemoveRow(int index, bool takeRoleAway);
+    void RemoveSentinel();
+    void DrawMark(int index);
+    void ReportError(const char* text);
+
+    void OnLButtonDown(LPARAM point);
+    void OnLButtonDblClk(LPARAM point);
+    void OnKeyDown(UINT key);
+    void OnSysKeyDown(UINT key);
+    LRESULT OnInPlaceNotify(const InPlaceNotify* notify);
+    LRESULT OnDragListNotify(const DRAGLISTINFO& info);
+    void OnDropped(CPoint point);
+    // After a key moved the selection, the current index follows it.
+    void FollowSelection(int selectionBefore);
+
+    CListBoxExBuddy* m_strip = nullptr;
+    DWORD m_editStyle = 0;
+    std::unique_ptr<CInPlaceEdit> m_edit;
+    CRect m_editRect;
+    std::unique_ptr<CInPlaceButton> m_button;
+    CRect m_buttonRect;
+    int m_currentIndex = -1;
+    int m_editingIndex = -1;
+    BOOL m_editable = TRUE;
+    BOOL m_reorder = TRUE;
+    BOOL m_sentinel = FALSE;
+    ListBoxExRole m_role = ListBoxExRole::Plain;
+};

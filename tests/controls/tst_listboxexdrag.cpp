@@ -1,0 +1,152 @@
+// Reordering an editable list by dragging a row with the mouse: press on a
+// row, move, release on the row to go before (or on the empty row that stands
+// after the last one during a drag). The drag never leaves the list, the
+// insertion mark and the sentinel row never outlive it, and a
+// profile-variables list moves the variable with its row.
+
+#include "listboxextestview.h"
+
+#include "platform/messagebox.h"
+
+#include <QImage>
+
+class ListBoxExDragTest : public QObject {
+    Q_OBJECT
+private slots:
+    void dropMovesTheRowBeforeTheTarget_data();
+    void dropMovesTheRowBeforeTheTarget();
+    void escapeCancelsTheDragLeavingNoTrace();
+    void listScrollsWhileTheCursorRestsBelowIt();
+    void rowsTheProfileDoesNotHaveAreReported();
+
+private:
+    template <class Form> static void Press(Form& f, QPoint at)
+    {
+        QTest::mousePress(f.Client(), Qt::LeftButton, {}, at);
+    }
+    template <class Form> static void MoveTo(Form& f, QPoint to) { QTest::mouseMove(f.Client(), to); }
+    template <class Form> static void Drag(Form& f, int from, int to)
+    {
+        Press(f, f.RowCentre(from));
+        // Out of the press's reach first, so that the drag starts.
+        MoveTo(f, f.RowCentre(from) + QPoint(0, from < to ? 8 : -8));
+        // The row list has the sentinel row now: `to` may name it.
+        MoveTo(f, f.RowCentre(to));
+        QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(to));
+    }
+};
+
+namespace {
+
+const QStringList Abcd {"a", "b", "c", "d"};
+
+QImage Grab(QWidget* widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+void ListBoxExDragTest::dropMovesTheRowBeforeTheTarget_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("selected");
+
+    QTest::newRow("onto itself: nothing") << 1 << 1 << Abcd << 1;
+    QTest::newRow("onto the row below: nothing") << 1 << 2 << Abcd << 1;
+    QTest::newRow("up to the top") << 2 << 0 << QStringList {"c", "a", "b", "d"} << 0;
+    QTest::newRow("down two rows") << 0 << 3 << QStringList {"b", "c", "a", "d"} << 2;
+    QTest::newRow("onto the sentinel: to the end") << 0 << 4 << QStringList {"b", "c", "d", "a"} << 3;
+    QTest::newRow("last row onto the sentinel: nothing") << 3 << 4 << Abcd << 3;
+}
+
+void ListBoxExDragTest::dropMovesTheRowBeforeTheTarget()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QStringList, expected);
+    QFETCH(int, selected);
+    ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
+    QVERIFY(f.Ready());
+    Drag(f, from, to);
+    QVERIFY(!f.list.IsDragging());
+    QCOMPARE(f.Rows(), expected);
+    QCOMPARE(f.Variables(), expected);
+    QCOMPARE(f.list.GetCurSel(), selected);
+    QCOMPARE(f.RowsByData(), expected);
+}
+
+void ListBoxExDragTest::escapeCancelsTheDragLeavingNoTrace()
+{
+    ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
+    QVERIFY(f.Ready());
+    Press(f, f.RowCentre(0));
+    const QImage pressed = Grab(f.Client());
+    MoveTo(f, f.RowCentre(2));
+    QVERIFY(f.list.IsDragging());
+    QCOMPARE(f.list.GetCount(), 5); // with the sentinel
+    const QImage markAt2 = Grab(f.Client());
+    QVERIFY(markAt2 != pressed);
+    MoveTo(f, f.RowCentre(3));
+    // The mark left row 2's edge: that edge looks as it did before the drag.
+    CRect row2;
+    f.list.GetItemRect(2, &row2);
+    QCOMPARE(Grab(f.Client()).copy(0, row2.top - 6, row2.right, 12), pressed.copy(0, row2.top - 6, row2.right, 12));
+    f.Key(Qt::Key_Escape);
+    QVERIFY(!f.list.IsDragging());
+    QCOMPARE(Grab(f.Client()), pressed);
+    QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(3));
+    QCOMPARE(f.Rows(), Abcd);
+    QCOMPARE(f.Variables(), Abcd);
+}
+
+void ListBoxExDragTest::listScrollsWhileTheCursorRestsBelowIt()
+{
+    QStringList rows;
+    for (int i = 0; i < 40; ++i)
+        rows << QStringLiteral("Block%1.T").arg(i);
+    ListForm<> f(ListBoxExRole::ProfileVariables, rows, 80);
+    QVERIFY(f.Ready());
+    QCOMPARE(f.list.GetTopIndex(), 0);
+    Press(f, f.RowCentre(0));
+    MoveTo(f, f.RowCentre(1));
+    const QPoint below(f.RowCentre(0).x(), f.Client()->height() + 10);
+    MoveTo(f, below);
+    // Resting there, the list goes on scrolling a row at a time.
+    QTRY_VERIFY(f.list.GetTopIndex() >= 3);
+    QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, below);
+    QVERIFY(!f.list.IsDragging());
+    const int top = f.list.GetTopIndex();
+    QTest::qWait(4 * AutoScrollIntervalMs);
+    QCOMPARE(f.list.GetTopIndex(), top);
+    // Dropped outside the rows: nothing moved, no sentinel left.
+    QCOMPARE(f.Rows(), rows);
+    QCOMPARE(f.Variables(), rows);
+}
+
+void ListBoxExDragTest::rowsTheProfileDoesNotHaveAreReported()
+{
+    ScriptedMessageBoxResponder boxes;
+    ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
+    QVERIFY(f.Ready());
+    // The profile lost its last variable behind the list's back.
+    f.profile.variables.RemoveAt(3);
+    Drag(f, 3, 0);
+    QCOMPARE(f.Rows(), Abcd);
+    QCOMPARE(f.Variables(), (QStringList {"a", "b", "c"}));
+    QCOMPARE(boxes.boxes().size(), size_t(1));
+    QCOMPARE(boxes.boxes().front().title, CString("Profile Editor"));
+    QCOMPARE(boxes.boxes().front().owner, f.form.get());
+    // A row the profile has, moved within the rows it has, is still refused
+    // while the list shows more rows than the profile has variables.
+    boxes.Clear();
+    Drag(f, 0, 2);
+    QCOMPARE(f.Rows(), Abcd);
+    QCOMPARE(f.Variables(), (QStringList {"a", "b", "c"}));
+    QCOMPARE(boxes.boxes().size(), size_t(1));
+}
+
+QTEST_MAIN(ListBoxExDragTest)
+#include "tst_listboxexdrag.moc"

@@ -1,0 +1,98 @@
+// How an editable list looks: rows drawn by the list itself (the selected row
+// in the caption colour, not the highlight colour) and the exclusive-or
+// insertion mark that a second drawing erases.
+
+#include "listboxextestview.h"
+
+#include "platform/syscolors.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTest>
+
+class ListBoxExDrawingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void selectedRowUsesTheCaptionColour();
+    void insertionMarkDrawnTwiceRestoresThePixels_data();
+    void insertionMarkDrawnTwiceRestoresThePixels();
+    void screenshotOfAVariablesList();
+};
+
+namespace {
+
+QImage Grab(QWidget* widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QStringList SomeVariables()
+{
+    return {"Reactor.T", "Reactor.P", "Feed.F[1]", "Feed.F[2]", "Column.x[*]"};
+}
+
+} // namespace
+
+void ListBoxExDrawingTest::selectedRowUsesTheCaptionColour()
+{
+    ListForm<> f(ListBoxExRole::ProfileVariables, SomeVariables());
+    QVERIFY(f.Ready());
+    f.Click(1);
+    QCOMPARE(f.list.GetCurSel(), 1);
+    QVERIFY(GetSysColor(COLOR_ACTIVECAPTION) != GetSysColor(COLOR_HIGHLIGHT));
+
+    const QImage image = Grab(f.Client());
+    CRect selected, plain;
+    f.list.GetItemRect(1, &selected);
+    f.list.GetItemRect(2, &plain);
+    // Left of the text, inside the focus rectangle's dots.
+    const QPoint inSelected(selected.left + 3, (selected.top + selected.bottom) / 2);
+    const QPoint inPlain(plain.left + 3, (plain.top + plain.bottom) / 2);
+    QCOMPARE(image.pixel(inSelected), GetSysColor(COLOR_ACTIVECAPTION).rgb());
+    QCOMPARE(image.pixel(inPlain), GetSysColor(COLOR_WINDOW).rgb());
+}
+
+void ListBoxExDrawingTest::insertionMarkDrawnTwiceRestoresThePixels_data()
+{
+    QTest::addColumn<QList<int>>("marks");
+    QTest::newRow("one mark, then none") << QList<int> {2, -1};
+    QTest::newRow("moved down, then none") << QList<int> {1, 3, -1};
+    QTest::newRow("first row (clipped above), then none") << QList<int> {0, -1};
+    QTest::newRow("same row twice, then none") << QList<int> {2, 2, -1};
+}
+
+void ListBoxExDrawingTest::insertionMarkDrawnTwiceRestoresThePixels()
+{
+    QFETCH(QList<int>, marks);
+    ListForm<> f(ListBoxExRole::Plain, SomeVariables());
+    QVERIFY(f.Ready());
+    f.Click(1); // a dark row under part of the marks
+    const QImage before = Grab(f.Client());
+    for (int i = 0; i < marks.size() - 1; ++i) {
+        f.list.DrawInsert(marks[i]);
+        const QImage marked = Grab(f.Client());
+        QVERIFY2(marked != before, "a mark shows");
+        // Exclusive-or with white: every pixel the mark touches is inverted.
+        for (int y = 0; y < marked.height(); ++y) {
+            for (int x = 0; x < marked.width(); ++x) {
+                if (marked.pixel(x, y) != before.pixel(x, y))
+                    QCOMPARE(marked.pixel(x, y), before.pixel(x, y) ^ 0x00FFFFFFu);
+            }
+        }
+    }
+    f.list.DrawInsert(marks.last());
+    QCOMPARE(Grab(f.Client()), before);
+}
+
+void ListBoxExDrawingTest::screenshotOfAVariablesList()
+{
+    ListForm<> f(ListBoxExRole::ProfileVariables, SomeVariables());
+    QVERIFY(f.Ready());
+    f.Click(2);
+    const QString path = QDir::current().filePath(QStringLiteral("listboxex-variables.png"));
+    QVERIFY(f.form->grab().save(path));
+    qInfo("screenshot: %s", qPrintable(path));
+}
+
+QTEST_MAIN(ListBoxExDrawingTest)
+#include "tst_listboxexdrawing.moc"
