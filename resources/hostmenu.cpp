@@ -2,28 +2,9 @@
 
 namespace {
 
-MenuItemResource Command(UINT id, const char* text)
-{
-    MenuItemResource item;
-    item.id = id;
-    item.text = text;
-    return item;
-}
-
-MenuItemResource Separator()
-{
-    MenuItemResource item;
-    item.separator = true;
-    return item;
-}
-
-MenuItemResource Popup(const char* text, std::vector<MenuItemResource> items)
-{
-    MenuItemResource popup;
-    popup.text = text;
-    popup.items = std::move(items);
-    return popup;
-}
+const auto Command = MenuItemResource::Command;
+const auto Separator = MenuItemResource::Separator;
+const auto Popup = MenuItemResource::Popup;
 
 } // namespace
 

@@ -1,14 +1,14 @@
 #include "workbench/hostlib/plotdefinitionjson.h"
 
 #include "workbench/hostlib/jsonconvert.h"
+#include "workbench/hostlib/jsonreader.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 
-#include <cmath>
-#include <initializer_list>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -35,45 +35,17 @@ QJsonValue GroupToJson(const CStringArray& names, const CUIntArray& dimensions, 
     return profiles;
 }
 
-QString Describe(const QJsonValue& value)
-{
-    switch (value.type()) {
-    case QJsonValue::Null:
-        return QStringLiteral("null");
-    case QJsonValue::Bool:
-        return QStringLiteral("true or false");
-    case QJsonValue::Double:
-        return QStringLiteral("the number %1").arg(value.toDouble());
-    case QJsonValue::String:
-        return QStringLiteral("a string");
-    case QJsonValue::Array:
-        return QStringLiteral("an array");
-    case QJsonValue::Object:
-        return QStringLiteral("an object");
-    default:
-        return QStringLiteral("nothing");
-    }
-}
-
-QString Item(const QString& where, qsizetype index)
-{
-    return QStringLiteral("%1[%2]").arg(where).arg(index);
-}
-
-QString Member(const QString& where, const char* key)
-{
-    return where.isEmpty() ? QString::fromLatin1(key) : where + QLatin1Char('.') + QLatin1String(key);
-}
-
-// Reads one JSON value after another; the first failure is kept in `error`.
-class DefinitionReader {
+// Reads one JSON value after another; a number found where it does not fit is
+// named with its value.
+class DefinitionReader : public JsonReader {
 public:
-    QString error;
+    DefinitionReader() : JsonReader(JsonNumberText::Value) {}
 
     bool ReadDefinition(const QJsonValue& json, PlotDefinition& out)
     {
         if (!json.isObject())
-            return Fail(QString(), QStringLiteral("the plot definition must be a JSON object, found %1").arg(Describe(json)));
+            return Fail(QString(),
+                        QStringLiteral("the plot definition must be a JSON object, found %1").arg(Describe(json)));
         const QJsonObject object = json.toObject();
         if (!CheckKeys(object, QString(),
                        {"is3DPlot", "yAxisIsTime", "xAxis", "yAxis", "plotted", "unassigned", "maxTimePoints",
@@ -90,41 +62,11 @@ public:
             && ReadOptionalInt(object, "maxTimePoints", out.maxTimePoints)
             && ReadOptionalInt(object, "timeMode", out.timeMode)
             && (!object.contains(QLatin1String("timeEntries"))
-                || ReadTexts(object.value(QLatin1String("timeEntries")), QStringLiteral("timeEntries"), out.timeEntries));
+                || ReadTexts(object.value(QLatin1String("timeEntries")), QStringLiteral("timeEntries"),
+                             out.timeEntries));
     }
 
 private:
-    bool Fail(const QString& where, const QString& what)
-    {
-        error = where.isEmpty() ? what : where + QStringLiteral(": ") + what;
-        return false;
-    }
-
-    bool CheckKeys(const QJsonObject& object, const QString& where, std::initializer_list<const char*> allowed)
-    {
-        for (auto it = object.begin(); it != object.end(); ++it) {
-            bool known = false;
-            for (const char* key : allowed)
-                known = known || it.key() == QLatin1String(key);
-            if (!known)
-                return Fail(where, QStringLiteral("unknown key \"%1\"").arg(it.key()));
-        }
-        return true;
-    }
-
-    bool ReadWhole(const QJsonValue& value, const QString& where, double lowest, double highest, double& out)
-    {
-        const double number = value.toDouble();
-        if (!value.isDouble() || std::floor(number) != number || number < lowest || number > highest) {
-            return Fail(where, QStringLiteral("expected a whole number from %1 to %2, found %3")
-                                   .arg(lowest, 0, 'f', 0)
-                                   .arg(highest, 0, 'f', 0)
-                                   .arg(Describe(value)));
-        }
-        out = number;
-        return true;
-    }
-
     bool ReadInt(const QJsonValue& value, const QString& where, int32_t& out)
     {
         double number = 0;
@@ -159,42 +101,34 @@ private:
         return value.isUndefined() || ReadInt(value, QString::fromLatin1(key), out);
     }
 
-    bool ReadText(const QJsonValue& value, const QString& where, CString& out)
-    {
-        if (!value.isString())
-            return Fail(where, QStringLiteral("expected a string, found %1").arg(Describe(value)));
-        out = CString::FromQString(value.toString());
-        return true;
-    }
-
     bool ReadTexts(const QJsonValue& value, const QString& where, CStringArray& out)
     {
-        if (!value.isArray())
-            return Fail(where, QStringLiteral("expected an array of strings, found %1").arg(Describe(value)));
-        const QJsonArray array = value.toArray();
         CStringArray texts;
-        for (qsizetype i = 0; i < array.size(); ++i) {
+        const auto readText = [&](const QJsonValue& item, const QString& place) {
             CString text;
-            if (!ReadText(array.at(i), Item(where, i), text))
+            if (!ReadText(item, place, text))
                 return false;
             texts.Add(text);
-        }
+            return true;
+        };
+        if (!ReadEach(value, where, "an array of strings", readText))
+            return false;
         out = texts;
         return true;
     }
 
     bool ReadNumbers(const QJsonValue& value, const QString& where, CUIntArray& out)
     {
-        if (!value.isArray())
-            return Fail(where, QStringLiteral("expected an array of whole numbers, found %1").arg(Describe(value)));
-        const QJsonArray array = value.toArray();
         CUIntArray numbers;
-        for (qsizetype i = 0; i < array.size(); ++i) {
+        const auto readNumber = [&](const QJsonValue& item, const QString& place) {
             UINT number = 0;
-            if (!ReadUInt(array.at(i), Item(where, i), number))
+            if (!ReadUInt(item, place, number))
                 return false;
             numbers.Add(number);
-        }
+            return true;
+        };
+        if (!ReadEach(value, where, "an array of whole numbers", readNumber))
+            return false;
         out = numbers;
         return true;
     }
@@ -213,10 +147,11 @@ private:
             return false;
         CString axisName;
         CStringArray axisVariables;
-        if (axis.contains(QLatin1String("name")) && !ReadText(axis.value(QLatin1String("name")), Member(where, "name"), axisName))
+        if (axis.contains(QLatin1String("name"))
+            && !ReadText(axis.value(QLatin1String("name")), JsonMemberPlace(where, "name"), axisName))
             return false;
         if (axis.contains(QLatin1String("variables"))
-            && !ReadTexts(axis.value(QLatin1String("variables")), Member(where, "variables"), axisVariables))
+            && !ReadTexts(axis.value(QLatin1String("variables")), JsonMemberPlace(where, "variables"), axisVariables))
             return false;
         name = axisName;
         variables = axisVariables;
@@ -232,11 +167,13 @@ private:
             return false;
         if (!object.contains(QLatin1String("name")))
             return Fail(where, QStringLiteral("the profile has no \"name\""));
-        return ReadText(object.value(QLatin1String("name")), Member(where, "name"), out.name)
+        return ReadText(object.value(QLatin1String("name")), JsonMemberPlace(where, "name"), out.name)
             && (!object.contains(QLatin1String("dimension"))
-                || ReadUInt(object.value(QLatin1String("dimension")), Member(where, "dimension"), out.dimension))
+                || ReadUInt(object.value(QLatin1String("dimension")), JsonMemberPlace(where, "dimension"),
+                            out.dimension))
             && (!object.contains(QLatin1String("variables"))
-                || ReadTexts(object.value(QLatin1String("variables")), Member(where, "variables"), out.variables));
+                || ReadTexts(object.value(QLatin1String("variables")), JsonMemberPlace(where, "variables"),
+                             out.variables));
     }
 
     bool ReadArrays(const QJsonObject& object, const QString& where, CStringArray& names, CUIntArray& dimensions,
@@ -250,10 +187,11 @@ private:
         CStringArray newVariables;
         const auto has = [&object](const char* key) { return object.contains(QLatin1String(key)); };
         const auto at = [&object](const char* key) { return object.value(QLatin1String(key)); };
-        if ((has("names") && !ReadTexts(at("names"), Member(where, "names"), newNames))
-            || (has("dimensions") && !ReadNumbers(at("dimensions"), Member(where, "dimensions"), newDimensions))
-            || (has("counts") && !ReadNumbers(at("counts"), Member(where, "counts"), newCounts))
-            || (has("variables") && !ReadTexts(at("variables"), Member(where, "variables"), newVariables)))
+        if ((has("names") && !ReadTexts(at("names"), JsonMemberPlace(where, "names"), newNames))
+            || (has("dimensions")
+                && !ReadNumbers(at("dimensions"), JsonMemberPlace(where, "dimensions"), newDimensions))
+            || (has("counts") && !ReadNumbers(at("counts"), JsonMemberPlace(where, "counts"), newCounts))
+            || (has("variables") && !ReadTexts(at("variables"), JsonMemberPlace(where, "variables"), newVariables)))
             return false;
         names = newNames;
         dimensions = newDimensions;
@@ -271,37 +209,20 @@ private:
             return true;
         if (value.isObject())
             return ReadArrays(value.toObject(), where, names, dimensions, counts, variables);
-        if (!value.isArray())
-            return Fail(where, QStringLiteral("expected an array of profiles, found %1").arg(Describe(value)));
-        const QJsonArray array = value.toArray();
         std::vector<PlotProfile> profiles;
-        profiles.reserve(static_cast<size_t>(array.size()));
-        for (qsizetype i = 0; i < array.size(); ++i) {
+        const auto readProfile = [&](const QJsonValue& item, const QString& place) {
             PlotProfile profile;
-            if (!ReadProfile(array.at(i), Item(where, i), profile))
+            if (!ReadProfile(item, place, profile))
                 return false;
             profiles.push_back(std::move(profile));
-        }
+            return true;
+        };
+        if (!ReadEach(value, where, "an array of profiles", readProfile))
+            return false;
         JoinProfileGroup(profiles, names, dimensions, counts, variables);
         return true;
     }
 };
-
-// 1-based line and column of a byte offset in `text`.
-QString Position(const QByteArray& text, int offset)
-{
-    int line = 1;
-    int column = 1;
-    for (int i = 0; i < offset && i < text.size(); ++i) {
-        if (text.at(i) == '\n') {
-            ++line;
-            column = 1;
-        } else {
-            ++column;
-        }
-    }
-    return QStringLiteral("line %1, column %2").arg(line).arg(column);
-}
 
 } // namespace
 
@@ -327,7 +248,7 @@ bool PlotDefinitionFromJson(const QJsonValue& json, PlotDefinition& definition, 
     DefinitionReader reader;
     PlotDefinition read;
     if (!reader.ReadDefinition(json, read)) {
-        error = reader.error;
+        error = reader.Error();
         return false;
     }
     definition = read;
@@ -339,7 +260,8 @@ bool PlotDefinitionFromJsonText(const QByteArray& text, PlotDefinition& definiti
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        error = QStringLiteral("JSON syntax error at %1: %2").arg(Position(text, parseError.offset), parseError.errorString());
+        error = QStringLiteral("JSON syntax error at %1: %2")
+                    .arg(JsonTextPosition(text, parseError.offset), parseError.errorString());
         return false;
     }
     if (document.isObject())

@@ -1,0 +1,72 @@
+#include "workbench/app/commandline.h"
+
+#include <QCommandLineParser>
+
+CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOptions& options, QString& message)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "The workbench: a stand-in for the host application. It loads the Profile Editor module, shows a process "
+        "model with its profile plots and opens editors on them.\n"
+        "Exit codes: 0 done, 1 the picture or the model could not be saved at the end, 2 bad options, model file, "
+        "module or plot name."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption model(QStringLiteral("model"),
+                                   QStringLiteral("Load the process model from <file> (JSON) instead of the "
+                                                  "built-in sample."),
+                                   QStringLiteral("file"));
+    const QCommandLineOption open(QStringLiteral("open"),
+                                  QStringLiteral("Open an editor on the profile plot named <plot> at start-up "
+                                                 "(repeatable)."),
+                                  QStringLiteral("plot"));
+    const QCommandLineOption callLog(QStringLiteral("call-log"),
+                                     QStringLiteral("Write every call the host objects receive and every update "
+                                                    "hint a document broadcasts to <file>, one JSON object per "
+                                                    "line, as it happens."),
+                                     QStringLiteral("file"));
+    const QCommandLineOption saveOnExit(QStringLiteral("save-on-exit"),
+                                        QStringLiteral("At exit, save the model with its plot definitions as they "
+                                                       "stand to <file> (the --model format)."),
+                                        QStringLiteral("file"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Once start-up is done, save a PNG picture of the main window "
+                                                       "to <file>."),
+                                        QStringLiteral("file"));
+    const QCommandLineOption quit(QStringLiteral("quit"), QStringLiteral("Exit after the start-up tasks."));
+    const QCommandLineOption module(QStringLiteral("module"),
+                                    QStringLiteral("Load the editor module from <path> instead of the default "
+                                                   "places (the build tree, then beside the workbench)."),
+                                    QStringLiteral("path"));
+    parser.addOptions({model, open, callLog, saveOnExit, screenshot, quit, module});
+
+    if (!parser.parse(arguments)) {
+        message = parser.errorText() + QStringLiteral(" (see --help)");
+        return CommandLineResult::Error;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        message = parser.helpText();
+        return CommandLineResult::Exit;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        message = QStringLiteral("Unexpected argument \"%1\" (see --help).").arg(parser.positionalArguments().first());
+        return CommandLineResult::Error;
+    }
+    for (const QCommandLineOption* single : {&model, &callLog, &saveOnExit, &screenshot, &module}) {
+        if (parser.values(*single).size() > 1) {
+            message = QStringLiteral("--%1 is given more than once.").arg(single->names().first());
+            return CommandLineResult::Error;
+        }
+        if (parser.isSet(*single) && parser.value(*single).isEmpty()) {
+            message = QStringLiteral("--%1 needs a non-empty value.").arg(single->names().first());
+            return CommandLineResult::Error;
+        }
+    }
+    options.modelPath = parser.value(model);
+    options.openPlots = parser.values(open);
+    options.callLogPath = parser.value(callLog);
+    options.saveOnExitPath = parser.value(saveOnExit);
+    options.screenshotPath = parser.value(screenshot);
+    options.quit = parser.isSet(quit);
+    options.modulePath = parser.value(module);
+    return CommandLineResult::Run;
+}

@@ -1,0 +1,408 @@
+#include "workbench/app/mainwindow.h"
+
+#include "workbench/app/calllogview.h"
+#include "workbench/app/commandids.h"
+#include "workbench/app/menubarbuilder.h"
+#include "workbench/app/modelbrowser.h"
+#include "workbench/app/modelsession.h"
+#include "workbench/app/sendprofiledialog.h"
+#include "workbench/app/variablefinder.h"
+#include "workbench/app/workbenchmenu.h"
+
+#include "host/profileeditorframe.h"
+#include "host/services/kbaseapp.h"
+#include "platform/frame.h"
+#include "platform/resources.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStyle>
+
+namespace {
+
+constexpr int StatusMessageTimeout = 10000;
+
+QString AccessText(PlotAccess access)
+{
+    return access == PlotAccess::Host ? QStringLiteral("host (IProfilePlotHost)")
+                                      : QStringLiteral("direct (IProfilePlotData)");
+}
+
+} // namespace
+
+MainWindow::MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, const ModelSession& session)
+    : m_app(app), m_session(session), m_editors(app, docTemplate, session),
+      m_wnd([this](const ShowViewOrder& order) { return ShowView(order); }), m_area(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("workbenchMainWindow"));
+    setWindowTitle(QStringLiteral("Workbench"));
+    m_area->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(m_area);
+    BuildDocks();
+    FillPlotList();
+
+    m_unitLabel = new QLabel(this);
+    m_clockLabel = new QLabel(this);
+    statusBar()->addPermanentWidget(m_unitLabel);
+    statusBar()->addPermanentWidget(m_clockLabel);
+    UpdateStatusLabels();
+
+    m_wnd.Attach(this);
+    m_app.m_pMainWnd = &m_wnd;
+    m_app.SetMdiArea(m_area);
+    connect(m_area, &QMdiArea::subWindowActivated, this, &MainWindow::UpdateMenus);
+    UpdateMenus();
+    resize(DefaultSize);
+    statusBar()->showMessage(QStringLiteral("Ready: %1 plots in the model.").arg(m_session.plotCount()),
+                             StatusMessageTimeout);
+}
+
+MainWindow::~MainWindow()
+{
+    CloseAllEditors();
+    if (m_app.m_pMainWnd == &m_wnd)
+        m_app.m_pMainWnd = nullptr;
+    if (m_app.GetMdiArea() == m_area)
+        m_app.SetMdiArea(nullptr);
+    m_wnd.Detach();
+}
+
+void MainWindow::BuildDocks()
+{
+    m_browser = new ModelBrowser(this);
+    m_browser->SetModel(m_session.model());
+    m_browserDock = new QDockWidget(QStringLiteral("Model"), this);
+    m_browserDock->setObjectName(QStringLiteral("modelDock"));
+    m_browserDock->setWidget(m_browser);
+    addDockWidget(Qt::LeftDockWidgetArea, m_browserDock);
+
+    m_plotList = new QListWidget(this);
+    m_plotList->setObjectName(QStringLiteral("plotList"));
+    m_plotsDock = new QDockWidget(QStringLiteral("Profile Plots"), this);
+    m_plotsDock->setObjectName(QStringLiteral("plotsDock"));
+    m_plotsDock->setWidget(m_plotList);
+    addDockWidget(Qt::LeftDockWidgetArea, m_plotsDock);
+    connect(m_plotList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        QString error;
+        if (!OpenPlot(m_plotList->row(item), &error))
+            QMessageBox::warning(this, QStringLiteral("Workbench"), error);
+    });
+
+    m_callLog = new CallLogView(this);
+    m_callLogDock = new QDockWidget(QStringLiteral("Call Log"), this);
+    m_callLogDock->setObjectName(QStringLiteral("callLogDock"));
+    m_callLogDock->setWidget(m_callLog);
+    addDockWidget(Qt::BottomDockWidgetArea, m_callLogDock);
+
+    m_finder = new VariableFinder(this);
+    m_finder->SetModel(m_session.model());
+    m_finderDock = new QDockWidget(QStringLiteral("Variable Finder"), this);
+    m_finderDock->setObjectName(QStringLiteral("variableFinderDock"));
+    m_finderDock->setWidget(m_finder);
+    addDockWidget(Qt::RightDockWidgetArea, m_finderDock);
+    m_finderDock->hide();
+
+    resizeDocks({m_browserDock, m_plotsDock}, {520, 180}, Qt::Vertical);
+    resizeDocks({m_browserDock}, {300}, Qt::Horizontal);
+    resizeDocks({m_callLogDock}, {170}, Qt::Vertical);
+}
+
+void MainWindow::FillPlotList()
+{
+    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    for (int i = 0; i < m_session.plotCount(); ++i) {
+        const ModelPlot& plot = m_session.plot(i);
+        auto* item = new QListWidgetItem(plot.name.ToQString(), m_plotList);
+        QString tip = QStringLiteral("Context: %1\nOwner block: %2\nAccess: %3\nTime mode: %4")
+                          .arg(plot.contextName.ToQString(), plot.owner.ToQString(), AccessText(plot.access))
+                          .arg(plot.definition.timeMode);
+        const QStringList& problems = m_session.LoadProblems(i);
+        if (!problems.isEmpty()) {
+            item->setIcon(warning);
+            tip += QStringLiteral("\n\nThe editor may not show this definition as it is:\n- ")
+                + problems.join(QStringLiteral("\n- "));
+        }
+        item->setToolTip(tip);
+    }
+}
+
+bool MainWindow::OpenPlot(int index, QString* error)
+{
+    QString reason;
+    if (!m_editors.OpenEditor(index, &reason)) {
+        statusBar()->showMessage(reason, StatusMessageTimeout);
+        if (error)
+            *error = reason;
+        return false;
+    }
+    statusBar()->showMessage(QStringLiteral("Editing \"%1\".").arg(m_session.plot(index).name.ToQString()),
+                             StatusMessageTimeout);
+    return true;
+}
+
+void MainWindow::CloseAllEditors()
+{
+    // Each frame's close goes through WM_CLOSE and closes its document.
+    m_area->closeAllSubWindows();
+}
+
+CFrameWnd* MainWindow::ActiveEditorFrame() const
+{
+    return m_editors.FrameForPlot(m_editors.PlotForFrame(m_area->currentSubWindow()));
+}
+
+void MainWindow::UpdateMenus()
+{
+    const bool editorActive = ActiveEditorFrame() != nullptr;
+    const std::vector<MenuItemResource>* editorMenu = editorActive ? AfxFindMenu(EditorMenuResourceId) : nullptr;
+    const UINT wanted = editorMenu ? EditorMenuResourceId : 0;
+    if (!m_menuBuilt || wanted != m_shownMenuId) {
+        const CommandHandler handler = [this](UINT command) { OnCommand(command); };
+        BuildMenuBar(menuBar(), WithWorkbenchItems(editorMenu ? *editorMenu : WorkbenchMainMenu()), handler);
+        // The old keys may be the ones being handled now: they stop at once
+        // (two live shortcuts on one key would both go quiet as ambiguous) and
+        // go later.
+        for (QShortcut* shortcut : m_shortcuts) {
+            shortcut->setEnabled(false);
+            shortcut->deleteLater();
+        }
+        const std::vector<AcceleratorResource>* editorKeys =
+            editorMenu ? AfxFindAccelerators(EditorMenuResourceId) : nullptr;
+        m_shortcuts = InstallShortcuts(this, editorKeys ? *editorKeys : WorkbenchShortcutKeys(), handler);
+        m_shownMenuId = wanted;
+        m_menuBuilt = true;
+    }
+    UpdateEditorCommands();
+}
+
+void MainWindow::UpdateEditorCommands()
+{
+    const bool editorActive = ActiveEditorFrame() != nullptr;
+    for (UINT command : {Command::SendProfileToEditor, Command::CloseEditor, Command::ReloadDefinition}) {
+        if (QAction* action = FindCommandAction(menuBar(), command))
+            action->setEnabled(editorActive);
+    }
+    for (const TimeUnit& unit : TimeUnits()) {
+        if (QAction* action = FindCommandAction(menuBar(), unit.command)) {
+            action->setCheckable(true);
+            action->setChecked(&unit == &m_editors.displayUnit());
+        }
+    }
+}
+
+void MainWindow::UpdateStatusLabels()
+{
+    const TimeUnit& unit = m_editors.displayUnit();
+    m_unitLabel->setText(QStringLiteral("Time unit: %1").arg(QLatin1String(unit.name)));
+    m_clockLabel->setText(QStringLiteral("Simulation time: %1").arg(FormatTime(m_clock.seconds(), unit)));
+}
+
+bool MainWindow::ShowView(const ShowViewOrder& order)
+{
+    if (order.viewKind != ViewKindFindVariables) {
+        statusBar()->showMessage(QStringLiteral("A module asked for view kind %1, which the workbench does not have.")
+                                     .arg(order.viewKind),
+                                 StatusMessageTimeout);
+        return false;
+    }
+    ShowDock(m_finderDock);
+    m_finder->SetFilter(order.ownerPrefix);
+    statusBar()->showMessage(order.ownerPrefix.isEmpty()
+                                 ? QStringLiteral("Find Variables: the whole model.")
+                                 : QStringLiteral("Find Variables in \"%1\".").arg(order.ownerPrefix),
+                             StatusMessageTimeout);
+    return true;
+}
+
+void MainWindow::SetDisplayUnit(const TimeUnit& unit)
+{
+    m_editors.SetDisplayUnit(unit);
+    UpdateEditorCommands();
+    UpdateStatusLabels();
+    statusBar()->showMessage(QStringLiteral("Display time unit: %1.").arg(QLatin1String(unit.name)),
+                             StatusMessageTimeout);
+}
+
+bool MainWindow::SendProfileToActiveEditor(const ProfileToSend& profile)
+{
+    CFrameWnd* frame = ActiveEditorFrame();
+    if (!frame)
+        return false;
+    const QString caption = frame->GetWindowText().ToQString();
+    SendProfileToEditor(frame->GetSafeHwnd(), profile);
+    statusBar()->showMessage(QStringLiteral("Sent the profile \"%1\" (%2 variables) to %3.")
+                                 .arg(profile.name.ToQString())
+                                 .arg(profile.variables.GetSize())
+                                 .arg(caption),
+                             StatusMessageTimeout);
+    return true;
+}
+
+void MainWindow::SendProfileFromDialog()
+{
+    CFrameWnd* frame = ActiveEditorFrame();
+    if (!frame)
+        return;
+    const int plot = m_editors.PlotForFrame(frame->GetSafeHwnd());
+    ProfileToSend initial;
+    initial.name = "Profile from host";
+    initial.variables = RelativeToOwner(m_browser->SelectedPaths(), m_session.plot(plot).owner);
+    SendProfileDialog dialog(initial, frame->GetWindowText().ToQString(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The dialog ran an event loop: the editor may have gone meanwhile.
+    if (m_editors.FrameForPlot(plot) != frame) {
+        statusBar()->showMessage(QStringLiteral("The editor closed before the profile was sent."), StatusMessageTimeout);
+        return;
+    }
+    m_area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(frame->GetSafeHwnd()));
+    SendProfileToActiveEditor(dialog.Profile());
+}
+
+void MainWindow::SendToActiveEditor(UINT message, const QString& what)
+{
+    CFrameWnd* frame = ActiveEditorFrame();
+    if (!frame) {
+        statusBar()->showMessage(QStringLiteral("No editor is active."), StatusMessageTimeout);
+        return;
+    }
+    const QString caption = frame->GetWindowText().ToQString();
+    frame->SendMessage(message);
+    statusBar()->showMessage(QStringLiteral("%1: %2.").arg(what, caption), StatusMessageTimeout);
+}
+
+void MainWindow::ChooseDisplayUnit()
+{
+    QStringList names;
+    int current = 0;
+    for (const TimeUnit& unit : TimeUnits()) {
+        if (&unit == &m_editors.displayUnit())
+            current = static_cast<int>(names.size());
+        names << QLatin1String(unit.name);
+    }
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(this, QStringLiteral("Display Time Unit"),
+                                                 QStringLiteral("Show times in:"), names, current, false, &ok);
+    if (const TimeUnit* unit = ok ? FindTimeUnit(chosen) : nullptr)
+        SetDisplayUnit(*unit);
+}
+
+void MainWindow::ShowDock(QDockWidget* dock)
+{
+    dock->show();
+    dock->raise();
+}
+
+QString MainWindow::CommandText(UINT command) const
+{
+    const QAction* action = FindCommandAction(menuBar(), command);
+    if (!action)
+        return QStringLiteral("Command %1").arg(command);
+    QString text = action->text().section(QLatin1Char('\t'), 0, 0);
+    text.remove(QLatin1Char('&'));
+    if (text.endsWith(QLatin1String("...")))
+        text.chop(3);
+    return text;
+}
+
+void MainWindow::OnCommand(UINT command)
+{
+    if (const TimeUnit* unit = TimeUnitForCommand(command)) {
+        SetDisplayUnit(*unit);
+        return;
+    }
+    RunCommand(command);
+}
+
+void MainWindow::RunCommand(UINT command)
+{
+    const TimeUnit& unit = m_editors.displayUnit();
+    switch (command) {
+    case Command::Run:
+    case Command::Step:
+        m_clock.Advance(EditorManager::DefaultIntervalSeconds);
+        UpdateStatusLabels();
+        statusBar()->showMessage(
+            QStringLiteral("Run %1: the simulation advanced to %2.").arg(m_clock.runs()).arg(FormatTime(m_clock.seconds(), unit)),
+            StatusMessageTimeout);
+        break;
+    case Command::Pause:
+        statusBar()->showMessage(QStringLiteral("Paused at %1.").arg(FormatTime(m_clock.seconds(), unit)),
+                                 StatusMessageTimeout);
+        break;
+    case Command::Stop:
+    case Command::Restart:
+        m_clock.Reset();
+        UpdateStatusLabels();
+        statusBar()->showMessage(QStringLiteral("The simulation is back at its start."), StatusMessageTimeout);
+        break;
+    case Command::ViewModelBrowser:
+        ShowDock(m_browserDock);
+        ShowDock(m_plotsDock);
+        break;
+    case Command::ViewCallLog:
+        ShowDock(m_callLogDock);
+        break;
+    case Command::ViewStatusBar:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        break;
+    case Command::VariableFinder:
+        ShowDock(m_finderDock);
+        m_finder->SetFilter(m_finder->filter());
+        break;
+    case Command::DisplayTimeUnitDialog:
+        ChooseDisplayUnit();
+        break;
+    case Command::SendProfileToEditor:
+        SendProfileFromDialog();
+        break;
+    case Command::CloseEditor:
+        SendToActiveEditor(WM_PE_CLOSE_EDITOR, QStringLiteral("Asked to close"));
+        break;
+    case Command::ReloadDefinition:
+        SendToActiveEditor(WM_PE_RELOAD_DEFINITION, QStringLiteral("Asked to reload its definition"));
+        break;
+    case Command::FileClose:
+        if (QMdiSubWindow* active = m_area->activeSubWindow())
+            active->close();
+        break;
+    case Command::WindowCascade:
+        m_area->cascadeSubWindows();
+        break;
+    case Command::WindowTile:
+        m_area->tileSubWindows();
+        break;
+    case Command::WindowNext:
+        m_area->activateNextSubWindow();
+        break;
+    case Command::WindowPrevious:
+        m_area->activatePreviousSubWindow();
+        break;
+    case Command::WindowCloseAll:
+        CloseAllEditors();
+        break;
+    case Command::AppExit:
+        close();
+        break;
+    case Command::AppAbout:
+        QMessageBox::about(this, QStringLiteral("About the Workbench"),
+                           QStringLiteral("The workbench stands in for the host application: it loads the Profile "
+                                          "Editor module and opens editors on the profile plots of a process model."));
+        break;
+    default:
+        statusBar()->showMessage(QStringLiteral("%1: not available in the workbench (command %2).")
+                                     .arg(CommandText(command))
+                                     .arg(command),
+                                 StatusMessageTimeout);
+        break;
+    }
+}

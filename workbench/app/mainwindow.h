@@ -1,0 +1,101 @@
+#pragma once
+
+// The workbench's main window: the MDI area where editors open, the model
+// browser, the model's profile plots, the call log, the variable finder and a
+// status bar; the host's menu and keys, or the module's while an editor is the
+// active window; and the host's commands.
+
+#include "workbench/app/editormanager.h"
+#include "workbench/app/mainwindowwnd.h"
+#include "workbench/app/profilesender.h"
+#include "workbench/app/simulationclock.h"
+
+#include <QMainWindow>
+#include <QSize>
+
+#include <vector>
+
+class CallLogView;
+class CKBaseApp;
+class CKDocTemplate;
+class ModelBrowser;
+class ModelSession;
+class QDockWidget;
+class QLabel;
+class QListWidget;
+class QMdiArea;
+class QShortcut;
+class VariableFinder;
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr QSize DefaultSize{1200, 800};
+
+    // Becomes the application's main window (m_pMainWnd) and MDI area.
+    MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, const ModelSession& session);
+    ~MainWindow() override;
+
+    // Opens an editor on the plot, or activates the one open on it.
+    bool OpenPlot(int index, QString* error = nullptr);
+    // Closes every editor frame through its own close handling.
+    void CloseAllEditors();
+
+    // Runs a command of the menus and keys by its id.
+    void OnCommand(UINT command);
+    // Shows one of the host's views for a module's request; false for a kind
+    // the workbench does not have.
+    bool ShowView(const ShowViewOrder& order);
+    void SetDisplayUnit(const TimeUnit& unit);
+    // Sends `profile` to the active editor frame (paths as given); false when
+    // no editor is active.
+    bool SendProfileToActiveEditor(const ProfileToSend& profile);
+    // The frame of the active editor, or null.
+    CFrameWnd* ActiveEditorFrame() const;
+
+    // 0 while the workbench's own menu shows, 13302 while the module's does.
+    UINT shownMenuResourceId() const { return m_shownMenuId; }
+    size_t shortcutCount() const { return m_shortcuts.size(); }
+    EditorManager& editors() { return m_editors; }
+    const SimulationClock& clock() const { return m_clock; }
+    QMdiArea* mdiArea() const { return m_area; }
+    ModelBrowser* browser() const { return m_browser; }
+    VariableFinder* finder() const { return m_finder; }
+    QDockWidget* finderDock() const { return m_finderDock; }
+    CallLogView* callLog() const { return m_callLog; }
+    QListWidget* plotList() const { return m_plotList; }
+
+private:
+    void BuildDocks();
+    void FillPlotList();
+    void UpdateMenus();
+    void UpdateEditorCommands();
+    void UpdateStatusLabels();
+    void RunCommand(UINT command);
+    void SendProfileFromDialog();
+    void SendToActiveEditor(UINT message, const QString& what);
+    void ChooseDisplayUnit();
+    void ShowDock(QDockWidget* dock);
+    QString CommandText(UINT command) const;
+
+    CKBaseApp& m_app;
+    const ModelSession& m_session;
+    EditorManager m_editors;
+    MainWindowWnd m_wnd;
+    SimulationClock m_clock;
+    QMdiArea* m_area;
+    ModelBrowser* m_browser = nullptr;
+    QListWidget* m_plotList = nullptr;
+    CallLogView* m_callLog = nullptr;
+    VariableFinder* m_finder = nullptr;
+    QDockWidget* m_browserDock = nullptr;
+    QDockWidget* m_plotsDock = nullptr;
+    QDockWidget* m_callLogDock = nullptr;
+    QDockWidget* m_finderDock = nullptr;
+    QLabel* m_unitLabel = nullptr;
+    QLabel* m_clockLabel = nullptr;
+    std::vector<QShortcut*> m_shortcuts;
+    UINT m_shownMenuId = 0;
+    bool m_menuBuilt = false;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+// The workbench's model file: JSON holding the blocks with their variables and
+// the profile plots with their complete definitions.
+//
+//   {
+//     "blocks": [
+//       {"path": "Column", "variables": [
+//         {"name": "T", "extents": [20], "widenable": true},
+//         {"name": "x", "extents": [20, 3]},
+//         {"name": "R"}
+//       ]}
+//     ],
+//     "plots": [
+//       {"name": "Column temperatures", "owner": "Column",
+//        "context": "Column.TemperaturePlot", "access": "direct",
+//        "definition": { ...as PlotDefinitionToJson writes it... }}
+//     ]
+//   }
+//
+// A variable without "extents" is a scalar; "widenable" (one-subscript arrays
+// only) gives it the host attribute 0x400000. A plot's "access" is "direct"
+// (the edited object grants IProfilePlotData) or "host" (it grants only
+// IProfilePlotHost); its time mode is the definition's "timeMode".
+//
+// Reading refuses, with a message naming the place, anything that does not
+// fit: JSON syntax (with line and column), unknown keys, wrong types, invalid
+// or duplicate block and variable names, a plot without a unique name, an
+// owner that is no block, an unknown access. Whether a definition is one the
+// editor would accept is a separate question (plotcheck.h): a file written
+// after any edit must load again.
+
+#include "workbench/app/workbenchmodel.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Reads `text` into `model`. On failure returns false with `error` set and
+// leaves `model` as it was.
+bool ReadModelFile(const QByteArray& text, WorkbenchModel& model, QString& error);
+// The model as JSON text, indented; ReadModelFile gives back an equal model.
+QByteArray WriteModelFile(const WorkbenchModel& model);
+
+// The same on files; errors name the file.
+bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error);
+// Written to a temporary file first and then renamed, so a failed write never
+// leaves half a model behind.
+bool SaveModelFile(const QString& path, const WorkbenchModel& model, QString& error);

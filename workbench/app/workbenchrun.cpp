@@ -1,0 +1,180 @@
+#include "workbench/app/workbenchrun.h"
+
+#include "workbench/app/commandline.h"
+#include "workbench/app/mainwindow.h"
+#include "workbench/app/modelfile.h"
+#include "workbench/app/modelsession.h"
+#include "workbench/app/moduleloader.h"
+#include "workbench/app/samplemodel.h"
+#include "workbench/hostlib/calllog.h"
+
+#include "host/services/kbaseapp.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+void Report(const QString& text)
+{
+    std::fprintf(stderr, "workbench: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+void Say(const QString& text)
+{
+    std::fprintf(stdout, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stdout);
+}
+
+bool LoadModel(const WorkbenchOptions& options, WorkbenchModel& model)
+{
+    QString error;
+    if (!options.modelPath.isEmpty()) {
+        if (!LoadModelFile(options.modelPath, model, error)) {
+            Report(error);
+            return false;
+        }
+        return true;
+    }
+    if (!ReadModelFile(SampleModelText(), model, error)) {
+        Report(QStringLiteral("%1 is not valid: %2").arg(SampleModelName(), error));
+        return false;
+    }
+    return true;
+}
+
+// Every --open name must name a plot; all are checked before any opens.
+bool FindPlotsToOpen(const WorkbenchOptions& options, const WorkbenchModel& model, std::vector<int>& indexes)
+{
+    for (const QString& name : options.openPlots) {
+        const int index = model.PlotIndex(CString::FromQString(name));
+        if (index < 0) {
+            QStringList names;
+            for (const ModelPlot& plot : model.plots)
+                names << QLatin1Char('"') + plot.name.ToQString() + QLatin1Char('"');
+            Report(QStringLiteral("There is no plot \"%1\" in the model. Its plots are: %2.")
+                       .arg(name, names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "))));
+            return false;
+        }
+        indexes.push_back(index);
+    }
+    return true;
+}
+
+void ReportLoadProblems(const ModelSession& session)
+{
+    for (int i = 0; i < session.plotCount(); ++i) {
+        for (const QString& problem : session.LoadProblems(i))
+            Report(QStringLiteral("warning: plot \"%1\": %2.").arg(session.plot(i).name.ToQString(), problem));
+    }
+}
+
+// Lets queued work (activation, layout, posted messages) happen.
+void Settle()
+{
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+bool SaveScreenshot(QWidget& window, const QString& path)
+{
+    const QPixmap picture = window.grab();
+    if (picture.isNull() || !picture.save(path, "PNG")) {
+        Report(QStringLiteral("Cannot save the picture of the main window to \"%1\".").arg(path));
+        return false;
+    }
+    Say(QStringLiteral("Saved a picture of the main window (%1x%2) to %3")
+            .arg(picture.width())
+            .arg(picture.height())
+            .arg(path));
+    return true;
+}
+
+int Run(QApplication& application, const WorkbenchOptions& options)
+{
+    WorkbenchModel model;
+    std::vector<int> toOpen;
+    if (!LoadModel(options, model) || !FindPlotsToOpen(options, model, toOpen))
+        return ExitBadStart;
+    // Opened before anything can call a host object.
+    QString error;
+    if (!options.callLogPath.isEmpty() && !CallLog::Instance().OpenFile(options.callLogPath, &error)) {
+        Report(error);
+        return ExitBadStart;
+    }
+
+    CKBaseApp hostApp;
+    ModelSession session;
+    if (!session.Start(model, &error)) {
+        Report(error);
+        return ExitBadStart;
+    }
+    LoadedModule module;
+    if (!LoadEditorModule(options.modulePath, hostApp, module, error)) {
+        Report(error);
+        return ExitBadStart;
+    }
+    ReportLoadProblems(session);
+
+    int exitCode = ExitOk;
+    {
+        MainWindow window(hostApp, *module.docTemplate, session);
+        window.show();
+        Settle();
+        for (int index : toOpen) {
+            if (!window.OpenPlot(index, &error)) {
+                Report(error);
+                exitCode = ExitBadStart;
+                break;
+            }
+        }
+        Settle();
+        if (exitCode == ExitOk && !options.screenshotPath.isEmpty() && !SaveScreenshot(window, options.screenshotPath))
+            exitCode = ExitFailedAtExit;
+        if (exitCode == ExitOk && !options.quit)
+            exitCode = application.exec();
+
+        // Editors go before anything is saved: their documents, views and
+        // host references go with them, while the module's code is still there.
+        window.CloseAllEditors();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    if (!options.saveOnExitPath.isEmpty()) {
+        if (SaveModelFile(options.saveOnExitPath, session.CurrentModel(), error))
+            Say(QStringLiteral("Saved the model to %1").arg(options.saveOnExitPath));
+        else {
+            Report(error);
+            if (exitCode == ExitOk)
+                exitCode = ExitFailedAtExit;
+        }
+    }
+    return exitCode;
+}
+
+} // namespace
+
+int RunWorkbench(QApplication& application)
+{
+    WorkbenchOptions options;
+    QString message;
+    switch (ParseCommandLine(QApplication::arguments(), options, message)) {
+    case CommandLineResult::Exit:
+        Say(message);
+        return ExitOk;
+    case CommandLineResult::Error:
+        Report(message);
+        return ExitBadStart;
+    case CommandLineResult::Run:
+        break;
+    }
+    const int exitCode = Run(application, options);
+    CallLog::Instance().CloseFile();
+    return exitCode;
+}
