@@ -12,7 +12,7 @@ const std::array<const char*, 30> FormatNames = {
     "Lumen Model Block Format",
     "Lumen Model Stream Format",
     "Lumen Model Connection Format",
-    "Lumen Model Specification Format",
+    "Lumen Model Parameter Format",
     "Lumen Type Format",
     "Lumen Type Name Format",
     "Lumen Type Definition Format",
