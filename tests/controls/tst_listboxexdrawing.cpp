@@ -4,10 +4,14 @@
 
 #include "listboxextestview.h"
 
+#include "controls/listboxexbuddy.h"
+#include "resources/bitmaps.h"
+
 #include "platform/syscolors.h"
 
 #include <QDir>
 #include <QImage>
+#include <QPushButton>
 #include <QTest>
 
 class ListBoxExDrawingTest : public QObject {
@@ -87,6 +91,18 @@ void ListBoxExDrawingTest::insertionMarkDrawnTwiceRestoresThePixels()
 void ListBoxExDrawingTest::screenshotOfAVariablesList()
 {
     ListForm<> f(ListBoxExRole::ProfileVariables, SomeVariables());
+    // The caption bar above the list, taken over by its strip as the form does.
+    auto* placeholder = new QPushButton(QStringLiteral(" Profile Variables"), f.form.get());
+    CWnd::SetDlgCtrlID(placeholder, 1005);
+    placeholder->setGeometry(20, 0, 200, 20);
+    placeholder->show();
+    ResourceModule images("images");
+    AddStripBitmaps(images);
+    CListBoxExBuddy strip(IDB_VARIABLES_STRIP, &images, 4,
+                          CStringArray{"Add Variable", "Remove Variable", "Move Up", "Move Down"});
+    QVERIFY(strip.TakeOver(1005, &f.view));
+    strip.SetListBox(&f.list);
+    f.list.SetBuddy(&strip);
     QVERIFY(f.Ready());
     f.Click(2);
     const QString path = QDir::current().filePath(QStringLiteral("listboxex-variables.png"));
