@@ -12,8 +12,6 @@ add_library(profileeditor MODULE)
 pe_link_editor(profileeditor)
 set_target_properties(profileeditor PROPERTIES
   PREFIX "lib"
-  CXX_VISIBILITY_PRESET hidden
-  VISIBILITY_INLINES_HIDDEN ON
   LINK_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/host/exports.map)
 # The export list is exact: KDInitDll and the two CSUGeneralUtil operators.
 target_link_options(profileeditor PRIVATE

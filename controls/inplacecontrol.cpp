@@ -1,6 +1,7 @@
 #include "controls/inplacecontrol.h"
 
 #include "controls/inplacenotify.h"
+#include "host/sharedids.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -56,7 +57,7 @@ template <class Control>
 LRESULT InPlaceControl<Control>::Report(HWND from, UINT reason, uint64_t detail, POINT point) const
 {
     InPlaceNotify notify {WindowBits(from), reason, detail, point};
-    return ::SendMessage(m_owner, InPlaceControlMessage(), 0, reinterpret_cast<LPARAM>(&notify));
+    return ::SendMessage(m_owner, SharedIds::InPlaceControlMessage(), 0, reinterpret_cast<LPARAM>(&notify));
 }
 
 template <class Control>

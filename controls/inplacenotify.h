@@ -4,7 +4,6 @@
 // "ipc_CtrlMsg" sent with wParam 0 and lParam pointing to an InPlaceNotify.
 // The owner's non-zero answer tells the control to hide itself.
 
-#include "platform/registry.h"
 #include "platform/types.h"
 
 #include <cstddef>
@@ -40,11 +39,4 @@ static_assert(offsetof(InPlaceNotify, pt) == 20, "position at offset 20");
 inline uint64_t WindowBits(HWND window)
 {
     return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window));
-}
-
-// The registered id of "ipc_CtrlMsg".
-inline UINT InPlaceControlMessage()
-{
-    static const UINT message = RegisterWindowMessage("ipc_CtrlMsg");
-    return message;
 }

@@ -5,6 +5,7 @@
 #include "controls/inplacenotify.h"
 #include "controls/listboxexbuddy.h"
 #include "controls/listboxexparent.h"
+#include "host/sharedids.h"
 #include "model/profile.h"
 #include "platform/invalidarg.h"
 #include "platform/messagebox.h"
@@ -439,7 +440,7 @@ bool CListBoxEx::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
     // Notifications of the in-place button come back to it first.
     if (CDragListBox::OnWndMsg(message, wParam, lParam, result))
         return true;
-    if (message == InPlaceControlMessage()) {
+    if (message == SharedIds::ListControlMessage()) {
         *result = OnInPlaceNotify(reinterpret_cast<const InPlaceNotify*>(lParam));
         return true;
     }

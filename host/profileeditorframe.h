@@ -35,11 +35,11 @@ public:
     bool PreCreateWindow(CREATESTRUCT& cs) override;
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
+private:
     // The resize clamp, on a proposed window rectangle: only the right and
     // bottom edges move.
     void ClampSizing(RECT& proposed) const;
 
-private:
     HINSTANCE m_savedResourceModule;
     CString m_title;
     IEditorViewLink* m_view = nullptr;

@@ -65,9 +65,6 @@ const Ids& Registered()
     return ids;
 }
 
-// Load-time registration, as the module's static initialisers do it.
-const bool RegisteredAtLoad = (Registered(), true);
-
 } // namespace
 
 namespace SharedIds {
@@ -79,7 +76,6 @@ const std::array<const char*, 30>& SharedClipboardFormatNames()
 
 void RegisterAll()
 {
-    (void)RegisteredAtLoad;
     Registered();
 }
 

@@ -142,7 +142,7 @@ void CFrameWnd::OnUpdateFrameTitle(bool addToTitle)
         SetWindowText(document->GetTitle());
 }
 
-void CFrameWnd::InitialUpdateFrame(CDocument* document, bool makeVisible)
+void CFrameWnd::InitialUpdateFrame(CDocument* /*document*/, bool makeVisible)
 {
     if (CView* view = GetActiveView())
         view->OnInitialUpdate();
@@ -152,7 +152,6 @@ void CFrameWnd::InitialUpdateFrame(CDocument* document, bool makeVisible)
         if (auto* sub = qobject_cast<QMdiSubWindow*>(GetSafeHwnd()); sub && sub->mdiArea())
             sub->mdiArea()->setActiveSubWindow(sub);
     }
-    (void)document;
 }
 
 void CFrameWnd::OnClose()

@@ -123,12 +123,6 @@ void AfxSetResourceHandle(HINSTANCE module)
     State().current = module;
 }
 
-HINSTANCE AfxFindResourceModuleForString(UINT id)
-{
-    const ResourceModule* found = Search([id](const ResourceModule* m) { return m->FindString(id) ? m : nullptr; });
-    return const_cast<HINSTANCE>(found);
-}
-
 const char* AfxFindString(UINT id)
 {
     return Search([id](const ResourceModule* m) { return m->FindString(id); });

@@ -70,8 +70,7 @@ std::vector<HINSTANCE> AfxResourceChain();
 HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE module);
 
-// The module that holds a resource, current module first; null when none has it.
-HINSTANCE AfxFindResourceModuleForString(UINT id);
+// A resource by id, current module first; null when no module has it.
 const char* AfxFindString(UINT id);
 const char* const* AfxFindBitmap(UINT id);
 const std::vector<MenuItemResource>* AfxFindMenu(UINT id);

@@ -8,9 +8,6 @@ public:
     CWaitCursor(const CWaitCursor&) = delete;
     CWaitCursor& operator=(const CWaitCursor&) = delete;
 
-    // How many guards are alive (for tests).
-    static int ActiveCount();
-
 private:
     bool m_applied;
 };

@@ -14,8 +14,6 @@ public:
 
     void OnInitialUpdate() override;
 
-    const CString& GetContextName() const { return m_contextName; }
-
 private:
     CSUProfileEditorFrame* ParentFrame() const;
     // Fits the frame to the form and makes the fitted size its largest.

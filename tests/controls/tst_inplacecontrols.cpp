@@ -5,6 +5,7 @@
 #include "controls/inplacebutton.h"
 #include "controls/inplaceedit.h"
 #include "controls/inplacenotify.h"
+#include "host/sharedids.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -26,7 +27,7 @@ public:
     {
         if (CWnd::OnWndMsg(message, wParam, lParam, result))
             return true;
-        if (message != InPlaceControlMessage())
+        if (message != SharedIds::InPlaceControlMessage())
             return false;
         reports.push_back(*reinterpret_cast<const InPlaceNotify*>(lParam));
         if (onReport)
