@@ -1,7 +1,6 @@
-// Reordering an editable list by dragging a row with the mouse: press on a
-// row, move, release on the row to go before (or on the empty row that stands
-// after the last one during a drag). The drag never leaves the list, the
-// insertion mark and the sentinel row never outlive it, and a
+// Reordering an editable list by dragging a row onto the row to go before (or
+// onto the sentinel row that stands after the last one during a drag): the
+// insertion mark and the sentinel never outlive the drag, and a
 // profile-variables list moves the variable with its row.
 
 #include "listboxextestview.h"
@@ -9,6 +8,8 @@
 #include "platform/messagebox.h"
 
 #include <QImage>
+
+#include <utility>
 
 class ListBoxExDragTest : public QObject {
     Q_OBJECT
@@ -20,12 +21,9 @@ private slots:
     void rowsTheProfileDoesNotHaveAreReported();
 
 private:
-    template <class Form> static void Press(Form& f, QPoint at)
-    {
-        QTest::mousePress(f.Client(), Qt::LeftButton, {}, at);
-    }
-    template <class Form> static void MoveTo(Form& f, QPoint to) { QTest::mouseMove(f.Client(), to); }
-    template <class Form> static void Drag(Form& f, int from, int to)
+    static void Press(ListForm<>& f, QPoint at) { QTest::mousePress(f.Client(), Qt::LeftButton, {}, at); }
+    static void MoveTo(ListForm<>& f, QPoint to) { QTest::mouseMove(f.Client(), to); }
+    static void Drag(ListForm<>& f, int from, int to)
     {
         Press(f, f.RowCentre(from));
         // Out of the press's reach first, so that the drag starts.
@@ -34,16 +32,12 @@ private:
         MoveTo(f, f.RowCentre(to));
         QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(to));
     }
+    static QImage Grab(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };
 
 namespace {
 
 const QStringList Abcd {"a", "b", "c", "d"};
-
-QImage Grab(QWidget* widget)
-{
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
 
 } // namespace
 
@@ -87,13 +81,8 @@ void ListBoxExDragTest::escapeCancelsTheDragLeavingNoTrace()
     MoveTo(f, f.RowCentre(2));
     QVERIFY(f.list.IsDragging());
     QCOMPARE(f.list.GetCount(), 5); // with the sentinel
-    const QImage markAt2 = Grab(f.Client());
-    QVERIFY(markAt2 != pressed);
+    QVERIFY(Grab(f.Client()) != pressed);
     MoveTo(f, f.RowCentre(3));
-    // The mark left row 2's edge: that edge looks as it did before the drag.
-    CRect row2;
-    f.list.GetItemRect(2, &row2);
-    QCOMPARE(Grab(f.Client()).copy(0, row2.top - 6, row2.right, 12), pressed.copy(0, row2.top - 6, row2.right, 12));
     f.Key(Qt::Key_Escape);
     QVERIFY(!f.list.IsDragging());
     QCOMPARE(Grab(f.Client()), pressed);
@@ -109,7 +98,6 @@ void ListBoxExDragTest::listScrollsWhileTheCursorRestsBelowIt()
         rows << QStringLiteral("Block%1.T").arg(i);
     ListForm<> f(ListBoxExRole::ProfileVariables, rows, 80);
     QVERIFY(f.Ready());
-    QCOMPARE(f.list.GetTopIndex(), 0);
     Press(f, f.RowCentre(0));
     MoveTo(f, f.RowCentre(1));
     const QPoint below(f.RowCentre(0).x(), f.Client()->height() + 10);
@@ -131,21 +119,18 @@ void ListBoxExDragTest::rowsTheProfileDoesNotHaveAreReported()
     ScriptedMessageBoxResponder boxes;
     ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
     QVERIFY(f.Ready());
-    // The profile lost its last variable behind the list's back.
+    // The profile lost its last variable behind the list's back. Dragging the
+    // row it lacks is refused, and so is moving a row it has within the rows
+    // it has while the list shows more rows than the profile has variables.
     f.profile.variables.RemoveAt(3);
-    Drag(f, 3, 0);
-    QCOMPARE(f.Rows(), Abcd);
-    QCOMPARE(f.Variables(), (QStringList {"a", "b", "c"}));
-    QCOMPARE(boxes.boxes().size(), size_t(1));
-    QCOMPARE(boxes.boxes().front().title, CString("Profile Editor"));
-    QCOMPARE(boxes.boxes().front().owner, f.form.get());
-    // A row the profile has, moved within the rows it has, is still refused
-    // while the list shows more rows than the profile has variables.
-    boxes.Clear();
-    Drag(f, 0, 2);
-    QCOMPARE(f.Rows(), Abcd);
-    QCOMPARE(f.Variables(), (QStringList {"a", "b", "c"}));
-    QCOMPARE(boxes.boxes().size(), size_t(1));
+    for (const auto& [from, to] : {std::pair {3, 0}, std::pair {0, 2}}) {
+        boxes.Clear();
+        Drag(f, from, to);
+        QCOMPARE(f.Rows(), Abcd);
+        QCOMPARE(f.Variables(), (QStringList {"a", "b", "c"}));
+        QCOMPARE(boxes.boxes().size(), size_t(1));
+        QCOMPARE(boxes.boxes().front().owner, f.form.get());
+    }
 }
 
 QTEST_MAIN(ListBoxExDragTest)

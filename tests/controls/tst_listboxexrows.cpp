@@ -10,14 +10,12 @@
 class ListBoxExRowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void deleteRemovesTheClickedRow_data();
-    void deleteRemovesTheClickedRow();
-    void deleteActsOnTheRowTheKeyboardMovedTo();
+    void deleteRemovesTheCurrentRow_data();
+    void deleteRemovesTheCurrentRow();
     void altArrowsMoveTheSelectedRow_data();
     void altArrowsMoveTheSelectedRow();
-    void stripCommandsKeepTheProfileInStep();
-    void plotListRemovalTakesTheRoleFromTheRemovedEntry();
-    void plotListMovesAndEditsKeepTheRole();
+    void stripCommandsAndCallsKeepTheProfileInStep();
+    void plotListEntryKeepsItsRoleUnlessRemoved();
     void outOfRangeIndexIsReportedAndChangesNothing_data();
     void outOfRangeIndexIsReportedAndChangesNothing();
 };
@@ -28,45 +26,36 @@ const QStringList Abc {"a", "b", "c"};
 
 } // namespace
 
-void ListBoxExRowsTest::deleteRemovesTheClickedRow_data()
+void ListBoxExRowsTest::deleteRemovesTheCurrentRow_data()
 {
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<int>("clicked");
+    QTest::addColumn<bool>("keyDown"); // Down after the click
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<int>("selected");
-
-    QTest::newRow("middle row: the next row is selected") << Abc << 1 << QStringList {"a", "c"} << 1;
-    QTest::newRow("last row: the new last row is selected") << Abc << 2 << QStringList {"a", "b"} << 1;
-    QTest::newRow("only row: nothing is left to select") << QStringList {"a"} << 0 << QStringList {} << -1;
+    QTest::newRow("middle row: the next row is selected") << Abc << 1 << false << QStringList {"a", "c"} << 1;
+    QTest::newRow("keyboard moved to the middle row") << Abc << 0 << true << QStringList {"a", "c"} << 1;
+    QTest::newRow("last row: the new last row is selected") << Abc << 2 << false << QStringList {"a", "b"} << 1;
+    QTest::newRow("only row: nothing is left to select") << QStringList {"a"} << 0 << false << QStringList {} << -1;
 }
 
-void ListBoxExRowsTest::deleteRemovesTheClickedRow()
+void ListBoxExRowsTest::deleteRemovesTheCurrentRow()
 {
     QFETCH(QStringList, rows);
     QFETCH(int, clicked);
+    QFETCH(bool, keyDown);
     QFETCH(QStringList, expected);
     QFETCH(int, selected);
     ListForm<> f(ListBoxExRole::ProfileVariables, rows);
     QVERIFY(f.Ready());
     f.Click(clicked);
-    QCOMPARE(f.list.GetCurrentIndex(), clicked);
+    if (keyDown)
+        f.Key(Qt::Key_Down);
     f.Key(Qt::Key_Delete);
     QCOMPARE(f.Rows(), expected);
     QCOMPARE(f.Variables(), expected);
     QCOMPARE(f.list.GetCurSel(), selected);
     QCOMPARE(f.list.GetCurrentIndex(), selected);
-}
-
-void ListBoxExRowsTest::deleteActsOnTheRowTheKeyboardMovedTo()
-{
-    ListForm<> f(ListBoxExRole::ProfileVariables, Abc);
-    QVERIFY(f.Ready());
-    f.Click(0);
-    f.Key(Qt::Key_Down);
-    QCOMPARE(f.list.GetCurSel(), 1);
-    f.Key(Qt::Key_Delete);
-    QCOMPARE(f.Rows(), (QStringList {"a", "c"}));
-    QCOMPARE(f.Variables(), (QStringList {"a", "c"}));
 }
 
 void ListBoxExRowsTest::altArrowsMoveTheSelectedRow_data()
@@ -75,7 +64,6 @@ void ListBoxExRowsTest::altArrowsMoveTheSelectedRow_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<int>("selectedAfter");
-
     QTest::newRow("Alt+Up on the middle row") << 1 << int(Qt::Key_Up) << QStringList {"b", "a", "c"} << 0;
     QTest::newRow("Alt+Left on the last row") << 2 << int(Qt::Key_Left) << QStringList {"a", "c", "b"} << 1;
     QTest::newRow("Alt+Down on the first row") << 0 << int(Qt::Key_Down) << QStringList {"b", "a", "c"} << 1;
@@ -99,64 +87,52 @@ void ListBoxExRowsTest::altArrowsMoveTheSelectedRow()
     f.Key(static_cast<Qt::Key>(key), Qt::AltModifier);
     QCOMPARE(f.Rows(), expected);
     QCOMPARE(f.Variables(), expected);
+    QCOMPARE(f.RowsByData(), expected); // the row data travels with its row
     QCOMPARE(f.list.GetCurSel(), selectedAfter);
-    // The row data travels with its row.
-    QCOMPARE(f.RowsByData(), expected);
 }
 
-void ListBoxExRowsTest::stripCommandsKeepTheProfileInStep()
+void ListBoxExRowsTest::stripCommandsAndCallsKeepTheProfileInStep()
 {
     ListForm<> f(ListBoxExRole::ProfileVariables, QStringList {"a", "b", "c", "d"});
     QVERIFY(f.Ready());
-    f.list.SetCurSel(1);
-    f.list.ButtonStripCommand(3); // down
+    f.list.SetCurSel(2);
+    f.list.ButtonStripCommand(2); // up
     QCOMPARE(f.Rows(), (QStringList {"a", "c", "b", "d"}));
     QCOMPARE(f.Variables(), f.Rows());
-    f.list.ButtonStripCommand(2); // up again
-    f.list.ButtonStripCommand(2); // and once more
-    QCOMPARE(f.Rows(), (QStringList {"b", "a", "c", "d"}));
-    QCOMPARE(f.Variables(), f.Rows());
-    f.list.ButtonStripCommand(1); // remove
-    QCOMPARE(f.Rows(), (QStringList {"a", "c", "d"}));
+    f.list.ButtonStripCommand(1); // remove, the moved row still selected
+    QCOMPARE(f.Rows(), (QStringList {"a", "b", "d"}));
     QCOMPARE(f.Variables(), f.Rows());
     f.list.InsertItem(1, "x");
     f.list.AddItem("y");
     f.list.SetCurSel(0);
     f.list.SetItemText(0, "z");
-    QCOMPARE(f.Rows(), (QStringList {"z", "x", "c", "d", "y"}));
+    QCOMPARE(f.Rows(), (QStringList {"z", "x", "b", "d", "y"}));
     QCOMPARE(f.Variables(), f.Rows());
-    // A replaced row keeps its selection.
-    QCOMPARE(f.list.GetCurSel(), 0);
+    QCOMPARE(f.list.GetCurSel(), 0); // a replaced row keeps its selection
 }
 
-void ListBoxExRowsTest::plotListRemovalTakesTheRoleFromTheRemovedEntry()
+void ListBoxExRowsTest::plotListEntryKeepsItsRoleUnlessRemoved()
 {
     ListForm<> f(ListBoxExRole::PlotList, Abc);
     QVERIFY(f.Ready());
-    f.Click(2);
-    // The selection moved away from the clicked entry without the keyboard.
-    f.list.SetCurSel(0);
-    f.Key(Qt::Key_Delete);
-    QCOMPARE(f.Rows(), (QStringList {"a", "b"}));
-    QCOMPARE(f.view.commands.size(), size_t(1));
-    QCOMPARE(f.view.commands[0].button, 0);
-    QCOMPARE(f.view.commands[0].stripId, UINT(1018));
-    // When the view acted, the entry going away was the selected one.
-    QCOMPARE(f.view.commands[0].plotSelection, 2);
-}
-
-void ListBoxExRowsTest::plotListMovesAndEditsKeepTheRole()
-{
-    ListForm<> f(ListBoxExRole::PlotList, Abc);
-    QVERIFY(f.Ready());
+    // Moves and a replace leave the view alone; the data travels with its row.
     f.Click(0);
     f.Key(Qt::Key_Down, Qt::AltModifier);
     f.list.ButtonStripCommand(3);
     f.list.SetItemText(0, "renamed");
     QCOMPARE(f.Rows(), (QStringList {"renamed", "c", "a"}));
-    QCOMPARE(f.list.GetItemData(2), DWORD_PTR(11));
-    QCOMPARE(f.list.GetItemData(0), DWORD_PTR(12));
+    QCOMPARE(f.RowsByData(), (QStringList {"b", "c", "a"}));
     QVERIFY(f.view.commands.empty());
+    // Removing the clicked entry tells the view first, with the entry
+    // selected again, though the selection had moved away from it.
+    f.Click(2);
+    f.list.SetCurSel(0);
+    f.Key(Qt::Key_Delete);
+    QCOMPARE(f.Rows(), (QStringList {"renamed", "c"}));
+    QCOMPARE(f.view.commands.size(), size_t(1));
+    QCOMPARE(f.view.commands[0].button, 0);
+    QCOMPARE(f.view.commands[0].stripId, UINT(1018));
+    QCOMPARE(f.view.commands[0].plotSelection, 2);
 }
 
 void ListBoxExRowsTest::outOfRangeIndexIsReportedAndChangesNothing_data()
@@ -173,31 +149,21 @@ void ListBoxExRowsTest::outOfRangeIndexIsReportedAndChangesNothing()
     ScriptedMessageBoxResponder boxes;
     ListForm<> f(ListBoxExRole::ProfileVariables, QStringList {"a", "b", "c", "d"});
     QVERIFY(f.Ready());
-    QStringList rows = f.Rows();
-    QStringList variables = f.Variables();
-    bool thrown = false;
+    f.Click(3);
     if (how == "stale current index") {
-        f.Click(3);
         f.list.DeleteString(3); // the view takes rows away behind the list's back
         f.list.DeleteString(2);
-        rows = f.Rows();
-        f.Key(Qt::Key_Delete);
     } else if (how == "short profile") {
         f.profile.variables.RemoveAt(3);
-        variables = f.Variables();
-        f.Click(3);
-        f.Key(Qt::Key_Delete);
-    } else {
-        try {
-            f.list.InsertItem(5, "x");
-        } catch (const CInvalidArgException&) {
-            thrown = true;
-        }
-        QVERIFY2(thrown, "the caller learns of the error");
     }
-    QCOMPARE(f.Rows(), rows);
-    QCOMPARE(f.Variables(), variables);
-    if (!thrown) {
+    const QStringList rows = f.Rows();
+    const QStringList variables = f.Variables();
+    if (how == "insert past the end") {
+        // The view's own call: the view learns of the error.
+        QVERIFY_THROWS_EXCEPTION(CInvalidArgException, f.list.InsertItem(5, "x"));
+        QVERIFY(boxes.boxes().empty());
+    } else {
+        f.Key(Qt::Key_Delete);
         QCOMPARE(boxes.boxes().size(), size_t(1));
         const ScriptedMessageBoxResponder::Box& box = boxes.boxes().front();
         QCOMPARE(box.title, CString("Profile Editor"));
@@ -205,6 +171,8 @@ void ListBoxExRowsTest::outOfRangeIndexIsReportedAndChangesNothing()
         QCOMPARE(box.owner, f.form.get());
         QVERIFY2(box.text.Find("no row 3") >= 0 || box.text.Find("no variable 3") >= 0, box.text.GetString());
     }
+    QCOMPARE(f.Rows(), rows);
+    QCOMPARE(f.Variables(), variables);
 }
 
 QTEST_MAIN(ListBoxExRowsTest)

@@ -11,20 +11,19 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
 
 namespace {
 
-std::string CurrentNumericLocale()
+std::string NumericLocale()
 {
     const char* name = std::setlocale(LC_NUMERIC, nullptr);
     return name ? name : "";
 }
 
-const char* DecimalPoint()
+std::string DecimalPoint()
 {
     return std::localeconv()->decimal_point;
 }
@@ -33,6 +32,11 @@ double ScanDouble(const char* text)
 {
     double value = std::numeric_limits<double>::quiet_NaN();
     return std::sscanf(text, "%lf", &value) == 1 ? value : std::numeric_limits<double>::quiet_NaN();
+}
+
+QString Format(double value, int digits = 16, bool trimZeros = true)
+{
+    return QString::fromLatin1(LuString::FormatReal_S(value, digits, trimZeros).GetString());
 }
 
 } // namespace
@@ -44,57 +48,26 @@ private slots:
     void init() { std::setlocale(LC_NUMERIC, "C"); }
     void cleanup() { std::setlocale(LC_NUMERIC, "C"); }
 
-    void userDefaultLocaleIsInstalledAndWritesDecimalComma()
+    void guardSwitchesRestoresAndNests()
     {
-        const CSetLocale guard(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
-        QVERIFY2(std::strcmp(DecimalPoint(), ",") == 0,
-                 "LC_NUMERIC=de_DE.UTF-8 did not take effect: create the locale with "
-                 "'localedef -i de_DE -f UTF-8 de_DE.UTF-8'");
-        QCOMPARE(std::atof("2,5"), 2.5);
-    }
-
-    void guardRestoresPreviousLocaleAndNests()
-    {
-        QCOMPARE(CurrentNumericLocale(), std::string("C"));
         const std::string ctypeBefore = std::setlocale(LC_CTYPE, nullptr);
         {
             const CSetLocale outer(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
-            QCOMPARE(CurrentNumericLocale(), std::string("de_DE.UTF-8"));
+            QVERIFY2(DecimalPoint() == ",", "LC_NUMERIC=de_DE.UTF-8 did not take effect: create the locale with "
+                                            "'localedef -i de_DE -f UTF-8 de_DE.UTF-8'");
+            QCOMPARE(NumericLocale(), std::string("de_DE.UTF-8"));
             QCOMPARE(std::string(std::setlocale(LC_CTYPE, nullptr)), ctypeBefore);
             {
                 const CSetLocale invariant(LC_CATEGORY_NUMERIC, LOCALE_ID_INVARIANT);
-                QCOMPARE(std::string(DecimalPoint()), std::string("."));
-                {
-                    const CSetLocale inner(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
-                    QCOMPARE(std::string(DecimalPoint()), std::string(","));
-                }
-                QCOMPARE(std::string(DecimalPoint()), std::string("."));
+                QCOMPARE(DecimalPoint(), std::string("."));
             }
-            QCOMPARE(std::string(DecimalPoint()), std::string(","));
-        }
-        QCOMPARE(CurrentNumericLocale(), std::string("C"));
-        QCOMPARE(std::string(DecimalPoint()), std::string("."));
-    }
-
-    void guardRestoresANonDefaultPreviousLocale()
-    {
-        QVERIFY(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"));
-        {
-            const CSetLocale guard(LC_CATEGORY_NUMERIC, LOCALE_ID_INVARIANT);
-            QCOMPARE(CurrentNumericLocale(), std::string("C"));
-        }
-        QCOMPARE(CurrentNumericLocale(), std::string("de_DE.UTF-8"));
-    }
-
-    void unknownCategoryOrLocaleChangesNothing()
-    {
-        {
-            const CSetLocale unknownCategory(42, LOCALE_ID_USER_DEFAULT);
-            QCOMPARE(CurrentNumericLocale(), std::string("C"));
+            QCOMPARE(NumericLocale(), std::string("de_DE.UTF-8"));
+            // An unknown category or locale id changes nothing.
+            const CSetLocale unknownCategory(42, LOCALE_ID_INVARIANT);
             const CSetLocale unknownLocale(LC_CATEGORY_NUMERIC, 0x0407);
-            QCOMPARE(CurrentNumericLocale(), std::string("C"));
+            QCOMPARE(NumericLocale(), std::string("de_DE.UTF-8"));
         }
-        QCOMPARE(CurrentNumericLocale(), std::string("C"));
+        QCOMPARE(NumericLocale(), std::string("C"));
     }
 
     void formatsUnderCommaLocale_data()
@@ -105,18 +78,14 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         QTest::newRow("tenth") << 0.1 << 16 << true << "0,1";
-        QTest::newRow("two and a half") << 2.5 << 16 << true << "2,5";
         QTest::newRow("small, no exponent") << 1e-7 << 16 << true << "0,0000001";
         QTest::newRow("fraction") << 12345.678 << 16 << true << "12345,678";
-        QTest::newRow("whole number") << 2.0 << 16 << true << "2";
-        QTest::newRow("zero") << 0.0 << 16 << true << "0";
+        QTest::newRow("whole number") << 2500000.0 << 16 << true << "2500000";
         QTest::newRow("negative zero") << -0.0 << 16 << true << "0";
         QTest::newRow("negative") << -3.25 << 16 << true << "-3,25";
-        QTest::newRow("large whole number") << 2500000.0 << 16 << true << "2500000";
         QTest::newRow("largest plain") << 1234567890123456.0 << 16 << true << "1234567890123456";
         QTest::newRow("huge gets exponent") << 1.5e20 << 16 << true << "1,5e+20";
         QTest::newRow("tiny gets exponent") << 1.5e-12 << 16 << true << "1,5e-12";
-        QTest::newRow("six digits rounds") << 3.14159265358979 << 6 << true << "3,14159";
         QTest::newRow("six digits two thirds") << 2.0 / 3.0 << 6 << true << "0,666667";
         QTest::newRow("six digits rounds whole part") << 1234567.89 << 6 << true << "1234570";
         QTest::newRow("six digits carries") << 9.9999996 << 6 << true << "10";
@@ -125,7 +94,6 @@ private slots:
         QTest::newRow("zeros kept, whole") << 300.0 << 3 << false << "300";
         QTest::newRow("zero with zeros kept") << 0.0 << 3 << false << "0,00";
         QTest::newRow("digits clamped low") << 2.75 << 0 << true << "3";
-        QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 16 << true << "inf";
         QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << 16 << true << "-inf";
     }
 
@@ -137,27 +105,21 @@ private slots:
         QFETCH(QString, expected);
 
         const CSetLocale guard(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
-        QVERIFY2(std::strcmp(DecimalPoint(), ",") == 0, "de_DE.UTF-8 is not installed");
-        const CString text = LuString::FormatReal_S(value, digits, trimZeros);
-        QCOMPARE(QString::fromLatin1(text.GetString()), expected);
+        QVERIFY2(DecimalPoint() == ",", "de_DE.UTF-8 is not installed");
+        const QString text = Format(value, digits, trimZeros);
+        QCOMPARE(text, expected);
         // What is written is read back: exactly with 16 digits, to the digits kept otherwise.
-        const double back = std::atof(text);
-        QCOMPARE(ScanDouble(text), back);
+        const double back = std::atof(text.toLatin1().constData());
+        QCOMPARE(ScanDouble(text.toLatin1().constData()), back);
         if (digits >= 16)
             QCOMPARE(back, value);
     }
 
-    void nanIsWrittenSoThatStrtodReadsNan()
-    {
-        const CString text = LuString::FormatReal_S(std::nan(""), 16, true);
-        QCOMPARE(QString::fromLatin1(text.GetString()), QStringLiteral("nan"));
-        QVERIFY(std::isnan(std::strtod(text, nullptr)));
-    }
-
     void formatsWithPointInCLocale()
     {
-        QCOMPARE(QString::fromLatin1(LuString::FormatReal_S(2.5, 16, true).GetString()), QStringLiteral("2.5"));
-        QCOMPARE(QString::fromLatin1(LuString::FormatReal_S(1e-7, 16, true).GetString()), QStringLiteral("0.0000001"));
+        QCOMPARE(Format(2.5), QStringLiteral("2.5"));
+        QCOMPARE(Format(1e-7), QStringLiteral("0.0000001"));
+        QCOMPARE(Format(std::nan("")), QStringLiteral("nan"));
     }
 
     // Seventeen digits give back every double; sixteen give back every value
@@ -165,16 +127,14 @@ private slots:
     void roundTripsAcrossMagnitudes()
     {
         const CSetLocale guard(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
-        QVERIFY2(std::strcmp(DecimalPoint(), ",") == 0, "de_DE.UTF-8 is not installed");
+        QVERIFY2(DecimalPoint() == ",", "de_DE.UTF-8 is not installed");
         std::mt19937_64 random(12345);
         std::uniform_real_distribution<double> mantissa(1.0, 10.0);
         std::uniform_int_distribution<int> exponent(-14, 18);
         for (int i = 0; i < 5000; ++i) {
             const double value = mantissa(random) * std::pow(10.0, exponent(random)) * (i % 2 ? -1 : 1);
             const CString exact = LuString::FormatReal_S(value, 17, true);
-            QVERIFY2(std::atof(exact) == value, exact.GetString());
-            QVERIFY2(ScanDouble(exact) == value, exact.GetString());
-
+            QVERIFY2(std::atof(exact) == value && ScanDouble(exact) == value, exact.GetString());
             char typed[64];
             std::snprintf(typed, sizeof typed, "%.6g", value);
             const double personValue = std::atof(typed);

@@ -6,12 +6,12 @@
 #include "workbench/app/samplemodel.h"
 
 #include "host/interfaces/modelvariable.h"
-#include "workbench/hostlib/plotdefinitionjson.h"
 
-#include <QTemporaryDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -25,125 +25,74 @@ WorkbenchModel ReadSample()
     return model;
 }
 
-const HostModel::Variable* FindVariable(const WorkbenchModel& model, const char* block, const char* name)
-{
-    for (const ModelBlock& candidate : model.blocks) {
-        if (candidate.path != block)
-            continue;
-        for (const HostModel::Variable& variable : candidate.variables) {
-            if (variable.name == name)
-                return &variable;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class WorkbenchModelFileTest : public QObject {
     Q_OBJECT
 private slots:
-    void sampleHoldsAColumnAReactorAndAnExchanger();
-    void samplePlotsCoverEveryKindAccessAndTimeMode();
-    void everySamplePlotIsADefinitionTheEditorAccepts();
-    void writingAndReadingGivesBackAnEqualModel();
-    void definitionsTheEditorWouldRefuseStillSurviveTheRoundTrip();
+    void sampleHasPlotsOfEveryKindAndEveryOneIsValid();
+    void savedModelsReadBackEqual();
     void malformedFilesAreRefusedNamingThePlace_data();
     void malformedFilesAreRefusedNamingThePlace();
     void fileErrorsNameTheFile();
-    void savingToAMissingFolderFailsWithAMessage();
 };
 
-void WorkbenchModelFileTest::sampleHoldsAColumnAReactorAndAnExchanger()
-{
-    const WorkbenchModel model = ReadSample();
-    const HostModel::Variable* trayTemperatures = FindVariable(model, "Column", "T");
-    QVERIFY(trayTemperatures);
-    QCOMPARE(trayTemperatures->extents, std::vector<UINT>{20});
-    QCOMPARE(trayTemperatures->attributes, ModelVariableWidenableAttribute);
-    const HostModel::Variable* compositions = FindVariable(model, "Column", "x");
-    QVERIFY(compositions);
-    QCOMPARE(compositions->extents, (std::vector<UINT>{20, 3}));
-    QCOMPARE(compositions->attributes, 0u);
-    QVERIFY(FindVariable(model, "Column", "R"));
-    QVERIFY(FindVariable(model, "Column", "R")->extents.empty());
-    QCOMPARE(FindVariable(model, "Reactor", "T")->extents, std::vector<UINT>{50});
-    QVERIFY(FindVariable(model, "Reactor.Jacket", "Tc"));
-    QVERIFY(FindVariable(model, "HX1", "Tw"));
-    // The name the run script opens.
-    QVERIFY(model.FindPlot("Column temperatures"));
-}
-
-void WorkbenchModelFileTest::samplePlotsCoverEveryKindAccessAndTimeMode()
-{
-    const WorkbenchModel model = ReadSample();
-    bool twoD = false, threeDAgainstTime = false, twoWildcardsAgainstTime = false;
-    bool surfaceOf2DProfile = false, surfaceOf1DProfiles = false, direct = false, host = false;
-    std::set<int> timeModes;
-    for (const ModelPlot& plot : model.plots) {
-        const PlotDefinition& d = plot.definition;
-        const int plotted = d.plottedNames.GetSize();
-        bool twoWildcards = false;
-        for (const CString& path : d.plottedVariables)
-            twoWildcards = twoWildcards || IsTwoWildcardPath(path);
-        twoD = twoD || d.is3DPlot == 0;
-        threeDAgainstTime = threeDAgainstTime || (d.is3DPlot && d.yAxisIsTime && plotted == 1);
-        twoWildcardsAgainstTime = twoWildcardsAgainstTime || (d.is3DPlot && d.yAxisIsTime && twoWildcards);
-        surfaceOf2DProfile = surfaceOf2DProfile
-            || (d.is3DPlot && !d.yAxisIsTime && plotted == 1 && d.plottedDimensions[0] == 2);
-        surfaceOf1DProfiles = surfaceOf1DProfiles || (d.is3DPlot && !d.yAxisIsTime && plotted > 1);
-        direct = direct || plot.access == PlotAccess::Direct;
-        host = host || plot.access == PlotAccess::Host;
-        timeModes.insert(d.timeMode);
-    }
-    QVERIFY(twoD);
-    QVERIFY(threeDAgainstTime);
-    QVERIFY(twoWildcardsAgainstTime);
-    QVERIFY(surfaceOf2DProfile);
-    QVERIFY(surfaceOf1DProfiles);
-    QVERIFY(direct);
-    QVERIFY(host);
-    QCOMPARE(timeModes, (std::set<int>{0, 1, 2}));
-}
-
-void WorkbenchModelFileTest::everySamplePlotIsADefinitionTheEditorAccepts()
+void WorkbenchModelFileTest::sampleHasPlotsOfEveryKindAndEveryOneIsValid()
 {
     const WorkbenchModel model = ReadSample();
     HostModel registry;
     QString error;
     QVERIFY2(FillHostModel(model, registry, &error), qPrintable(error));
+    // Extents and "widenable" reach the registry as the file gives them.
+    const auto temperatures = registry.FindVariable("Column.T"), compositions = registry.FindVariable("Column.x");
+    QVERIFY(temperatures && compositions);
+    QCOMPARE(temperatures->variable->attributes, ModelVariableWidenableAttribute);
+    QCOMPARE(compositions->variable->extents, (std::vector<UINT>{20, 3}));
+    QCOMPARE(compositions->variable->attributes, 0u);
+
+    std::set<QString> kinds;
     for (const ModelPlot& plot : model.plots) {
         const QStringList problems = PlotProblems(plot, registry);
-        QVERIFY2(problems.isEmpty(), qPrintable(plot.name.ToQString() + QStringLiteral(": ") + problems.join(QStringLiteral("; "))));
+        QVERIFY2(problems.isEmpty(), qPrintable(plot.name.ToQString() + ": " + problems.join(QStringLiteral("; "))));
+        const PlotDefinition& d = plot.definition;
+        const bool twoWildcards = std::any_of(d.plottedVariables.begin(), d.plottedVariables.end(), IsTwoWildcardPath);
+        kinds.insert(!d.is3DPlot ? "2-d"
+                         : d.yAxisIsTime ? (twoWildcards ? "3-d against time, two wildcards" : "3-d against time")
+                         : d.plottedDimensions[0] == 2 ? "surface of a 2-D profile" : "surface of 1-D profiles");
+        kinds.insert(plot.access == PlotAccess::Direct ? "direct" : "host");
+        kinds.insert(QStringLiteral("time mode %1").arg(d.timeMode));
     }
+    QCOMPARE(kinds, (std::set<QString>{"2-d", "3-d against time", "3-d against time, two wildcards",
+                                       "surface of a 2-D profile", "surface of 1-D profiles", "direct", "host",
+                                       "time mode 0", "time mode 1", "time mode 2"}));
 }
 
-void WorkbenchModelFileTest::writingAndReadingGivesBackAnEqualModel()
+void WorkbenchModelFileTest::savedModelsReadBackEqual()
 {
-    const WorkbenchModel sample = ReadSample();
-    const QByteArray written = WriteModelFile(sample);
+    WorkbenchModel model = ReadSample();
+    const QByteArray written = WriteModelFile(model);
     WorkbenchModel reread;
     QString error;
     QVERIFY2(ReadModelFile(written, reread, error), qPrintable(error));
-    QVERIFY(reread == sample);
+    QVERIFY(reread == model);
     QCOMPARE(WriteModelFile(reread), written);
-}
 
-void WorkbenchModelFileTest::definitionsTheEditorWouldRefuseStillSurviveTheRoundTrip()
-{
-    WorkbenchModel model = ReadSample();
+    // A definition the editor would refuse is kept as it is: arrays that
+    // disagree, a path that is not in the model, times in odd forms.
     PlotDefinition& edited = model.plots.front().definition;
-    // Arrays that disagree, a path that is not in the model, a 2-D profile in a 2-d plot.
     edited.plottedCounts.Add(7);
     edited.unassignedNames.Add("Typed by hand");
     edited.unassignedDimensions.Add(2);
     edited.unassignedCounts.Add(1);
     edited.unassignedVariables.Add("NoSuchVariable(1)");
+    edited.maxTimePoints = 3;
     edited.timeEntries = CStringArray{"12,5", "1e3"};
+    edited.timeMode = 2;
 
-    WorkbenchModel reread;
-    QString error;
-    QVERIFY2(ReadModelFile(WriteModelFile(model), reread, error), qPrintable(error));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("model.json"));
+    QVERIFY2(SaveModelFile(path, model, error), qPrintable(error));
+    QVERIFY2(LoadModelFile(path, reread, error), qPrintable(error));
     QVERIFY(reread == model);
 }
 
@@ -152,76 +101,56 @@ void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("expected");
 
-    const QByteArray block = R"j({"path": "B", "variables": [{"name": "T", "extents": [5]}]})j";
-    const auto withPlot = [&block](const QByteArray& plot) {
-        return QByteArray(R"j({"blocks": [)j") + block + R"j(], "plots": [)j" + plot + "]}";
+    const auto row = [](const char* name, const QByteArray& text, const char* expected) {
+        QTest::newRow(name) << text << QString::fromUtf8(expected);
+    };
+    const auto withVariable = [](const QByteArray& variable) {
+        return R"j({"blocks": [{"path": "B", "variables": [)j" + variable + "]}]}";
+    };
+    const auto withPlots = [](const QByteArray& plots) {
+        return R"j({"blocks": [{"path": "B"}], "plots": [)j" + plots + "]}";
     };
     const QByteArray definition = R"j("definition": {"timeMode": 0, "timeEntries": ["L"]})j";
+    const QByteArray plot
+        = R"j({"name": "P", "owner": "B", "context": "B.P", "access": "direct", )j" + definition + "}";
 
-    QTest::newRow("syntax error on line 3") << QByteArray("{\n  \"blocks\": [\n    {\"path\": \"B\",}\n  ]\n}")
-                                            << QStringLiteral("line 3, column");
-    QTest::newRow("not an object") << QByteArray("[]") << QStringLiteral("must hold one JSON object");
-    QTest::newRow("empty file") << QByteArray("") << QStringLiteral("JSON syntax error at line 1");
-    QTest::newRow("no blocks") << QByteArray("{}") << QStringLiteral("the model has no \"blocks\"");
-    QTest::newRow("unknown key") << QByteArray(R"j({"blocks": [], "version": 2})j")
-                                 << QStringLiteral("unknown key \"version\"");
-    QTest::newRow("blocks not an array") << QByteArray(R"j({"blocks": {}})j")
-                                         << QStringLiteral("blocks: expected an array, found an object");
-    QTest::newRow("block without path") << QByteArray(R"j({"blocks": [{"variables": []}]})j")
-                                        << QStringLiteral("blocks[0]: \"path\" is missing");
-    QTest::newRow("block path with an empty part") << QByteArray(R"j({"blocks": [{"path": "A..B"}]})j")
-                                                   << QStringLiteral("blocks[0].path: The block path \"A..B\"");
-    QTest::newRow("same block twice") << QByteArray(R"j({"blocks": [{"path": "B"}, {"path": "b"}]})j")
-                                      << QStringLiteral("blocks[1].path: The block \"b\" exists already");
-    QTest::newRow("variable name with a subscript")
-        << QByteArray(R"j({"blocks": [{"path": "B", "variables": [{"name": "T(1)"}]}]})j")
-        << QStringLiteral("blocks[0].variables[0]: The variable name \"T(1)\"");
-    QTest::newRow("same variable twice, other case")
-        << QByteArray(R"j({"blocks": [{"path": "B", "variables": [{"name": "T"}, {"name": "t"}]}]})j")
-        << QStringLiteral("blocks[0].variables[1]: The block \"B\" holds a variable \"t\" already");
-    QTest::newRow("extent of zero")
-        << QByteArray(R"j({"blocks": [{"path": "B", "variables": [{"name": "T", "extents": [3, 0]}]}]})j")
-        << QStringLiteral("blocks[0].variables[0].extents[1]: expected a whole number from 1 to 1000000");
-    QTest::newRow("fractional extent")
-        << QByteArray(R"j({"blocks": [{"path": "B", "variables": [{"name": "T", "extents": [2.5]}]}]})j")
-        << QStringLiteral("extents[0]: expected a whole number");
-    QTest::newRow("widenable two-subscript array")
-        << QByteArray(R"j({"blocks": [{"path": "B", "variables": [{"name": "X", "extents": [2, 2], "widenable": true}]}]})j")
-        << QStringLiteral("blocks[0].variables[0].widenable: only an array with one subscript can be widenable");
-    QTest::newRow("widenable as text")
-        << QByteArray(R"j({"blocks": [{"path": "B", "variables": [{"name": "T", "extents": [2], "widenable": "yes"}]}]})j")
-        << QStringLiteral("widenable: expected true or false, found a string");
-    QTest::newRow("plots not an array") << QByteArray(R"j({"blocks": [], "plots": 3})j")
-                                        << QStringLiteral("plots: expected an array, found a number");
-    QTest::newRow("plot without name")
-        << withPlot(R"j({"owner": "B", "context": "B.P", "access": "direct", )j" + definition + "}")
-        << QStringLiteral("plots[0]: \"name\" is missing");
-    QTest::newRow("plot with empty name")
-        << withPlot(R"j({"name": "", "owner": "B", "context": "B.P", "access": "direct", )j" + definition + "}")
-        << QStringLiteral("plots[0].name: a plot needs a name");
-    QTest::newRow("same plot name twice")
-        << withPlot(R"j({"name": "P", "owner": "B", "context": "B.P", "access": "direct", )j" + definition + R"j(},
-                    {"name": "P", "owner": "B", "context": "B.Q", "access": "host", )j" + definition + "}")
-        << QStringLiteral("plots[1].name: a plot named \"P\" exists already");
-    QTest::newRow("owner that is no block")
-        << withPlot(R"j({"name": "P", "owner": "Nowhere", "context": "B.P", "access": "direct", )j" + definition + "}")
-        << QStringLiteral("plots[0].owner: there is no block \"Nowhere\"");
-    QTest::newRow("unknown access")
-        << withPlot(R"j({"name": "P", "owner": "B", "context": "B.P", "access": "remote", )j" + definition + "}")
-        << QStringLiteral("plots[0].access: expected \"direct\" or \"host\", found \"remote\"");
-    QTest::newRow("context not text")
-        << withPlot(R"j({"name": "P", "owner": "B", "context": 4, "access": "direct", )j" + definition + "}")
-        << QStringLiteral("plots[0].context: expected a string, found a number");
-    QTest::newRow("definition missing")
-        << withPlot(R"j({"name": "P", "owner": "B", "context": "B.P", "access": "direct"})j")
-        << QStringLiteral("plots[0]: \"definition\" is missing");
-    QTest::newRow("bad profile dimension")
-        << withPlot(R"j({"name": "P", "owner": "B", "context": "B.P", "access": "direct",
-                        "definition": {"plotted": [{"name": "A", "dimension": "two"}]}})j")
-        << QStringLiteral("plots[0].definition: plotted[0].dimension: expected a whole number");
-    QTest::newRow("unknown plot key")
-        << withPlot(R"j({"name": "P", "owner": "B", "context": "B.P", "access": "direct", "colour": 1, )j" + definition + "}")
-        << QStringLiteral("plots[0]: unknown key \"colour\"");
+    row("syntax error on line 3", "{\n  \"blocks\": [\n    {\"path\": \"B\",}\n  ]\n}", "line 3, column");
+    row("not an object", "[]", "must hold one JSON object");
+    row("no blocks", "{}", "the model has no \"blocks\"");
+    row("unknown key", R"j({"blocks": [], "version": 2})j", "unknown key \"version\"");
+    row("blocks not an array", R"j({"blocks": {}})j", "blocks: expected an array, found an object");
+    row("block without path", R"j({"blocks": [{"variables": []}]})j", "blocks[0]: \"path\" is missing");
+    row("block path with an empty part", R"j({"blocks": [{"path": "A..B"}]})j",
+        "blocks[0].path: The block path \"A..B\"");
+    row("same block twice", R"j({"blocks": [{"path": "B"}, {"path": "b"}]})j",
+        "blocks[1].path: The block \"b\" exists already");
+    row("variable name with a subscript", withVariable(R"j({"name": "T(1)"})j"),
+        "blocks[0].variables[0]: The variable name \"T(1)\"");
+    row("same variable twice, other case", withVariable(R"j({"name": "T"}, {"name": "t"})j"),
+        "blocks[0].variables[1]: The block \"B\" holds a variable \"t\" already");
+    row("extent of zero", withVariable(R"j({"name": "T", "extents": [3, 0]})j"),
+        "blocks[0].variables[0].extents[1]: expected a whole number from 1 to 1000000");
+    row("widenable two-subscript array", withVariable(R"j({"name": "X", "extents": [2, 2], "widenable": true})j"),
+        "blocks[0].variables[0].widenable: only an array with one subscript can be widenable");
+    row("widenable as text", withVariable(R"j({"name": "T", "extents": [2], "widenable": "yes"})j"),
+        "widenable: expected true or false, found a string");
+    row("plot without name", withPlots(QByteArray(plot).replace(R"j("name": "P", )j", "")),
+        "plots[0]: \"name\" is missing");
+    row("plot with empty name", withPlots(QByteArray(plot).replace("\"P\"", "\"\"")),
+        "plots[0].name: a plot needs a name");
+    row("same plot name twice", withPlots(plot + ", " + plot), "plots[1].name: a plot named \"P\" exists already");
+    row("owner that is no block", withPlots(QByteArray(plot).replace("\"B\"", "\"Nowhere\"")),
+        "plots[0].owner: there is no block \"Nowhere\"");
+    row("unknown access", withPlots(QByteArray(plot).replace("direct", "remote")),
+        "plots[0].access: expected \"direct\" or \"host\", found \"remote\"");
+    row("unknown plot key", withPlots("{\"colour\": 1, " + plot.mid(1)),
+        "plots[0]: unknown key \"colour\"");
+    row("definition missing", withPlots(QByteArray(plot).replace(", " + definition, "")),
+        "plots[0]: \"definition\" is missing");
+    row("bad profile dimension",
+        withPlots(QByteArray(plot).replace(
+            definition, R"j("definition": {"plotted": [{"name": "A", "dimension": "two"}]})j")),
+        "plots[0].definition: plotted[0].dimension: expected a whole number");
 }
 
 void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace()
@@ -239,7 +168,6 @@ void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace()
 void WorkbenchModelFileTest::fileErrorsNameTheFile()
 {
     QTemporaryDir folder;
-    QVERIFY(folder.isValid());
     WorkbenchModel model;
     QString error;
     const QString missing = folder.filePath(QStringLiteral("missing.json"));
@@ -253,21 +181,10 @@ void WorkbenchModelFileTest::fileErrorsNameTheFile()
     file.close();
     QVERIFY(!LoadModelFile(broken, model, error));
     QVERIFY2(error.contains(broken) && error.contains(QStringLiteral("line 2")), qPrintable(error));
-}
 
-void WorkbenchModelFileTest::savingToAMissingFolderFailsWithAMessage()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("no/such/folder/model.json"));
-    QString error;
-    QVERIFY(!SaveModelFile(path, ReadSample(), error));
-    QVERIFY2(error.contains(path), qPrintable(error));
-
-    const QString good = folder.filePath(QStringLiteral("model.json"));
-    QVERIFY2(SaveModelFile(good, ReadSample(), error), qPrintable(error));
-    WorkbenchModel reread;
-    QVERIFY2(LoadModelFile(good, reread, error), qPrintable(error));
-    QVERIFY(reread == ReadSample());
+    const QString unsaved = folder.filePath(QStringLiteral("no/such/folder/model.json"));
+    QVERIFY(!SaveModelFile(unsaved, ReadSample(), error));
+    QVERIFY2(error.contains(unsaved), qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(WorkbenchModelFileTest)
