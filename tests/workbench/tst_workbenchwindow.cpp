@@ -10,11 +10,11 @@
 #include "workbench/app/modelbrowser.h"
 #include "workbench/app/modelfile.h"
 #include "workbench/app/modelsession.h"
+#include "workbench/app/profilesender.h"
 #include "workbench/app/moduleloader.h"
 #include "workbench/app/samplemodel.h"
 #include "workbench/app/variablefinder.h"
 
-#include "host/editorviewlink.h"
 #include "host/profileeditorframe.h"
 #include "host/services/kbaseapp.h"
 #include "host/services/ksudocument.h"
@@ -36,15 +36,20 @@
 
 namespace {
 
-// Stands in for the editor view inside a real editor frame: records what the
-// frame passes on of the host's messages.
-class ViewRecorder final : public IEditorViewLink {
+// Stands in for an editor frame: records what a WM_USER+1 record holds while
+// the message is handled (the sender owns it only that long).
+class ProfileRecorder final : public CWnd {
 public:
-    void ReceiveProfile(const CSUPEProfile* profile) override { received = std::make_unique<CSUPEProfile>(*profile); }
-    void ReloadDefinition() override { ++reloads; }
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override
+    {
+        if (message != WM_PE_RECEIVE_PROFILE)
+            return CWnd::OnWndMsg(message, wParam, lParam, result);
+        received = std::make_unique<CSUPEProfile>(*reinterpret_cast<const CSUPEProfile*>(lParam));
+        *result = 0;
+        return true;
+    }
 
     std::unique_ptr<CSUPEProfile> received;
-    int reloads = 0;
 };
 
 void FlushDeletes()
@@ -211,28 +216,27 @@ void WorkbenchWindowTest::theDisplayUnitReachesEveryOpenDocument()
 void WorkbenchWindowTest::hostMessagesReachTheActiveEditor()
 {
     const ProfileToSend profile{"Hot trays", CStringArray{"T(1)", "T(2)"}, 2};
-    QVERIFY(!m_window->SendProfileToActiveEditor(profile));
+    QWidget target;
+    ProfileRecorder recorder;
+    QVERIFY(recorder.Attach(&target));
+    SendProfileToEditor(&target, profile);
+    recorder.Detach();
+    QVERIFY(recorder.received);
+    QCOMPARE(recorder.received->name, CString("Hot trays"));
+    QCOMPARE(recorder.received->variables, profile.variables);
+    QCOMPARE(recorder.received->dimension, 2);
+    QCOMPARE(recorder.received->plotRequested, 1);
 
+    // The real editor frames: WM_USER+1 to the active one only, then
+    // WM_USER+3 and WM_USER+2 from the Editor menu.
+    QVERIFY(!m_window->SendProfileToActiveEditor(profile));
     const int first = PlotIndex("Column temperatures");
     const int active = PlotIndex("Exchanger wall temperature");
     QVERIFY(m_window->OpenPlot(first));
     QVERIFY(m_window->OpenPlot(active));
-    CFrameWnd* frame = m_window->editors().FrameForPlot(active);
-    QCOMPARE(QByteArray(frame->GetRuntimeClass()->m_lpszClassName), QByteArray("CSUProfileEditorFrame"));
-    ViewRecorder view;
-    static_cast<CSUProfileEditorFrame*>(frame)->SetViewLink(&view);
-
-    // WM_USER+1: the profile, asked to be plotted.
     QVERIFY(m_window->SendProfileToActiveEditor(profile));
-    QVERIFY(view.received);
-    QCOMPARE(view.received->name, CString("Hot trays"));
-    QCOMPARE(view.received->variables, profile.variables);
-    QCOMPARE(view.received->dimension, 2);
-    QCOMPARE(view.received->plotRequested, 1);
-
-    // WM_USER+3 and WM_USER+2 from the Editor menu.
     Action(Command::ReloadDefinition)->trigger();
-    QCOMPARE(view.reloads, 1);
+    QVERIFY(m_window->editors().FrameForPlot(active));
     Action(Command::CloseEditor)->trigger();
     FlushDeletes();
     QVERIFY(!m_window->editors().FrameForPlot(active));
