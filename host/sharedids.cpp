@@ -1,5 +1,6 @@
 #include "host/sharedids.h"
 
+#include "platform/draglistbox.h"
 #include "platform/registry.h"
 
 namespace {
@@ -56,7 +57,7 @@ const Ids& Registered()
             RegisterClipboardFormat(name);
         registered.variablePathFormat = RegisterClipboardFormat("Lumen Variable Path Format");
         registered.profileVariableNameFormat = RegisterClipboardFormat("Profile Variable Name Format");
-        registered.dragListMessage = RegisterWindowMessage("commctrl_DragListMsg");
+        registered.dragListMessage = ::DragListMessage(); // the platform drag list's own
         registered.inPlaceControlMessage = RegisterWindowMessage("ipc_CtrlMsg");
         registered.listControlMessage = RegisterWindowMessage("ipc_CtrlMsg");
         registered.showVarnelViewMessage = RegisterWindowMessage("SHOW_VARNELVIEW");
