@@ -1,10 +1,8 @@
 #pragma once
 
-// Stand-ins for what surrounds an editable list in the editor: a view (a
-// window object over a plain widget) whose current profile is a real profile
-// and which logs the strip commands it receives, and a form that holds the
-// view and one list taken over from its template widget, shown and active, as
-// the editor's form has it.
+// What surrounds an editable list in the editor: a view whose current profile is a real one and
+// which logs the strip commands it gets, and a shown, active form holding the view and one list
+// taken over from its template widget.
 
 #include "controls/listboxexparent.h"
 #include "controls/mylistboxex.h"
@@ -37,8 +35,7 @@ public:
     std::vector<StripCommand> commands;
 };
 
-// The list's template styles: owner-drawn fixed, has strings, notify, no
-// integral height, vertical scroll bar, border; one row selected at a time.
+// The list's template styles: owner-drawn, one row selected at a time.
 constexpr DWORD TemplateListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | WS_TABSTOP | LBS_NOTIFY
     | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
 
@@ -53,9 +50,6 @@ template <class List = CMyListBoxEx> struct ListForm {
         auto* widget = new ListBoxWidget(TemplateListStyle, 0, form.get());
         CWnd::SetDlgCtrlID(widget, 1004);
         widget->setGeometry(20, 20, 200, height);
-        other = new QWidget(form.get());
-        other->setFocusPolicy(Qt::StrongFocus);
-        other->setGeometry(230, 20, 40, 20);
         list.SubclassDlgItem(1004, &view);
         list.SetRole(role);
         if (role == ListBoxExRole::ProfileVariables)
@@ -87,19 +81,13 @@ template <class List = CMyListBoxEx> struct ListForm {
             rows << list.GetText(i).ToQString();
         return rows;
     }
-    // Each row named by its item data, as the form was filled: equal to Rows()
-    // while every row's data has travelled with it.
+    // Each row named by its item data, as the form was filled (empty for other data): equal to
+    // Rows() while every row's data has travelled with it.
     QStringList RowsByData() const
     {
         QStringList rows;
-        for (int i = 0; i < list.GetCount(); ++i) {
-            const DWORD_PTR data = list.GetItemData(i);
-            const DWORD_PTR index = data - FirstRowData; // wraps for data below the first
-            if (index < static_cast<DWORD_PTR>(filledRows.size()))
-                rows << filledRows[static_cast<qsizetype>(index)];
-            else
-                rows << QStringLiteral("(data %1)").arg(data);
-        }
+        for (int i = 0; i < list.GetCount(); ++i)
+            rows << filledRows.value(static_cast<qsizetype>(list.GetItemData(i) - FirstRowData));
         return rows;
     }
     QStringList Variables() const
@@ -122,5 +110,4 @@ template <class List = CMyListBoxEx> struct ListForm {
     TestView view;
     CSUPEProfile profile {"Profile 1"};
     List list;
-    QWidget* other = nullptr; // somewhere else for the focus to go
 };

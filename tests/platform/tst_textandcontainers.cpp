@@ -114,7 +114,6 @@ void TextAndContainersTest::wordMapIteratesInAFixedOrderAndLooksUpByKey()
 namespace {
 struct Counted : IUnknown {
     ULONG refs = 1;
-    bool deleted = false;
     HRESULT QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
     ULONG AddRef() override { return ++refs; }
     ULONG Release() override { return --refs; }

@@ -12,7 +12,6 @@ class WorkbenchPlotCheckTest : public QObject {
 private slots:
     void definitionsAreCheckedAgainstThePlotRules_data();
     void definitionsAreCheckedAgainstThePlotRules();
-    void twoWildcardsMustStandApart();
 };
 
 void WorkbenchPlotCheckTest::definitionsAreCheckedAgainstThePlotRules_data()
@@ -21,9 +20,8 @@ void WorkbenchPlotCheckTest::definitionsAreCheckedAgainstThePlotRules_data()
     QTest::addColumn<bool>("hostAccess");
     QTest::addColumn<QString>("expected"); // empty: no problem at all
 
-    // Plot rows: continuous update, direct access. Time rows: one plotted
-    // profile, the given time settings, access through the plot host. The
-    // valid plots of every kind are the sample model's, checked in the model file's test.
+    // Plot rows: continuous update, direct access. Time rows: one plotted profile, the given
+    // time settings, access through the plot host. Valid plots of every kind are the sample model's.
     const auto plot = [](const char* name, const QByteArray& parts, const char* expected) {
         QTest::newRow(name) << "{" + parts + R"j(, "timeMode": 0, "timeEntries": ["L"]})j" << false
                             << QString::fromUtf8(expected);
@@ -43,8 +41,8 @@ void WorkbenchPlotCheckTest::definitionsAreCheckedAgainstThePlotRules_data()
     plot("2-d plot whose y axis is not time", R"j("yAxisIsTime": 0, )j" + oneProfile, "\"yAxisIsTime\" must be nonzero");
     plot("2-d plot with a y-axis profile", R"j("yAxis": {"name": "Rows", "variables": ["T(*)"]}, )j" + oneProfile,
          "the y-axis profile \"Rows\" needs a 3-d plot whose y axis is not time");
-    plot("3-d against time, two profiles",
-         againstTime + R"j("plotted": [{"name": "A", "variables": ["T(*)"]}, {"name": "B", "variables": ["Z(*)"]}])j",
+    plot("3-d against time, two profiles, wildcards side by side",
+         againstTime + R"j("plotted": [{"name": "A", "variables": ["T(*)"]}, {"name": "B", "variables": ["Z(**)"]}])j",
          "a 3-d plot against time plots one profile");
     plot("surface of a single 1-D profile", surface + R"j("plotted": [{"name": "A", "variables": ["X(*,1)"]}])j",
          "cannot plot a single 1-D profile (\"A\")");
@@ -54,9 +52,6 @@ void WorkbenchPlotCheckTest::definitionsAreCheckedAgainstThePlotRules_data()
     plot("surface of nothing", surface + R"j("plotted": [])j", "it plots none");
     plot("plotted profile without variables", R"j("plotted": [{"name": "Empty"}])j",
          "the plotted \"Empty\" has no variables");
-    plot("x-axis variables without a name", R"j("xAxis": {"name": "", "variables": ["Z(*)"]}, )j" + oneProfile,
-         "the x-axis profile has variables but no name");
-    plot("unassigned profile without variables", oneProfile + R"j(, "unassigned": [{"name": "Later"}])j", "");
     plot("3-d plot of a single plain variable", againstTime + R"j("plotted": [{"name": "One", "variables": ["T(3)"]}])j",
          "the plotted \"One\" holds a single variable");
     plot("2-d plot of a single plain variable", R"j("plotted": [{"name": "One", "variables": ["S"]}])j", "");
@@ -64,9 +59,6 @@ void WorkbenchPlotCheckTest::definitionsAreCheckedAgainstThePlotRules_data()
          "the variable \"Q(1)\" of the profile \"A\" is not in the model (looked for in block \"B\")");
     plot("subscript past the extent", R"j("plotted": [{"name": "A", "variables": ["T(6)"]}])j", "the variable \"T(6)\"");
     plot("full path", R"j("plotted": [{"name": "A", "variables": ["B.T(1)", "b.t(2)"]}])j", "");
-    plot("profile of dimension 3",
-         oneProfile + R"j(, "unassigned": [{"name": "Cube", "dimension": 3, "variables": ["X(*,*)"]}])j",
-         "the profile \"Cube\" has dimension 3");
     plot("arrays that disagree",
          R"j("plotted": {"names": ["A"], "dimensions": [1], "counts": [2], "variables": ["T(1)"]})j",
          "the plotted profiles' names, dimensions, counts and variables do not agree");
@@ -76,7 +68,6 @@ void WorkbenchPlotCheckTest::definitionsAreCheckedAgainstThePlotRules_data()
          "the time entries are exactly [\"L\"]");
     time("specified times, one negative", R"j("timeMode": 1, "timeEntries": ["0", "-5"])j",
          "the time entry \"-5\" is not a time of 0 or more");
-    time("specified times, none", R"j("timeMode": 1, "timeEntries": [])j", "there must be at least one time");
     time("interval without the star", R"j("timeMode": 2, "timeEntries": ["10", "30"])j",
          "the start time followed by \"*\"");
     time("interval of zero", R"j("timeMode": 2, "timeEntries": ["0*", "0"])j",
@@ -99,24 +90,12 @@ void WorkbenchPlotCheckTest::definitionsAreCheckedAgainstThePlotRules()
                                                 HostModel::Variable{"X", 0, {5, 3}}, HostModel::Variable{"S", 0, {}}})
         QVERIFY(registry.AddVariable("B", variable));
 
-    ModelPlot plot;
-    plot.name = "P";
-    plot.owner = "B";
-    plot.contextName = "B.P";
-    plot.access = hostAccess ? PlotAccess::Host : PlotAccess::Direct;
+    ModelPlot plot{"P", "B", "B.P", hostAccess ? PlotAccess::Host : PlotAccess::Direct, {}};
     QString error;
     QVERIFY2(PlotDefinitionFromJsonText(definition, plot.definition, error), qPrintable(error));
 
     const QString problems = PlotProblems(plot, registry).join(QLatin1Char('\n'));
     QVERIFY2(expected.isEmpty() ? problems.isEmpty() : problems.contains(expected), qPrintable(problems));
-}
-
-void WorkbenchPlotCheckTest::twoWildcardsMustStandApart()
-{
-    const std::pair<const char*, bool> paths[] = {{"X(*,*)", true}, {"a*b?c", true}, {"~x~", true},
-                                                  {"T(**)", false}, {"T(*)", false}, {"T(1)", false}, {"", false}};
-    for (const auto& [path, twoWildcards] : paths)
-        QVERIFY2(IsTwoWildcardPath(path) == twoWildcards, path);
 }
 
 QTEST_GUILESS_MAIN(WorkbenchPlotCheckTest)
