@@ -6,7 +6,7 @@
 // to the focus report hides it.
 
 #include "controls/inplacecontrol.h"
-#include "platform/button.h"
+#include "platform/controls/button.h"
 
 class CInPlaceButton : public CButton {
     DECLARE_DYNCREATE(CInPlaceButton)

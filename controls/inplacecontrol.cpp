@@ -1,7 +1,7 @@
 #include "controls/inplacecontrol.h"
 
 #include "controls/inplacenotify.h"
-#include "host/sharedids.h"
+#include "host/sharedids/sharedids.h"
 
 #include <QApplication>
 #include <QEvent>

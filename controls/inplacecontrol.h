@@ -6,8 +6,8 @@
 // from the window under the control, shows the control over a rectangle and,
 // when the control hides, gives the focus back to the owner.
 
-#include "platform/button.h"
-#include "platform/edit.h"
+#include "platform/controls/button.h"
+#include "platform/controls/edit.h"
 
 #include <QPointer>
 #include <QWidget>

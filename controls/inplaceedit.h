@@ -6,7 +6,7 @@
 // non-zero answer hides it and gives the focus back to the owner.
 
 #include "controls/inplacecontrol.h"
-#include "platform/edit.h"
+#include "platform/controls/edit.h"
 
 class CInPlaceEdit : public CEdit {
     DECLARE_DYNCREATE(CInPlaceEdit)

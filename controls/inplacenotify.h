@@ -4,7 +4,7 @@
 // "ipc_CtrlMsg" sent with wParam 0 and lParam pointing to an InPlaceNotify.
 // The owner's non-zero answer tells the control to hide itself.
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,11 +5,11 @@
 #include "controls/inplacenotify.h"
 #include "controls/listboxexbuddy.h"
 #include "controls/listboxexparent.h"
-#include "host/sharedids.h"
+#include "host/sharedids/sharedids.h"
 #include "model/profile.h"
-#include "platform/invalidarg.h"
-#include "platform/messagebox.h"
-#include "platform/syscolors.h"
+#include "platform/core/invalidarg.h"
+#include "platform/windows/messagebox.h"
+#include "platform/drawing/syscolors.h"
 
 #include <QEvent>
 #include <QFontMetrics>

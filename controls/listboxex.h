@@ -13,7 +13,7 @@
 // and notification handlers and ButtonStripCommand catch it and tell the user.
 
 #include "controls/listboxexrole.h"
-#include "platform/draglistbox.h"
+#include "platform/controls/draglistbox.h"
 
 #include <memory>
 

@@ -2,11 +2,11 @@
 
 #include "controls/listboxex.h"
 #include "controls/listboxexparent.h"
-#include "platform/bitmap.h"
-#include "platform/drawedge.h"
-#include "platform/invalidarg.h"
-#include "platform/messagebox.h"
-#include "platform/syscolors.h"
+#include "platform/drawing/bitmap.h"
+#include "platform/drawing/drawedge.h"
+#include "platform/core/invalidarg.h"
+#include "platform/windows/messagebox.h"
+#include "platform/drawing/syscolors.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -6,10 +6,10 @@
 // edge, each with a tooltip. A click operates the attached list, or, with no
 // list attached, goes to the parent view's OnListStripCommand.
 
-#include "platform/collections.h"
-#include "platform/resources.h"
-#include "platform/tooltip.h"
-#include "platform/wnd.h"
+#include "platform/core/collections.h"
+#include "platform/core/resources.h"
+#include "platform/controls/tooltip.h"
+#include "platform/windows/wnd.h"
 
 #include <QPixmap>
 

@@ -4,7 +4,7 @@
 // contains them; the view implements it. The lists and strips find it as their
 // parent window's object.
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 class CSUPEProfile;
 

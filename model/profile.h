@@ -4,8 +4,8 @@
 // two-dimensional, with the role it plays in the plot. A plain record, shared
 // with the host (which sends one to plot), so it is defined in this header alone.
 
-#include "platform/collections.h"
-#include "platform/cstring.h"
+#include "platform/core/collections.h"
+#include "platform/core/cstring.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "resources/bitmaps.h"
 
-#include "platform/resources.h"
+#include "platform/core/resources.h"
 
 // The images are XPM arrays, written by bitmaps/make_bitmaps.py.
 #include "resources/bitmaps/bitmap133.xpm"

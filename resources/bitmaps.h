@@ -2,7 +2,7 @@
 
 // The editor's images: the four list strip images and the clear buttons' cross.
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 class ResourceModule;
 

@@ -1,6 +1,6 @@
 #include "resources/editorform.h"
 
-#include "platform/wnd.h"
+#include "platform/windows/wnd.h"
 
 namespace {
 

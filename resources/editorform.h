@@ -2,7 +2,7 @@
 
 // The editor's form: dialog template 101.
 
-#include "platform/dialogtemplate.h"
+#include "platform/docview/dialogtemplate.h"
 
 inline constexpr UINT EditorFormId = 101;
 

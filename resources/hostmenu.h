@@ -4,7 +4,7 @@
 // an editor frame is active. The editor handles none of these commands; they
 // reach the host.
 
-#include "platform/resources.h"
+#include "platform/core/resources.h"
 
 inline constexpr UINT HostMenuId = 13302;
 

@@ -1,6 +1,6 @@
 #include "view/profileeditorview.h"
 
-#include "host/profileeditorframe.h"
+#include "host/frame/profileeditorframe.h"
 #include "host/services/kdocument.h"
 #include "resources/editorform.h"
 

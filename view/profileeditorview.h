@@ -3,7 +3,7 @@
 // The editor's view: a form view on the editor's form inside a
 // CSUProfileEditorFrame.
 
-#include "platform/formview.h"
+#include "platform/docview/formview.h"
 
 class CSUProfileEditorFrame;
 

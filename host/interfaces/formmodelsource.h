@@ -3,7 +3,7 @@
 // Queried on IProfilePlotData: the object that owns the form, and the notice
 // that the definition was written.
 
-#include "platform/com.h"
+#include "platform/core/com.h"
 
 // {34295FBF-78DE-11D4-805A-00C04F89DD44}
 inline constexpr IID IID_IFormModelSource = {0x34295FBF, 0x78DE, 0x11D4, {0x80, 0x5A, 0x00, 0xC0, 0x4F, 0x89, 0xDD, 0x44}};

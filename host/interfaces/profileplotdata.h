@@ -5,8 +5,8 @@
 // editor does not call. "Get" operations fill containers the caller owns; "Set"
 // operations read them.
 
-#include "platform/collections.h"
-#include "platform/com.h"
+#include "platform/core/collections.h"
+#include "platform/core/com.h"
 
 // {34295FCE-78DE-11D4-805A-00C04F89DD44}
 inline constexpr IID IID_IProfilePlotData = {0x34295FCE, 0x78DE, 0x11D4, {0x80, 0x5A, 0x00, 0xC0, 0x4F, 0x89, 0xDD, 0x44}};

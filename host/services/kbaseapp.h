@@ -2,7 +2,7 @@
 
 // The host's application object.
 
-#include "platform/application.h"
+#include "platform/docview/application.h"
 
 class CDocument;
 

@@ -2,8 +2,8 @@
 
 // The host's document template: a document type known by its GUID.
 
-#include "platform/com.h"
-#include "platform/doctemplate.h"
+#include "platform/core/com.h"
+#include "platform/docview/doctemplate.h"
 
 class CKDocTemplate : public CDocTemplate {
 public:

@@ -4,7 +4,7 @@
 // it is opened for.
 
 #include "host/services/viewcontext.h"
-#include "platform/document.h"
+#include "platform/docview/document.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 // The host's MDI child frame, base of the editor's frame.
 
-#include "platform/frame.h"
+#include "platform/docview/frame.h"
 
 class CKSUMDIChildFrame : public CMDIChildWnd {
     DECLARE_DYNCREATE(CKSUMDIChildFrame)

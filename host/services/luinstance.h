@@ -3,8 +3,8 @@
 // A host model object seen through its path: the path of the object itself,
 // and the model variables found relative to it.
 
-#include "platform/com.h"
-#include "platform/cstring.h"
+#include "platform/core/com.h"
+#include "platform/core/cstring.h"
 
 // QueryInstance found no variable at the path.
 constexpr HRESULT LU_E_NOTFOUND = static_cast<HRESULT>(0x80070490u);

@@ -2,7 +2,7 @@
 
 // Number text in the host's conventions.
 
-#include "platform/cstring.h"
+#include "platform/core/cstring.h"
 
 class LuString {
 public:

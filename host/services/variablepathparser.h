@@ -6,7 +6,7 @@
 //   "Flowsheet\r\nB1.T\r\nB1.P" holds the paths B1.T and B1.P;
 //   "Flowsheet" alone holds none.
 
-#include "platform/collections.h"
+#include "platform/core/collections.h"
 
 // Negative results of LuParseVariablePaths.
 constexpr int LuParseNullPayload = -1;      // no payload at all

@@ -3,7 +3,7 @@
 // The host's view context record: what the host tells a view about the object
 // it edits. The editor reads only the two fields named here, at fixed offsets.
 
-#include "platform/com.h"
+#include "platform/core/com.h"
 
 #include <cstddef>
 

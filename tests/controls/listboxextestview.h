@@ -7,7 +7,7 @@
 #include "controls/listboxexparent.h"
 #include "controls/mylistboxex.h"
 #include "model/profile.h"
-#include "platform/listboxwidget.h"
+#include "platform/controls/listboxwidget.h"
 
 #include <QApplication>
 #include <QStringList>

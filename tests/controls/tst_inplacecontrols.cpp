@@ -5,7 +5,7 @@
 #include "controls/inplacebutton.h"
 #include "controls/inplaceedit.h"
 #include "controls/inplacenotify.h"
-#include "host/sharedids.h"
+#include "host/sharedids/sharedids.h"
 
 #include <QApplication>
 #include <QDialog>

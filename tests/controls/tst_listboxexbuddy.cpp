@@ -5,8 +5,8 @@
 #include "controls/listboxex.h"
 #include "controls/listboxexbuddy.h"
 #include "controls/listboxexparent.h"
-#include "platform/messagebox.h"
-#include "platform/resources.h"
+#include "support/scriptedmessageboxresponder.h"
+#include "platform/core/resources.h"
 #include "resources/bitmaps.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // the 16 standard colours on a grey ground, and loading it with 3-D mapping
 // turns its greys into the current button colours.
 
-#include "platform/bitmap.h"
-#include "platform/resources.h"
+#include "platform/drawing/bitmap.h"
+#include "platform/core/resources.h"
 #include "resources/bitmaps.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 
 #include "listboxextestview.h"
 
-#include "platform/messagebox.h"
+#include "support/scriptedmessageboxresponder.h"
 
 #include <QImage>
 

@@ -7,7 +7,7 @@
 #include "controls/listboxexbuddy.h"
 #include "resources/bitmaps.h"
 
-#include "platform/syscolors.h"
+#include "platform/drawing/syscolors.h"
 
 #include <QDir>
 #include <QImage>

@@ -7,7 +7,7 @@
 
 #include "controls/inplacebutton.h"
 #include "controls/inplaceedit.h"
-#include "platform/messagebox.h"
+#include "support/scriptedmessageboxresponder.h"
 
 #include <QLineEdit>
 

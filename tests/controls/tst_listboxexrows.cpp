@@ -5,7 +5,7 @@
 
 #include "listboxextestview.h"
 
-#include "platform/messagebox.h"
+#include "support/scriptedmessageboxresponder.h"
 
 class ListBoxExRowsTest : public QObject {
     Q_OBJECT

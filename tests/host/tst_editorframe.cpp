@@ -1,9 +1,10 @@
 // The editor frame: caption, resize clamp, closing flag, the host's messages
 // routed to the view, and the module's resources current while it lives.
 
-#include "host/editorviewlink.h"
-#include "host/moduleentry.h"
-#include "host/profileeditorframe.h"
+#include "host/frame/editorviewlink.h"
+#include "host/entry/moduleentry.h"
+#include "resources/editorresources.h"
+#include "host/frame/profileeditorframe.h"
 #include "host/services/kbaseapp.h"
 #include "host/services/kdoctemplate.h"
 #include "host/services/ksudocument.h"
@@ -220,7 +221,7 @@ void EditorFrameTest::moduleResourcesAreCurrentWhileAFrameLives()
 {
     QCOMPARE(CString(AfxFindString(1)), CString("Host Application"));
     CSUProfileEditorFrame* frame = Open("B1.Plot");
-    QCOMPARE(AfxGetResourceHandle(), ProfileEditorModule());
+    QCOMPARE(AfxGetResourceHandle(), &EditorResourceModule());
     QCOMPARE(CString(AfxFindString(1)), CString("Profile Editor"));
     frame->SendMessage(WM_CLOSE);
     QCOMPARE(AfxGetResourceHandle(), &m_hostResources);

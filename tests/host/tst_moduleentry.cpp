@@ -1,16 +1,17 @@
 // The module entry and what loading the module registers: the document
 // template, the shared ids and the module's resources.
 
-#include "host/moduleentry.h"
-#include "host/profileeditorframe.h"
+#include "host/entry/moduleentry.h"
+#include "resources/editorresources.h"
+#include "host/frame/profileeditorframe.h"
 #include "host/services/kbaseapp.h"
 #include "host/services/kdoctemplate.h"
 #include "host/services/ksudocument.h"
-#include "host/sharedids.h"
+#include "host/sharedids/sharedids.h"
 #include "resources/hostmenu.h"
 #include "view/profileeditorview.h"
 
-#include "platform/registry.h"
+#include "platform/core/registry.h"
 
 #include <QKeySequence>
 #include <QTest>
@@ -85,7 +86,7 @@ void ModuleEntryTest::sharedIdsAreRegisteredByName()
 
 void ModuleEntryTest::moduleResourcesHoldStringsMenuAndKeys()
 {
-    const HINSTANCE module = ProfileEditorModule();
+    const HINSTANCE module = &EditorResourceModule();
     QVERIFY(AfxResourceChain().size() >= 1);
     QCOMPARE(CString(module->FindString(1)), CString("Profile Editor"));
     QCOMPARE(CString(module->FindString(50229)), CString("Create a profile table\nNew Profile Table\nNew Profile Table"));

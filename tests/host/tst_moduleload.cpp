@@ -3,7 +3,7 @@
 #include "host/services/kbaseapp.h"
 #include "host/services/kdoctemplate.h"
 
-#include "platform/registry.h"
+#include "platform/core/registry.h"
 
 #include <QProcess>
 #include <QTest>
@@ -39,7 +39,7 @@ void ModuleLoadTest::loadsAndRegistersItsTemplateWithTheHost()
     using InitDll = int (*)(uint32_t);
     auto init = reinterpret_cast<InitDll>(dlsym(module, "KDInitDll"));
     QVERIFY(init);
-    QVERIFY(!dlsym(module, "_Z20ProfileEditorModulev"));
+    QVERIFY(!dlsym(module, "_Z20EditorResourceModulev"));
     QCOMPARE(init(0), 1);
     QCOMPARE(app.GetDocTemplates().size(), size_t(1));
     auto* docTemplate = dynamic_cast<CKDocTemplate*>(app.GetDocTemplates().front().get());

@@ -1,8 +1,8 @@
 // Dialog templates: dialog units to pixels, and controls with their ids,
 // styles, radio sets and click notifications.
 
-#include "platform/dialogtemplate.h"
-#include "platform/wnd.h"
+#include "platform/docview/dialogtemplate.h"
+#include "platform/windows/wnd.h"
 
 #include <QFont>
 #include <QRadioButton>

@@ -1,12 +1,12 @@
 // The document/view framework: creation by class through a template, update
 // hints, and closing a frame with its view and document.
 
-#include "platform/application.h"
-#include "platform/collections.h"
-#include "platform/doctemplate.h"
-#include "platform/document.h"
-#include "platform/frame.h"
-#include "platform/view.h"
+#include "platform/docview/application.h"
+#include "platform/core/collections.h"
+#include "platform/docview/doctemplate.h"
+#include "platform/docview/document.h"
+#include "platform/docview/frame.h"
+#include "platform/docview/view.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

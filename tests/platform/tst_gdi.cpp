@@ -1,10 +1,10 @@
 // Drawing helpers: 3-D edges in the system colours, and bitmaps loaded from a
 // resource module with the grey shades mapped to the 3-D colours.
 
-#include "platform/bitmap.h"
-#include "platform/drawedge.h"
-#include "platform/resources.h"
-#include "platform/syscolors.h"
+#include "platform/drawing/bitmap.h"
+#include "platform/drawing/drawedge.h"
+#include "platform/core/resources.h"
+#include "platform/drawing/syscolors.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,6 +1,6 @@
 // The message-box service as tests use it: every box recorded, answers scripted.
 
-#include "platform/messagebox.h"
+#include "support/scriptedmessageboxresponder.h"
 
 #include <QTest>
 #include <QWidget>

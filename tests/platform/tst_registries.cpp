@@ -1,6 +1,6 @@
 // The process-wide registries: one name, one id.
 
-#include "platform/registry.h"
+#include "platform/core/registry.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // Resources by id: the current module first, then the chain in joining order.
 
-#include "platform/cstring.h"
-#include "platform/resources.h"
+#include "platform/core/cstring.h"
+#include "platform/core/resources.h"
 
 #include <QTest>
 

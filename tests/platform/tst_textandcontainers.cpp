@@ -1,8 +1,8 @@
 // Narrow text and the framework containers: bad indexes raise the
 // invalid-argument error instead of reading or writing out of bounds.
 
-#include "platform/collections.h"
-#include "platform/com.h"
+#include "platform/core/collections.h"
+#include "platform/core/com.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // Window messages over Qt events: results, posting, input translated into
 // messages, the default handling, and reflection of notifications.
 
-#include "platform/wnd.h"
+#include "platform/windows/wnd.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -12,11 +12,12 @@
 #include "workbench/app/samplemodel.h"
 #include "workbench/app/variablefinder.h"
 
-#include "host/profileeditorframe.h"
+#include "host/interfaces/editorcontract.h"
 #include "host/services/kbaseapp.h"
 #include "host/services/ksudocument.h"
 #include "model/profile.h"
-#include "platform/registry.h"
+#include "platform/docview/frame.h"
+#include "platform/core/registry.h"
 
 #include <QAction>
 #include <QDockWidget>

@@ -3,7 +3,7 @@
 // Command ids of the host's main menu (the editor module's menu 13302 copies
 // it, with the same ids) and of the workbench's own additions.
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 namespace Command {
 

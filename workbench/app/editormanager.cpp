@@ -5,7 +5,7 @@
 #include "host/services/kbaseapp.h"
 #include "host/services/kdoctemplate.h"
 #include "host/services/ksudocument.h"
-#include "platform/frame.h"
+#include "platform/docview/frame.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

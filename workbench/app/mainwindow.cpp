@@ -9,10 +9,10 @@
 #include "workbench/app/variablefinder.h"
 #include "workbench/app/workbenchmenu.h"
 
-#include "host/profileeditorframe.h"
+#include "host/interfaces/editorcontract.h"
 #include "host/services/kbaseapp.h"
-#include "platform/frame.h"
-#include "platform/resources.h"
+#include "platform/docview/frame.h"
+#include "platform/core/resources.h"
 
 #include <QAction>
 #include <QDockWidget>

@@ -1,6 +1,6 @@
 #include "workbench/app/mainwindowwnd.h"
 
-#include "platform/registry.h"
+#include "platform/core/registry.h"
 
 MainWindowWnd::MainWindowWnd(ShowViewHandler handler)
     : m_handler(std::move(handler)), m_showViewMessage(RegisterWindowMessage("SHOW_VARNELVIEW"))

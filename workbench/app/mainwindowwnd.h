@@ -5,7 +5,7 @@
 
 #include "workbench/app/showviewrequest.h"
 
-#include "platform/wnd.h"
+#include "platform/windows/wnd.h"
 
 #include <functional>
 

@@ -3,7 +3,7 @@
 // Turns menu and accelerator resources into Qt menus and shortcuts. Every
 // command, chosen from a menu or by its key, reaches one handler with its id.
 
-#include "platform/resources.h"
+#include "platform/core/resources.h"
 
 #include <functional>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "workbench/app/moduleloader.h"
 
-#include "host/moduleentry.h"
+#include "host/interfaces/editorcontract.h"
 #include "host/services/kdoctemplate.h"
-#include "platform/application.h"
+#include "platform/docview/application.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,7 +12,6 @@
 
 namespace {
 
-using InitDllFunction = int (*)(uint32_t);
 constexpr const char* ModuleFileName = "libprofileeditor.so";
 
 QString ChooseModule(const QString& path, QString& error)
@@ -67,7 +66,7 @@ bool LoadEditorModule(const QString& path, CWinApp& app, LoadedModule& loaded, Q
         return false;
     }
     dlerror();
-    auto init = reinterpret_cast<InitDllFunction>(dlsym(handle, "KDInitDll"));
+    auto init = reinterpret_cast<KDInitDllFunction>(dlsym(handle, KDInitDllSymbol));
     if (!init) {
         error = QStringLiteral("\"%1\" is not an editor module: it has no entry KDInitDll.").arg(chosen);
         return false; // left loaded: unloading code of unknown static state is not safe

@@ -1,6 +1,6 @@
 #include "workbench/app/profilesender.h"
 
-#include "host/profileeditorframe.h"
+#include "host/interfaces/editorcontract.h"
 #include "model/profile.h"
 
 #include <memory>

@@ -3,8 +3,8 @@
 // The host's "plot this profile" message to an open editor frame: WM_USER+1
 // with a CSUPEProfile that the sender owns for the length of the call.
 
-#include "platform/collections.h"
-#include "platform/types.h"
+#include "platform/core/collections.h"
+#include "platform/core/types.h"
 
 struct ProfileToSend {
     CString name;

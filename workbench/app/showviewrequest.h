@@ -4,7 +4,7 @@
 // to the main window, with lParam its address, to have one of the host's
 // views shown (80 bytes, the host's 64-bit layout).
 
-#include "platform/com.h"
+#include "platform/core/com.h"
 
 #include <QString>
 

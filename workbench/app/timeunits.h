@@ -3,7 +3,7 @@
 // The display time units the workbench offers. Times are kept in seconds (the
 // communication unit); display time = seconds x factor.
 
-#include "platform/types.h"
+#include "platform/core/types.h"
 
 #include <QString>
 

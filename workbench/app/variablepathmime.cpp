@@ -1,7 +1,7 @@
 #include "workbench/app/variablepathmime.h"
 
 #include "host/services/variablepathparser.h"
-#include "platform/registry.h"
+#include "platform/core/registry.h"
 
 #include <QMimeData>
 

@@ -4,7 +4,7 @@
 // Format" payload (the host's path list and a terminating NUL) under the MIME
 // type that carries that clipboard format.
 
-#include "platform/collections.h"
+#include "platform/core/collections.h"
 
 #include <QByteArray>
 #include <QString>

@@ -3,7 +3,7 @@
 // The host application's main menu and shortcut keys as resource data, and the
 // workbench's additions that go into whichever menu is shown.
 
-#include "platform/resources.h"
+#include "platform/core/resources.h"
 
 #include <vector>
 

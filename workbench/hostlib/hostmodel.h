@@ -6,7 +6,7 @@
 // and go through hash tables, so that a query costs the same for ten
 // variables as for ten thousand.
 
-#include "platform/cstring.h"
+#include "platform/core/cstring.h"
 
 #include <QString>
 

@@ -9,7 +9,7 @@
 // are protected); Create functions hand them out in a CComPtr, and the last
 // Release deletes them.
 
-#include "platform/com.h"
+#include "platform/core/com.h"
 
 #include <QJsonObject>
 #include <QString>

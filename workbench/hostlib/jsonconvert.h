@@ -3,7 +3,7 @@
 // The host's narrow text and containers as JSON values, for call records and
 // model files. Text converts in the process's locale encoding.
 
-#include "platform/collections.h"
+#include "platform/core/collections.h"
 
 #include <QJsonArray>
 #include <QJsonValue>

@@ -4,7 +4,7 @@
 // a message that names its place: "plots[0].owner: expected a string, found a
 // number". The model file and the plot definitions are read this way.
 
-#include "platform/cstring.h"
+#include "platform/core/cstring.h"
 
 #include <QByteArray>
 #include <QJsonArray>

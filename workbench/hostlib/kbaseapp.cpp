@@ -1,7 +1,7 @@
 #include "host/services/kbaseapp.h"
 
-#include "platform/frame.h"
-#include "platform/view.h"
+#include "platform/docview/frame.h"
+#include "platform/docview/view.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -3,7 +3,7 @@
 #include "host/services/kbaseapp.h"
 #include "workbench/hostlib/calllog.h"
 
-#include "platform/collections.h"
+#include "platform/core/collections.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -5,7 +5,7 @@
 // time mode that IProfilePlotHost answers. A plain value: the host object gives
 // back exactly what was last written into it, even arrays that disagree.
 
-#include "platform/collections.h"
+#include "platform/core/collections.h"
 
 #include <vector>
 

@@ -1,0 +1,136 @@
+#include "platform/docview/dialogtemplate.h"
+
+#include "platform/windows/wnd.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+std::map<DialogControlKind, DialogControlFactory>& Factories()
+{
+    static std::map<DialogControlKind, DialogControlFactory> factories;
+    return factories;
+}
+
+int MulDiv(int value, int numerator, int denominator)
+{
+    return static_cast<int>(std::lround(static_cast<double>(value) * numerator / denominator));
+}
+
+QWidget* CreateStandardControl(QWidget* parent, const DialogControlTemplate& control)
+{
+    const QString caption = QString::fromLocal8Bit(control.caption ? control.caption : "");
+    switch (control.kind) {
+    case DialogControlKind::GroupBox: return new QGroupBox(caption, parent);
+    case DialogControlKind::AutoRadioButton: return new QRadioButton(caption, parent);
+    case DialogControlKind::PushButton:
+    case DialogControlKind::OwnerDrawButton:
+    case DialogControlKind::BitmapButton: return new QPushButton(caption, parent);
+    case DialogControlKind::DefPushButton: {
+        auto* button = new QPushButton(caption, parent);
+        button->setDefault(true);
+        return button;
+    }
+    case DialogControlKind::ListBox: return new QListWidget(parent);
+    case DialogControlKind::ListView: {
+        auto* view = new QTreeWidget(parent);
+        view->setRootIsDecorated(false);
+        view->setColumnCount(0);
+        return view;
+    }
+    case DialogControlKind::Edit: {
+        auto* edit = new QLineEdit(parent);
+        edit->setReadOnly(control.style & ES_READONLY);
+        return edit;
+    }
+    case DialogControlKind::Static: return new QLabel(caption, parent);
+    case DialogControlKind::TabControl: return new QTabBar(parent);
+    case DialogControlKind::UpDown: return new QWidget(parent);
+    }
+    return new QWidget(parent);
+}
+
+} // namespace
+
+DialogBaseUnits DialogBaseUnitsOf(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    // The classic average: the width of the 52 letters over 26, rounded up by half.
+    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return DialogBaseUnits{(letters / 26 + 1) / 2, metrics.height()};
+}
+
+QFont DialogFont(const DialogTemplate& dialog)
+{
+    QFont font(QString::fromLatin1(dialog.fontName ? dialog.fontName : ""), dialog.pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+RECT DialogUnitsToPixels(const RECT& du, DialogBaseUnits base)
+{
+    return RECT{MulDiv(du.left, base.x, 4), MulDiv(du.top, base.y, 8), MulDiv(du.right, base.x, 4),
+                MulDiv(du.bottom, base.y, 8)};
+}
+
+void RegisterDialogControlFactory(DialogControlKind kind, DialogControlFactory factory)
+{
+    Factories()[kind] = factory;
+}
+
+SIZE CreateDialogControls(const DialogTemplate& dialog, QWidget* form)
+{
+    const QFont font = DialogFont(dialog);
+    form->setFont(font);
+    const DialogBaseUnits base = DialogBaseUnitsOf(font);
+    QButtonGroup* radioGroup = nullptr;
+
+    for (const DialogControlTemplate& control : dialog.controls) {
+        const auto factory = Factories().find(control.kind);
+        QWidget* widget = factory != Factories().end() ? factory->second(form, control)
+                                                       : CreateStandardControl(form, control);
+        const RECT pixels =
+            DialogUnitsToPixels(RECT{control.x, control.y, control.x + control.cx, control.y + control.cy}, base);
+        widget->setGeometry(pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top);
+        CWnd::SetDlgCtrlID(widget, control.id);
+        CWnd::InitStyle(widget, control.style, control.exStyle);
+        widget->setFocusPolicy((control.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+        widget->setEnabled(!(control.style & WS_DISABLED));
+        widget->setVisible(control.style & WS_VISIBLE);
+
+        if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+            // Radio sets are delimited by the group style, not by the parent.
+            if (!radioGroup || (control.style & WS_GROUP)) {
+                radioGroup = new QButtonGroup(form);
+                radioGroup->setExclusive(true);
+            }
+            radioGroup->addButton(radio);
+        } else if (control.style & WS_GROUP) {
+            radioGroup = nullptr;
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            const int id = control.id;
+            QObject::connect(button, &QAbstractButton::clicked, form, [form, button, id] {
+                ::SendMessage(form, WM_COMMAND, MAKEWPARAM(id, static_cast<int>(BN_CLICKED)),
+                              reinterpret_cast<LPARAM>(button));
+            });
+        }
+    }
+    const RECT size = DialogUnitsToPixels(RECT{0, 0, dialog.cx, dialog.cy}, base);
+    return SIZE{size.right, size.bottom};
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+// The event filter that turns Qt events on a widget into window messages for its
+// window object. Private to the platform layer.
+
+#include "platform/windows/windowmessage.h"
+
+#include <QObject>
+#include <QPointer>
+
+class CWnd;
+class QWidget;
+
+class WindowHook : public QObject {
+public:
+    // The widget property that holds a widget's hook.
+    static constexpr const char* PropertyName = "pe_windowHook";
+    static WindowHook* Of(const QWidget* widget);
+
+    WindowHook(CWnd* wnd, QWidget* widget, QWidget* client, bool ownsWnd);
+    ~WindowHook() override;
+
+    CWnd* wnd() const { return m_wnd; }
+    QWidget* client() const { return m_client ? m_client.data() : m_widget.data(); }
+    bool ownsWnd() const { return m_ownsWnd; }
+    // The window object goes away first: forget it without deleting it.
+    void Release();
+    // The window is being destroyed: the object goes now (a plain wrapper is
+    // deleted, another object gets PostNcDestroy); the hook stays inert.
+    void DestroyWindowObject();
+
+    LRESULT RunDefault();
+    QEvent* currentEvent() const { return m_current; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool Translate(QObject* watched, QEvent* event, UINT& message, WPARAM& wParam, LPARAM& lParam) const;
+
+    CWnd* m_wnd;
+    QPointer<QWidget> m_widget;
+    QPointer<QWidget> m_client;
+    bool m_ownsWnd;
+    QEvent* m_current = nullptr;
+    QObject* m_currentTarget = nullptr;
+    bool m_defaultDone = false;
+    QEvent* m_passThrough = nullptr; // the event being re-sent for the default handling
+};
+
+// Gives every window object inside `parent` (not its own) its end, innermost
+// first, as destroying a window does.
+void DestroyDescendantWindowObjects(QObject* parent);
+
+// Maps a Qt key to its virtual-key code; 0 for keys the editor never names.
+UINT VirtualKeyFromQtKey(int key);

@@ -1,0 +1,169 @@
+#pragma once
+
+// CWnd: a window object over a Qt widget. Qt draws and delivers input; the
+// window object receives everything as window messages through WindowProc, so
+// that a class can handle a message, call the default handling first or after,
+// or swallow it, as a window procedure does.
+//
+// Qt input events reaching the widget (or its client widget) are translated:
+// key press -> WM_KEYDOWN (WM_SYSKEYDOWN with Alt), mouse buttons and moves ->
+// WM_[LR]BUTTON*, WM_MOUSEMOVE (lParam client coordinates), leave ->
+// WM_MOUSELEAVE, focus -> WM_SETFOCUS/WM_KILLFOCUS (wParam the other widget),
+// resize -> WM_SIZE, paint -> WM_PAINT. For these, DefWindowProc runs Qt's own
+// handling of the event; a handler that does not call Default() swallows it.
+
+#include "platform/core/cstring.h"
+#include "platform/core/object.h"
+#include "platform/windows/windowmessage.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QEvent;
+class QFont;
+class QWidget;
+class WindowHook;
+
+class CCmdTarget : public CObject {
+public:
+    static const CRuntimeClass classCCmdTarget;
+    const CRuntimeClass* GetRuntimeClass() const override;
+};
+
+class CWnd : public CCmdTarget {
+    DECLARE_DYNAMIC(CWnd)
+public:
+    CWnd() = default;
+    ~CWnd() override;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    // The window object attached to a widget. A widget without one gets a plain
+    // CWnd owned by the widget, so the answer is never null for a live widget.
+    static CWnd* FromHandle(HWND widget);
+    // Only the attached object, or null.
+    static CWnd* FromHandlePermanent(HWND widget);
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    QWidget* widget() const { return m_hWnd; }
+    // The widget whose area is the client area (a scroll area's viewport, say).
+    QWidget* clientWidget() const;
+
+    // Attaches this object to an existing widget (taking over from a plain
+    // wrapper if one was attached). The widget's lifetime is Qt's.
+    bool Attach(HWND widget, QWidget* client = nullptr);
+    HWND Detach();
+    // Takes over the child of `parent` with control id `id`; then PreSubclassWindow.
+    bool SubclassDlgItem(UINT id, CWnd* parent);
+    bool SubclassWindow(HWND widget);
+    // Destroys the widget (and so its children).
+    bool DestroyWindow();
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+    // Control ids, carried by the widget so that every wrapper sees the same id.
+    int GetDlgCtrlID() const;
+    void SetDlgCtrlID(int id);
+    static int GetDlgCtrlID(const QWidget* widget);
+    static void SetDlgCtrlID(QWidget* widget, int id);
+    CWnd* GetDlgItem(int id) const;
+    HWND GetDlgItemHandle(int id) const;
+    CWnd* GetParent() const;
+    CWnd* GetParentFrame() const;
+
+    // Window styles, kept with the widget (WS_*, plus each control's own bits).
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    bool ModifyStyle(DWORD remove, DWORD add);
+    // Sets the styles a widget is created with, before any window object exists.
+    static void InitStyle(QWidget* widget, DWORD style, DWORD exStyle);
+    bool ModifyStyleEx(DWORD remove, DWORD add);
+
+    void SetWindowText(const char* text);
+    CString GetWindowText() const;
+    void GetWindowText(CString& text) const { text = GetWindowText(); }
+    bool ShowWindow(int command);
+    bool IsWindowVisible() const;
+    bool EnableWindow(bool enable = true);
+    bool IsWindowEnabled() const;
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
+    void GetClientRect(RECT* rect) const;
+    // In screen coordinates.
+    void GetWindowRect(RECT* rect) const;
+    void ScreenToClient(POINT* point) const;
+    void ScreenToClient(RECT* rect) const;
+    void ClientToScreen(POINT* point) const;
+    void ClientToScreen(RECT* rect) const;
+    // In the parent's client coordinates.
+    void MoveWindow(int x, int y, int width, int height, bool repaint = true);
+    void MoveWindow(const RECT& rect, bool repaint = true);
+    void Invalidate(bool erase = true);
+    void InvalidateRect(const RECT* rect, bool erase = true);
+    void UpdateWindow();
+    void SetFont(const QFont& font);
+    QFont GetFont() const;
+    CWnd* SetCapture();
+    static void ReleaseCapture();
+    static HWND GetCapture();
+    void SetRedraw(bool redraw);
+
+    // The window procedure: OnWndMsg, else DefWindowProc.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The class's message table: true when the message was handled, with its result.
+    virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // A notification (WM_COMMAND, WM_NOTIFY, or a registered message) that the
+    // parent reflects back to the control that sent it; true when handled.
+    virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Qt's own handling of the input event being handled now, at most once.
+    LRESULT Default();
+    virtual bool PreTranslateMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual void PreSubclassWindow() {}
+    // Called after the widget was destroyed; the object may delete itself here.
+    virtual void PostNcDestroy() {}
+
+    // The Qt event whose message is being handled, or null (for tests and painting).
+    QEvent* CurrentEvent() const;
+
+protected:
+    void SetWidget(HWND widget) { m_hWnd = widget; }
+
+private:
+    friend class WindowHook;
+    QPointer<QWidget> m_hWnd;
+    WindowHook* m_hook = nullptr;
+};
+
+// Registered notifications whose record names the sending control, so that the
+// parent reflects them to it like WM_COMMAND and WM_NOTIFY (the drag list's, say).
+using ReflectedChildFn = HWND (*)(LPARAM lParam);
+void RegisterReflectedMessage(UINT message, ReflectedChildFn childOf);
+HWND ReflectedChildOf(UINT message, LPARAM lParam);
+
+// ShowWindow commands.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOWNOACTIVATE = 4;
+constexpr int SW_SHOW = 5;
+
+// Window styles that the editor reads or sets.
+constexpr DWORD WS_CHILD = 0x40000000;
+constexpr DWORD WS_VISIBLE = 0x10000000;
+constexpr DWORD WS_DISABLED = 0x08000000;
+constexpr DWORD WS_BORDER = 0x00800000;
+constexpr DWORD WS_VSCROLL = 0x00200000;
+constexpr DWORD WS_HSCROLL = 0x00100000;
+constexpr DWORD WS_GROUP = 0x00020000;
+constexpr DWORD WS_TABSTOP = 0x00010000;
+constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
+constexpr DWORD WS_EX_STATICEDGE = 0x00020000;
+
+// The state of a key while the current input message is handled: the high bit
+// set (negative) when down. Knows VK_SHIFT, VK_CONTROL and VK_MENU.
+short GetKeyState(int virtualKey);
+// Screen position of the message being handled: x in the low, y in the high word.
+DWORD GetMessagePos();
+// The same as two signed 32-bit values.
+POINT GetCurrentMessagePoint();
