@@ -39,14 +39,12 @@ bool InPlaceControl<Control>::OnWndMsg(UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-template <class Control>
-LRESULT InPlaceControl<Control>::ReportKey(UINT virtualKey)
+template <class Control> LRESULT InPlaceControl<Control>::ReportKey(UINT virtualKey)
 {
     return Report(m_control.GetSafeHwnd(), InPlaceNotify::Key, virtualKey, GetCurrentMessagePoint());
 }
 
-template <class Control>
-void InPlaceControl<Control>::ReportClick(int controlId, POINT point)
+template <class Control> void InPlaceControl<Control>::ReportClick(int controlId, POINT point)
 {
     m_clicking = true;
     Report(nullptr, InPlaceNotify::ButtonClick, static_cast<uint64_t>(controlId), point);
@@ -60,8 +58,7 @@ LRESULT InPlaceControl<Control>::Report(HWND from, UINT reason, uint64_t detail,
     return ::SendMessage(m_owner, SharedIds::InPlaceControlMessage(), 0, reinterpret_cast<LPARAM>(&notify));
 }
 
-template <class Control>
-bool InPlaceControl<Control>::ShowAt(QWidget* widget, const RECT& rect)
+template <class Control> bool InPlaceControl<Control>::ShowAt(QWidget* widget, const RECT& rect)
 {
     if (!widget || widget->isVisible() || CRect(rect).IsRectEmpty())
         return false;
@@ -70,8 +67,7 @@ bool InPlaceControl<Control>::ShowAt(QWidget* widget, const RECT& rect)
     return true;
 }
 
-template <class Control>
-void InPlaceControl<Control>::Hide()
+template <class Control> void InPlaceControl<Control>::Hide()
 {
     QWidget* widget = m_control.GetSafeHwnd();
     if (!widget || !widget->isVisible())

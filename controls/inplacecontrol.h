@@ -18,10 +18,9 @@
 // none (the button's, whose click reports name none either).
 enum class FocusLossSender { Control, NoWindow };
 
-template <class Control>
-class InPlaceControl {
+template <class Control> class InPlaceControl {
 public:
-    InPlaceControl(Control& control, FocusLossSender sender) : m_control(control), m_sender(sender) {}
+    InPlaceControl(Control& control, FocusLossSender sender) : m_control(control), m_sender(sender) { }
     InPlaceControl(const InPlaceControl&) = delete;
     InPlaceControl& operator=(const InPlaceControl&) = delete;
 

@@ -8,8 +8,8 @@
 #include "host/sharedids/sharedids.h"
 #include "model/profile.h"
 #include "platform/core/invalidarg.h"
-#include "platform/windows/messagebox.h"
 #include "platform/drawing/syscolors.h"
+#include "platform/windows/messagebox.h"
 
 #include <QEvent>
 #include <QFontMetrics>

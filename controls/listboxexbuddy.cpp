@@ -2,11 +2,11 @@
 
 #include "controls/listboxex.h"
 #include "controls/listboxexparent.h"
+#include "platform/core/invalidarg.h"
 #include "platform/drawing/bitmap.h"
 #include "platform/drawing/drawedge.h"
-#include "platform/core/invalidarg.h"
-#include "platform/windows/messagebox.h"
 #include "platform/drawing/syscolors.h"
+#include "platform/windows/messagebox.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -18,11 +18,8 @@
 IMPLEMENT_DYNAMIC(CListBoxExBuddy, CWnd)
 
 CListBoxExBuddy::CListBoxExBuddy(UINT imageId, HINSTANCE module, UINT buttonCount, const CStringArray& tooltipTexts)
-    : m_buttonCount(buttonCount),
-      m_image(LoadImageBitmap(module, imageId, LR_LOADMAP3DCOLORS)),
-      m_hotIndex(buttonCount),
-      m_buttonRects(buttonCount),
-      m_imageWidth(m_image.width())
+    : m_buttonCount(buttonCount), m_image(LoadImageBitmap(module, imageId, LR_LOADMAP3DCOLORS)),
+      m_hotIndex(buttonCount), m_buttonRects(buttonCount), m_imageWidth(m_image.width())
 {
     for (const CString& text : tooltipTexts)
         m_tooltipTexts.Add(text.Left(MaxTooltipLength));
@@ -55,7 +52,7 @@ void CListBoxExBuddy::CreateTooltips()
 {
     if (m_toolTip.IsCreated() || !m_toolTip.Create(this))
         return;
-    const RECT empty{};
+    const RECT empty {};
     for (UINT i = 0; i < m_buttonCount; ++i)
         m_toolTip.AddTool(this, LPSTR_TEXTCALLBACK, &empty, i + 1);
     m_toolTip.Activate(true);
@@ -181,12 +178,11 @@ void CListBoxExBuddy::OnPaint()
         painter.setFont(QApplication::font());
         painter.setPen(GetSysColor(COLOR_WINDOWTEXT));
         painter.drawText(QRect(0, 0, width, height),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic,
-                         GetWindowText().ToQString());
+            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, GetWindowText().ToQString());
         // After the caption, so that a long caption goes under the image.
         if (!m_image.isNull())
-            painter.drawPixmap(width - 2 - m_imageWidth, (height - ButtonHeight) / 2, m_image, 0, 0, m_imageWidth,
-                               ButtonHeight);
+            painter.drawPixmap(
+                width - 2 - m_imageWidth, (height - ButtonHeight) / 2, m_image, 0, 0, m_imageWidth, ButtonHeight);
     }
 
     // Shifted 2 pixels right: the caption starts at x = 2 and the image ends

@@ -6,9 +6,9 @@
 // edge, each with a tooltip. A click operates the attached list, or, with no
 // list attached, goes to the parent view's OnListStripCommand.
 
+#include "platform/controls/tooltip.h"
 #include "platform/core/collections.h"
 #include "platform/core/resources.h"
-#include "platform/controls/tooltip.h"
 #include "platform/windows/wnd.h"
 
 #include <QPixmap>

@@ -12,7 +12,7 @@
 class CSUPEProfile : public CObject {
 public:
     // The name, no variables, role 0, not asked to plot, one-dimensional, key 0.
-    explicit CSUPEProfile(const CString& profileName) : name(profileName) {}
+    explicit CSUPEProfile(const CString& profileName) : name(profileName) { }
     // Copies everything but the key: the copy gets its own key when it joins a
     // profile set, and until then has key 0.
     CSUPEProfile(const CSUPEProfile& other)

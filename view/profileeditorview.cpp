@@ -6,7 +6,9 @@
 
 IMPLEMENT_DYNCREATE(CSUProfileEditorView, CFormView)
 
-CSUProfileEditorView::CSUProfileEditorView() : CFormView(EditorFormId) {}
+CSUProfileEditorView::CSUProfileEditorView() : CFormView(EditorFormId)
+{
+}
 
 CSUProfileEditorFrame* CSUProfileEditorView::ParentFrame() const
 {

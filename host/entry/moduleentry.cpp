@@ -26,9 +26,9 @@ const ModuleAttach attachAtLoad;
 
 extern "C" int KDInitDll(uint32_t /*reserved*/)
 {
-    auto* docTemplate = new CKDocTemplate(ProfileEditorDocumentType, ProfileEditorResourceId,
-                                          RUNTIME_CLASS(CKSUDocument), RUNTIME_CLASS(CSUProfileEditorFrame),
-                                          RUNTIME_CLASS(CSUProfileEditorView), nullptr);
+    auto* docTemplate
+        = new CKDocTemplate(ProfileEditorDocumentType, ProfileEditorResourceId, RUNTIME_CLASS(CKSUDocument),
+            RUNTIME_CLASS(CSUProfileEditorFrame), RUNTIME_CLASS(CSUProfileEditorView), nullptr);
     if (CWinApp* app = AfxGetApp())
         app->AddDocTemplate(docTemplate); // the application owns it from now on
     else

@@ -15,7 +15,8 @@ inline constexpr const char* KDInitDllSymbol = "KDInitDll";
 
 // The editor's document type.
 // {DD21FFC0-23A9-11D1-997A-00609733460C}
-inline constexpr GUID ProfileEditorDocumentType = {0xDD21FFC0, 0x23A9, 0x11D1, {0x99, 0x7A, 0x00, 0x60, 0x97, 0x33, 0x46, 0x0C}};
+inline constexpr GUID ProfileEditorDocumentType
+    = {0xDD21FFC0, 0x23A9, 0x11D1, {0x99, 0x7A, 0x00, 0x60, 0x97, 0x33, 0x46, 0x0C}};
 // The document type's resources: menu and shortcut keys while an editor is active.
 inline constexpr UINT ProfileEditorResourceId = 13302;
 

@@ -8,8 +8,7 @@
 class CKDocTemplate : public CDocTemplate {
 public:
     CKDocTemplate(const GUID& documentType, UINT resourceId, const CRuntimeClass* documentClass,
-                  const CRuntimeClass* frameClass, const CRuntimeClass* viewClass,
-                  const CRuntimeClass* extraClass);
+        const CRuntimeClass* frameClass, const CRuntimeClass* viewClass, const CRuntimeClass* extraClass);
 
     const GUID& GetDocumentType() const { return m_documentType; }
 

@@ -25,6 +25,6 @@ public:
     void UpdateAllViews(CView* sender, LPARAM hint = 0, CObject* hintObject = nullptr) override;
 
 private:
-    tag_VarnelViewContext m_context{};
+    tag_VarnelViewContext m_context {};
     std::string m_contextName;
 };

@@ -9,12 +9,12 @@
 #include "platform/core/collections.h"
 
 // Negative results of LuParseVariablePaths.
-constexpr int LuParseNullPayload = -1;      // no payload at all
-constexpr int LuParseEmptyPayload = -2;     // the payload is the empty text
-constexpr int LuParseNoContextLine = -3;    // the payload starts with a line break
-constexpr int LuParseWrongContext = -4;     // the context line is not the one asked for
-constexpr int LuParseEmptyPath = -5;        // two line breaks in a row, or one at the end
-constexpr int LuParseBadLineBreak = -6;     // a CR without LF or an LF without CR
+constexpr int LuParseNullPayload = -1; // no payload at all
+constexpr int LuParseEmptyPayload = -2; // the payload is the empty text
+constexpr int LuParseNoContextLine = -3; // the payload starts with a line break
+constexpr int LuParseWrongContext = -4; // the context line is not the one asked for
+constexpr int LuParseEmptyPath = -5; // two line breaks in a row, or one at the end
+constexpr int LuParseBadLineBreak = -6; // a CR without LF or an LF without CR
 constexpr int LuParseControlCharacter = -7; // a tab, escape, DEL... inside a line
 
 // Reads `payload` into `paths` (emptied first) and returns the number of paths.

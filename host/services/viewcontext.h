@@ -11,7 +11,7 @@ struct tag_VarnelViewContext {
     uint8_t reserved0[48];
     const char* contextName; // byte 48: the context name, a NUL-terminated text
     uint8_t reserved1[8];
-    IUnknown* editedObject;  // byte 64: the object being edited (no reference given)
+    IUnknown* editedObject; // byte 64: the object being edited (no reference given)
     uint8_t reserved2[24];
 };
 

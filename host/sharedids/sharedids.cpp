@@ -80,11 +80,29 @@ void RegisterAll()
     Registered();
 }
 
-UINT VariablePathFormat() { return Registered().variablePathFormat; }
-UINT ProfileVariableNameFormat() { return Registered().profileVariableNameFormat; }
-UINT DragListMessage() { return Registered().dragListMessage; }
-UINT InPlaceControlMessage() { return Registered().inPlaceControlMessage; }
-UINT ListControlMessage() { return Registered().listControlMessage; }
-UINT ShowVarnelViewMessage() { return Registered().showVarnelViewMessage; }
+UINT VariablePathFormat()
+{
+    return Registered().variablePathFormat;
+}
+UINT ProfileVariableNameFormat()
+{
+    return Registered().profileVariableNameFormat;
+}
+UINT DragListMessage()
+{
+    return Registered().dragListMessage;
+}
+UINT InPlaceControlMessage()
+{
+    return Registered().inPlaceControlMessage;
+}
+UINT ListControlMessage()
+{
+    return Registered().listControlMessage;
+}
+UINT ShowVarnelViewMessage()
+{
+    return Registered().showVarnelViewMessage;
+}
 
 } // namespace SharedIds

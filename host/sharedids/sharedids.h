@@ -16,11 +16,11 @@ const std::array<const char*, 30>& SharedClipboardFormatNames();
 // Registers everything once; later calls do nothing.
 void RegisterAll();
 
-UINT VariablePathFormat();        // "Lumen Variable Path Format"
+UINT VariablePathFormat(); // "Lumen Variable Path Format"
 UINT ProfileVariableNameFormat(); // "Profile Variable Name Format"
-UINT DragListMessage();           // "commctrl_DragListMsg"
-UINT InPlaceControlMessage();     // "ipc_CtrlMsg", as the in-place controls send it
-UINT ListControlMessage();        // "ipc_CtrlMsg" again, as the lists receive it
-UINT ShowVarnelViewMessage();     // "SHOW_VARNELVIEW"
+UINT DragListMessage(); // "commctrl_DragListMsg"
+UINT InPlaceControlMessage(); // "ipc_CtrlMsg", as the in-place controls send it
+UINT ListControlMessage(); // "ipc_CtrlMsg" again, as the lists receive it
+UINT ShowVarnelViewMessage(); // "SHOW_VARNELVIEW"
 
 } // namespace SharedIds

@@ -5,8 +5,8 @@
 // styles, rectangle and visibility, is attached to its window object, and the
 // object receives WM_CREATE (lParam the CREATESTRUCT) before anything else.
 
-#include "platform/docview/frame.h"
 #include "platform/core/types.h"
+#include "platform/docview/frame.h"
 
 class CWnd;
 class QWidget;

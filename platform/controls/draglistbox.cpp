@@ -1,7 +1,7 @@
 #include "platform/controls/draglistbox.h"
 
-#include "platform/core/invalidarg.h"
 #include "platform/controls/listboxwidget.h"
+#include "platform/core/invalidarg.h"
 #include "platform/core/registry.h"
 
 #include <QApplication>

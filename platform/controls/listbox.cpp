@@ -1,8 +1,8 @@
 #include "platform/controls/listbox.h"
 
 #include "platform/controls/childcontrol.h"
-#include "platform/core/invalidarg.h"
 #include "platform/controls/listboxwidget.h"
+#include "platform/core/invalidarg.h"
 #include "platform/drawing/syscolors.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "platform/controls/listboxwidget.h"
 
-#include "platform/docview/dialogtemplate.h"
 #include "platform/controls/listbox.h"
+#include "platform/docview/dialogtemplate.h"
 #include "platform/windows/wnd.h"
 
 #include <QFocusEvent>

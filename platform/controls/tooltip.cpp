@@ -68,7 +68,7 @@ bool CToolTipCtrl::AddTool(CWnd* owner, const char* text, const RECT* rect, UINT
 {
     if (!IsCreated() || !IsOwner(owner))
         return false;
-    Tool tool{id, rect ? CRect(*rect) : CRect(), text == LPSTR_TEXTCALLBACK, {}};
+    Tool tool {id, rect ? CRect(*rect) : CRect(), text == LPSTR_TEXTCALLBACK, {}};
     if (!tool.onDemand)
         tool.text = text;
     if (Tool* existing = FindTool(id))
@@ -112,7 +112,7 @@ CString CToolTipCtrl::GetToolText(UINT_PTR id) const
         return {};
     if (!tool->onDemand)
         return tool->text;
-    NMTTDISPINFO info{};
+    NMTTDISPINFO info {};
     info.hdr.hwndFrom = nullptr;
     info.hdr.idFrom = id;
     info.hdr.code = TTN_NEEDTEXT;
@@ -130,7 +130,7 @@ bool CToolTipCtrl::ShowTipAt(const QPoint& clientPoint, const QPoint& globalPoin
     if (!m_active || !m_client)
         return false;
     UINT_PTR id = 0;
-    const CString text = HitTest(POINT{clientPoint.x(), clientPoint.y()}, &id) ? GetToolText(id) : CString();
+    const CString text = HitTest(POINT {clientPoint.x(), clientPoint.y()}, &id) ? GetToolText(id) : CString();
     if (text.IsEmpty()) {
         QToolTip::hideText();
         return true;

@@ -86,7 +86,7 @@ private:
     // Qt's tooltip event at a client point: shows or hides the tip; true when handled.
     bool ShowTipAt(const QPoint& clientPoint, const QPoint& globalPoint);
 
-    QPointer<QWidget> m_owner;  // the owner's window
+    QPointer<QWidget> m_owner; // the owner's window
     QPointer<QWidget> m_client; // its client area, which gets the tooltip events
     QPointer<QObject> m_watcher;
     std::vector<Tool> m_tools;

@@ -10,8 +10,7 @@
 #include <map>
 #include <vector>
 
-template <class T>
-class CArray : public CObject {
+template <class T> class CArray : public CObject {
 public:
     int GetSize() const { return static_cast<int>(m_items.size()); }
     int GetCount() const { return GetSize(); }
@@ -127,11 +126,9 @@ private:
     std::map<WORD, CObject*> m_map;
 };
 
-template <class Base, class Key, class Value>
-class CTypedPtrMap;
+template <class Base, class Key, class Value> class CTypedPtrMap;
 
-template <class Value>
-class CTypedPtrMap<CMapWordToOb, WORD, Value*> : public CMapWordToOb {
+template <class Value> class CTypedPtrMap<CMapWordToOb, WORD, Value*> : public CMapWordToOb {
 public:
     bool Lookup(WORD key, Value*& value) const
     {
@@ -149,8 +146,7 @@ public:
     void SetAt(WORD key, Value* value) { CMapWordToOb::SetAt(key, value); }
 
     // Visits every entry in the map's fixed order.
-    template <class Fn>
-    void ForEach(Fn&& fn) const
+    template <class Fn> void ForEach(Fn&& fn) const
     {
         for (const auto& [key, object] : *this)
             fn(key, static_cast<Value*>(object));

@@ -14,8 +14,14 @@ constexpr HRESULT E_NOINTERFACE = static_cast<HRESULT>(0x80004002u);
 constexpr HRESULT E_POINTER = static_cast<HRESULT>(0x80004003u);
 constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);
 constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057u);
-inline bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
-inline bool FAILED(HRESULT hr) { return hr < 0; }
+inline bool SUCCEEDED(HRESULT hr)
+{
+    return hr >= 0;
+}
+inline bool FAILED(HRESULT hr)
+{
+    return hr < 0;
+}
 
 struct GUID {
     uint32_t Data1;
@@ -30,8 +36,14 @@ using REFIID = const GUID&;
 using REFGUID = const GUID&;
 
 bool operator==(const GUID& a, const GUID& b);
-inline bool operator!=(const GUID& a, const GUID& b) { return !(a == b); }
-inline bool IsEqualGUID(const GUID& a, const GUID& b) { return a == b; }
+inline bool operator!=(const GUID& a, const GUID& b)
+{
+    return !(a == b);
+}
+inline bool IsEqualGUID(const GUID& a, const GUID& b)
+{
+    return a == b;
+}
 
 // "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}", upper case.
 std::string GuidToString(const GUID& guid);
@@ -48,8 +60,7 @@ protected:
 extern const IID IID_IUnknown;
 
 // Holds one reference on an interface; Attach takes over a reference already counted.
-template <class T>
-class CComPtr {
+template <class T> class CComPtr {
 public:
     CComPtr() = default;
     CComPtr(T* p) : m_p(p) // NOLINT: implicit, like the framework's
@@ -57,7 +68,7 @@ public:
         if (m_p)
             m_p->AddRef();
     }
-    CComPtr(const CComPtr& o) : CComPtr(o.m_p) {}
+    CComPtr(const CComPtr& o) : CComPtr(o.m_p) { }
     CComPtr(CComPtr&& o) noexcept : m_p(o.m_p) { o.m_p = nullptr; }
     ~CComPtr() { Release(); }
     CComPtr& operator=(const CComPtr& o)
@@ -103,8 +114,7 @@ public:
     explicit operator bool() const { return m_p != nullptr; }
 
     // QueryInterface on the held object for `iid` into `out`.
-    template <class Q>
-    HRESULT QueryInterface(REFIID iid, CComPtr<Q>& out) const
+    template <class Q> HRESULT QueryInterface(REFIID iid, CComPtr<Q>& out) const
     {
         out.Release();
         if (!m_p)

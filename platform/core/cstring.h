@@ -11,10 +11,10 @@ class QString;
 class CString {
 public:
     CString() = default;
-    CString(const char* text) : m_text(text ? text : "") {} // NOLINT: implicit like the framework's
-    CString(const std::string& text) : m_text(text) {}      // NOLINT
+    CString(const char* text) : m_text(text ? text : "") { } // NOLINT: implicit like the framework's
+    CString(const std::string& text) : m_text(text) { } // NOLINT
     CString(const char* text, int length);
-    CString(char ch, int repeat) : m_text(static_cast<size_t>(repeat > 0 ? repeat : 0), ch) {}
+    CString(char ch, int repeat) : m_text(static_cast<size_t>(repeat > 0 ? repeat : 0), ch) { }
 
     int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }

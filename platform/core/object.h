@@ -29,20 +29,29 @@ public:
 
 #define RUNTIME_CLASS(cls) (&cls::class##cls)
 
-#define DECLARE_DYNAMIC(cls)                                                                       \
-public:                                                                                            \
-    static const CRuntimeClass class##cls;                                                         \
+#define DECLARE_DYNAMIC(cls)                                                                                           \
+public:                                                                                                                \
+    static const CRuntimeClass class##cls;                                                                             \
     const CRuntimeClass* GetRuntimeClass() const override;
 
-#define DECLARE_DYNCREATE(cls)                                                                     \
-    DECLARE_DYNAMIC(cls)                                                                           \
+#define DECLARE_DYNCREATE(cls)                                                                                         \
+    DECLARE_DYNAMIC(cls)                                                                                               \
     static CObject* CreateObject();
 
-#define IMPLEMENT_DYNAMIC(cls, base)                                                               \
-    const CRuntimeClass cls::class##cls = {#cls, nullptr, RUNTIME_CLASS(base)};                     \
-    const CRuntimeClass* cls::GetRuntimeClass() const { return RUNTIME_CLASS(cls); }
+#define IMPLEMENT_DYNAMIC(cls, base)                                                                                   \
+    const CRuntimeClass cls::class##cls = {#cls, nullptr, RUNTIME_CLASS(base)};                                        \
+    const CRuntimeClass* cls::GetRuntimeClass() const                                                                  \
+    {                                                                                                                  \
+        return RUNTIME_CLASS(cls);                                                                                     \
+    }
 
-#define IMPLEMENT_DYNCREATE(cls, base)                                                             \
-    CObject* cls::CreateObject() { return new cls; }                                               \
-    const CRuntimeClass cls::class##cls = {#cls, &cls::CreateObject, RUNTIME_CLASS(base)};          \
-    const CRuntimeClass* cls::GetRuntimeClass() const { return RUNTIME_CLASS(cls); }
+#define IMPLEMENT_DYNCREATE(cls, base)                                                                                 \
+    CObject* cls::CreateObject()                                                                                       \
+    {                                                                                                                  \
+        return new cls;                                                                                                \
+    }                                                                                                                  \
+    const CRuntimeClass cls::class##cls = {#cls, &cls::CreateObject, RUNTIME_CLASS(base)};                             \
+    const CRuntimeClass* cls::GetRuntimeClass() const                                                                  \
+    {                                                                                                                  \
+        return RUNTIME_CLASS(cls);                                                                                     \
+    }

@@ -16,8 +16,7 @@ ResourceState& State()
     return state;
 }
 
-template <class Find>
-auto Search(Find find) -> decltype(find(static_cast<const ResourceModule*>(nullptr)))
+template <class Find> auto Search(Find find) -> decltype(find(static_cast<const ResourceModule*>(nullptr)))
 {
     const ResourceState& state = State();
     if (state.current) {
@@ -33,8 +32,7 @@ auto Search(Find find) -> decltype(find(static_cast<const ResourceModule*>(nullp
     return nullptr;
 }
 
-template <class Map>
-auto FindIn(const Map& map, UINT id) -> const typename Map::mapped_type*
+template <class Map> auto FindIn(const Map& map, UINT id) -> const typename Map::mapped_type*
 {
     const auto it = map.find(id);
     return it == map.end() ? nullptr : &it->second;

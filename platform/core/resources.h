@@ -13,8 +13,8 @@
 struct DialogTemplate;
 
 struct MenuItemResource {
-    UINT id = 0;            // command id; 0 for a popup or a separator
-    std::string text;       // with '&' for the mnemonic and "\t" before a shortcut text
+    UINT id = 0; // command id; 0 for a popup or a separator
+    std::string text; // with '&' for the mnemonic and "\t" before a shortcut text
     bool separator = false;
     std::vector<MenuItemResource> items; // a popup's items
 
@@ -31,7 +31,7 @@ struct AcceleratorResource {
 
 class ResourceModule {
 public:
-    explicit ResourceModule(std::string name) : m_name(std::move(name)) {}
+    explicit ResourceModule(std::string name) : m_name(std::move(name)) { }
     ResourceModule(const ResourceModule&) = delete;
     ResourceModule& operator=(const ResourceModule&) = delete;
 

@@ -42,7 +42,11 @@ struct RECT {
 class CPoint : public POINT {
 public:
     CPoint() = default;
-    CPoint(LONG px, LONG py) { x = px; y = py; }
+    CPoint(LONG px, LONG py)
+    {
+        x = px;
+        y = py;
+    }
     bool operator==(const CPoint& o) const { return x == o.x && y == o.y; }
     bool operator!=(const CPoint& o) const { return !(*this == o); }
 };
@@ -50,22 +54,44 @@ public:
 class CSize : public SIZE {
 public:
     CSize() = default;
-    CSize(LONG w, LONG h) { cx = w; cy = h; }
+    CSize(LONG w, LONG h)
+    {
+        cx = w;
+        cy = h;
+    }
     bool operator==(const CSize& o) const { return cx == o.cx && cy == o.cy; }
 };
 
 class CRect : public RECT {
 public:
     CRect() = default;
-    CRect(LONG l, LONG t, LONG r, LONG b) { left = l; top = t; right = r; bottom = b; }
-    CRect(const RECT& r) : RECT(r) {} // NOLINT: implicit like the framework's
+    CRect(LONG l, LONG t, LONG r, LONG b)
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
+    CRect(const RECT& r) : RECT(r) { } // NOLINT: implicit like the framework's
     LONG Width() const { return right - left; }
     LONG Height() const { return bottom - top; }
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
     bool PtInRect(POINT p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
     void SetRectEmpty() { left = top = right = bottom = 0; }
-    void OffsetRect(LONG dx, LONG dy) { left += dx; right += dx; top += dy; bottom += dy; }
-    void InflateRect(LONG dx, LONG dy) { left -= dx; right += dx; top -= dy; bottom += dy; }
+    void OffsetRect(LONG dx, LONG dy)
+    {
+        left += dx;
+        right += dx;
+        top += dy;
+        bottom += dy;
+    }
+    void InflateRect(LONG dx, LONG dy)
+    {
+        left -= dx;
+        right += dx;
+        top -= dy;
+        bottom += dy;
+    }
     CPoint TopLeft() const { return {left, top}; }
     bool operator==(const CRect& o) const
     {
@@ -74,5 +100,11 @@ public:
     bool operator!=(const CRect& o) const { return !(*this == o); }
 };
 
-inline WORD LOWORD(uint64_t v) { return static_cast<WORD>(v & 0xFFFF); }
-inline WORD HIWORD(uint64_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
+inline WORD LOWORD(uint64_t v)
+{
+    return static_cast<WORD>(v & 0xFFFF);
+}
+inline WORD HIWORD(uint64_t v)
+{
+    return static_cast<WORD>((v >> 16) & 0xFFFF);
+}

@@ -36,17 +36,21 @@ QWidget* CreateStandardControl(QWidget* parent, const DialogControlTemplate& con
 {
     const QString caption = QString::fromLocal8Bit(control.caption ? control.caption : "");
     switch (control.kind) {
-    case DialogControlKind::GroupBox: return new QGroupBox(caption, parent);
-    case DialogControlKind::AutoRadioButton: return new QRadioButton(caption, parent);
+    case DialogControlKind::GroupBox:
+        return new QGroupBox(caption, parent);
+    case DialogControlKind::AutoRadioButton:
+        return new QRadioButton(caption, parent);
     case DialogControlKind::PushButton:
     case DialogControlKind::OwnerDrawButton:
-    case DialogControlKind::BitmapButton: return new QPushButton(caption, parent);
+    case DialogControlKind::BitmapButton:
+        return new QPushButton(caption, parent);
     case DialogControlKind::DefPushButton: {
         auto* button = new QPushButton(caption, parent);
         button->setDefault(true);
         return button;
     }
-    case DialogControlKind::ListBox: return new QListWidget(parent);
+    case DialogControlKind::ListBox:
+        return new QListWidget(parent);
     case DialogControlKind::ListView: {
         auto* view = new QTreeWidget(parent);
         view->setRootIsDecorated(false);
@@ -58,9 +62,12 @@ QWidget* CreateStandardControl(QWidget* parent, const DialogControlTemplate& con
         edit->setReadOnly(control.style & ES_READONLY);
         return edit;
     }
-    case DialogControlKind::Static: return new QLabel(caption, parent);
-    case DialogControlKind::TabControl: return new QTabBar(parent);
-    case DialogControlKind::UpDown: return new QWidget(parent);
+    case DialogControlKind::Static:
+        return new QLabel(caption, parent);
+    case DialogControlKind::TabControl:
+        return new QTabBar(parent);
+    case DialogControlKind::UpDown:
+        return new QWidget(parent);
     }
     return new QWidget(parent);
 }
@@ -71,8 +78,9 @@ DialogBaseUnits DialogBaseUnitsOf(const QFont& font)
 {
     const QFontMetrics metrics(font);
     // The classic average: the width of the 52 letters over 26, rounded up by half.
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return DialogBaseUnits{(letters / 26 + 1) / 2, metrics.height()};
+    const int letters
+        = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return DialogBaseUnits {(letters / 26 + 1) / 2, metrics.height()};
 }
 
 QFont DialogFont(const DialogTemplate& dialog)
@@ -84,8 +92,8 @@ QFont DialogFont(const DialogTemplate& dialog)
 
 RECT DialogUnitsToPixels(const RECT& du, DialogBaseUnits base)
 {
-    return RECT{MulDiv(du.left, base.x, 4), MulDiv(du.top, base.y, 8), MulDiv(du.right, base.x, 4),
-                MulDiv(du.bottom, base.y, 8)};
+    return RECT {MulDiv(du.left, base.x, 4), MulDiv(du.top, base.y, 8), MulDiv(du.right, base.x, 4),
+        MulDiv(du.bottom, base.y, 8)};
 }
 
 void RegisterDialogControlFactory(DialogControlKind kind, DialogControlFactory factory)
@@ -102,10 +110,10 @@ SIZE CreateDialogControls(const DialogTemplate& dialog, QWidget* form)
 
     for (const DialogControlTemplate& control : dialog.controls) {
         const auto factory = Factories().find(control.kind);
-        QWidget* widget = factory != Factories().end() ? factory->second(form, control)
-                                                       : CreateStandardControl(form, control);
-        const RECT pixels =
-            DialogUnitsToPixels(RECT{control.x, control.y, control.x + control.cx, control.y + control.cy}, base);
+        QWidget* widget
+            = factory != Factories().end() ? factory->second(form, control) : CreateStandardControl(form, control);
+        const RECT pixels
+            = DialogUnitsToPixels(RECT {control.x, control.y, control.x + control.cx, control.y + control.cy}, base);
         widget->setGeometry(pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top);
         CWnd::SetDlgCtrlID(widget, control.id);
         CWnd::InitStyle(widget, control.style, control.exStyle);
@@ -126,11 +134,11 @@ SIZE CreateDialogControls(const DialogTemplate& dialog, QWidget* form)
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             const int id = control.id;
             QObject::connect(button, &QAbstractButton::clicked, form, [form, button, id] {
-                ::SendMessage(form, WM_COMMAND, MAKEWPARAM(id, static_cast<int>(BN_CLICKED)),
-                              reinterpret_cast<LPARAM>(button));
+                ::SendMessage(
+                    form, WM_COMMAND, MAKEWPARAM(id, static_cast<int>(BN_CLICKED)), reinterpret_cast<LPARAM>(button));
             });
         }
     }
-    const RECT size = DialogUnitsToPixels(RECT{0, 0, dialog.cx, dialog.cy}, base);
-    return SIZE{size.right, size.bottom};
+    const RECT size = DialogUnitsToPixels(RECT {0, 0, dialog.cx, dialog.cy}, base);
+    return SIZE {size.right, size.bottom};
 }

@@ -6,7 +6,7 @@
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 
 CDocTemplate::CDocTemplate(UINT resourceId, const CRuntimeClass* documentClass, const CRuntimeClass* frameClass,
-                           const CRuntimeClass* viewClass)
+    const CRuntimeClass* viewClass)
     : m_resourceId(resourceId), m_documentClass(documentClass), m_frameClass(frameClass), m_viewClass(viewClass)
 {
 }

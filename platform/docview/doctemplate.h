@@ -12,7 +12,7 @@ class CDocTemplate : public CCmdTarget {
     DECLARE_DYNAMIC(CDocTemplate)
 public:
     CDocTemplate(UINT resourceId, const CRuntimeClass* documentClass, const CRuntimeClass* frameClass,
-                 const CRuntimeClass* viewClass);
+        const CRuntimeClass* viewClass);
 
     UINT GetResourceId() const { return m_resourceId; }
     const CRuntimeClass* GetDocClass() const { return m_documentClass; }

@@ -1,7 +1,7 @@
 #include "platform/docview/formview.h"
 
-#include "platform/docview/dialogtemplate.h"
 #include "platform/core/resources.h"
+#include "platform/docview/dialogtemplate.h"
 
 #include <QMdiSubWindow>
 #include <QWidget>
@@ -14,7 +14,7 @@ namespace {
 // can fit itself to the form.
 class FormWidget : public QWidget {
 public:
-    explicit FormWidget(QWidget* parent) : QWidget(parent) {}
+    explicit FormWidget(QWidget* parent) : QWidget(parent) { }
     void setFormSize(QSize size) { m_size = size; }
     QSize sizeHint() const override { return m_size; }
 
@@ -31,7 +31,9 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
     control.SubclassWindow(pDX->m_pDlgWnd->GetDlgItemHandle(id));
 }
 
-CFormView::CFormView(UINT templateId) : m_templateId(templateId) {}
+CFormView::CFormView(UINT templateId) : m_templateId(templateId)
+{
+}
 
 QWidget* CFormView::CreateViewWidget(QWidget* parent)
 {
@@ -45,7 +47,9 @@ QWidget* CFormView::CreateViewWidget(QWidget* parent)
     return form;
 }
 
-void CFormView::DoDataExchange(CDataExchange* /*pDX*/) {}
+void CFormView::DoDataExchange(CDataExchange* /*pDX*/)
+{
+}
 
 bool CFormView::UpdateData(bool saveAndValidate)
 {

@@ -9,7 +9,7 @@ class CFormView;
 // The data exchange of a form; the editor only binds controls with it.
 class CDataExchange {
 public:
-    CDataExchange(CFormView* form, bool saveAndValidate) : m_pDlgWnd(form), m_bSaveAndValidate(saveAndValidate) {}
+    CDataExchange(CFormView* form, bool saveAndValidate) : m_pDlgWnd(form), m_bSaveAndValidate(saveAndValidate) { }
     CFormView* m_pDlgWnd;
     bool m_bSaveAndValidate;
 };

@@ -16,8 +16,7 @@ namespace {
 
 // Gives a frame's window the frame's close handling and size limits: Qt's
 // close becomes WM_CLOSE, and every resize is offered as WM_SIZING first.
-template <class Base>
-class FrameWidget : public Base {
+template <class Base> class FrameWidget : public Base {
 public:
     using Base::Base;
 
@@ -35,7 +34,7 @@ protected:
         if (m_clamping)
             return;
         const QPoint topLeft = this->mapToGlobal(QPoint(0, 0));
-        RECT proposed{topLeft.x(), topLeft.y(), topLeft.x() + this->width(), topLeft.y() + this->height()};
+        RECT proposed {topLeft.x(), topLeft.y(), topLeft.x() + this->width(), topLeft.y() + this->height()};
         ::SendMessage(this, WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
         const int width = proposed.right - proposed.left;
         const int height = proposed.bottom - proposed.top;

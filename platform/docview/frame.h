@@ -43,7 +43,7 @@ public:
     // Creates the frame's window, sends WM_CREATE, and the view inside it. On
     // failure the frame destroys itself (PostNcDestroy): do not touch it after.
     virtual bool LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateContext* context);
-    virtual void RecalcLayout() {}
+    virtual void RecalcLayout() { }
     // The caption from the document title, when the frame style asks for it.
     virtual void OnUpdateFrameTitle(bool addToTitle);
     void InitialUpdateFrame(CDocument* document, bool makeVisible);

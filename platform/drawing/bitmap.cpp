@@ -14,10 +14,17 @@ QImage MapImageTo3DColors(const QImage& image)
         auto* line = reinterpret_cast<QRgb*>(mapped.scanLine(y));
         for (int x = 0; x < mapped.width(); ++x) {
             switch (line[x]) {
-            case 0xFF808080: line[x] = shadow; break;
-            case 0xFFC0C0C0: line[x] = face; break;
-            case 0xFFDFDFDF: line[x] = light; break;
-            default: break;
+            case 0xFF808080:
+                line[x] = shadow;
+                break;
+            case 0xFFC0C0C0:
+                line[x] = face;
+                break;
+            case 0xFFDFDFDF:
+                line[x] = light;
+                break;
+            default:
+                break;
             }
         }
     }

@@ -56,7 +56,7 @@ bool DrawEdge(QPainter& painter, const RECT& rect, UINT edge, UINT sides)
         DrawFrame(painter, r, OuterColours(edge), sides);
         // The inner edge goes one pixel in on the sides that have an outer one.
         r = CRect(r.left + ((sides & BF_LEFT) ? 1 : 0), r.top + ((sides & BF_TOP) ? 1 : 0),
-                  r.right - ((sides & BF_RIGHT) ? 1 : 0), r.bottom - ((sides & BF_BOTTOM) ? 1 : 0));
+            r.right - ((sides & BF_RIGHT) ? 1 : 0), r.bottom - ((sides & BF_BOTTOM) ? 1 : 0));
     }
     if (inner)
         DrawFrame(painter, r, InnerColours(edge), sides);

@@ -16,17 +16,28 @@ QColor GetSysColor(int index)
             caption = QColor(0, 0, 128);
         return caption;
     }
-    case COLOR_WINDOW: return palette.color(QPalette::Active, QPalette::Base);
-    case COLOR_WINDOWTEXT: return palette.color(QPalette::Active, QPalette::WindowText);
-    case COLOR_HIGHLIGHT: return palette.color(QPalette::Active, QPalette::Highlight);
-    case COLOR_HIGHLIGHTTEXT: return palette.color(QPalette::Active, QPalette::HighlightedText);
-    case COLOR_BTNFACE: return palette.color(QPalette::Active, QPalette::Button);
-    case COLOR_BTNSHADOW: return palette.color(QPalette::Active, QPalette::Mid);
-    case COLOR_BTNTEXT: return palette.color(QPalette::Active, QPalette::ButtonText);
-    case COLOR_3DHILIGHT: return palette.color(QPalette::Active, QPalette::Light);
-    case COLOR_3DDKSHADOW: return palette.color(QPalette::Active, QPalette::Shadow);
-    case COLOR_3DLIGHT: return palette.color(QPalette::Active, QPalette::Midlight);
-    default: return Qt::black;
+    case COLOR_WINDOW:
+        return palette.color(QPalette::Active, QPalette::Base);
+    case COLOR_WINDOWTEXT:
+        return palette.color(QPalette::Active, QPalette::WindowText);
+    case COLOR_HIGHLIGHT:
+        return palette.color(QPalette::Active, QPalette::Highlight);
+    case COLOR_HIGHLIGHTTEXT:
+        return palette.color(QPalette::Active, QPalette::HighlightedText);
+    case COLOR_BTNFACE:
+        return palette.color(QPalette::Active, QPalette::Button);
+    case COLOR_BTNSHADOW:
+        return palette.color(QPalette::Active, QPalette::Mid);
+    case COLOR_BTNTEXT:
+        return palette.color(QPalette::Active, QPalette::ButtonText);
+    case COLOR_3DHILIGHT:
+        return palette.color(QPalette::Active, QPalette::Light);
+    case COLOR_3DDKSHADOW:
+        return palette.color(QPalette::Active, QPalette::Shadow);
+    case COLOR_3DLIGHT:
+        return palette.color(QPalette::Active, QPalette::Midlight);
+    default:
+        return Qt::black;
     }
 }
 

@@ -27,27 +27,47 @@ int QtMessageBoxService::Show(HWND owner, const CString& text, const CString& ti
 {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (style & MB_ICONMASK) {
-    case MB_ICONHAND: icon = QMessageBox::Critical; break;
-    case MB_ICONQUESTION: icon = QMessageBox::Question; break;
-    case MB_ICONEXCLAMATION: icon = QMessageBox::Warning; break;
-    case MB_ICONASTERISK: icon = QMessageBox::Information; break;
-    default: break;
+    case MB_ICONHAND:
+        icon = QMessageBox::Critical;
+        break;
+    case MB_ICONQUESTION:
+        icon = QMessageBox::Question;
+        break;
+    case MB_ICONEXCLAMATION:
+        icon = QMessageBox::Warning;
+        break;
+    case MB_ICONASTERISK:
+        icon = QMessageBox::Information;
+        break;
+    default:
+        break;
     }
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     switch (style & MB_TYPEMASK) {
-    case MB_OKCANCEL: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
-    case MB_YESNO: buttons = QMessageBox::Yes | QMessageBox::No; break;
-    case MB_YESNOCANCEL: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
-    default: break;
+    case MB_OKCANCEL:
+        buttons = QMessageBox::Ok | QMessageBox::Cancel;
+        break;
+    case MB_YESNO:
+        buttons = QMessageBox::Yes | QMessageBox::No;
+        break;
+    case MB_YESNOCANCEL:
+        buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        break;
+    default:
+        break;
     }
     QMessageBox box(icon, title.ToQString(), text.ToQString(), buttons, owner);
     if (style & MB_TOPMOST)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     switch (box.exec()) {
-    case QMessageBox::Cancel: return IDCANCEL;
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    default: return IDOK;
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    default:
+        return IDOK;
     }
 }
 

@@ -47,26 +47,45 @@ UINT VirtualKeyFromQtKey(int key)
         return VK_F1 + static_cast<UINT>(key - Qt::Key_F1);
     switch (key) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return VK_TAB;
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_Delete: return VK_DELETE;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_Shift: return VK_SHIFT;
-    case Qt::Key_Control: return VK_CONTROL;
-    case Qt::Key_Alt: return VK_MENU;
-    default: return 0;
+    case Qt::Key_Backtab:
+        return VK_TAB;
+    case Qt::Key_Backspace:
+        return VK_BACK;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    case Qt::Key_Insert:
+        return VK_INSERT;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_Shift:
+        return VK_SHIFT;
+    case Qt::Key_Control:
+        return VK_CONTROL;
+    case Qt::Key_Alt:
+        return VK_MENU;
+    default:
+        return 0;
     }
 }
 
@@ -288,8 +307,8 @@ bool WindowHook::eventFilter(QObject* watched, QEvent* event)
 
 short GetKeyState(int virtualKey)
 {
-    const Qt::KeyboardModifiers modifiers =
-        g_input.active ? g_input.modifiers : QGuiApplication::queryKeyboardModifiers();
+    const Qt::KeyboardModifiers modifiers
+        = g_input.active ? g_input.modifiers : QGuiApplication::queryKeyboardModifiers();
     bool down = false;
     if (virtualKey == static_cast<int>(VK_SHIFT))
         down = modifiers & Qt::ShiftModifier;
@@ -303,7 +322,7 @@ short GetKeyState(int virtualKey)
 POINT GetCurrentMessagePoint()
 {
     const QPoint p = g_input.active ? g_input.globalPos : QCursor::pos();
-    return POINT{p.x(), p.y()};
+    return POINT {p.x(), p.y()};
 }
 
 DWORD GetMessagePos()

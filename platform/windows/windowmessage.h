@@ -67,8 +67,14 @@ inline WPARAM MAKEWPARAM(int low, int high)
     return static_cast<WPARAM>(MAKELPARAM(low, high)) & 0xFFFFFFFFu;
 }
 // Signed coordinates packed in an lParam.
-inline int GET_X_LPARAM(LPARAM lp) { return static_cast<int16_t>(lp & 0xFFFF); }
-inline int GET_Y_LPARAM(LPARAM lp) { return static_cast<int16_t>((lp >> 16) & 0xFFFF); }
+inline int GET_X_LPARAM(LPARAM lp)
+{
+    return static_cast<int16_t>(lp & 0xFFFF);
+}
+inline int GET_Y_LPARAM(LPARAM lp)
+{
+    return static_cast<int16_t>((lp >> 16) & 0xFFFF);
+}
 
 // The header of every WM_NOTIFY record.
 struct NMHDR {

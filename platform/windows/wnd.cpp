@@ -344,51 +344,51 @@ CWnd* CWnd::GetFocus()
 void CWnd::GetClientRect(RECT* rect) const
 {
     const QWidget* client = clientWidget();
-    *rect = client ? RECT{0, 0, client->width(), client->height()} : RECT{};
+    *rect = client ? RECT {0, 0, client->width(), client->height()} : RECT {};
 }
 
 void CWnd::GetWindowRect(RECT* rect) const
 {
     if (!m_hWnd) {
-        *rect = RECT{};
+        *rect = RECT {};
         return;
     }
     const QPoint topLeft = m_hWnd->mapToGlobal(QPoint(0, 0));
-    *rect = RECT{topLeft.x(), topLeft.y(), topLeft.x() + m_hWnd->width(), topLeft.y() + m_hWnd->height()};
+    *rect = RECT {topLeft.x(), topLeft.y(), topLeft.x() + m_hWnd->width(), topLeft.y() + m_hWnd->height()};
 }
 
 void CWnd::ScreenToClient(POINT* point) const
 {
     if (const QWidget* client = clientWidget()) {
         const QPoint p = client->mapFromGlobal(QPoint(point->x, point->y));
-        *point = POINT{p.x(), p.y()};
+        *point = POINT {p.x(), p.y()};
     }
 }
 
 void CWnd::ScreenToClient(RECT* rect) const
 {
-    POINT topLeft{rect->left, rect->top};
-    POINT bottomRight{rect->right, rect->bottom};
+    POINT topLeft {rect->left, rect->top};
+    POINT bottomRight {rect->right, rect->bottom};
     ScreenToClient(&topLeft);
     ScreenToClient(&bottomRight);
-    *rect = RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+    *rect = RECT {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
 }
 
 void CWnd::ClientToScreen(POINT* point) const
 {
     if (const QWidget* client = clientWidget()) {
         const QPoint p = client->mapToGlobal(QPoint(point->x, point->y));
-        *point = POINT{p.x(), p.y()};
+        *point = POINT {p.x(), p.y()};
     }
 }
 
 void CWnd::ClientToScreen(RECT* rect) const
 {
-    POINT topLeft{rect->left, rect->top};
-    POINT bottomRight{rect->right, rect->bottom};
+    POINT topLeft {rect->left, rect->top};
+    POINT bottomRight {rect->right, rect->bottom};
     ClientToScreen(&topLeft);
     ClientToScreen(&bottomRight);
-    *rect = RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+    *rect = RECT {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
 }
 
 void CWnd::MoveWindow(int x, int y, int width, int height, bool repaint)

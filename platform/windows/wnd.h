@@ -120,9 +120,9 @@ public:
     // Qt's own handling of the input event being handled now, at most once.
     LRESULT Default();
     virtual bool PreTranslateMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    virtual void PreSubclassWindow() {}
+    virtual void PreSubclassWindow() { }
     // Called after the widget was destroyed; the object may delete itself here.
-    virtual void PostNcDestroy() {}
+    virtual void PostNcDestroy() { }
 
     // The Qt event whose message is being handled, or null (for tests and painting).
     QEvent* CurrentEvent() const;

@@ -5,9 +5,9 @@
 #include "controls/listboxex.h"
 #include "controls/listboxexbuddy.h"
 #include "controls/listboxexparent.h"
-#include "support/scriptedmessageboxresponder.h"
 #include "platform/core/resources.h"
 #include "resources/bitmaps.h"
+#include "support/scriptedmessageboxresponder.h"
 
 #include <QApplication>
 #include <QHelpEvent>

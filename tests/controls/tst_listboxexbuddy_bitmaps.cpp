@@ -2,8 +2,8 @@
 // the 16 standard colours on a grey ground, and loading it with 3-D mapping
 // turns its greys into the current button colours.
 
-#include "platform/drawing/bitmap.h"
 #include "platform/core/resources.h"
+#include "platform/drawing/bitmap.h"
 #include "resources/bitmaps.h"
 
 #include <QApplication>
@@ -55,15 +55,14 @@ void StripBitmapsTest::imageHasItsSizeAndMapsItsGreys()
     QCOMPARE(drawn.size(), size);
     QCOMPARE(mapped.size(), size);
     QCOMPARE(drawn.pixel(0, 0), 0xFFC0C0C0u); // the ground
-    const QList<QRgb> sixteen{0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080,
-                              0xFF008080, 0xFFC0C0C0, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00,
-                              0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF};
-    const QHash<QRgb, QRgb> greys{{0xFF808080, Shadow.rgb()}, {0xFFC0C0C0, Face.rgb()}, {0xFFDFDFDF, Light.rgb()}};
+    const QList<QRgb> sixteen {0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080, 0xFF008080,
+        0xFFC0C0C0, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF};
+    const QHash<QRgb, QRgb> greys {{0xFF808080, Shadow.rgb()}, {0xFFC0C0C0, Face.rgb()}, {0xFFDFDFDF, Light.rgb()}};
     for (int y = 0; y < size.height(); ++y) {
         for (int x = 0; x < size.width(); ++x) {
             const QRgb pixel = drawn.pixel(x, y);
-            QVERIFY2(sixteen.contains(pixel),
-                     qPrintable(QStringLiteral("%1 at %2,%3").arg(pixel, 0, 16).arg(x).arg(y)));
+            QVERIFY2(
+                sixteen.contains(pixel), qPrintable(QStringLiteral("%1 at %2,%3").arg(pixel, 0, 16).arg(x).arg(y)));
             QCOMPARE(mapped.pixel(x, y), greys.value(pixel, pixel));
         }
     }

@@ -1,13 +1,13 @@
 // The editor frame: caption, resize clamp, closing flag, the host's messages
 // routed to the view, and the module's resources current while it lives.
 
-#include "host/frame/editorviewlink.h"
 #include "host/entry/moduleentry.h"
-#include "resources/editorresources.h"
+#include "host/frame/editorviewlink.h"
 #include "host/frame/profileeditorframe.h"
 #include "host/services/kbaseapp.h"
 #include "host/services/kdoctemplate.h"
 #include "host/services/ksudocument.h"
+#include "resources/editorresources.h"
 #include "view/profileeditorview.h"
 
 #include <QMdiArea>
@@ -64,7 +64,7 @@ private:
     std::unique_ptr<CKBaseApp> m_app;
     std::unique_ptr<QMdiArea> m_area;
     std::unique_ptr<CKDocTemplate> m_template;
-    ResourceModule m_hostResources{"host"};
+    ResourceModule m_hostResources {"host"};
 };
 
 void EditorFrameTest::init()
@@ -78,8 +78,7 @@ void EditorFrameTest::init()
     m_area->show();
     m_app->SetMdiArea(m_area.get());
     m_template = std::make_unique<CKDocTemplate>(ProfileEditorDocumentType, ProfileEditorResourceId,
-                                                 RUNTIME_CLASS(CKSUDocument), RUNTIME_CLASS(CSUProfileEditorFrame),
-                                                 RUNTIME_CLASS(LinkedTestView), nullptr);
+        RUNTIME_CLASS(CKSUDocument), RUNTIME_CLASS(CSUProfileEditorFrame), RUNTIME_CLASS(LinkedTestView), nullptr);
     LinkedTestView::s_closingAtDestruction = -1;
 }
 
@@ -149,7 +148,7 @@ void EditorFrameTest::sizingIsClampedBetween100AndTheFormSize()
         expectedHeight = fitted.bottom - fitted.top;
     QVERIFY(expectedWidth >= 100 && expectedHeight >= 100);
 
-    RECT proposed{-40, 70, -40 + width, 70 + height};
+    RECT proposed {-40, 70, -40 + width, 70 + height};
     QCOMPARE(frame->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed)), LRESULT(TRUE));
     QCOMPARE(proposed.left, -40);
     QCOMPARE(proposed.top, 70);
@@ -176,10 +175,10 @@ void EditorFrameTest::unsetLimitsClampNothing()
     // A frame whose view has not measured its form yet.
     auto* frame = dynamic_cast<CSUProfileEditorFrame*>(m_template->CreateNewFrame(document));
     QVERIFY(frame);
-    RECT proposed{0, 0, 0, 0};
+    RECT proposed {0, 0, 0, 0};
     frame->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
     QCOMPARE(proposed.right, 0);
-    RECT large{10, 10, 3010, 2010};
+    RECT large {10, 10, 3010, 2010};
     frame->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&large));
     QCOMPARE(large.right, 3010);
     QCOMPARE(large.bottom, 2010);
@@ -210,7 +209,7 @@ void EditorFrameTest::hostMessagesReachTheView()
     const auto* profile = reinterpret_cast<const CSUPEProfile*>(0x1000);
     QCOMPARE(frame->SendMessage(WM_PE_RECEIVE_PROFILE, 0, reinterpret_cast<LPARAM>(profile)), 0);
     QCOMPARE(frame->SendMessage(WM_PE_RELOAD_DEFINITION), 0);
-    QCOMPARE(view->received, (std::vector<const CSUPEProfile*>{profile}));
+    QCOMPARE(view->received, (std::vector<const CSUPEProfile*> {profile}));
     QCOMPARE(view->reloads, 1);
     // A message without a profile is not passed on.
     frame->SendMessage(WM_PE_RECEIVE_PROFILE, 0, 0);

@@ -2,12 +2,12 @@
 // template, the shared ids and the module's resources.
 
 #include "host/entry/moduleentry.h"
-#include "resources/editorresources.h"
 #include "host/frame/profileeditorframe.h"
 #include "host/services/kbaseapp.h"
 #include "host/services/kdoctemplate.h"
 #include "host/services/ksudocument.h"
 #include "host/sharedids/sharedids.h"
+#include "resources/editorresources.h"
 #include "resources/hostmenu.h"
 #include "view/profileeditorview.h"
 
@@ -50,7 +50,7 @@ void ModuleEntryTest::templateNamesTheEditorsTypeAndClasses()
     auto* docTemplate = dynamic_cast<CKDocTemplate*>(app.GetDocTemplates().front().get());
     QVERIFY(docTemplate);
     QCOMPARE(QString::fromStdString(GuidToString(docTemplate->GetDocumentType())),
-             QStringLiteral("{DD21FFC0-23A9-11D1-997A-00609733460C}"));
+        QStringLiteral("{DD21FFC0-23A9-11D1-997A-00609733460C}"));
     QCOMPARE(docTemplate->GetResourceId(), 13302u);
     QCOMPARE(docTemplate->GetDocClass(), RUNTIME_CLASS(CKSUDocument));
     QCOMPARE(docTemplate->GetFrameClass(), RUNTIME_CLASS(CSUProfileEditorFrame));
@@ -89,7 +89,8 @@ void ModuleEntryTest::moduleResourcesHoldStringsMenuAndKeys()
     const HINSTANCE module = &EditorResourceModule();
     QVERIFY(AfxResourceChain().size() >= 1);
     QCOMPARE(CString(module->FindString(1)), CString("Profile Editor"));
-    QCOMPARE(CString(module->FindString(50229)), CString("Create a profile table\nNew Profile Table\nNew Profile Table"));
+    QCOMPARE(
+        CString(module->FindString(50229)), CString("Create a profile table\nNew Profile Table\nNew Profile Table"));
     QVERIFY(module->FindString(50265) && module->FindString(50266) && module->FindString(50268));
 
     const auto* menu = module->FindMenu(13302);
@@ -97,7 +98,7 @@ void ModuleEntryTest::moduleResourcesHoldStringsMenuAndKeys()
     QStringList popups;
     for (const MenuItemResource& popup : *menu)
         popups << QString::fromStdString(popup.text).remove(QLatin1Char('&'));
-    QCOMPARE(popups, (QStringList{"File", "Edit", "View", "Tools", "Run", "Window", "Help"}));
+    QCOMPARE(popups, (QStringList {"File", "Edit", "View", "Tools", "Run", "Window", "Help"}));
 
     const auto* keys = module->FindAccelerators(13302);
     QVERIFY(keys);

@@ -20,7 +20,8 @@ private slots:
 void ModuleLoadTest::exportsExactlyTheEntryAndTheTwoOperators()
 {
     QProcess nm;
-    nm.start(QStringLiteral(PE_NM), {QStringLiteral("-D"), QStringLiteral("--defined-only"), QStringLiteral(PE_MODULE_PATH)});
+    nm.start(QStringLiteral(PE_NM),
+        {QStringLiteral("-D"), QStringLiteral("--defined-only"), QStringLiteral(PE_MODULE_PATH)});
     QVERIFY(nm.waitForFinished(30000));
     QCOMPARE(nm.exitCode(), 0);
     QStringList symbols;
@@ -28,7 +29,7 @@ void ModuleLoadTest::exportsExactlyTheEntryAndTheTwoOperators()
     for (const QString& line : lines)
         symbols << line.section(QLatin1Char(' '), 2);
     symbols.sort();
-    QCOMPARE(symbols, (QStringList{"KDInitDll", "_ZN14CSUGeneralUtilaSEOS_", "_ZN14CSUGeneralUtilaSERKS_"}));
+    QCOMPARE(symbols, (QStringList {"KDInitDll", "_ZN14CSUGeneralUtilaSEOS_", "_ZN14CSUGeneralUtilaSERKS_"}));
 }
 
 void ModuleLoadTest::loadsAndRegistersItsTemplateWithTheHost()
@@ -45,7 +46,7 @@ void ModuleLoadTest::loadsAndRegistersItsTemplateWithTheHost()
     auto* docTemplate = dynamic_cast<CKDocTemplate*>(app.GetDocTemplates().front().get());
     QVERIFY(docTemplate);
     QCOMPARE(QString::fromStdString(GuidToString(docTemplate->GetDocumentType())),
-             QStringLiteral("{DD21FFC0-23A9-11D1-997A-00609733460C}"));
+        QStringLiteral("{DD21FFC0-23A9-11D1-997A-00609733460C}"));
     QCOMPARE(QString::fromLatin1(docTemplate->GetViewClass()->m_lpszClassName), QStringLiteral("CSUProfileEditorView"));
     // One registry for the process, filled by the module's load in its own
     // order: asked here in another order, the names still give those ids.

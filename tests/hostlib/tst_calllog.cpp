@@ -40,10 +40,10 @@ private slots:
         QString error;
         QVERIFY2(CallLog::Instance().OpenFile(path, &error), qPrintable(error));
         CComPtr<ProfilePlotDataObject> plot = ProfilePlotDataObject::Create("plot:A", PlotDefinition(), nullptr);
-        plot->SetTimes(CStringArray{"L"});
+        plot->SetTimes(CStringArray {"L"});
         // Read while the file is still open: the line is on disk already, the old contents gone.
-        const QJsonObject setTimes({{"object", "plot:A"}, {"call", "SetTimes"},
-                                    {"args", QJsonObject({{"timeEntries", QJsonArray{"L"}}})}});
+        const QJsonObject setTimes(
+            {{"object", "plot:A"}, {"call", "SetTimes"}, {"args", QJsonObject({{"timeEntries", QJsonArray {"L"}}})}});
         QCOMPARE(ReadLines(path), QList<QJsonObject>({setTimes}));
 
         CallLog::Write({{"call", "UpdateAllViews"}});

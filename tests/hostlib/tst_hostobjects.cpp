@@ -48,29 +48,29 @@ private slots:
         data->AddRef();
         data->GetIs3DPlot(&flag);
         data->SetIs3DPlot(1);
-        data->SetPlotProfiles("X", "", CStringArray{"T", "P"}, CUIntArray{1, 2});
+        data->SetPlotProfiles("X", "", CStringArray {"T", "P"}, CUIntArray {1, 2});
         data->QueryInterface(IID_IProfilePlotHost, &raw);
         data->Release();
 
         QCOMPARE(plot->callNames(), QStringList({"GetIs3DPlot", "SetIs3DPlot", "SetPlotProfiles", "QueryInterface"}));
         const std::vector<CallRecord>& calls = plot->calls();
         QCOMPARE(calls[1].args, QJsonObject({{"is3DPlot", 1}}));
-        QCOMPARE(calls[2].args, QJsonObject({{"xAxisName", "X"}, {"yAxisName", ""},
-                                             {"plottedNames", QJsonArray{"T", "P"}},
-                                             {"plottedDimensions", QJsonArray{1, 2}}}));
-        QCOMPARE(calls[3].args, QJsonObject({{"iid", "{2332E151-F5D2-11D3-8042-00C04F89DD44}"},
-                                             {"interface", "IProfilePlotHost"}}));
+        QCOMPARE(calls[2].args,
+            QJsonObject({{"xAxisName", "X"}, {"yAxisName", ""}, {"plottedNames", QJsonArray {"T", "P"}},
+                {"plottedDimensions", QJsonArray {1, 2}}}));
+        QCOMPARE(calls[3].args,
+            QJsonObject({{"iid", "{2332E151-F5D2-11D3-8042-00C04F89DD44}"}, {"interface", "IProfilePlotHost"}}));
     }
 
     void everyGetGivesWhatWasLastWritten()
     {
         // Values no editor would write, and arrays that disagree, are given back as they are.
-        const PlotDefinition stale{1, 1, "stale", "", {"s"}, {"s"}, {"s"}, {9}, {9}, {"s"},
-                                   {"s"}, {9}, {9}, {"s"}, 10, {"s"}, 1};
-        const PlotDefinition w{7, -1, "", "Depth", {"A.X"}, {"A.Y(1)", "A.Y(2)"},
-                               {"one", "two", "one"}, {2}, {5, 0}, {"A.V"}, // plotted
-                               {"free"}, {1, 1}, {}, {"A.W", "A.W"},       // unassigned
-                               123456789, {"1,5*", "0,25"}, stale.timeMode}; // not an item of the interface
+        const PlotDefinition stale {
+            1, 1, "stale", "", {"s"}, {"s"}, {"s"}, {9}, {9}, {"s"}, {"s"}, {9}, {9}, {"s"}, 10, {"s"}, 1};
+        const PlotDefinition w {7, -1, "", "Depth", {"A.X"}, {"A.Y(1)", "A.Y(2)"}, {"one", "two", "one"}, {2}, {5, 0},
+            {"A.V"}, // plotted
+            {"free"}, {1, 1}, {}, {"A.W", "A.W"}, // unassigned
+            123456789, {"1,5*", "0,25"}, stale.timeMode}; // not an item of the interface
         CComPtr<ProfilePlotDataObject> plot = ProfilePlotDataObject::Create("plot:A", stale, nullptr);
         IProfilePlotData* data = plot.get();
         data->SetIs3DPlot(w.is3DPlot);
@@ -117,13 +117,13 @@ private slots:
         QCOMPARE(givenOwner.get(), owner->Identity());
         QCOMPARE(plot->refCount(), ULONG(3)); // the test, the host and the caller
 
-        plotHost->NotifyPreviousPlotProfiles(CStringArray{"T", "P"}, "Height");
+        plotHost->NotifyPreviousPlotProfiles(CStringArray {"T", "P"}, "Height");
         plotHost->NotifyEditorClosing();
-        QCOMPARE(host->callNames(), QStringList({"QueryInterface", "QueryInterface", "GetTimeMode",
-                                                 "GetPlotDataObjects", "NotifyPreviousPlotProfiles",
-                                                 "NotifyEditorClosing"}));
+        QCOMPARE(host->callNames(),
+            QStringList({"QueryInterface", "QueryInterface", "GetTimeMode", "GetPlotDataObjects",
+                "NotifyPreviousPlotProfiles", "NotifyEditorClosing"}));
         QCOMPARE(host->calls()[4].args,
-                 QJsonObject({{"previousPlottedNames", QJsonArray{"T", "P"}}, {"previousXAxisName", "Height"}}));
+            QJsonObject({{"previousPlottedNames", QJsonArray {"T", "P"}}, {"previousXAxisName", "Height"}}));
     }
 
     void modelVariableGivesPathAndAttributes()

@@ -17,13 +17,13 @@ private slots:
         HostModel& model = HostModel::Shared();
         model.Clear();
         QVERIFY(model.AddBlock("B1"));
-        QVERIFY(model.AddVariable("B1", HostModel::Variable{"T", ModelVariableWidenableAttribute | 0x1, {10}}));
-        QVERIFY(model.AddVariable("B1", HostModel::Variable{"P", 0x1, {}}));
+        QVERIFY(model.AddVariable("B1", HostModel::Variable {"T", ModelVariableWidenableAttribute | 0x1, {10}}));
+        QVERIFY(model.AddVariable("B1", HostModel::Variable {"P", 0x1, {}}));
         QVERIFY(model.AddBlock("Area1.B2"));
-        QVERIFY(model.AddVariable("Area1.B2", HostModel::Variable{"X", ModelVariableWidenableAttribute, {3, 4}}));
+        QVERIFY(model.AddVariable("Area1.B2", HostModel::Variable {"X", ModelVariableWidenableAttribute, {3, 4}}));
         // A block whose name repeats the first one's, so that relative and full paths differ.
         QVERIFY(model.AddBlock("B1.B1"));
-        QVERIFY(model.AddVariable("B1.B1", HostModel::Variable{"T", 0, {}}));
+        QVERIFY(model.AddVariable("B1.B1", HostModel::Variable {"T", 0, {}}));
     }
 
     void cleanupTestCase() { HostModel::Shared().Clear(); }
@@ -35,22 +35,54 @@ private slots:
         QTest::addColumn<QString>("found"); // empty: not found
         QTest::addColumn<bool>("widenable");
 
-        QTest::newRow("relative to the owner") << "B1" << "T" << "B1.T" << true;
-        QTest::newRow("full path") << "Area1.B2" << "B1.P" << "B1.P" << false;
-        QTest::newRow("relative wins over full") << "B1" << "B1.T" << "B1.B1.T" << false;
-        QTest::newRow("case ignored") << "b1" << "t" << "B1.T" << true;
-        QTest::newRow("dotted owner") << "Area1.B2" << "X" << "Area1.B2.X" << true;
-        QTest::newRow("element") << "B1" << "T(3)" << "B1.T(3)" << true;
-        QTest::newRow("element, two subscripts") << "Area1.B2" << "X( 2 , 4 )" << "Area1.B2.X(2,4)" << true;
-        QTest::newRow("whole array") << "B1" << "T(*)" << "B1.T(*)" << true;
-        QTest::newRow("subscript past the extent") << "B1" << "T(11)" << "" << false;
-        QTest::newRow("subscript zero") << "B1" << "T(0)" << "" << false;
-        QTest::newRow("too few subscripts") << "Area1.B2" << "X(2)" << "" << false;
-        QTest::newRow("subscript on a scalar") << "B1" << "P(1)" << "" << false;
-        QTest::newRow("unknown variable") << "B1" << "Q" << "" << false;
-        QTest::newRow("block, not a variable") << "Area1" << "B2" << "" << false;
-        QTest::newRow("unbalanced parenthesis") << "B1" << "T3)" << "" << false;
-        QTest::newRow("empty path") << "B1" << "" << "" << false;
+        QTest::newRow("relative to the owner") << "B1"
+                                               << "T"
+                                               << "B1.T" << true;
+        QTest::newRow("full path") << "Area1.B2"
+                                   << "B1.P"
+                                   << "B1.P" << false;
+        QTest::newRow("relative wins over full") << "B1"
+                                                 << "B1.T"
+                                                 << "B1.B1.T" << false;
+        QTest::newRow("case ignored") << "b1"
+                                      << "t"
+                                      << "B1.T" << true;
+        QTest::newRow("dotted owner") << "Area1.B2"
+                                      << "X"
+                                      << "Area1.B2.X" << true;
+        QTest::newRow("element") << "B1"
+                                 << "T(3)"
+                                 << "B1.T(3)" << true;
+        QTest::newRow("element, two subscripts") << "Area1.B2"
+                                                 << "X( 2 , 4 )"
+                                                 << "Area1.B2.X(2,4)" << true;
+        QTest::newRow("whole array") << "B1"
+                                     << "T(*)"
+                                     << "B1.T(*)" << true;
+        QTest::newRow("subscript past the extent") << "B1"
+                                                   << "T(11)"
+                                                   << "" << false;
+        QTest::newRow("subscript zero") << "B1"
+                                        << "T(0)"
+                                        << "" << false;
+        QTest::newRow("too few subscripts") << "Area1.B2"
+                                            << "X(2)"
+                                            << "" << false;
+        QTest::newRow("subscript on a scalar") << "B1"
+                                               << "P(1)"
+                                               << "" << false;
+        QTest::newRow("unknown variable") << "B1"
+                                          << "Q"
+                                          << "" << false;
+        QTest::newRow("block, not a variable") << "Area1"
+                                               << "B2"
+                                               << "" << false;
+        QTest::newRow("unbalanced parenthesis") << "B1"
+                                                << "T3)"
+                                                << "" << false;
+        QTest::newRow("empty path") << "B1"
+                                    << ""
+                                    << "" << false;
     }
 
     void queryInstance()

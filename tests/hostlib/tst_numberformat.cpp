@@ -38,8 +38,9 @@ private slots:
     {
         {
             const CSetLocale outer(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
-            QVERIFY2(DecimalPoint() == ',', "LC_NUMERIC=de_DE.UTF-8 did not take effect: create the locale with "
-                                            "'localedef -i de_DE -f UTF-8 de_DE.UTF-8'");
+            QVERIFY2(DecimalPoint() == ',',
+                "LC_NUMERIC=de_DE.UTF-8 did not take effect: create the locale with "
+                "'localedef -i de_DE -f UTF-8 de_DE.UTF-8'");
             {
                 const CSetLocale invariant(LC_CATEGORY_NUMERIC, LOCALE_ID_INVARIANT);
                 QCOMPARE(DecimalPoint(), '.');

@@ -13,10 +13,8 @@ namespace {
 // Every item set; the plotted group holds an empty profile and a repeated name.
 PlotDefinition FullDefinition()
 {
-    return PlotDefinition{1, 0, "Height", "Depth", {"B1.Z(*)"}, {"B2.D(1)", "B2.D(2)"},
-                          {"T", "Empty", "T"}, {1, 2, 1}, {2, 0, 1}, {"B1.T(1)", "B1.T(2)", "B3.T(*)"},
-                          {"Spare"}, {2}, {1}, {"B1.X(1,2)"},
-                          250, {"1.5*", "0.25"}, 2};
+    return PlotDefinition {1, 0, "Height", "Depth", {"B1.Z(*)"}, {"B2.D(1)", "B2.D(2)"}, {"T", "Empty", "T"}, {1, 2, 1},
+        {2, 0, 1}, {"B1.T(1)", "B1.T(2)", "B3.T(*)"}, {"Spare"}, {2}, {1}, {"B1.X(1,2)"}, 250, {"1.5*", "0.25"}, 2};
 }
 
 } // namespace
@@ -54,8 +52,8 @@ private slots:
         const QByteArray text = R"json({"is3DPlot": true, "plotted": [
             {"name": "A", "dimension": 2, "variables": ["B1.T(1)", "B1.T(2)"]},
             {"name": "B", "variables": ["B1.P"]}, {"name": "C"}]})json";
-        const PlotDefinition expected{1, 1, "", "", {}, {}, {"A", "B", "C"}, {2, 1, 1}, {2, 1, 0},
-                                      {"B1.T(1)", "B1.T(2)", "B1.P"}, {}, {}, {}, {}, 10, {}, 0};
+        const PlotDefinition expected {1, 1, "", "", {}, {}, {"A", "B", "C"}, {2, 1, 1}, {2, 1, 0},
+            {"B1.T(1)", "B1.T(2)", "B1.P"}, {}, {}, {}, {}, 10, {}, 0};
         PlotDefinition read = FullDefinition();
         QString error;
         QVERIFY2(PlotDefinitionFromJsonText(text, read, error), qPrintable(error));
@@ -78,9 +76,8 @@ private slots:
         QTest::newRow("variable not a string")
             << QByteArray(R"({"plotted": [{"name": "A", "variables": ["B1.T", 3]}]})")
             << "plotted[0].variables[1]: expected a string, found the number 3";
-        QTest::newRow("array form with bad count")
-            << QByteArray(R"({"plotted": {"names": ["A"], "counts": [null]}})")
-            << "plotted.counts[0]: expected a whole number";
+        QTest::newRow("array form with bad count") << QByteArray(R"({"plotted": {"names": ["A"], "counts": [null]}})")
+                                                   << "plotted.counts[0]: expected a whole number";
     }
 
     void refusesBadJson()

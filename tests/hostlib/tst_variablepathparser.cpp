@@ -14,20 +14,20 @@ private slots:
     void writesTheLayout()
     {
         QCOMPARE(std::string(LuBuildVariablePathPayload(CStringArray()).GetString()), std::string("Flowsheet"));
-        QCOMPARE(std::string(LuBuildVariablePathPayload(CStringArray{"B1.T", "B2.P(3)"}).GetString()),
-                 std::string("Flowsheet\r\nB1.T\r\nB2.P(3)"));
+        QCOMPARE(std::string(LuBuildVariablePathPayload(CStringArray {"B1.T", "B2.P(3)"}).GetString()),
+            std::string("Flowsheet\r\nB1.T\r\nB2.P(3)"));
     }
 
     void roundTrip_data()
     {
         QTest::addColumn<CStringArray>("paths");
         QTest::newRow("no paths") << CStringArray();
-        QTest::newRow("one path") << CStringArray{"B1.T"};
+        QTest::newRow("one path") << CStringArray {"B1.T"};
         QTest::newRow("many paths, in order")
-            << CStringArray{"B1.T(1)", "B1.T(2)", "B2.X(1,2)", "B3.Y(*)", "Area1.B4.Flow rate", "B1.T(1)"};
+            << CStringArray {"B1.T(1)", "B1.T(2)", "B2.X(1,2)", "B3.Y(*)", "Area1.B4.Flow rate", "B1.T(1)"};
         QTest::newRow("parentheses, commas, asterisks, spaces kept")
-            << CStringArray{"B1.T( 2 , 3 )", "*", "B1.*", " leading and trailing "};
-        QTest::newRow("bytes above 127") << CStringArray{"B1.Temp\xE9rature"};
+            << CStringArray {"B1.T( 2 , 3 )", "*", "B1.*", " leading and trailing "};
+        QTest::newRow("bytes above 127") << CStringArray {"B1.Temp\xE9rature"};
         CStringArray many;
         for (int i = 0; i < 20000; ++i)
             many.Add(CString::FromQString(QStringLiteral("B%1.T(%2)").arg(i % 97).arg(i)));
@@ -37,7 +37,7 @@ private slots:
     void roundTrip()
     {
         QFETCH(CStringArray, paths);
-        CStringArray parsed{"left over"};
+        CStringArray parsed {"left over"};
         QCOMPARE(LuParseVariablePaths(LuBuildVariablePathPayload(paths), 1, "", parsed), paths.GetSize());
         QVERIFY(parsed == paths);
     }
@@ -60,15 +60,15 @@ private slots:
         QTest::newRow("tab inside a path") << QByteArray("Flowsheet\r\nB1\t.T") << LuParseControlCharacter;
         QTest::newRow("DEL inside a path") << QByteArray("Flowsheet\r\nB1.T\x7f") << LuParseControlCharacter;
         QTest::newRow("control in context") << QByteArray("Flow\x01sheet\r\nB1.T") << LuParseControlCharacter;
-        QTest::newRow("bad path after good ones") << QByteArray("Flowsheet\r\nB1.T\r\nB1.P\r\nB1\tQ")
-                                                  << LuParseControlCharacter;
+        QTest::newRow("bad path after good ones")
+            << QByteArray("Flowsheet\r\nB1.T\r\nB1.P\r\nB1\tQ") << LuParseControlCharacter;
     }
 
     void refusesMalformedPayloads()
     {
         QFETCH(QByteArray, payload);
         QFETCH(int, status);
-        CStringArray paths{"stale"};
+        CStringArray paths {"stale"};
         QCOMPARE(LuParseVariablePaths(payload.isNull() ? nullptr : payload.constData(), 1, "", paths), status);
         QVERIFY(paths.IsEmpty());
     }

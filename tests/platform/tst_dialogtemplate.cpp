@@ -27,7 +27,7 @@ public:
 
 const DialogTemplate& Sample()
 {
-    static const DialogTemplate dialog{
+    static const DialogTemplate dialog {
         100,
         50,
         "Sans Serif",
@@ -57,8 +57,8 @@ private slots:
 
 void DialogTemplateTest::dialogUnitsScaleByTheFontsBaseUnits()
 {
-    const DialogBaseUnits base{6, 13};
-    const RECT r = DialogUnitsToPixels(RECT{4, 8, 328, 249}, base);
+    const DialogBaseUnits base {6, 13};
+    const RECT r = DialogUnitsToPixels(RECT {4, 8, 328, 249}, base);
     QCOMPARE(r.left, 6);
     QCOMPARE(r.top, 13);
     QCOMPARE(r.right, 492);
@@ -73,13 +73,13 @@ void DialogTemplateTest::controlsCarryIdsGeometryAndStyles()
     QWidget form;
     const SIZE size = CreateDialogControls(Sample(), &form);
     const DialogBaseUnits base = DialogBaseUnitsOf(form.font());
-    QCOMPARE(size.cx, DialogUnitsToPixels(RECT{0, 0, 100, 50}, base).right);
+    QCOMPARE(size.cx, DialogUnitsToPixels(RECT {0, 0, 100, 50}, base).right);
     CWnd* formWnd = CWnd::FromHandle(&form);
     QWidget* apply = formWnd->GetDlgItemHandle(1042);
     QVERIFY(apply);
-    const RECT expected = DialogUnitsToPixels(RECT{60, 30, 90, 44}, base);
-    QCOMPARE(apply->geometry(), QRect(expected.left, expected.top, expected.right - expected.left,
-                                      expected.bottom - expected.top));
+    const RECT expected = DialogUnitsToPixels(RECT {60, 30, 90, 44}, base);
+    QCOMPARE(apply->geometry(),
+        QRect(expected.left, expected.top, expected.right - expected.left, expected.bottom - expected.top));
     QVERIFY(CWnd::FromHandle(apply)->GetStyle() & WS_TABSTOP);
     QVERIFY(!formWnd->GetDlgItemHandle(1040)->isEnabled());
     QCOMPARE(CWnd::FromHandle(apply)->GetWindowText(), CString("&Apply"));
@@ -112,7 +112,7 @@ void DialogTemplateTest::buttonClicksReachTheFormAsCommands()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(wnd.GetDlgItemHandle(1042), Qt::LeftButton);
     qobject_cast<QRadioButton*>(wnd.GetDlgItemHandle(1022))->click();
-    QCOMPARE(wnd.clicked, (std::vector<int>{1042, 1022}));
+    QCOMPARE(wnd.clicked, (std::vector<int> {1042, 1022}));
 }
 
 QTEST_MAIN(DialogTemplateTest)

@@ -1,8 +1,8 @@
 // The document/view framework: creation by class through a template, update
 // hints, and closing a frame with its view and document.
 
-#include "platform/docview/application.h"
 #include "platform/core/collections.h"
+#include "platform/docview/application.h"
 #include "platform/docview/doctemplate.h"
 #include "platform/docview/document.h"
 #include "platform/docview/frame.h"
@@ -32,10 +32,7 @@ public:
     TestView() { ++g_viewsAlive; }
     ~TestView() override { --g_viewsAlive; }
     void OnInitialUpdate() override { ++initialUpdates; }
-    void OnUpdate(CView* sender, LPARAM hint, CObject* object) override
-    {
-        updates.push_back({sender, hint, object});
-    }
+    void OnUpdate(CView* sender, LPARAM hint, CObject* object) override { updates.push_back({sender, hint, object}); }
     struct Update {
         CView* sender;
         LPARAM hint;
@@ -112,7 +109,7 @@ void DocViewTest::updateAllViewsSkipsTheSender()
     document->m_bAutoDelete = false;
     auto* first = dynamic_cast<TestView*>(m_template->OpenDocument(document)->GetActiveView());
     auto* second = dynamic_cast<TestView*>(m_template->OpenDocument(document)->GetActiveView());
-    CStringArray object{"B1", "B1.Plot"};
+    CStringArray object {"B1", "B1.Plot"};
     document->UpdateAllViews(first, 823, &object);
     QVERIFY(first->updates.empty());
     QCOMPARE(static_cast<int>(second->updates.size()), 1);

@@ -14,8 +14,8 @@ private slots:
     void missingResourcesAreReportedAsMissing();
 
 private:
-    ResourceModule m_host{"host"};
-    ResourceModule m_editor{"editor"};
+    ResourceModule m_host {"host"};
+    ResourceModule m_editor {"editor"};
 };
 
 void ResourcesTest::cleanup()

@@ -25,11 +25,11 @@ void TextAndContainersTest::badIndexesRaiseInvalidArgument_data()
 {
     QTest::addColumn<std::function<void()>>("operation");
     QTest::newRow("GetAt past end") << std::function<void()>([] {
-        CStringArray a{"x"};
+        CStringArray a {"x"};
         (void)a.GetAt(1);
     });
     QTest::newRow("GetAt negative") << std::function<void()>([] {
-        CUIntArray a{1u};
+        CUIntArray a {1u};
         (void)a.GetAt(-1);
     });
     QTest::newRow("SetAt on empty") << std::function<void()>([] {
@@ -37,11 +37,11 @@ void TextAndContainersTest::badIndexesRaiseInvalidArgument_data()
         a.SetAt(0, "x");
     });
     QTest::newRow("InsertAt beyond end") << std::function<void()>([] {
-        CStringArray a{"x"};
+        CStringArray a {"x"};
         a.InsertAt(2, "y");
     });
     QTest::newRow("RemoveAt range past end") << std::function<void()>([] {
-        CUIntArray a{1u, 2u};
+        CUIntArray a {1u, 2u};
         a.RemoveAt(1, 2);
     });
     QTest::newRow("CString GetAt past end") << std::function<void()>([] {
@@ -58,12 +58,12 @@ void TextAndContainersTest::badIndexesRaiseInvalidArgument()
 
 void TextAndContainersTest::arrayInsertAtEndAppendsAndRemoveKeepsOrder()
 {
-    CStringArray a{"a", "c"};
+    CStringArray a {"a", "c"};
     a.InsertAt(1, "b");
     a.InsertAt(3, "d");
-    QCOMPARE(a, (CStringArray{"a", "b", "c", "d"}));
+    QCOMPARE(a, (CStringArray {"a", "b", "c", "d"}));
     a.RemoveAt(0, 2);
-    QCOMPARE(a, (CStringArray{"c", "d"}));
+    QCOMPARE(a, (CStringArray {"c", "d"}));
 }
 
 void TextAndContainersTest::trimFindAndSubstringsBehaveLikeTheFramework()
@@ -94,7 +94,7 @@ void TextAndContainersTest::formatFollowsTheCurrentNumericLocale()
 void TextAndContainersTest::wordMapIteratesInAFixedOrderAndLooksUpByKey()
 {
     struct Item : CObject {
-        explicit Item(int v) : value(v) {}
+        explicit Item(int v) : value(v) { }
         int value;
     };
     Item one(1), two(2), three(3);
@@ -104,7 +104,7 @@ void TextAndContainersTest::wordMapIteratesInAFixedOrderAndLooksUpByKey()
     map.SetAt(20, &two);
     QList<int> order;
     map.ForEach([&](WORD, Item* item) { order << item->value; });
-    QCOMPARE(order, (QList<int>{1, 2, 3}));
+    QCOMPARE(order, (QList<int> {1, 2, 3}));
     QCOMPARE(map.Find(20), &two);
     QVERIFY(map.RemoveKey(20));
     QCOMPARE(map.Find(20), nullptr);

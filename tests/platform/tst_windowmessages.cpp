@@ -40,8 +40,8 @@ public:
 
     int count(UINT message) const
     {
-        return static_cast<int>(std::count_if(messages.begin(), messages.end(),
-                                              [message](const Message& m) { return m.message == message; }));
+        return static_cast<int>(std::count_if(
+            messages.begin(), messages.end(), [message](const Message& m) { return m.message == message; }));
     }
 };
 
@@ -98,12 +98,12 @@ void WindowMessagesTest::keysBecomeMessagesThatMaySkipTheDefault()
     QTest::keyClick(&edit, Qt::Key_F2);
     QTest::keyClick(&edit, Qt::Key_Up, Qt::AltModifier);
     QCOMPARE(wnd.count(WM_KEYDOWN), 1);
-    const auto keyDown = std::find_if(wnd.messages.begin(), wnd.messages.end(),
-                                      [](const auto& m) { return m.message == WM_KEYDOWN; });
+    const auto keyDown
+        = std::find_if(wnd.messages.begin(), wnd.messages.end(), [](const auto& m) { return m.message == WM_KEYDOWN; });
     QCOMPARE(keyDown->wParam, WPARAM(VK_F2));
     // Alt with an arrow is a system key.
     QVERIFY(std::any_of(wnd.messages.begin(), wnd.messages.end(),
-                        [](const auto& m) { return m.message == WM_SYSKEYDOWN && m.wParam == VK_UP; }));
+        [](const auto& m) { return m.message == WM_SYSKEYDOWN && m.wParam == VK_UP; }));
 
     // The default handling types the key; a handler that skips it swallows it.
     QTest::keyClick(&edit, Qt::Key_A);

@@ -6,14 +6,18 @@ int DefaultButton(UINT style)
 {
     switch (style & MB_TYPEMASK) {
     case MB_YESNO:
-    case MB_YESNOCANCEL: return IDYES;
-    default: return IDOK;
+    case MB_YESNOCANCEL:
+        return IDYES;
+    default:
+        return IDOK;
     }
 }
 
 } // namespace
 
-ScriptedMessageBoxResponder::ScriptedMessageBoxResponder() : m_previous(Install(this)) {}
+ScriptedMessageBoxResponder::ScriptedMessageBoxResponder() : m_previous(Install(this))
+{
+}
 
 ScriptedMessageBoxResponder::~ScriptedMessageBoxResponder()
 {
@@ -30,9 +34,9 @@ void ScriptedMessageBoxResponder::Clear()
 
 int ScriptedMessageBoxResponder::Show(HWND owner, const CString& text, const CString& title, UINT style)
 {
-    const Box box{owner, text, title, style};
+    const Box box {owner, text, title, style};
     m_boxes.push_back(box);
-    m_events.push_back(Event{false, box, 0});
+    m_events.push_back(Event {false, box, 0});
     if (m_answers.empty())
         return DefaultButton(style);
     const int answer = m_answers.front();
@@ -43,5 +47,5 @@ int ScriptedMessageBoxResponder::Show(HWND owner, const CString& text, const CSt
 void ScriptedMessageBoxResponder::Beep(UINT type)
 {
     ++m_beeps;
-    m_events.push_back(Event{true, Box{nullptr, {}, {}, 0}, type});
+    m_events.push_back(Event {true, Box {nullptr, {}, {}, 0}, type});
 }

@@ -45,7 +45,7 @@ void WorkbenchModelFileTest::sampleHasPlotsOfEveryKindAndEveryOneIsValid()
     const auto temperatures = registry.FindVariable("Column.T"), compositions = registry.FindVariable("Column.x");
     QVERIFY(temperatures && compositions);
     QCOMPARE(temperatures->variable->attributes, ModelVariableWidenableAttribute);
-    QCOMPARE(compositions->variable->extents, (std::vector<UINT>{20, 3}));
+    QCOMPARE(compositions->variable->extents, (std::vector<UINT> {20, 3}));
     QCOMPARE(compositions->variable->attributes, 0u);
 
     std::set<QString> kinds;
@@ -54,15 +54,16 @@ void WorkbenchModelFileTest::sampleHasPlotsOfEveryKindAndEveryOneIsValid()
         QVERIFY2(problems.isEmpty(), qPrintable(plot.name.ToQString() + ": " + problems.join(QStringLiteral("; "))));
         const PlotDefinition& d = plot.definition;
         const bool twoWildcards = std::any_of(d.plottedVariables.begin(), d.plottedVariables.end(), IsTwoWildcardPath);
-        kinds.insert(!d.is3DPlot ? "2-d"
-                         : d.yAxisIsTime ? (twoWildcards ? "3-d against time, two wildcards" : "3-d against time")
-                         : d.plottedDimensions[0] == 2 ? "surface of a 2-D profile" : "surface of 1-D profiles");
+        kinds.insert(!d.is3DPlot              ? "2-d"
+                : d.yAxisIsTime               ? (twoWildcards ? "3-d against time, two wildcards" : "3-d against time")
+                : d.plottedDimensions[0] == 2 ? "surface of a 2-D profile"
+                                              : "surface of 1-D profiles");
         kinds.insert(plot.access == PlotAccess::Direct ? "direct" : "host");
         kinds.insert(QStringLiteral("time mode %1").arg(d.timeMode));
     }
-    QCOMPARE(kinds, (std::set<QString>{"2-d", "3-d against time", "3-d against time, two wildcards",
-                                       "surface of a 2-D profile", "surface of 1-D profiles", "direct", "host",
-                                       "time mode 0", "time mode 1", "time mode 2"}));
+    QCOMPARE(kinds,
+        (std::set<QString> {"2-d", "3-d against time", "3-d against time, two wildcards", "surface of a 2-D profile",
+            "surface of 1-D profiles", "direct", "host", "time mode 0", "time mode 1", "time mode 2"}));
 }
 
 void WorkbenchModelFileTest::savedModelsReadBackEqual()
@@ -84,7 +85,7 @@ void WorkbenchModelFileTest::savedModelsReadBackEqual()
     edited.unassignedCounts.Add(1);
     edited.unassignedVariables.Add("NoSuchVariable(1)");
     edited.maxTimePoints = 3;
-    edited.timeEntries = CStringArray{"12,5", "1e3"};
+    edited.timeEntries = CStringArray {"12,5", "1e3"};
     edited.timeMode = 2;
 
     QTemporaryDir folder;
@@ -105,9 +106,8 @@ void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace_data()
     const auto withVariable = [](const QByteArray& variable) {
         return R"j({"blocks": [{"path": "B", "variables": [)j" + variable + "]}]}";
     };
-    const auto withPlots = [](const QByteArray& plots) {
-        return R"j({"blocks": [{"path": "B"}], "plots": [)j" + plots + "]}";
-    };
+    const auto withPlots
+        = [](const QByteArray& plots) { return R"j({"blocks": [{"path": "B"}], "plots": [)j" + plots + "]}"; };
     const QByteArray definition = R"j("definition": {"timeMode": 0, "timeEntries": ["L"]})j";
     const QByteArray plot
         = R"j({"name": "P", "owner": "B", "context": "B.P", "access": "direct", )j" + definition + "}";

@@ -26,7 +26,7 @@ struct RunResult {
 };
 
 RunResult RunWorkbench(const QStringList& arguments, const QString& program = QStringLiteral(PE_WORKBENCH_PATH),
-                       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -69,10 +69,10 @@ void WorkbenchRunTest::startUpTasksLeaveAPictureACallLogAndTheModel()
     const QString picture = folder.filePath(QStringLiteral("window.png"));
     const QString calls = folder.filePath(QStringLiteral("calls.jsonl"));
     const QString saved = folder.filePath(QStringLiteral("saved.json"));
-    const QStringList opened{"Column temperatures", "Reactor axial profiles", "Column composition map"};
+    const QStringList opened {"Column temperatures", "Reactor axial profiles", "Column composition map"};
     const RunResult result = RunWorkbench(
         {"-a", "-s", "-screen 0 1600x1200x24", PE_WORKBENCH_PATH, "--open", opened[0], "--open", opened[1], "--open",
-         opened[2], "--screenshot", picture, "--call-log", calls, "--save-on-exit", saved, "--quit"},
+            opened[2], "--screenshot", picture, "--call-log", calls, "--save-on-exit", saved, "--quit"},
         xvfbRun, environment);
     QVERIFY2(result.exitCode == 0, qPrintable(result.Describe()));
     QVERIFY2(!result.err.contains(QStringLiteral("warning")), qPrintable(result.err));
@@ -144,7 +144,7 @@ void WorkbenchRunTest::badStartsAndHelpEndWithAMessageAndTheirCode()
     }
     // The row's arguments go last, so that a missing value is really missing.
     const QString picture = folder.filePath(QStringLiteral("window.png"));
-    const RunResult result = RunWorkbench(QStringList{"--screenshot", picture, "--quit"} + arguments);
+    const RunResult result = RunWorkbench(QStringList {"--screenshot", picture, "--quit"} + arguments);
     QCOMPARE(result.exitCode, exitCode);
     for (const QString& message : messages)
         QVERIFY2((exitCode ? result.err : result.out).contains(message), qPrintable(result.Describe()));

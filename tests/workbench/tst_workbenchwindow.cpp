@@ -16,8 +16,8 @@
 #include "host/services/kbaseapp.h"
 #include "host/services/ksudocument.h"
 #include "model/profile.h"
-#include "platform/docview/frame.h"
 #include "platform/core/registry.h"
+#include "platform/docview/frame.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -132,7 +132,7 @@ void WorkbenchWindowTest::openingAPlotShowsItsEditorFrameOnThePlotsObject()
     const int host = PlotIndex("Reactor axial profiles");
     QVERIFY(m_window->OpenPlot(host));
     QCOMPARE(CKDocument::GetViewContext(m_window->editors().FrameForPlot(host)->GetActiveDocument())->editedObject,
-             m_session->PlotHost(host)->Identity());
+        m_session->PlotHost(host)->Identity());
 
     // Opening a plot again activates its frame.
     QVERIFY(m_window->OpenPlot(direct));
@@ -184,9 +184,9 @@ void WorkbenchWindowTest::theDisplayUnitReachesEveryOpenDocument()
     // Each of them broadcast hint 829; the call log dock shows the lines.
     const QString hints = m_window->callLog()->Lines().mid(logged).filter(QStringLiteral("\"hint\":829")).join('\n');
     QVERIFY2(hints.count(QStringLiteral("\"hint\":829")) == 2
-                 && hints.contains(QStringLiteral("\"Column temperatures\""))
-                 && hints.contains(QStringLiteral("\"Reactor axial profiles\"")),
-             qPrintable(hints));
+            && hints.contains(QStringLiteral("\"Column temperatures\""))
+            && hints.contains(QStringLiteral("\"Reactor axial profiles\"")),
+        qPrintable(hints));
     QVERIFY(Action(Command::TimeUnitMinutes)->isChecked());
 
     // An editor opened later starts in the chosen unit.
@@ -198,7 +198,7 @@ void WorkbenchWindowTest::theDisplayUnitReachesEveryOpenDocument()
 
 void WorkbenchWindowTest::hostMessagesReachTheActiveEditor()
 {
-    const ProfileToSend profile{"Hot trays", CStringArray{"T(1)", "T(2)"}, 2};
+    const ProfileToSend profile {"Hot trays", CStringArray {"T(1)", "T(2)"}, 2};
     QWidget target;
     ProfileRecorder recorder;
     QVERIFY(recorder.Attach(&target));
@@ -230,7 +230,7 @@ void WorkbenchWindowTest::sentPathsLoseTheOwnerBlock()
 {
     const std::pair<const char*, const char*> paths[] = {{"column.x(1,2)", "x(1,2)"}, {"Columns.T", "Columns.T"}};
     for (const auto& [path, sent] : paths) {
-        const CStringArray relative = RelativeToOwner(CStringArray{path}, "Column");
+        const CStringArray relative = RelativeToOwner(CStringArray {path}, "Column");
         QCOMPARE(relative.GetSize(), 1);
         QCOMPARE(relative[0], CString(sent));
     }
@@ -239,7 +239,7 @@ void WorkbenchWindowTest::sentPathsLoseTheOwnerBlock()
 void WorkbenchWindowTest::showViewRequestShowsTheFinderWithTheOwnerPrefix()
 {
     m_window->finderDock()->hide();
-    ShowViewRequest request{};
+    ShowViewRequest request {};
     request.requestType = ShowViewRequestType;
     request.ownerPrefix = "Column";
     request.viewKind = ViewKindFindVariables;
@@ -265,7 +265,7 @@ void WorkbenchWindowTest::browserDragsFullPathsInTreeOrder()
     const QString format = QStringLiteral("Lumen Variable Path Format");
     std::unique_ptr<QMimeData> data(browser->MimeDataForSelection());
     QVERIFY(data);
-    QCOMPARE(data->formats(), QStringList{format});
+    QCOMPARE(data->formats(), QStringList {format});
     QCOMPARE(data->data(format), QByteArray("Flowsheet\r\nColumn.T(3)\r\nColumn.x(*,*)\r\nColumn.R") + '\0');
     // Only copied: a target that asks to move must not take rows out.
     QCOMPARE(browser->model()->supportedDragActions(), Qt::DropActions(Qt::CopyAction));

@@ -12,31 +12,31 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
         "module or plot name."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption model(QStringLiteral("model"),
-                                   QStringLiteral("Load the process model from <file> (JSON) instead of the "
-                                                  "built-in sample."),
-                                   QStringLiteral("file"));
+        QStringLiteral("Load the process model from <file> (JSON) instead of the "
+                       "built-in sample."),
+        QStringLiteral("file"));
     const QCommandLineOption open(QStringLiteral("open"),
-                                  QStringLiteral("Open an editor on the profile plot named <plot> at start-up "
-                                                 "(repeatable)."),
-                                  QStringLiteral("plot"));
+        QStringLiteral("Open an editor on the profile plot named <plot> at start-up "
+                       "(repeatable)."),
+        QStringLiteral("plot"));
     const QCommandLineOption callLog(QStringLiteral("call-log"),
-                                     QStringLiteral("Write every call the host objects receive and every update "
-                                                    "hint a document broadcasts to <file>, one JSON object per "
-                                                    "line, as it happens."),
-                                     QStringLiteral("file"));
+        QStringLiteral("Write every call the host objects receive and every update "
+                       "hint a document broadcasts to <file>, one JSON object per "
+                       "line, as it happens."),
+        QStringLiteral("file"));
     const QCommandLineOption saveOnExit(QStringLiteral("save-on-exit"),
-                                        QStringLiteral("At exit, save the model with its plot definitions as they "
-                                                       "stand to <file> (the --model format)."),
-                                        QStringLiteral("file"));
+        QStringLiteral("At exit, save the model with its plot definitions as they "
+                       "stand to <file> (the --model format)."),
+        QStringLiteral("file"));
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Once start-up is done, save a PNG picture of the main window "
-                                                       "to <file>."),
-                                        QStringLiteral("file"));
+        QStringLiteral("Once start-up is done, save a PNG picture of the main window "
+                       "to <file>."),
+        QStringLiteral("file"));
     const QCommandLineOption quit(QStringLiteral("quit"), QStringLiteral("Exit after the start-up tasks."));
     const QCommandLineOption module(QStringLiteral("module"),
-                                    QStringLiteral("Load the editor module from <path> instead of the default "
-                                                   "places (the build tree, then beside the workbench)."),
-                                    QStringLiteral("path"));
+        QStringLiteral("Load the editor module from <path> instead of the default "
+                       "places (the build tree, then beside the workbench)."),
+        QStringLiteral("path"));
     parser.addOptions({model, open, callLog, saveOnExit, screenshot, quit, module});
 
     if (!parser.parse(arguments)) {

@@ -6,25 +6,25 @@
 #include <QStringList>
 
 struct WorkbenchOptions {
-    QString modelPath;      // empty: the built-in sample
-    QStringList openPlots;  // plots to open an editor on at start-up, in order
-    QString callLogPath;    // empty: no file
+    QString modelPath; // empty: the built-in sample
+    QStringList openPlots; // plots to open an editor on at start-up, in order
+    QString callLogPath; // empty: no file
     QString saveOnExitPath; // empty: nothing saved
     QString screenshotPath; // empty: no picture
-    bool quit = false;      // leave once the start-up tasks are done
-    QString modulePath;     // empty: the default places
+    bool quit = false; // leave once the start-up tasks are done
+    QString modulePath; // empty: the default places
 };
 
 enum class CommandLineResult {
-    Run,   // go on with the options
-    Exit,  // help or version was shown on standard output
+    Run, // go on with the options
+    Exit, // help or version was shown on standard output
     Error, // the message says what is wrong
 };
 
 // Exit codes of the workbench.
 inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailedAtExit = 1; // the picture or the model could not be saved
-inline constexpr int ExitBadStart = 2;     // bad options, model, module or plot name
+inline constexpr int ExitBadStart = 2; // bad options, model, module or plot name
 
 // Reads `arguments` (the program name first). For Exit, `message` holds the
 // text to print; for Error, the reason.

@@ -105,7 +105,8 @@ CFrameWnd* EditorManager::OpenEditor(int index, QString* error)
     if (!frame) {
         m_app.ForgetDocument(document);
         delete document;
-        SetError(error, QStringLiteral("The editor could not make its frame for the plot \"%1\".").arg(plot.name.ToQString()));
+        SetError(error,
+            QStringLiteral("The editor could not make its frame for the plot \"%1\".").arg(plot.name.ToQString()));
         return nullptr;
     }
     document->m_bAutoDelete = true;
@@ -116,8 +117,9 @@ CFrameWnd* EditorManager::OpenEditor(int index, QString* error)
         m_template.InitialUpdateFrame(frame, document, true);
     } catch (const std::exception& failure) {
         // The editor reports its own failures; one that escapes closes its frame.
-        SetError(error, QStringLiteral("The editor failed to open the plot \"%1\": %2")
-                            .arg(plot.name.ToQString(), QString::fromLocal8Bit(failure.what())));
+        SetError(error,
+            QStringLiteral("The editor failed to open the plot \"%1\": %2")
+                .arg(plot.name.ToQString(), QString::fromLocal8Bit(failure.what())));
         if (CFrameWnd* failed = FrameForPlot(index))
             failed->SendMessage(WM_CLOSE);
         return nullptr;

@@ -11,8 +11,8 @@
 
 #include "host/interfaces/editorcontract.h"
 #include "host/services/kbaseapp.h"
-#include "platform/docview/frame.h"
 #include "platform/core/resources.h"
+#include "platform/docview/frame.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -62,8 +62,8 @@ MainWindow::MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, const ModelSe
     connect(m_area, &QMdiArea::subWindowActivated, this, &MainWindow::UpdateMenus);
     UpdateMenus();
     resize(DefaultSize);
-    statusBar()->showMessage(QStringLiteral("Ready: %1 plots in the model.").arg(m_session.plotCount()),
-                             StatusMessageTimeout);
+    statusBar()->showMessage(
+        QStringLiteral("Ready: %1 plots in the model.").arg(m_session.plotCount()), StatusMessageTimeout);
 }
 
 MainWindow::~MainWindow()
@@ -144,8 +144,8 @@ bool MainWindow::OpenPlot(int index, QString* error)
             *error = reason;
         return false;
     }
-    statusBar()->showMessage(QStringLiteral("Editing \"%1\".").arg(m_session.plot(index).name.ToQString()),
-                             StatusMessageTimeout);
+    statusBar()->showMessage(
+        QStringLiteral("Editing \"%1\".").arg(m_session.plot(index).name.ToQString()), StatusMessageTimeout);
     return true;
 }
 
@@ -175,8 +175,8 @@ void MainWindow::UpdateMenus()
             shortcut->setEnabled(false);
             shortcut->deleteLater();
         }
-        const std::vector<AcceleratorResource>* editorKeys =
-            editorMenu ? AfxFindAccelerators(EditorMenuResourceId) : nullptr;
+        const std::vector<AcceleratorResource>* editorKeys
+            = editorMenu ? AfxFindAccelerators(EditorMenuResourceId) : nullptr;
         m_shortcuts = InstallShortcuts(this, editorKeys ? *editorKeys : WorkbenchShortcutKeys(), handler);
         m_shownMenuId = wanted;
         m_menuBuilt = true;
@@ -209,17 +209,17 @@ void MainWindow::UpdateStatusLabels()
 bool MainWindow::ShowView(const ShowViewOrder& order)
 {
     if (order.viewKind != ViewKindFindVariables) {
-        statusBar()->showMessage(QStringLiteral("A module asked for view kind %1, which the workbench does not have.")
-                                     .arg(order.viewKind),
-                                 StatusMessageTimeout);
+        statusBar()->showMessage(
+            QStringLiteral("A module asked for view kind %1, which the workbench does not have.").arg(order.viewKind),
+            StatusMessageTimeout);
         return false;
     }
     ShowDock(m_finderDock);
     m_finder->SetFilter(order.ownerPrefix);
     statusBar()->showMessage(order.ownerPrefix.isEmpty()
-                                 ? QStringLiteral("Find Variables: the whole model.")
-                                 : QStringLiteral("Find Variables in \"%1\".").arg(order.ownerPrefix),
-                             StatusMessageTimeout);
+            ? QStringLiteral("Find Variables: the whole model.")
+            : QStringLiteral("Find Variables in \"%1\".").arg(order.ownerPrefix),
+        StatusMessageTimeout);
     return true;
 }
 
@@ -228,8 +228,8 @@ void MainWindow::SetDisplayUnit(const TimeUnit& unit)
     m_editors.SetDisplayUnit(unit);
     UpdateEditorCommands();
     UpdateStatusLabels();
-    statusBar()->showMessage(QStringLiteral("Display time unit: %1.").arg(QLatin1String(unit.name)),
-                             StatusMessageTimeout);
+    statusBar()->showMessage(
+        QStringLiteral("Display time unit: %1.").arg(QLatin1String(unit.name)), StatusMessageTimeout);
 }
 
 bool MainWindow::SendProfileToActiveEditor(const ProfileToSend& profile)
@@ -243,7 +243,7 @@ bool MainWindow::SendProfileToActiveEditor(const ProfileToSend& profile)
                                  .arg(profile.name.ToQString())
                                  .arg(profile.variables.GetSize())
                                  .arg(caption),
-                             StatusMessageTimeout);
+        StatusMessageTimeout);
     return true;
 }
 
@@ -261,7 +261,8 @@ void MainWindow::SendProfileFromDialog()
         return;
     // The dialog ran an event loop: the editor may have gone meanwhile.
     if (m_editors.FrameForPlot(plot) != frame) {
-        statusBar()->showMessage(QStringLiteral("The editor closed before the profile was sent."), StatusMessageTimeout);
+        statusBar()->showMessage(
+            QStringLiteral("The editor closed before the profile was sent."), StatusMessageTimeout);
         return;
     }
     m_area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(frame->GetSafeHwnd()));
@@ -290,8 +291,8 @@ void MainWindow::ChooseDisplayUnit()
         names << QLatin1String(unit.name);
     }
     bool ok = false;
-    const QString chosen = QInputDialog::getItem(this, QStringLiteral("Display Time Unit"),
-                                                 QStringLiteral("Show times in:"), names, current, false, &ok);
+    const QString chosen = QInputDialog::getItem(
+        this, QStringLiteral("Display Time Unit"), QStringLiteral("Show times in:"), names, current, false, &ok);
     if (const TimeUnit* unit = ok ? FindTimeUnit(chosen) : nullptr)
         SetDisplayUnit(*unit);
 }
@@ -331,13 +332,14 @@ void MainWindow::RunCommand(UINT command)
     case Command::Step:
         m_clock.Advance(EditorManager::DefaultIntervalSeconds);
         UpdateStatusLabels();
-        statusBar()->showMessage(
-            QStringLiteral("Run %1: the simulation advanced to %2.").arg(m_clock.runs()).arg(FormatTime(m_clock.seconds(), unit)),
+        statusBar()->showMessage(QStringLiteral("Run %1: the simulation advanced to %2.")
+                                     .arg(m_clock.runs())
+                                     .arg(FormatTime(m_clock.seconds(), unit)),
             StatusMessageTimeout);
         break;
     case Command::Pause:
-        statusBar()->showMessage(QStringLiteral("Paused at %1.").arg(FormatTime(m_clock.seconds(), unit)),
-                                 StatusMessageTimeout);
+        statusBar()->showMessage(
+            QStringLiteral("Paused at %1.").arg(FormatTime(m_clock.seconds(), unit)), StatusMessageTimeout);
         break;
     case Command::Stop:
     case Command::Restart:
@@ -395,14 +397,13 @@ void MainWindow::RunCommand(UINT command)
         break;
     case Command::AppAbout:
         QMessageBox::about(this, QStringLiteral("About the Workbench"),
-                           QStringLiteral("The workbench stands in for the host application: it loads the Profile "
-                                          "Editor module and opens editors on the profile plots of a process model."));
+            QStringLiteral("The workbench stands in for the host application: it loads the Profile "
+                           "Editor module and opens editors on the profile plots of a process model."));
         break;
     default:
-        statusBar()->showMessage(QStringLiteral("%1: not available in the workbench (command %2).")
-                                     .arg(CommandText(command))
-                                     .arg(command),
-                                 StatusMessageTimeout);
+        statusBar()->showMessage(
+            QStringLiteral("%1: not available in the workbench (command %2).").arg(CommandText(command)).arg(command),
+            StatusMessageTimeout);
         break;
     }
 }

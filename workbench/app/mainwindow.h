@@ -31,7 +31,7 @@ class MainWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
-    static constexpr QSize DefaultSize{1200, 800};
+    static constexpr QSize DefaultSize {1200, 800};
 
     // Becomes the application's main window (m_pMainWnd) and MDI area.
     MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, const ModelSession& session);

@@ -56,8 +56,8 @@ void BuildMenuBar(QMenuBar* bar, const std::vector<MenuItemResource>& menu, cons
     }
 }
 
-std::vector<QShortcut*> InstallShortcuts(QWidget* window, const std::vector<AcceleratorResource>& keys,
-                                         const CommandHandler& handler)
+std::vector<QShortcut*> InstallShortcuts(
+    QWidget* window, const std::vector<AcceleratorResource>& keys, const CommandHandler& handler)
 {
     std::vector<QShortcut*> shortcuts;
     shortcuts.reserve(keys.size());

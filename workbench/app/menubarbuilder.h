@@ -22,8 +22,8 @@ void BuildMenuBar(QMenuBar* bar, const std::vector<MenuItemResource>& menu, cons
 
 // One shortcut per key on `window`, each sending its command to `handler`.
 // A key text that Qt cannot read is skipped.
-std::vector<QShortcut*> InstallShortcuts(QWidget* window, const std::vector<AcceleratorResource>& keys,
-                                         const CommandHandler& handler);
+std::vector<QShortcut*> InstallShortcuts(
+    QWidget* window, const std::vector<AcceleratorResource>& keys, const CommandHandler& handler);
 
 // The action with command id `id` anywhere in `bar`, or null.
 QAction* FindCommandAction(const QMenuBar* bar, UINT id);

@@ -12,11 +12,11 @@
 namespace {
 
 enum Role {
-    PathRole = Qt::UserRole,   // the full path to drag; empty for blocks
-    BlockRole,                 // index of the block in the model
-    VariableRole,              // index of the variable in its block; -1 for blocks
-    ElementRole,               // index of the element; -1 for blocks and variables
-    ListedRole,                // an array item's elements are listed
+    PathRole = Qt::UserRole, // the full path to drag; empty for blocks
+    BlockRole, // index of the block in the model
+    VariableRole, // index of the variable in its block; -1 for blocks
+    ElementRole, // index of the element; -1 for blocks and variables
+    ListedRole, // an array item's elements are listed
 };
 
 QString SizeText(const HostModel::Variable& variable)
@@ -148,7 +148,7 @@ CStringArray ModelBrowser::PathsOf(QList<QTreeWidgetItem*> items) const
 {
     // Selection order is the order of clicks; the drop should see tree order.
     std::sort(items.begin(), items.end(),
-              [](const QTreeWidgetItem* a, const QTreeWidgetItem* b) { return TreePosition(a) < TreePosition(b); });
+        [](const QTreeWidgetItem* a, const QTreeWidgetItem* b) { return TreePosition(a) < TreePosition(b); });
     CStringArray paths;
     for (const QTreeWidgetItem* item : items) {
         const QString path = item->data(0, PathRole).toString();

@@ -31,7 +31,7 @@ const char* AccessName(PlotAccess access)
 // named by its kind.
 class ModelReader : public JsonReader {
 public:
-    ModelReader() : JsonReader(JsonNumberText::Kind) {}
+    ModelReader() : JsonReader(JsonNumberText::Kind) { }
 
     bool ReadModel(const QJsonDocument& document, WorkbenchModel& out)
     {
@@ -100,8 +100,8 @@ private:
             out.variables.push_back(std::move(variable));
             return true;
         };
-        return ReadEach(object.value(QLatin1String("variables")), JsonMemberPlace(where, "variables"), "an array",
-                        readVariable);
+        return ReadEach(
+            object.value(QLatin1String("variables")), JsonMemberPlace(where, "variables"), "an array", readVariable);
     }
 
     bool ReadVariable(const QJsonValue& value, const QString& where, HostModel::Variable& out)
@@ -118,17 +118,17 @@ private:
             return true;
         };
         if (object.contains(QLatin1String("extents"))
-            && !ReadEach(object.value(QLatin1String("extents")), JsonMemberPlace(where, "extents"), "an array",
-                         readExtent))
+            && !ReadEach(
+                object.value(QLatin1String("extents")), JsonMemberPlace(where, "extents"), "an array", readExtent))
             return false;
         const QJsonValue widenable = object.value(QLatin1String("widenable"));
         if (!widenable.isUndefined()) {
             if (!widenable.isBool())
                 return Fail(JsonMemberPlace(where, "widenable"),
-                            QStringLiteral("expected true or false, found %1").arg(Describe(widenable)));
+                    QStringLiteral("expected true or false, found %1").arg(Describe(widenable)));
             if (widenable.toBool() && out.extents.size() != 1)
                 return Fail(JsonMemberPlace(where, "widenable"),
-                            QStringLiteral("only an array with one subscript can be widenable"));
+                    QStringLiteral("only an array with one subscript can be widenable"));
             if (widenable.toBool())
                 out.attributes |= ModelVariableWidenableAttribute;
         }
@@ -144,8 +144,7 @@ private:
                 return false;
             if (!names.insert(plot.name.str()).second)
                 return Fail(JsonMemberPlace(place, "name"),
-                            QStringLiteral("a plot named %1 exists already; plot names must be unique")
-                                .arg(Quoted(plot.name)));
+                    QStringLiteral("a plot named %1 exists already; plot names must be unique").arg(Quoted(plot.name)));
             out.plots.push_back(std::move(plot));
             return true;
         };
@@ -174,7 +173,7 @@ private:
             out.access = PlotAccess::Host;
         else
             return Fail(JsonMemberPlace(where, "access"),
-                        QStringLiteral("expected \"direct\" or \"host\", found %1").arg(Quoted(access)));
+                QStringLiteral("expected \"direct\" or \"host\", found %1").arg(Quoted(access)));
         const QJsonValue definition = object.value(QLatin1String("definition"));
         if (definition.isUndefined())
             return Fail(where, QStringLiteral("\"definition\" is missing"));
@@ -189,7 +188,7 @@ private:
 
 QJsonObject VariableToJson(const HostModel::Variable& variable)
 {
-    QJsonObject object{{QStringLiteral("name"), variable.name.ToQString()}};
+    QJsonObject object {{QStringLiteral("name"), variable.name.ToQString()}};
     if (!variable.extents.empty()) {
         QJsonArray extents;
         for (UINT extent : variable.extents)
@@ -231,18 +230,18 @@ QByteArray WriteModelFile(const WorkbenchModel& model)
         QJsonArray variables;
         for (const HostModel::Variable& variable : block.variables)
             variables.append(VariableToJson(variable));
-        blocks.append(QJsonObject{{QStringLiteral("path"), block.path.ToQString()},
-                                  {QStringLiteral("variables"), variables}});
+        blocks.append(
+            QJsonObject {{QStringLiteral("path"), block.path.ToQString()}, {QStringLiteral("variables"), variables}});
     }
     QJsonArray plots;
     for (const ModelPlot& plot : model.plots) {
-        plots.append(QJsonObject{{QStringLiteral("name"), plot.name.ToQString()},
-                                 {QStringLiteral("owner"), plot.owner.ToQString()},
-                                 {QStringLiteral("context"), plot.contextName.ToQString()},
-                                 {QStringLiteral("access"), QLatin1String(AccessName(plot.access))},
-                                 {QStringLiteral("definition"), PlotDefinitionToJson(plot.definition)}});
+        plots.append(QJsonObject {{QStringLiteral("name"), plot.name.ToQString()},
+            {QStringLiteral("owner"), plot.owner.ToQString()},
+            {QStringLiteral("context"), plot.contextName.ToQString()},
+            {QStringLiteral("access"), QLatin1String(AccessName(plot.access))},
+            {QStringLiteral("definition"), PlotDefinitionToJson(plot.definition)}});
     }
-    const QJsonObject root{{QStringLiteral("blocks"), blocks}, {QStringLiteral("plots"), plots}};
+    const QJsonObject root {{QStringLiteral("blocks"), blocks}, {QStringLiteral("plots"), plots}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

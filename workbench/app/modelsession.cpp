@@ -26,7 +26,8 @@ bool ModelSession::Start(const WorkbenchModel& model, QString* error)
         PlotObjects objects;
         objects.owner = owner;
         const QString name = plot.name.ToQString();
-        objects.data = ProfilePlotDataObject::Create(QStringLiteral("plot:") + name, plot.definition, owner->Identity());
+        objects.data
+            = ProfilePlotDataObject::Create(QStringLiteral("plot:") + name, plot.definition, owner->Identity());
         if (plot.access == PlotAccess::Host)
             objects.host = ProfilePlotHostObject::Create(QStringLiteral("plothost:") + name, objects.data.get());
         objects.problems = PlotProblems(plot, registry);

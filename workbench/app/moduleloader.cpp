@@ -37,7 +37,7 @@ QString ChooseModule(const QString& path, QString& error)
 
 QStringList DefaultModulePaths()
 {
-    QStringList paths{QStringLiteral(PE_MODULE_PATH)};
+    QStringList paths {QStringLiteral(PE_MODULE_PATH)};
     if (QCoreApplication::instance())
         paths << QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(ModuleFileName);
     return paths;

@@ -34,7 +34,7 @@ bool ReadNumber(QString text, double& value)
 
 class PlotChecker {
 public:
-    PlotChecker(const ModelPlot& plot, const HostModel& registry) : m_plot(plot), m_registry(registry) {}
+    PlotChecker(const ModelPlot& plot, const HostModel& registry) : m_plot(plot), m_registry(registry) { }
 
     QStringList Run()
     {
@@ -46,7 +46,8 @@ public:
         if (!is3D && !yIsTime)
             Add(QStringLiteral("a 2-d plot has time on its y axis, so \"yAxisIsTime\" must be nonzero"));
         if (!d.yAxisName.IsEmpty() && (!is3D || yIsTime))
-            Add(QStringLiteral("the y-axis profile %1 needs a 3-d plot whose y axis is not time").arg(Quoted(d.yAxisName)));
+            Add(QStringLiteral("the y-axis profile %1 needs a 3-d plot whose y axis is not time")
+                    .arg(Quoted(d.yAxisName)));
         if (m_plottedConsistent)
             CheckPlottedDimensions(is3D, yIsTime);
         CheckProfileContents(is3D);
@@ -75,7 +76,7 @@ private:
     }
 
     bool AddGroup(const char* place, bool assigned, const CStringArray& names, const CUIntArray& dimensions,
-                  const CUIntArray& counts, const CStringArray& variables)
+        const CUIntArray& counts, const CStringArray& variables)
     {
         if (!IsConsistentProfileGroup(names, dimensions, counts, variables)) {
             Add(QStringLiteral("the %1 profiles' names, dimensions, counts and variables do not agree")
@@ -99,10 +100,10 @@ private:
         const PlotDefinition& d = m_plot.definition;
         AddAxis("x-axis profile", d.xAxisName, d.xAxisVariables);
         AddAxis("y-axis profile", d.yAxisName, d.yAxisVariables);
-        m_plottedConsistent =
-            AddGroup("plotted", true, d.plottedNames, d.plottedDimensions, d.plottedCounts, d.plottedVariables);
-        AddGroup("unassigned", false, d.unassignedNames, d.unassignedDimensions, d.unassignedCounts,
-                 d.unassignedVariables);
+        m_plottedConsistent
+            = AddGroup("plotted", true, d.plottedNames, d.plottedDimensions, d.plottedCounts, d.plottedVariables);
+        AddGroup(
+            "unassigned", false, d.unassignedNames, d.unassignedDimensions, d.unassignedCounts, d.unassignedVariables);
     }
 
     void CheckPlottedDimensions(bool is3D, bool yIsTime)
@@ -152,7 +153,8 @@ private:
         for (const PlacedProfile& placed : m_profiles) {
             const PlotProfile& profile = placed.profile;
             if (placed.assigned && profile.variables.IsEmpty())
-                Add(QStringLiteral("the %1 %2 has no variables").arg(QLatin1String(placed.place), Quoted(profile.name)));
+                Add(QStringLiteral("the %1 %2 has no variables")
+                        .arg(QLatin1String(placed.place), Quoted(profile.name)));
             if (is3D && placed.assigned && profile.variables.GetSize() == 1 && !IsWildcardPath(profile.variables[0]))
                 Add(QStringLiteral("the %1 %2 holds a single variable, which a 3-d plot cannot show")
                         .arg(QLatin1String(placed.place), Quoted(profile.name)));

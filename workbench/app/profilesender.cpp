@@ -10,8 +10,8 @@ CStringArray RelativeToOwner(const CStringArray& fullPaths, const CString& owner
     CStringArray relative;
     const int prefixLength = owner.GetLength() + 1;
     for (const CString& path : fullPaths) {
-        if (!owner.IsEmpty() && path.GetLength() > prefixLength && path.Left(owner.GetLength()).CompareNoCase(owner) == 0
-            && path.GetAt(owner.GetLength()) == '.')
+        if (!owner.IsEmpty() && path.GetLength() > prefixLength
+            && path.Left(owner.GetLength()).CompareNoCase(owner) == 0 && path.GetAt(owner.GetLength()) == '.')
             relative.Add(path.Mid(prefixLength));
         else
             relative.Add(path);

@@ -4,12 +4,13 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 SendProfileDialog::SendProfileDialog(const ProfileToSend& initial, const QString& editorCaption, QWidget* parent)
-    : QDialog(parent), m_name(new QLineEdit(this)), m_variables(new QPlainTextEdit(this)), m_dimension(new QComboBox(this))
+    : QDialog(parent), m_name(new QLineEdit(this)), m_variables(new QPlainTextEdit(this)),
+      m_dimension(new QComboBox(this))
 {
     setWindowTitle(QStringLiteral("Send Profile to Editor"));
     m_name->setObjectName(QStringLiteral("profileName"));

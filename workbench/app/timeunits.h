@@ -11,8 +11,8 @@
 
 struct TimeUnit {
     const char* name; // "s", "min", "h": the text the documents show
-    double factor;    // display time per second
-    UINT command;     // the menu command that chooses it
+    double factor; // display time per second
+    UINT command; // the menu command that chooses it
 };
 
 const std::vector<TimeUnit>& TimeUnits();

@@ -25,8 +25,8 @@ protected:
     QMimeData* mimeData(const QList<QListWidgetItem*>& items) const override
     {
         QList<QListWidgetItem*> ordered = items;
-        std::sort(ordered.begin(), ordered.end(),
-                  [this](QListWidgetItem* a, QListWidgetItem* b) { return row(a) < row(b); });
+        std::sort(
+            ordered.begin(), ordered.end(), [this](QListWidgetItem* a, QListWidgetItem* b) { return row(a) < row(b); });
         CStringArray paths;
         for (const QListWidgetItem* item : ordered)
             paths.Add(CString::FromQString(item->text()));

@@ -26,28 +26,30 @@ std::vector<MenuItemResource> WorkbenchMainMenu()
 {
     using namespace Command;
     return {
-        Popup("&File", {Item(FileNew, "&New\tCtrl+N"), Item(FileOpen, "&Open...\tCtrl+O"),
-                        Item(FileClose, "&Close\tCtrl+F4"), Item(FileSave, "&Save\tCtrl+S"),
-                        Item(FileSaveAs, "Save &As..."), Separator(), Item(NewProfileTable, "New Profile &Table"),
-                        Separator(), Item(FilePrint, "&Print...\tCtrl+P"), Separator(), Item(AppExit, "E&xit")}),
-        Popup("&Edit", {Item(EditUndo, "&Undo\tCtrl+Z"), Item(EditRedo, "&Redo\tCtrl+Y"), Separator(),
-                        Item(EditCut, "Cu&t\tCtrl+X"), Item(EditCopy, "&Copy\tCtrl+C"),
-                        Item(EditPaste, "&Paste\tCtrl+V"), Item(EditSelectAll, "Select &All\tCtrl+A"), Separator(),
-                        Item(EditFind, "&Find...\tCtrl+F"), Item(EditFindNext, "Find &Next\tF3"),
-                        Item(EditReplace, "R&eplace...\tCtrl+H")}),
-        Popup("&View", {Item(ViewModelBrowser, "Model &Browser\tCtrl+B"), Item(ViewCallLog, "Call &Log\tCtrl+L"),
-                        Separator(), Item(ViewToolbar, "&Toolbar"), Item(ViewStatusBar, "&Status Bar")}),
-        Popup("&Tools", {Item(VariableFinder, "&Variable Finder...\tCtrl+K"),
-                         Item(DisplayTimeUnitDialog, "&Display Time Unit..."), Separator(),
-                         Item(Options, "&Options...")}),
-        Popup("&Run", {Item(Run, "&Run\tF5"), Item(Pause, "&Pause\tF8"), Item(Stop, "&Stop\tShift+F5"),
-                       Item(Restart, "Res&tart\tCtrl+F5"), Item(Step, "Step\tF9"), Separator(),
-                       Item(Estimation, "&Estimation...\tCtrl+E"), Item(Optimization, "&Optimization...\tCtrl+T"),
-                       Separator(), Item(UnloadDlls, "&Unload DLLs\tCtrl+U")}),
-        Popup("&Window", {Item(WindowCascade, "&Cascade"), Item(WindowTile, "&Tile"),
-                          Item(WindowNext, "&Next Window\tCtrl+F6"),
-                          Item(WindowPrevious, "&Previous Window\tCtrl+Shift+F6"),
-                          Item(WindowCloseAll, "Close &All")}),
+        Popup("&File",
+            {Item(FileNew, "&New\tCtrl+N"), Item(FileOpen, "&Open...\tCtrl+O"), Item(FileClose, "&Close\tCtrl+F4"),
+                Item(FileSave, "&Save\tCtrl+S"), Item(FileSaveAs, "Save &As..."), Separator(),
+                Item(NewProfileTable, "New Profile &Table"), Separator(), Item(FilePrint, "&Print...\tCtrl+P"),
+                Separator(), Item(AppExit, "E&xit")}),
+        Popup("&Edit",
+            {Item(EditUndo, "&Undo\tCtrl+Z"), Item(EditRedo, "&Redo\tCtrl+Y"), Separator(),
+                Item(EditCut, "Cu&t\tCtrl+X"), Item(EditCopy, "&Copy\tCtrl+C"), Item(EditPaste, "&Paste\tCtrl+V"),
+                Item(EditSelectAll, "Select &All\tCtrl+A"), Separator(), Item(EditFind, "&Find...\tCtrl+F"),
+                Item(EditFindNext, "Find &Next\tF3"), Item(EditReplace, "R&eplace...\tCtrl+H")}),
+        Popup("&View",
+            {Item(ViewModelBrowser, "Model &Browser\tCtrl+B"), Item(ViewCallLog, "Call &Log\tCtrl+L"), Separator(),
+                Item(ViewToolbar, "&Toolbar"), Item(ViewStatusBar, "&Status Bar")}),
+        Popup("&Tools",
+            {Item(VariableFinder, "&Variable Finder...\tCtrl+K"), Item(DisplayTimeUnitDialog, "&Display Time Unit..."),
+                Separator(), Item(Options, "&Options...")}),
+        Popup("&Run",
+            {Item(Run, "&Run\tF5"), Item(Pause, "&Pause\tF8"), Item(Stop, "&Stop\tShift+F5"),
+                Item(Restart, "Res&tart\tCtrl+F5"), Item(Step, "Step\tF9"), Separator(),
+                Item(Estimation, "&Estimation...\tCtrl+E"), Item(Optimization, "&Optimization...\tCtrl+T"), Separator(),
+                Item(UnloadDlls, "&Unload DLLs\tCtrl+U")}),
+        Popup("&Window",
+            {Item(WindowCascade, "&Cascade"), Item(WindowTile, "&Tile"), Item(WindowNext, "&Next Window\tCtrl+F6"),
+                Item(WindowPrevious, "&Previous Window\tCtrl+Shift+F6"), Item(WindowCloseAll, "Close &All")}),
         Popup("&Help", {Item(HelpContents, "&Contents\tF1"), Separator(), Item(AppAbout, "&About...")}),
     };
 }
@@ -57,17 +59,38 @@ std::vector<AcceleratorResource> WorkbenchShortcutKeys()
     using namespace Command;
     // Ctrl+D is not among them: the editor's profiles list uses it.
     return {
-        {"Ctrl+N", FileNew},        {"Ctrl+O", FileOpen},           {"Ctrl+F4", FileClose},
-        {"Ctrl+S", FileSave},       {"Ctrl+P", FilePrint},          {"Ctrl+Z", EditUndo},
-        {"Alt+Backspace", EditUndo}, {"Ctrl+Y", EditRedo},          {"Ctrl+X", EditCut},
-        {"Shift+Del", EditCut},     {"Ctrl+C", EditCopy},           {"Ctrl+Ins", EditCopy},
-        {"Ctrl+V", EditPaste},      {"Shift+Ins", EditPaste},       {"Ctrl+A", EditSelectAll},
-        {"Ctrl+F", EditFind},       {"F3", EditFindNext},           {"Ctrl+H", EditReplace},
-        {"Ctrl+B", ViewModelBrowser}, {"Ctrl+L", ViewCallLog},      {"Ctrl+K", VariableFinder},
-        {"F5", Run},                {"F8", Pause},                  {"Shift+F5", Stop},
-        {"Ctrl+F5", Restart},       {"F9", Step},                   {"Ctrl+E", Estimation},
-        {"Ctrl+T", Optimization},   {"Ctrl+U", UnloadDlls},         {"Ctrl+F6", WindowNext},
-        {"Ctrl+Shift+F6", WindowPrevious}, {"F1", HelpContents},
+        {"Ctrl+N", FileNew},
+        {"Ctrl+O", FileOpen},
+        {"Ctrl+F4", FileClose},
+        {"Ctrl+S", FileSave},
+        {"Ctrl+P", FilePrint},
+        {"Ctrl+Z", EditUndo},
+        {"Alt+Backspace", EditUndo},
+        {"Ctrl+Y", EditRedo},
+        {"Ctrl+X", EditCut},
+        {"Shift+Del", EditCut},
+        {"Ctrl+C", EditCopy},
+        {"Ctrl+Ins", EditCopy},
+        {"Ctrl+V", EditPaste},
+        {"Shift+Ins", EditPaste},
+        {"Ctrl+A", EditSelectAll},
+        {"Ctrl+F", EditFind},
+        {"F3", EditFindNext},
+        {"Ctrl+H", EditReplace},
+        {"Ctrl+B", ViewModelBrowser},
+        {"Ctrl+L", ViewCallLog},
+        {"Ctrl+K", VariableFinder},
+        {"F5", Run},
+        {"F8", Pause},
+        {"Shift+F5", Stop},
+        {"Ctrl+F5", Restart},
+        {"F9", Step},
+        {"Ctrl+E", Estimation},
+        {"Ctrl+T", Optimization},
+        {"Ctrl+U", UnloadDlls},
+        {"Ctrl+F6", WindowNext},
+        {"Ctrl+Shift+F6", WindowPrevious},
+        {"F1", HelpContents},
     };
 }
 
@@ -76,12 +99,12 @@ std::vector<MenuItemResource> WithWorkbenchItems(std::vector<MenuItemResource> m
     using namespace Command;
     const auto titled = [&menu](const char* title) {
         return std::find_if(menu.begin(), menu.end(),
-                            [title](const MenuItemResource& popup) { return PlainTitle(popup.text) == title; });
+            [title](const MenuItemResource& popup) { return PlainTitle(popup.text) == title; });
     };
 
-    MenuItemResource units = Popup("Display Time &Unit", {Item(TimeUnitSeconds, "&Seconds (s)"),
-                                                          Item(TimeUnitMinutes, "&Minutes (min)"),
-                                                          Item(TimeUnitHours, "&Hours (h)")});
+    MenuItemResource units = Popup("Display Time &Unit",
+        {Item(TimeUnitSeconds, "&Seconds (s)"), Item(TimeUnitMinutes, "&Minutes (min)"),
+            Item(TimeUnitHours, "&Hours (h)")});
     const auto tools = titled("Tools");
     if (tools != menu.end()) {
         tools->items.push_back(Separator());
@@ -90,9 +113,9 @@ std::vector<MenuItemResource> WithWorkbenchItems(std::vector<MenuItemResource> m
         menu.push_back(Popup("&Tools", {std::move(units)}));
     }
 
-    MenuItemResource editor = Popup("E&ditor", {Item(SendProfileToEditor, "&Send Profile to Editor..."),
-                                                Item(ReloadDefinition, "&Reload Definition"), Separator(),
-                                                Item(CloseEditor, "&Close Editor")});
+    MenuItemResource editor = Popup("E&ditor",
+        {Item(SendProfileToEditor, "&Send Profile to Editor..."), Item(ReloadDefinition, "&Reload Definition"),
+            Separator(), Item(CloseEditor, "&Close Editor")});
     menu.insert(titled("Window"), std::move(editor));
     return menu;
 }

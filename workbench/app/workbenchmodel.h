@@ -17,13 +17,13 @@
 enum class PlotAccess { Direct, Host };
 
 struct ModelBlock {
-    CString path;                              // "Column", "Reactor.Jacket"
+    CString path; // "Column", "Reactor.Jacket"
     std::vector<HostModel::Variable> variables; // in file order
 };
 
 struct ModelPlot {
-    CString name;        // unique in the model: "Column temperatures"
-    CString owner;       // the path of the block that owns the plot
+    CString name; // unique in the model: "Column temperatures"
+    CString owner; // the path of the block that owns the plot
     CString contextName; // "Column.TemperaturePlot"
     PlotAccess access = PlotAccess::Direct;
     PlotDefinition definition;
@@ -42,7 +42,10 @@ bool operator==(const HostModel::Variable& a, const HostModel::Variable& b);
 bool operator==(const ModelBlock& a, const ModelBlock& b);
 bool operator==(const ModelPlot& a, const ModelPlot& b);
 bool operator==(const WorkbenchModel& a, const WorkbenchModel& b);
-inline bool operator!=(const WorkbenchModel& a, const WorkbenchModel& b) { return !(a == b); }
+inline bool operator!=(const WorkbenchModel& a, const WorkbenchModel& b)
+{
+    return !(a == b);
+}
 
 // Fills `registry` (emptied first) with the blocks and variables of `model`.
 // False, with the reason, when a block or variable is refused.

@@ -91,9 +91,10 @@ bool HostModel::AddBlock(const CString& path, QString* error)
         return SetError(error, QStringLiteral("A block path must not be empty."));
     if (!LuIsTransportablePath(path) || text.find_first_of("(),") != std::string::npos || text.front() == '.'
         || text.back() == '.' || text.find("..") != std::string::npos)
-        return SetError(error, QStringLiteral("The block path %1 is not valid: it must be names joined by '.', "
-                                              "without control characters, '(', ')' or ','.")
-                                   .arg(Quoted(path)));
+        return SetError(error,
+            QStringLiteral("The block path %1 is not valid: it must be names joined by '.', "
+                           "without control characters, '(', ')' or ','.")
+                .arg(Quoted(path)));
     const std::string key = Key(text);
     if (m_blockIndex.count(key) != 0)
         return SetError(error, QStringLiteral("The block %1 exists already.").arg(Quoted(path)));
@@ -106,23 +107,25 @@ bool HostModel::AddVariable(const CString& blockPath, const Variable& variable, 
 {
     const auto block = m_blockIndex.find(Key(blockPath.str()));
     if (block == m_blockIndex.end())
-        return SetError(error, QStringLiteral("There is no block %1 for the variable %2.")
-                                   .arg(Quoted(blockPath), Quoted(variable.name)));
+        return SetError(error,
+            QStringLiteral("There is no block %1 for the variable %2.").arg(Quoted(blockPath), Quoted(variable.name)));
     const std::string& name = variable.name.str();
     if (!LuIsTransportablePath(variable.name) || name.find_first_of(".(),*?~") != std::string::npos)
-        return SetError(error, QStringLiteral("The variable name %1 in %2 is not valid: it must not be empty or hold "
-                                              "control characters or any of . ( ) , * ? ~")
-                                   .arg(Quoted(variable.name), Quoted(blockPath)));
+        return SetError(error,
+            QStringLiteral("The variable name %1 in %2 is not valid: it must not be empty or hold "
+                           "control characters or any of . ( ) , * ? ~")
+                .arg(Quoted(variable.name), Quoted(blockPath)));
     for (UINT extent : variable.extents) {
         if (extent < 1)
-            return SetError(error, QStringLiteral("The variable %1 in %2 has an extent of 0; each must be at least 1.")
-                                       .arg(Quoted(variable.name), Quoted(blockPath)));
+            return SetError(error,
+                QStringLiteral("The variable %1 in %2 has an extent of 0; each must be at least 1.")
+                    .arg(Quoted(variable.name), Quoted(blockPath)));
     }
     Block& owner = m_blocks[block->second];
     const std::string key = Key(owner.path.str() + "." + name);
     if (m_variableIndex.count(key) != 0)
-        return SetError(error, QStringLiteral("The block %1 holds a variable %2 already.")
-                                   .arg(Quoted(blockPath), Quoted(variable.name)));
+        return SetError(error,
+            QStringLiteral("The block %1 holds a variable %2 already.").arg(Quoted(blockPath), Quoted(variable.name)));
     m_variableIndex.emplace(key, std::make_pair(block->second, owner.variables.size()));
     owner.variables.push_back(variable);
     return true;

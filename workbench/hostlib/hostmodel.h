@@ -20,7 +20,7 @@
 class HostModel {
 public:
     struct Variable {
-        CString name;            // "T", without block or subscript
+        CString name; // "T", without block or subscript
         uint32_t attributes = 0; // bits such as ModelVariableWidenableAttribute
         std::vector<UINT> extents; // one per subscript; empty for a scalar
     };
@@ -64,6 +64,6 @@ public:
 
 private:
     std::vector<Block> m_blocks;
-    std::unordered_map<std::string, size_t> m_blockIndex;                       // lower-case path
+    std::unordered_map<std::string, size_t> m_blockIndex; // lower-case path
     std::unordered_map<std::string, std::pair<size_t, size_t>> m_variableIndex; // lower-case full path
 };

@@ -28,7 +28,9 @@ QString HostInterfaceName(REFIID iid)
     return QString();
 }
 
-HostObjectCore::HostObjectCore(QString logName) : m_logName(std::move(logName)) {}
+HostObjectCore::HostObjectCore(QString logName) : m_logName(std::move(logName))
+{
+}
 
 HostObjectCore::~HostObjectCore() = default;
 
@@ -44,14 +46,13 @@ QStringList HostObjectCore::callNames() const
 void HostObjectCore::LogCall(const char* call, const QJsonObject& args)
 {
     m_calls.push_back({QString::fromLatin1(call), args});
-    CallLog::Write({{QStringLiteral("object"), m_logName},
-                    {QStringLiteral("call"), m_calls.back().call},
-                    {QStringLiteral("args"), args}});
+    CallLog::Write({{QStringLiteral("object"), m_logName}, {QStringLiteral("call"), m_calls.back().call},
+        {QStringLiteral("args"), args}});
 }
 
 void HostObjectCore::LogQueryInterface(REFIID iid)
 {
-    QJsonObject args{{QStringLiteral("iid"), QString::fromStdString(GuidToString(iid))}};
+    QJsonObject args {{QStringLiteral("iid"), QString::fromStdString(GuidToString(iid))}};
     const QString name = HostInterfaceName(iid);
     if (!name.isEmpty())
         args.insert(QStringLiteral("interface"), name);

@@ -18,7 +18,7 @@
 #include <vector>
 
 struct CallRecord {
-    QString call;     // the operation's name as the interface names it
+    QString call; // the operation's name as the interface names it
     QJsonObject args; // its arguments by parameter name; empty for none
 };
 
@@ -56,8 +56,7 @@ private:
     ULONG m_refCount = 0;
 };
 
-template <class First, class... Rest>
-class HostObject : public First, public Rest..., public HostObjectCore {
+template <class First, class... Rest> class HostObject : public First, public Rest..., public HostObjectCore {
 public:
     HRESULT QueryInterface(REFIID iid, void** object) override
     {

@@ -79,10 +79,11 @@ bool JsonReader::ReadWhole(const QJsonValue& value, const QString& where, double
 {
     const double number = value.toDouble();
     if (!value.isDouble() || std::floor(number) != number || number < lowest || number > highest) {
-        return Fail(where, QStringLiteral("expected a whole number from %1 to %2, found %3")
-                               .arg(lowest, 0, 'f', 0)
-                               .arg(highest, 0, 'f', 0)
-                               .arg(Describe(value)));
+        return Fail(where,
+            QStringLiteral("expected a whole number from %1 to %2, found %3")
+                .arg(lowest, 0, 'f', 0)
+                .arg(highest, 0, 'f', 0)
+                .arg(Describe(value)));
     }
     out = number;
     return true;

@@ -37,7 +37,7 @@ public:
     const QString& Error() const { return m_error; }
 
 protected:
-    explicit JsonReader(JsonNumberText numbers) : m_numbers(numbers) {}
+    explicit JsonReader(JsonNumberText numbers) : m_numbers(numbers) { }
 
     // Keeps the fault and returns false.
     bool Fail(const QString& where, const QString& what);

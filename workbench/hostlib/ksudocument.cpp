@@ -2,7 +2,9 @@
 
 IMPLEMENT_DYNCREATE(CKSUDocument, CKDocument)
 
-CKSUDocument::CKSUDocument() : m_displayUnit("s") {}
+CKSUDocument::CKSUDocument() : m_displayUnit("s")
+{
+}
 
 void CKSUDocument::SetDisplayUnit(const char* unit, double factor)
 {

@@ -5,7 +5,9 @@
 #include "workbench/hostlib/hostobjectpath.h"
 #include "workbench/hostlib/modelvariableobject.h"
 
-LuInstance::LuInstance(IUnknown* owner) : m_owner(owner) {}
+LuInstance::LuInstance(IUnknown* owner) : m_owner(owner)
+{
+}
 
 CString LuInstance::StringPath(int flag) const
 {

@@ -12,8 +12,8 @@ bool PlotDefinition::operator==(const PlotDefinition& other) const
         && timeEntries == other.timeEntries && timeMode == other.timeMode;
 }
 
-bool IsConsistentProfileGroup(const CStringArray& names, const CUIntArray& dimensions, const CUIntArray& counts,
-                              const CStringArray& variables)
+bool IsConsistentProfileGroup(
+    const CStringArray& names, const CUIntArray& dimensions, const CUIntArray& counts, const CStringArray& variables)
 {
     if (dimensions.GetSize() != names.GetSize() || counts.GetSize() != names.GetSize())
         return false;
@@ -23,8 +23,8 @@ bool IsConsistentProfileGroup(const CStringArray& names, const CUIntArray& dimen
     return total == static_cast<uint64_t>(variables.GetSize());
 }
 
-std::vector<PlotProfile> SplitProfileGroup(const CStringArray& names, const CUIntArray& dimensions,
-                                           const CUIntArray& counts, const CStringArray& variables)
+std::vector<PlotProfile> SplitProfileGroup(
+    const CStringArray& names, const CUIntArray& dimensions, const CUIntArray& counts, const CStringArray& variables)
 {
     std::vector<PlotProfile> profiles;
     if (!IsConsistentProfileGroup(names, dimensions, counts, variables))
@@ -46,7 +46,7 @@ std::vector<PlotProfile> SplitProfileGroup(const CStringArray& names, const CUIn
 }
 
 void JoinProfileGroup(const std::vector<PlotProfile>& profiles, CStringArray& names, CUIntArray& dimensions,
-                      CUIntArray& counts, CStringArray& variables)
+    CUIntArray& counts, CStringArray& variables)
 {
     names.RemoveAll();
     dimensions.RemoveAll();

@@ -10,7 +10,7 @@
 #include <vector>
 
 struct PlotDefinition {
-    int32_t is3DPlot = 0;    // nonzero: 3-d plot
+    int32_t is3DPlot = 0; // nonzero: 3-d plot
     int32_t yAxisIsTime = 1; // nonzero: the y axis represents time
 
     CString xAxisName; // empty: no x-axis profile
@@ -57,13 +57,13 @@ struct PlotProfile {
 // True when names, dimensions and counts have one entry per profile and the
 // counts add up to the number of variables, so that the group splits into
 // profiles.
-bool IsConsistentProfileGroup(const CStringArray& names, const CUIntArray& dimensions, const CUIntArray& counts,
-                              const CStringArray& variables);
+bool IsConsistentProfileGroup(
+    const CStringArray& names, const CUIntArray& dimensions, const CUIntArray& counts, const CStringArray& variables);
 
 // Splits a consistent group into its profiles; empty for an inconsistent one.
-std::vector<PlotProfile> SplitProfileGroup(const CStringArray& names, const CUIntArray& dimensions,
-                                           const CUIntArray& counts, const CStringArray& variables);
+std::vector<PlotProfile> SplitProfileGroup(
+    const CStringArray& names, const CUIntArray& dimensions, const CUIntArray& counts, const CStringArray& variables);
 
 // Runs profiles together into the parallel arrays.
 void JoinProfileGroup(const std::vector<PlotProfile>& profiles, CStringArray& names, CUIntArray& dimensions,
-                      CUIntArray& counts, CStringArray& variables);
+    CUIntArray& counts, CStringArray& variables);

@@ -17,20 +17,19 @@ QJsonObject AxisToJson(const CString& name, const CStringArray& variables)
     return {{QStringLiteral("name"), JsonText(name)}, {QStringLiteral("variables"), JsonTexts(variables)}};
 }
 
-QJsonValue GroupToJson(const CStringArray& names, const CUIntArray& dimensions, const CUIntArray& counts,
-                       const CStringArray& variables)
+QJsonValue GroupToJson(
+    const CStringArray& names, const CUIntArray& dimensions, const CUIntArray& counts, const CStringArray& variables)
 {
     if (!IsConsistentProfileGroup(names, dimensions, counts, variables)) {
-        return QJsonObject{{QStringLiteral("names"), JsonTexts(names)},
-                           {QStringLiteral("dimensions"), JsonNumbers(dimensions)},
-                           {QStringLiteral("counts"), JsonNumbers(counts)},
-                           {QStringLiteral("variables"), JsonTexts(variables)}};
+        return QJsonObject {{QStringLiteral("names"), JsonTexts(names)},
+            {QStringLiteral("dimensions"), JsonNumbers(dimensions)}, {QStringLiteral("counts"), JsonNumbers(counts)},
+            {QStringLiteral("variables"), JsonTexts(variables)}};
     }
     QJsonArray profiles;
     for (const PlotProfile& profile : SplitProfileGroup(names, dimensions, counts, variables)) {
-        profiles.append(QJsonObject{{QStringLiteral("name"), JsonText(profile.name)},
-                                    {QStringLiteral("dimension"), static_cast<qint64>(profile.dimension)},
-                                    {QStringLiteral("variables"), JsonTexts(profile.variables)}});
+        profiles.append(QJsonObject {{QStringLiteral("name"), JsonText(profile.name)},
+            {QStringLiteral("dimension"), static_cast<qint64>(profile.dimension)},
+            {QStringLiteral("variables"), JsonTexts(profile.variables)}});
     }
     return profiles;
 }
@@ -39,31 +38,31 @@ QJsonValue GroupToJson(const CStringArray& names, const CUIntArray& dimensions, 
 // named with its value.
 class DefinitionReader : public JsonReader {
 public:
-    DefinitionReader() : JsonReader(JsonNumberText::Value) {}
+    DefinitionReader() : JsonReader(JsonNumberText::Value) { }
 
     bool ReadDefinition(const QJsonValue& json, PlotDefinition& out)
     {
         if (!json.isObject())
-            return Fail(QString(),
-                        QStringLiteral("the plot definition must be a JSON object, found %1").arg(Describe(json)));
+            return Fail(
+                QString(), QStringLiteral("the plot definition must be a JSON object, found %1").arg(Describe(json)));
         const QJsonObject object = json.toObject();
         if (!CheckKeys(object, QString(),
-                       {"is3DPlot", "yAxisIsTime", "xAxis", "yAxis", "plotted", "unassigned", "maxTimePoints",
-                        "timeMode", "timeEntries"}))
+                {"is3DPlot", "yAxisIsTime", "xAxis", "yAxis", "plotted", "unassigned", "maxTimePoints", "timeMode",
+                    "timeEntries"}))
             return false;
         return ReadOptionalFlag(object, "is3DPlot", out.is3DPlot)
             && ReadOptionalFlag(object, "yAxisIsTime", out.yAxisIsTime)
             && ReadOptionalAxis(object, "xAxis", out.xAxisName, out.xAxisVariables)
             && ReadOptionalAxis(object, "yAxis", out.yAxisName, out.yAxisVariables)
-            && ReadOptionalGroup(object, "plotted", out.plottedNames, out.plottedDimensions, out.plottedCounts,
-                                 out.plottedVariables)
+            && ReadOptionalGroup(
+                object, "plotted", out.plottedNames, out.plottedDimensions, out.plottedCounts, out.plottedVariables)
             && ReadOptionalGroup(object, "unassigned", out.unassignedNames, out.unassignedDimensions,
-                                 out.unassignedCounts, out.unassignedVariables)
+                out.unassignedCounts, out.unassignedVariables)
             && ReadOptionalInt(object, "maxTimePoints", out.maxTimePoints)
             && ReadOptionalInt(object, "timeMode", out.timeMode)
             && (!object.contains(QLatin1String("timeEntries"))
-                || ReadTexts(object.value(QLatin1String("timeEntries")), QStringLiteral("timeEntries"),
-                             out.timeEntries));
+                || ReadTexts(
+                    object.value(QLatin1String("timeEntries")), QStringLiteral("timeEntries"), out.timeEntries));
     }
 
 private:
@@ -140,8 +139,8 @@ private:
             return true;
         const QString where = QString::fromLatin1(key);
         if (!value.isObject())
-            return Fail(where, QStringLiteral("expected an object with \"name\" and \"variables\", found %1")
-                                   .arg(Describe(value)));
+            return Fail(where,
+                QStringLiteral("expected an object with \"name\" and \"variables\", found %1").arg(Describe(value)));
         const QJsonObject axis = value.toObject();
         if (!CheckKeys(axis, where, {"name", "variables"}))
             return false;
@@ -169,15 +168,15 @@ private:
             return Fail(where, QStringLiteral("the profile has no \"name\""));
         return ReadText(object.value(QLatin1String("name")), JsonMemberPlace(where, "name"), out.name)
             && (!object.contains(QLatin1String("dimension"))
-                || ReadUInt(object.value(QLatin1String("dimension")), JsonMemberPlace(where, "dimension"),
-                            out.dimension))
+                || ReadUInt(
+                    object.value(QLatin1String("dimension")), JsonMemberPlace(where, "dimension"), out.dimension))
             && (!object.contains(QLatin1String("variables"))
-                || ReadTexts(object.value(QLatin1String("variables")), JsonMemberPlace(where, "variables"),
-                             out.variables));
+                || ReadTexts(
+                    object.value(QLatin1String("variables")), JsonMemberPlace(where, "variables"), out.variables));
     }
 
     bool ReadArrays(const QJsonObject& object, const QString& where, CStringArray& names, CUIntArray& dimensions,
-                    CUIntArray& counts, CStringArray& variables)
+        CUIntArray& counts, CStringArray& variables)
     {
         if (!CheckKeys(object, where, {"names", "dimensions", "counts", "variables"}))
             return false;
@@ -201,7 +200,7 @@ private:
     }
 
     bool ReadOptionalGroup(const QJsonObject& object, const char* key, CStringArray& names, CUIntArray& dimensions,
-                           CUIntArray& counts, CStringArray& variables)
+        CUIntArray& counts, CStringArray& variables)
     {
         const QJsonValue value = object.value(QLatin1String(key));
         const QString where = QString::fromLatin1(key);
@@ -233,10 +232,12 @@ QJsonObject PlotDefinitionToJson(const PlotDefinition& definition)
         {QStringLiteral("yAxisIsTime"), definition.yAxisIsTime},
         {QStringLiteral("xAxis"), AxisToJson(definition.xAxisName, definition.xAxisVariables)},
         {QStringLiteral("yAxis"), AxisToJson(definition.yAxisName, definition.yAxisVariables)},
-        {QStringLiteral("plotted"), GroupToJson(definition.plottedNames, definition.plottedDimensions,
-                                                definition.plottedCounts, definition.plottedVariables)},
-        {QStringLiteral("unassigned"), GroupToJson(definition.unassignedNames, definition.unassignedDimensions,
-                                                   definition.unassignedCounts, definition.unassignedVariables)},
+        {QStringLiteral("plotted"),
+            GroupToJson(definition.plottedNames, definition.plottedDimensions, definition.plottedCounts,
+                definition.plottedVariables)},
+        {QStringLiteral("unassigned"),
+            GroupToJson(definition.unassignedNames, definition.unassignedDimensions, definition.unassignedCounts,
+                definition.unassignedVariables)},
         {QStringLiteral("maxTimePoints"), definition.maxTimePoints},
         {QStringLiteral("timeMode"), definition.timeMode},
         {QStringLiteral("timeEntries"), JsonTexts(definition.timeEntries)},

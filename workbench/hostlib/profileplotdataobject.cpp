@@ -11,14 +11,13 @@ QJsonObject Arg(const char* name, const QJsonValue& value)
 
 } // namespace
 
-CComPtr<ProfilePlotDataObject> ProfilePlotDataObject::Create(const QString& logName,
-                                                             const PlotDefinition& definition, IUnknown* owner)
+CComPtr<ProfilePlotDataObject> ProfilePlotDataObject::Create(
+    const QString& logName, const PlotDefinition& definition, IUnknown* owner)
 {
     return CComPtr<ProfilePlotDataObject>(new ProfilePlotDataObject(logName, definition, owner));
 }
 
-ProfilePlotDataObject::ProfilePlotDataObject(const QString& logName, const PlotDefinition& definition,
-                                             IUnknown* owner)
+ProfilePlotDataObject::ProfilePlotDataObject(const QString& logName, const PlotDefinition& definition, IUnknown* owner)
     : HostObject(logName), m_definition(definition), m_owner(owner)
 {
 }
@@ -66,8 +65,8 @@ HRESULT ProfilePlotDataObject::SetYAxisIsTime(int32_t yAxisIsTime)
     return S_OK;
 }
 
-HRESULT ProfilePlotDataObject::GetPlotProfiles(CString& xAxisName, CString& yAxisName, CStringArray& plottedNames,
-                                               CUIntArray& plottedDimensions)
+HRESULT ProfilePlotDataObject::GetPlotProfiles(
+    CString& xAxisName, CString& yAxisName, CStringArray& plottedNames, CUIntArray& plottedDimensions)
 {
     LogCall("GetPlotProfiles");
     xAxisName = m_definition.xAxisName;
@@ -78,13 +77,12 @@ HRESULT ProfilePlotDataObject::GetPlotProfiles(CString& xAxisName, CString& yAxi
 }
 
 HRESULT ProfilePlotDataObject::SetPlotProfiles(const CString& xAxisName, const CString& yAxisName,
-                                               const CStringArray& plottedNames,
-                                               const CUIntArray& plottedDimensions)
+    const CStringArray& plottedNames, const CUIntArray& plottedDimensions)
 {
-    LogCall("SetPlotProfiles", {{QStringLiteral("xAxisName"), JsonText(xAxisName)},
-                                {QStringLiteral("yAxisName"), JsonText(yAxisName)},
-                                {QStringLiteral("plottedNames"), JsonTexts(plottedNames)},
-                                {QStringLiteral("plottedDimensions"), JsonNumbers(plottedDimensions)}});
+    LogCall("SetPlotProfiles",
+        {{QStringLiteral("xAxisName"), JsonText(xAxisName)}, {QStringLiteral("yAxisName"), JsonText(yAxisName)},
+            {QStringLiteral("plottedNames"), JsonTexts(plottedNames)},
+            {QStringLiteral("plottedDimensions"), JsonNumbers(plottedDimensions)}});
     m_definition.xAxisName = xAxisName;
     m_definition.yAxisName = yAxisName;
     m_definition.plottedNames = plottedNames;
@@ -93,7 +91,7 @@ HRESULT ProfilePlotDataObject::SetPlotProfiles(const CString& xAxisName, const C
 }
 
 HRESULT ProfilePlotDataObject::GetPlotProfileVariables(CStringArray& xAxisVariables, CStringArray& yAxisVariables,
-                                                       CUIntArray& plottedCounts, CStringArray& plottedVariables)
+    CUIntArray& plottedCounts, CStringArray& plottedVariables)
 {
     LogCall("GetPlotProfileVariables");
     xAxisVariables = m_definition.xAxisVariables;
@@ -104,14 +102,13 @@ HRESULT ProfilePlotDataObject::GetPlotProfileVariables(CStringArray& xAxisVariab
 }
 
 HRESULT ProfilePlotDataObject::SetPlotProfileVariables(const CStringArray& xAxisVariables,
-                                                       const CStringArray& yAxisVariables,
-                                                       const CUIntArray& plottedCounts,
-                                                       const CStringArray& plottedVariables)
+    const CStringArray& yAxisVariables, const CUIntArray& plottedCounts, const CStringArray& plottedVariables)
 {
-    LogCall("SetPlotProfileVariables", {{QStringLiteral("xAxisVariables"), JsonTexts(xAxisVariables)},
-                                        {QStringLiteral("yAxisVariables"), JsonTexts(yAxisVariables)},
-                                        {QStringLiteral("plottedCounts"), JsonNumbers(plottedCounts)},
-                                        {QStringLiteral("plottedVariables"), JsonTexts(plottedVariables)}});
+    LogCall("SetPlotProfileVariables",
+        {{QStringLiteral("xAxisVariables"), JsonTexts(xAxisVariables)},
+            {QStringLiteral("yAxisVariables"), JsonTexts(yAxisVariables)},
+            {QStringLiteral("plottedCounts"), JsonNumbers(plottedCounts)},
+            {QStringLiteral("plottedVariables"), JsonTexts(plottedVariables)}});
     m_definition.xAxisVariables = xAxisVariables;
     m_definition.yAxisVariables = yAxisVariables;
     m_definition.plottedCounts = plottedCounts;
@@ -130,7 +127,7 @@ HRESULT ProfilePlotDataObject::GetUnassignedProfiles(CStringArray& names, CUIntA
 HRESULT ProfilePlotDataObject::SetUnassignedProfiles(const CStringArray& names, const CUIntArray& dimensions)
 {
     LogCall("SetUnassignedProfiles",
-            {{QStringLiteral("names"), JsonTexts(names)}, {QStringLiteral("dimensions"), JsonNumbers(dimensions)}});
+        {{QStringLiteral("names"), JsonTexts(names)}, {QStringLiteral("dimensions"), JsonNumbers(dimensions)}});
     m_definition.unassignedNames = names;
     m_definition.unassignedDimensions = dimensions;
     return S_OK;
@@ -147,7 +144,7 @@ HRESULT ProfilePlotDataObject::GetUnassignedProfileVariables(CUIntArray& counts,
 HRESULT ProfilePlotDataObject::SetUnassignedProfileVariables(const CUIntArray& counts, const CStringArray& variables)
 {
     LogCall("SetUnassignedProfileVariables",
-            {{QStringLiteral("counts"), JsonNumbers(counts)}, {QStringLiteral("variables"), JsonTexts(variables)}});
+        {{QStringLiteral("counts"), JsonNumbers(counts)}, {QStringLiteral("variables"), JsonTexts(variables)}});
     m_definition.unassignedCounts = counts;
     m_definition.unassignedVariables = variables;
     return S_OK;

@@ -12,8 +12,8 @@
 class ProfilePlotDataObject final : public HostObject<IProfilePlotData, IFormModelSource> {
 public:
     // `owner` (may be null) is held with one reference.
-    static CComPtr<ProfilePlotDataObject> Create(const QString& logName, const PlotDefinition& definition,
-                                                 IUnknown* owner);
+    static CComPtr<ProfilePlotDataObject> Create(
+        const QString& logName, const PlotDefinition& definition, IUnknown* owner);
 
     // The host's own access, not logged.
     const PlotDefinition& definition() const { return m_definition; }
@@ -28,14 +28,14 @@ public:
     HRESULT SetIs3DPlot(int32_t is3DPlot) override;
     HRESULT GetYAxisIsTime(int32_t* yAxisIsTime) override;
     HRESULT SetYAxisIsTime(int32_t yAxisIsTime) override;
-    HRESULT GetPlotProfiles(CString& xAxisName, CString& yAxisName, CStringArray& plottedNames,
-                            CUIntArray& plottedDimensions) override;
+    HRESULT GetPlotProfiles(
+        CString& xAxisName, CString& yAxisName, CStringArray& plottedNames, CUIntArray& plottedDimensions) override;
     HRESULT SetPlotProfiles(const CString& xAxisName, const CString& yAxisName, const CStringArray& plottedNames,
-                            const CUIntArray& plottedDimensions) override;
+        const CUIntArray& plottedDimensions) override;
     HRESULT GetPlotProfileVariables(CStringArray& xAxisVariables, CStringArray& yAxisVariables,
-                                    CUIntArray& plottedCounts, CStringArray& plottedVariables) override;
+        CUIntArray& plottedCounts, CStringArray& plottedVariables) override;
     HRESULT SetPlotProfileVariables(const CStringArray& xAxisVariables, const CStringArray& yAxisVariables,
-                                    const CUIntArray& plottedCounts, const CStringArray& plottedVariables) override;
+        const CUIntArray& plottedCounts, const CStringArray& plottedVariables) override;
     HRESULT GetUnassignedProfiles(CStringArray& names, CUIntArray& dimensions) override;
     HRESULT SetUnassignedProfiles(const CStringArray& names, const CUIntArray& dimensions) override;
     HRESULT GetUnassignedProfileVariables(CUIntArray& counts, CStringArray& variables) override;

@@ -32,11 +32,12 @@ HRESULT ProfilePlotHostObject::GetTimeMode(int32_t* timeMode)
     return m_plotData ? S_OK : E_FAIL;
 }
 
-HRESULT ProfilePlotHostObject::NotifyPreviousPlotProfiles(const CStringArray& previousPlottedNames,
-                                                          const CString& previousXAxisName)
+HRESULT ProfilePlotHostObject::NotifyPreviousPlotProfiles(
+    const CStringArray& previousPlottedNames, const CString& previousXAxisName)
 {
-    LogCall("NotifyPreviousPlotProfiles", {{QStringLiteral("previousPlottedNames"), JsonTexts(previousPlottedNames)},
-                                           {QStringLiteral("previousXAxisName"), JsonText(previousXAxisName)}});
+    LogCall("NotifyPreviousPlotProfiles",
+        {{QStringLiteral("previousPlottedNames"), JsonTexts(previousPlottedNames)},
+            {QStringLiteral("previousXAxisName"), JsonText(previousXAxisName)}});
     ++m_previousPlotProfilesCount;
     m_previousPlottedNames = previousPlottedNames;
     m_previousXAxisName = previousXAxisName;

@@ -25,8 +25,8 @@ public:
 
     // IProfilePlotHost
     HRESULT GetTimeMode(int32_t* timeMode) override;
-    HRESULT NotifyPreviousPlotProfiles(const CStringArray& previousPlottedNames,
-                                       const CString& previousXAxisName) override;
+    HRESULT NotifyPreviousPlotProfiles(
+        const CStringArray& previousPlottedNames, const CString& previousXAxisName) override;
     HRESULT GetPlotDataObjects(IProfilePlotData** plotData, IUnknown** owner) override;
     HRESULT NotifyDefinitionWritten() override;
     HRESULT NotifyEditorClosing() override;
