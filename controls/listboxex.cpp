@@ -94,9 +94,14 @@ CSUPEProfile* CListBoxEx::MirroredProfile() const
     return view ? view->CurrentProfile() : nullptr;
 }
 
+int CListBoxEx::RowCount() const
+{
+    return GetCount() - (m_sentinel ? 1 : 0);
+}
+
 void CListBoxEx::CheckRow(int index, const char* operation, bool orEnd) const
 {
-    const int count = GetCount();
+    const int count = RowCount();
     if (index >= 0 && (index < count || (orEnd && index == count)))
         return;
     CString text;
@@ -137,7 +142,8 @@ void CListBoxEx::CreateInPlaceControls()
 int CListBoxEx::AddItem(const char* text)
 {
     CSUPEProfile* profile = MirroredProfile();
-    const int index = AddString(text);
+    // While a drag runs its sentinel stays the last row.
+    const int index = m_sentinel ? InsertString(RowCount(), text) : AddString(text);
     if (profile)
         profile->variables.Add(text);
     return index;
@@ -178,7 +184,8 @@ int CListBoxEx::RemoveRow(int index, bool takeRoleAway)
     }
     if (profile)
         profile->variables.RemoveAt(index);
-    const int count = DeleteString(index);
+    DeleteString(index);
+    const int count = RowCount();
     if (index >= count)
         index = count - 1;
     SetCurSel(index);
@@ -238,14 +245,17 @@ void CListBoxEx::MoveItemUp(int index)
         return;
     SwapItems(index, index - 1);
     SetCurSel(index - 1);
+    // Delete and F2 act on the row the user sees selected: the moved one.
+    m_currentIndex = index - 1;
 }
 
 void CListBoxEx::MoveItemDown(int index)
 {
-    if (index == -1 || index == GetCount() - 1)
+    if (index == -1 || index == RowCount() - 1)
         return;
     SwapItems(index, index + 1);
     SetCurSel(index + 1);
+    m_currentIndex = index + 1;
 }
 
 // In-place editing.
@@ -254,7 +264,7 @@ void CListBoxEx::BeginEdit(int index)
 {
     if (!m_editable || m_editingIndex != -1 || !m_edit || !m_edit->GetSafeHwnd())
         return;
-    const int count = GetCount();
+    const int count = RowCount();
     if (index < 0)
         CheckRow(index, "Edit row");
     if (index >= count) {
@@ -286,7 +296,7 @@ void CListBoxEx::BeginEdit(int index)
 
 void CListBoxEx::AppendAndEdit()
 {
-    BeginEdit(GetCount());
+    BeginEdit(RowCount());
 }
 
 void CListBoxEx::EndEdit(bool cancelled)
@@ -585,6 +595,9 @@ LRESULT CListBoxEx::OnInPlaceNotify(const InPlaceNotify* notify)
         } else {
             EndEdit(!AcceptEdit(m_editingIndex, false));
         }
+        // The focus is back on the list, on the edited row (or where its
+        // removal left the selection): F2 and Delete act there.
+        m_currentIndex = GetCurSel();
         return 1;
     case InPlaceNotify::ButtonClick:
         OnInPlaceButtonClick(m_editingIndex, *notify);
@@ -666,7 +679,7 @@ void CListBoxEx::OnDropped(CPoint point)
         // must both be variables of the profile.
         const int variables = profile->variables.GetSize();
         CheckVariable(*profile, source, "Move row");
-        const int rows = GetCount() - (m_sentinel ? 1 : 0);
+        const int rows = RowCount();
         if (rows > variables) {
             CString text;
             text.Format("Move row: the list shows %d rows but the profile \"%s\" has %d variables.", rows,
@@ -677,6 +690,7 @@ void CListBoxEx::OnDropped(CPoint point)
     Dropped(source, point);
     RemoveSentinel();
     const int selected = GetCurSel();
+    m_currentIndex = selected;
     if (profile && source != -1 && selected != -1 && selected != source) {
         const CString variable = profile->variables[source];
         profile->variables.RemoveAt(source);

@@ -98,6 +98,8 @@ public:
 
 private:
     IListBoxExParent* ParentView() const;
+    // The rows, without the sentinel that a running drag appends.
+    int RowCount() const;
     // The profile whose variables the rows mirror, or null.
     CSUPEProfile* MirroredProfile() const;
     // Raise CInvalidArgException for an index that names no row (or no

@@ -18,6 +18,9 @@ private slots:
     void escapeCancelsTheDragLeavingNoTrace();
     void listScrollsWhileTheCursorRestsBelowIt();
     void rowsTheProfileDoesNotHaveAreReported();
+    void deleteAfterADropRemovesTheDroppedRow();
+    void rowAddedDuringADragStaysInStepWithTheProfile_data();
+    void rowAddedDuringADragStaysInStepWithTheProfile();
 
 private:
     static void Drag(ListForm<>& f, int from, int to)
@@ -121,6 +124,49 @@ void ListBoxExDragTest::rowsTheProfileDoesNotHaveAreReported()
         QCOMPARE(boxes.boxes().size(), size_t(1));
         QCOMPARE(boxes.boxes().front().owner, f.form.get());
     }
+}
+
+void ListBoxExDragTest::deleteAfterADropRemovesTheDroppedRow()
+{
+    ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
+    QVERIFY(f.Ready());
+    Drag(f, 2, 0);
+    QCOMPARE(f.Rows(), (QStringList {"c", "a", "b", "d"}));
+    f.Key(Qt::Key_Delete);
+    QCOMPARE(f.Rows(), (QStringList {"a", "b", "d"}));
+    QCOMPARE(f.Variables(), f.Rows());
+}
+
+void ListBoxExDragTest::rowAddedDuringADragStaysInStepWithTheProfile_data()
+{
+    QTest::addColumn<bool>("dropped"); // else cancelled with Escape
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("dropped on the first row") << true << QStringList {"c", "a", "b", "d", "e"};
+    QTest::newRow("cancelled") << false << QStringList {"a", "b", "c", "d", "e"};
+}
+
+void ListBoxExDragTest::rowAddedDuringADragStaysInStepWithTheProfile()
+{
+    QFETCH(bool, dropped);
+    QFETCH(QStringList, expected);
+    ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
+    QVERIFY(f.Ready());
+    QTest::mousePress(f.Client(), Qt::LeftButton, {}, f.RowCentre(2));
+    QTest::mouseMove(f.Client(), f.RowCentre(2) - QPoint(0, 8));
+    QTest::mouseMove(f.Client(), f.RowCentre(1));
+    QVERIFY(f.list.IsDragging());
+    // A variable arrives while the drag runs (a drop from the host, say).
+    f.list.AddItem("e");
+    QTest::mouseMove(f.Client(), f.RowCentre(0));
+    if (dropped) {
+        QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(0));
+    } else {
+        f.Key(Qt::Key_Escape);
+        QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(0));
+    }
+    QVERIFY(!f.list.IsDragging());
+    QCOMPARE(f.Rows(), expected);
+    QCOMPARE(f.Variables(), expected);
 }
 
 QTEST_MAIN(ListBoxExDragTest)

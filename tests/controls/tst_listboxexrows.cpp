@@ -5,6 +5,7 @@
 
 #include "listboxextestview.h"
 
+#include "controls/listboxexbuddy.h"
 #include "support/scriptedmessageboxresponder.h"
 
 class ListBoxExRowsTest : public QObject {
@@ -14,6 +15,10 @@ private slots:
     void deleteRemovesTheCurrentRow();
     void altArrowsMoveTheSelectedRow_data();
     void altArrowsMoveTheSelectedRow();
+    void deleteActsOnTheRowTheUserSeesSelected_data();
+    void deleteActsOnTheRowTheUserSeesSelected();
+    void insertAppendsAnEditedRowOnlyWithAnAddButton_data();
+    void insertAppendsAnEditedRowOnlyWithAnAddButton();
     void stripCommandsAndCallsKeepTheProfileInStep();
     void plotListEntryKeepsItsRoleUnlessRemoved();
     void outOfRangeIndexIsReportedAndChangesNothing_data();
@@ -61,6 +66,7 @@ void ListBoxExRowsTest::altArrowsMoveTheSelectedRow_data()
     QTest::newRow("Alt+Right on the middle row") << 1 << int(Qt::Key_Right) << QStringList {"a", "c", "b"} << 2;
     QTest::newRow("Alt+Up on the first row: nothing") << 0 << int(Qt::Key_Up) << Abc << 0;
     QTest::newRow("Alt+Down on the last row: nothing") << 2 << int(Qt::Key_Down) << Abc << 2;
+    QTest::newRow("Alt+Down with no row selected: nothing") << -1 << int(Qt::Key_Down) << Abc << -1;
 }
 
 void ListBoxExRowsTest::altArrowsMoveTheSelectedRow()
@@ -71,12 +77,90 @@ void ListBoxExRowsTest::altArrowsMoveTheSelectedRow()
     QFETCH(int, selectedAfter);
     ListForm<> f(ListBoxExRole::ProfileVariables, Abc);
     QVERIFY(f.Ready());
-    f.Click(selected);
+    if (selected >= 0)
+        f.Click(selected);
+    else
+        f.list.SetFocus();
     f.Key(static_cast<Qt::Key>(key), Qt::AltModifier);
     QCOMPARE(f.Rows(), expected);
     QCOMPARE(f.Variables(), expected);
     QCOMPARE(f.RowsByData(), expected); // the row data travels with its row
     QCOMPARE(f.list.GetCurSel(), selectedAfter);
+}
+
+void ListBoxExRowsTest::deleteActsOnTheRowTheUserSeesSelected_data()
+{
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("afterAction");
+    const QStringList moved {"a", "c", "b", "d"};
+    QTest::newRow("strip Move Up") << 2 << "strip up" << moved;
+    QTest::newRow("strip Move Down") << 1 << "strip down" << moved;
+    QTest::newRow("Alt+Up") << 2 << "alt up" << moved;
+    QTest::newRow("Alt+Down") << 1 << "alt down" << moved;
+    QTest::newRow("F2, new text, Enter") << 1 << "edit" << QStringList {"a", "x", "c", "d"};
+}
+
+void ListBoxExRowsTest::deleteActsOnTheRowTheUserSeesSelected()
+{
+    QFETCH(int, clicked);
+    QFETCH(QString, action);
+    QFETCH(QStringList, afterAction);
+    ListForm<> f(ListBoxExRole::ProfileVariables, QStringList {"a", "b", "c", "d"});
+    QVERIFY(f.Ready());
+    f.Click(clicked);
+    if (action == "strip up")
+        f.list.ButtonStripCommand(2);
+    else if (action == "strip down")
+        f.list.ButtonStripCommand(3);
+    else if (action == "alt up")
+        f.Key(Qt::Key_Up, Qt::AltModifier);
+    else if (action == "alt down")
+        f.Key(Qt::Key_Down, Qt::AltModifier);
+    else {
+        f.Key(Qt::Key_F2);
+        f.Type("x");
+        f.Key(Qt::Key_Return);
+    }
+    QCOMPARE(f.Rows(), afterAction);
+    const int selected = f.list.GetCurSel();
+    QCOMPARE(f.list.GetCurrentIndex(), selected);
+    QStringList expected = afterAction;
+    expected.removeAt(selected);
+    f.Key(Qt::Key_Delete);
+    QCOMPARE(f.Rows(), expected);
+    QCOMPARE(f.Variables(), expected);
+}
+
+void ListBoxExRowsTest::insertAppendsAnEditedRowOnlyWithAnAddButton_data()
+{
+    // Strips of two and four buttons have "Add"; a strip of three is the plot
+    // list's (remove, up, down).
+    QTest::addColumn<int>("buttons"); // 0: no strip
+    QTest::addColumn<bool>("edits");
+    QTest::newRow("no strip") << 0 << false;
+    QTest::newRow("two buttons") << 2 << true;
+    QTest::newRow("three buttons") << 3 << false;
+    QTest::newRow("four buttons") << 4 << true;
+}
+
+void ListBoxExRowsTest::insertAppendsAnEditedRowOnlyWithAnAddButton()
+{
+    QFETCH(int, buttons);
+    QFETCH(bool, edits);
+    CStringArray tooltips;
+    for (int i = 0; i < buttons; ++i)
+        tooltips.Add("button");
+    CListBoxExBuddy strip(133, nullptr, static_cast<UINT>(buttons), tooltips);
+    ListForm<> f(ListBoxExRole::ProfileVariables, Abc);
+    if (buttons > 0)
+        f.list.SetBuddy(&strip);
+    QVERIFY(f.Ready());
+    f.Click(0);
+    f.Key(Qt::Key_Insert);
+    QCOMPARE(f.list.GetEditingIndex(), edits ? 3 : -1);
+    QCOMPARE(f.Rows(), edits ? Abc + QStringList {""} : Abc);
+    QCOMPARE(f.Variables(), f.Rows());
 }
 
 void ListBoxExRowsTest::stripCommandsAndCallsKeepTheProfileInStep()
