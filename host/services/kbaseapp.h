@@ -8,7 +8,7 @@ class CDocument;
 
 class CKBaseApp : public CWinApp {
 public:
-    // The document of the active editor window, else the one the host made current.
+    // The document the host made current.
     static CDocument* GetCurrentDocument();
     void SetCurrentDocument(CDocument* document) { m_currentDocument = document; }
     // Forgets a document that is going away.

@@ -27,6 +27,7 @@ public:
     {
         CSUProfileEditorView::OnInitialUpdate();
         m_frame = dynamic_cast<CSUProfileEditorFrame*>(GetParentFrame());
+        currentDocumentAtUpdate = CKBaseApp::GetCurrentDocument();
         if (m_frame)
             m_frame->SetViewLink(this);
     }
@@ -35,6 +36,7 @@ public:
 
     std::vector<const CSUPEProfile*> received;
     int reloads = 0;
+    CDocument* currentDocumentAtUpdate = nullptr;
     CSUProfileEditorFrame* m_frame = nullptr;
     static int s_closingAtDestruction;
 };
@@ -57,6 +59,9 @@ private slots:
     void closeSetsTheClosingFlagButTheHostsCloseDoesNot();
     void hostMessagesReachTheView();
     void moduleResourcesAreCurrentWhileAFrameLives();
+    void moduleResourcesStayCurrentUntilTheLastOfTwoFramesCloses_data();
+    void moduleResourcesStayCurrentUntilTheLastOfTwoFramesCloses();
+    void eachEditorReadsTheDocumentTheHostMadeCurrent();
 
 private:
     CSUProfileEditorFrame* Open(const char* contextName);
@@ -96,6 +101,7 @@ CSUProfileEditorFrame* EditorFrameTest::Open(const char* contextName)
 {
     auto* document = dynamic_cast<CKSUDocument*>(m_template->CreateNewDocument());
     document->SetViewContext(contextName, nullptr);
+    m_app->SetCurrentDocument(document);
     return dynamic_cast<CSUProfileEditorFrame*>(m_template->OpenDocument(document));
 }
 
@@ -225,6 +231,39 @@ void EditorFrameTest::moduleResourcesAreCurrentWhileAFrameLives()
     frame->SendMessage(WM_CLOSE);
     QCOMPARE(AfxGetResourceHandle(), &m_hostResources);
     QCOMPARE(CString(AfxFindString(1)), CString("Host Application"));
+}
+
+void EditorFrameTest::moduleResourcesStayCurrentUntilTheLastOfTwoFramesCloses_data()
+{
+    QTest::addColumn<bool>("firstClosesFirst");
+    QTest::newRow("first opened closes first") << true;
+    QTest::newRow("last opened closes first") << false;
+}
+
+void EditorFrameTest::moduleResourcesStayCurrentUntilTheLastOfTwoFramesCloses()
+{
+    QFETCH(bool, firstClosesFirst);
+    CSUProfileEditorFrame* a = Open("A.Plot");
+    CSUProfileEditorFrame* b = Open("B.Plot");
+    (firstClosesFirst ? a : b)->SendMessage(WM_CLOSE);
+    QCOMPARE(AfxGetResourceHandle(), &EditorResourceModule());
+    QCOMPARE(CString(AfxFindString(1)), CString("Profile Editor"));
+    (firstClosesFirst ? b : a)->SendMessage(WM_CLOSE);
+    QCOMPARE(AfxGetResourceHandle(), &m_hostResources);
+    QCOMPARE(CString(AfxFindString(1)), CString("Host Application"));
+}
+
+void EditorFrameTest::eachEditorReadsTheDocumentTheHostMadeCurrent()
+{
+    // While the second editor is made, the first is the active window; its
+    // document must not stand in for the one the host made current.
+    CSUProfileEditorFrame* a = Open("A.Plot");
+    CSUProfileEditorFrame* b = Open("B.Plot");
+    for (CSUProfileEditorFrame* frame : {a, b}) {
+        auto* view = dynamic_cast<LinkedTestView*>(frame->GetActiveView());
+        QVERIFY(view);
+        QCOMPARE(view->currentDocumentAtUpdate, view->GetDocument());
+    }
 }
 
 QTEST_MAIN(EditorFrameTest)

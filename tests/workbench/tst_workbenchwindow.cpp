@@ -134,10 +134,13 @@ void WorkbenchWindowTest::openingAPlotShowsItsEditorFrameOnThePlotsObject()
     QCOMPARE(CKDocument::GetViewContext(m_window->editors().FrameForPlot(host)->GetActiveDocument())->editedObject,
         m_session->PlotHost(host)->Identity());
 
-    // Opening a plot again activates its frame.
+    QCOMPARE(CKBaseApp::GetCurrentDocument(), m_window->editors().FrameForPlot(host)->GetActiveDocument());
+
+    // Opening a plot again activates its frame, and the host makes its document current.
     QVERIFY(m_window->OpenPlot(direct));
     QCOMPARE(m_window->editors().FrameForPlot(direct), frame);
     QCOMPARE(m_window->mdiArea()->currentSubWindow(), frame->GetSafeHwnd());
+    QCOMPARE(CKBaseApp::GetCurrentDocument(), document);
     QCOMPARE(m_window->editors().OpenEditorCount(), 2);
 }
 

@@ -49,6 +49,15 @@ int EditorManager::PlotForFrame(const QWidget* frameWidget) const
     return ok && FrameForPlot(index) && FrameForPlot(index)->GetSafeHwnd() == frameWidget ? index : -1;
 }
 
+void EditorManager::EditorActivated(const QWidget* frameWidget)
+{
+    const int index = PlotForFrame(frameWidget);
+    if (index == -1)
+        return;
+    if (CDocument* document = FrameForPlot(index)->GetActiveDocument())
+        m_app.SetCurrentDocument(document);
+}
+
 int EditorManager::OpenEditorCount() const
 {
     int count = 0;

@@ -40,6 +40,8 @@ public:
     std::vector<CKSUDocument*> OpenDocuments() const;
 
     const TimeUnit& displayUnit() const { return *m_unit; }
+    // The host makes the document of the editor the user activates current.
+    void EditorActivated(const QWidget* frameWidget);
     // Sets the unit of every open document (each broadcasts hint 829) and of
     // the documents opened later.
     void SetDisplayUnit(const TimeUnit& unit);

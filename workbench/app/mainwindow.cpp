@@ -60,6 +60,8 @@ MainWindow::MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, const ModelSe
     m_app.m_pMainWnd = &m_wnd;
     m_app.SetMdiArea(m_area);
     connect(m_area, &QMdiArea::subWindowActivated, this, &MainWindow::UpdateMenus);
+    connect(m_area, &QMdiArea::subWindowActivated, this,
+        [this](QMdiSubWindow* window) { m_editors.EditorActivated(window); });
     UpdateMenus();
     resize(DefaultSize);
     statusBar()->showMessage(

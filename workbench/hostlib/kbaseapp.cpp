@@ -1,25 +1,11 @@
 #include "host/services/kbaseapp.h"
 
-#include "platform/docview/frame.h"
-#include "platform/docview/view.h"
-
-#include <QMdiArea>
-#include <QMdiSubWindow>
-
 CDocument* CKBaseApp::GetCurrentDocument()
 {
+    // The document the host made current, not the active window's: while a
+    // second editor is being made the first one is still the active window.
     auto* app = dynamic_cast<CKBaseApp*>(AfxGetApp());
-    if (!app)
-        return nullptr;
-    if (QMdiArea* area = app->GetMdiArea()) {
-        if (QMdiSubWindow* active = area->activeSubWindow()) {
-            if (auto* frame = dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(active))) {
-                if (CDocument* document = frame->GetActiveDocument())
-                    return document;
-            }
-        }
-    }
-    return app->m_currentDocument;
+    return app ? app->m_currentDocument : nullptr;
 }
 
 void CKBaseApp::ForgetDocument(CDocument* document)
