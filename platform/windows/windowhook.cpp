@@ -96,11 +96,11 @@ WindowHook* WindowHook::Of(const QWidget* widget)
     return static_cast<WindowHook*>(widget->property(PropertyName).value<void*>());
 }
 
-WindowHook::WindowHook(CWnd* wnd, QWidget* widget, QWidget* client, bool ownsWnd)
-    : QObject(widget), m_wnd(wnd), m_widget(widget), m_client(client), m_ownsWnd(ownsWnd)
+WindowHook::WindowHook(CWnd* wnd, QWidget* widget, QWidget* client, bool ownsWnd, Input input)
+    : QObject(widget), m_wnd(wnd), m_widget(widget), m_client(client), m_ownsWnd(ownsWnd), m_input(input)
 {
     widget->installEventFilter(this);
-    if (client && client != widget)
+    if (input == Input::Translate && client && client != widget)
         client->installEventFilter(this);
 }
 
@@ -261,6 +261,8 @@ bool WindowHook::eventFilter(QObject* watched, QEvent* event)
         message->result = m_wnd->WindowProc(message->message, message->wParam, message->lParam);
         return true;
     }
+    if (m_input == Input::LeaveAlone)
+        return false;
     // A disabled window gets no input, as on the classic platform; Qt drops
     // it in QWidget::event, which runs after this filter.
     if (IsInputEvent(event->type()) && m_widget && !m_widget->isEnabled())
@@ -271,10 +273,15 @@ bool WindowHook::eventFilter(QObject* watched, QEvent* event)
     if (!Translate(watched, event, message, wParam, lParam))
         return false;
 
+    // The input state of an outer message comes back on every way out,
+    // including the one where the handler destroyed this window.
+    struct RestoreInput {
+        InputState saved = g_input;
+        ~RestoreInput() { g_input = saved; }
+    } restoreInput;
     QEvent* savedEvent = m_current;
     QObject* savedTarget = m_currentTarget;
     const bool savedDone = m_defaultDone;
-    const InputState savedInput = g_input;
     m_current = event;
     m_currentTarget = watched;
     m_defaultDone = false;
@@ -301,7 +308,6 @@ bool WindowHook::eventFilter(QObject* watched, QEvent* event)
     m_current = savedEvent;
     m_currentTarget = savedTarget;
     m_defaultDone = savedDone;
-    g_input = savedInput;
     return true;
 }
 

@@ -17,12 +17,19 @@ public:
     static constexpr const char* PropertyName = "pe_windowHook";
     static WindowHook* Of(const QWidget* widget);
 
-    WindowHook(CWnd* wnd, QWidget* widget, QWidget* client, bool ownsWnd);
+    // How the hook treats the widget's own events: a window object that was
+    // attached gets them as messages; a wrapper made by a lookup only answers
+    // messages sent to the widget and leaves its events to whoever else
+    // filters them.
+    enum class Input { Translate, LeaveAlone };
+
+    WindowHook(CWnd* wnd, QWidget* widget, QWidget* client, bool ownsWnd, Input input);
     ~WindowHook() override;
 
     CWnd* wnd() const { return m_wnd; }
     QWidget* client() const { return m_client ? m_client.data() : m_widget.data(); }
     bool ownsWnd() const { return m_ownsWnd; }
+    bool translatesInput() const { return m_input == Input::Translate; }
     // The window object goes away first: forget it without deleting it.
     void Release();
     // The window is being destroyed: the object goes now (a plain wrapper is
@@ -42,6 +49,7 @@ private:
     QPointer<QWidget> m_widget;
     QPointer<QWidget> m_client;
     bool m_ownsWnd;
+    Input m_input;
     QEvent* m_current = nullptr;
     QObject* m_currentTarget = nullptr;
     bool m_defaultDone = false;

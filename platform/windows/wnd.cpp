@@ -84,9 +84,11 @@ CWnd* CWnd::FromHandle(HWND widget)
         return nullptr;
     if (CWnd* wnd = FromHandlePermanent(widget))
         return wnd;
+    // A lookup does not take the widget over: the wrapper answers messages
+    // sent to it, and the widget's events reach it as they did before.
     auto* wrapper = new CWnd;
     wrapper->m_hWnd = widget;
-    wrapper->m_hook = new WindowHook(wrapper, widget, DefaultClient(widget), true);
+    wrapper->m_hook = new WindowHook(wrapper, widget, DefaultClient(widget), true, WindowHook::Input::LeaveAlone);
     widget->setProperty(HookProperty, QVariant::fromValue<void*>(wrapper->m_hook));
     return wrapper;
 }
@@ -113,7 +115,7 @@ bool CWnd::Attach(HWND widget, QWidget* client)
         delete previous; // a plain wrapper, or nothing
     }
     m_hWnd = widget;
-    m_hook = new WindowHook(this, widget, client ? client : DefaultClient(widget), false);
+    m_hook = new WindowHook(this, widget, client ? client : DefaultClient(widget), false, WindowHook::Input::Translate);
     widget->setProperty(HookProperty, QVariant::fromValue<void*>(m_hook));
     return true;
 }

@@ -70,6 +70,8 @@ private slots:
     void plainWidgetsGetAWrapperThatDiesWithThem();
     void controlIdsAndDialogItems();
     void scrollAreasKeepTheirOwnHandlingOfTheClientArea();
+    void lookupsLeaveTheWidgetsEventsAlone();
+    void inputStateComesBackWhenAHandlerDeletesItsWindow();
 };
 
 void WindowMessagesTest::sendReturnsTheResultAndPostWaitsForTheEventLoop()
@@ -187,6 +189,100 @@ void WindowMessagesTest::scrollAreasKeepTheirOwnHandlingOfTheClientArea()
     QCOMPARE(attached.currentRow(), 1);
     QVERIFY(wnd.count(WM_LBUTTONDOWN) >= 1);
     QVERIFY(wnd.count(WM_PAINT) >= 1);
+}
+
+namespace {
+
+// Counts the key presses a widget gets, as a filter installed before any lookup.
+class KeyCounter : public QObject {
+public:
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            ++presses;
+        return false;
+    }
+};
+
+// Deletes its own widget when a key reaches it.
+class SelfDeletingWnd : public CWnd {
+public:
+    bool OnWndMsg(UINT message, WPARAM, LPARAM, LRESULT* result) override
+    {
+        if (message != WM_KEYDOWN)
+            return false;
+        *result = 0;
+        delete GetSafeHwnd();
+        return true;
+    }
+};
+
+// While handling a key, sends another key to `inner`, then reads the input state.
+class OuterWnd : public CWnd {
+public:
+    QWidget* inner = nullptr;
+    short shiftAfterInner = 0;
+    DWORD positionBefore = 0;
+    DWORD positionAfterInner = 0;
+
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override
+    {
+        if (message != WM_KEYDOWN || wParam != 'X')
+            return false;
+        *result = 0;
+        positionBefore = GetMessagePos();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+        QApplication::sendEvent(inner, &press);
+        shiftAfterInner = GetKeyState(VK_SHIFT);
+        positionAfterInner = GetMessagePos();
+        return true;
+    }
+};
+
+} // namespace
+
+void WindowMessagesTest::lookupsLeaveTheWidgetsEventsAlone()
+{
+    QWidget form;
+    auto* edit = new QLineEdit(&form);
+    CWnd::SetDlgCtrlID(edit, 1014);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    edit->setFocus();
+    KeyCounter counter;
+    edit->installEventFilter(&counter);
+    QTest::keyClick(edit, Qt::Key_A);
+    QCOMPARE(counter.presses, 1);
+    CWnd* formWnd = CWnd::FromHandle(&form);
+    QCOMPARE(CWnd::FromHandle(edit)->GetSafeHwnd(), edit);
+    QCOMPARE(CWnd::GetFocus()->GetSafeHwnd(), edit);
+    QCOMPARE(formWnd->GetDlgItem(1014)->GetSafeHwnd(), edit);
+    QCOMPARE(CWnd::FromHandle(edit)->GetParent(), formWnd);
+    QTest::keyClick(edit, Qt::Key_B);
+    QCOMPARE(counter.presses, 2);
+    QCOMPARE(edit->text(), QStringLiteral("ab"));
+    // The wrapper still answers what is sent to the widget.
+    CWnd::FromHandle(edit)->SetWindowText("T(3)");
+    QCOMPARE(edit->text(), QStringLiteral("T(3)"));
+}
+
+void WindowMessagesTest::inputStateComesBackWhenAHandlerDeletesItsWindow()
+{
+    QWidget outerWidget;
+    auto* innerWidget = new QWidget;
+    OuterWnd outer;
+    SelfDeletingWnd inner;
+    QVERIFY(outer.Attach(&outerWidget));
+    QVERIFY(inner.Attach(innerWidget));
+    outer.inner = innerWidget;
+    QTest::keyClick(&outerWidget, Qt::Key_X, Qt::ShiftModifier);
+    QCOMPARE(inner.GetSafeHwnd(), nullptr); // its widget is gone
+    QVERIFY(outer.shiftAfterInner < 0); // Shift was down for the outer key
+    QCOMPARE(outer.positionAfterInner, outer.positionBefore);
 }
 
 QTEST_MAIN(WindowMessagesTest)
