@@ -2,6 +2,7 @@
 
 #include "platform/controls/listboxwidget.h"
 #include "platform/core/invalidarg.h"
+#include "platform/core/logging.h"
 #include "platform/core/registry.h"
 
 #include <QApplication>
@@ -216,7 +217,9 @@ void CDragListBox::ContinueDrag(POINT screenPoint)
             try {
                 if (m_dragState == DragState::Dragging)
                     ContinueDrag(m_lastScreenPoint);
-            } catch (const std::exception&) {
+            } catch (const std::exception& error) {
+                qCWarning(lcPlatformControls, "List %d: the drag was cancelled while scrolling: %s", GetDlgCtrlID(),
+                    error.what());
                 CancelDragging();
             }
         });

@@ -1,6 +1,7 @@
 #include "platform/controls/listboxwidget.h"
 
 #include "platform/controls/listbox.h"
+#include "platform/core/logging.h"
 #include "platform/docview/dialogtemplate.h"
 #include "platform/windows/wnd.h"
 
@@ -73,8 +74,10 @@ public:
         painter->save();
         try {
             owner->DrawItem(&item);
-        } catch (const std::exception&) {
+        } catch (const std::exception& error) {
             // A row that cannot be drawn stays blank; painting goes on.
+            qCWarning(lcPlatformControls, "List %d: row %d could not be drawn: %s", CWnd::GetDlgCtrlID(m_list),
+                index.row(), error.what());
         }
         painter->restore();
     }

@@ -1,5 +1,7 @@
 #include "platform/docview/formview.h"
 
+#include "platform/core/logging.h"
+
 #include "platform/core/resources.h"
 #include "platform/docview/dialogtemplate.h"
 
@@ -28,7 +30,14 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
 {
     if (control.GetSafeHwnd() || !pDX->m_pDlgWnd)
         return;
-    control.SubclassWindow(pDX->m_pDlgWnd->GetDlgItemHandle(id));
+    HWND item = pDX->m_pDlgWnd->GetDlgItemHandle(id);
+    if (!item) {
+        qCWarning(lcPlatformDocView, "DDX_Control: the form (template %u) has no control with id %d.",
+            pDX->m_pDlgWnd->GetTemplateId(), id);
+        return;
+    }
+    if (!control.SubclassWindow(item))
+        qCWarning(lcPlatformDocView, "DDX_Control: the control with id %d has a window object already.", id);
 }
 
 CFormView::CFormView(UINT templateId) : m_templateId(templateId)
@@ -43,6 +52,9 @@ QWidget* CFormView::CreateViewWidget(QWidget* parent)
         m_formSize = CSize(size.cx, size.cy);
         form->setFormSize(QSize(size.cx, size.cy));
         form->resize(size.cx, size.cy);
+    } else {
+        qCWarning(lcPlatformDocView, "Form view: no resource module has the dialog template %u; the form is empty.",
+            m_templateId);
     }
     return form;
 }

@@ -6,6 +6,7 @@
 #include "controls/inplaceedit.h"
 #include "controls/inplacenotify.h"
 #include "host/sharedids/sharedids.h"
+#include "support/projecttest.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -168,5 +169,5 @@ void InPlaceControlsTest::focusLossIsNotReportedDuringAClickNorWhenHidden()
     QVERIFY(d.owner.reports.empty());
 }
 
-QTEST_MAIN(InPlaceControlsTest)
+PE_TEST_MAIN(InPlaceControlsTest)
 #include "tst_inplacecontrols.moc"

@@ -7,6 +7,7 @@
 #include "controls/listboxexparent.h"
 #include "platform/core/resources.h"
 #include "resources/bitmaps.h"
+#include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
 
 #include <QApplication>
@@ -287,5 +288,5 @@ void ListBoxExBuddyTest::needTextCopiesAtMost79CharactersAndReportsUnknownTools(
     QVERIFY(boxes.boxes()[0].text.Find("tool 3") >= 0);
 }
 
-QTEST_MAIN(ListBoxExBuddyTest)
+PE_TEST_MAIN(ListBoxExBuddyTest)
 #include "tst_listboxexbuddy.moc"

@@ -5,6 +5,7 @@
 #include "platform/core/resources.h"
 #include "platform/drawing/bitmap.h"
 #include "resources/bitmaps.h"
+#include "support/projecttest.h"
 
 #include <QApplication>
 #include <QHash>
@@ -68,5 +69,5 @@ void StripBitmapsTest::imageHasItsSizeAndMapsItsGreys()
     }
 }
 
-QTEST_MAIN(StripBitmapsTest)
+PE_TEST_MAIN(StripBitmapsTest)
 #include "tst_listboxexbuddy_bitmaps.moc"

@@ -3,6 +3,7 @@
 // drag, and a profile-variables list moves the variable with its row.
 
 #include "listboxextestview.h"
+#include "support/projecttest.h"
 
 #include "support/scriptedmessageboxresponder.h"
 
@@ -169,5 +170,5 @@ void ListBoxExDragTest::rowAddedDuringADragStaysInStepWithTheProfile()
     QCOMPARE(f.Variables(), expected);
 }
 
-QTEST_MAIN(ListBoxExDragTest)
+PE_TEST_MAIN(ListBoxExDragTest)
 #include "tst_listboxexdrag.moc"

@@ -3,6 +3,7 @@
 // insertion mark that a second drawing erases.
 
 #include "listboxextestview.h"
+#include "support/projecttest.h"
 
 #include "controls/listboxexbuddy.h"
 #include "resources/bitmaps.h"
@@ -93,5 +94,5 @@ void ListBoxExDrawingTest::screenshotOfAVariablesList()
     qInfo("screenshot: %s", qPrintable(path));
 }
 
-QTEST_MAIN(ListBoxExDrawingTest)
+PE_TEST_MAIN(ListBoxExDrawingTest)
 #include "tst_listboxexdrawing.moc"

@@ -4,6 +4,7 @@
 // keeps the edit open, anywhere else ends it.
 
 #include "listboxextestview.h"
+#include "support/projecttest.h"
 
 #include "controls/inplacebutton.h"
 #include "controls/inplaceedit.h"
@@ -172,5 +173,5 @@ void ListBoxExEditingTest::editOfARowThatWentAwayIsReported()
     QVERIFY(boxes.boxes().front().text.Find("no row 2") >= 0);
 }
 
-QTEST_MAIN(ListBoxExEditingTest)
+PE_TEST_MAIN(ListBoxExEditingTest)
 #include "tst_listboxexediting.moc"

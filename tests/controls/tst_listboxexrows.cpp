@@ -4,6 +4,7 @@
 // rows, a plot list takes the plotted role away only when an entry goes.
 
 #include "listboxextestview.h"
+#include "support/projecttest.h"
 
 #include "controls/listboxexbuddy.h"
 #include "support/scriptedmessageboxresponder.h"
@@ -236,5 +237,5 @@ void ListBoxExRowsTest::outOfRangeIndexIsReportedAndChangesNothing()
     QCOMPARE(f.Variables(), variables);
 }
 
-QTEST_MAIN(ListBoxExRowsTest)
+PE_TEST_MAIN(ListBoxExRowsTest)
 #include "tst_listboxexrows.moc"

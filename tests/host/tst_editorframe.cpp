@@ -8,6 +8,7 @@
 #include "host/services/kdoctemplate.h"
 #include "host/services/ksudocument.h"
 #include "resources/editorresources.h"
+#include "support/projecttest.h"
 #include "view/profileeditorview.h"
 
 #include <QMdiArea>
@@ -266,5 +267,5 @@ void EditorFrameTest::eachEditorReadsTheDocumentTheHostMadeCurrent()
     }
 }
 
-QTEST_MAIN(EditorFrameTest)
+PE_TEST_MAIN(EditorFrameTest)
 #include "tst_editorframe.moc"

@@ -9,6 +9,7 @@
 #include "host/sharedids/sharedids.h"
 #include "resources/editorresources.h"
 #include "resources/hostmenu.h"
+#include "support/projecttest.h"
 #include "view/profileeditorview.h"
 
 #include "platform/core/registry.h"
@@ -117,5 +118,5 @@ void ModuleEntryTest::moduleResourcesHoldStringsMenuAndKeys()
     QVERIFY(!sequences.contains(QKeySequence(Qt::CTRL | Qt::Key_D)));
 }
 
-QTEST_MAIN(ModuleEntryTest)
+PE_TEST_MAIN(ModuleEntryTest)
 #include "tst_moduleentry.moc"

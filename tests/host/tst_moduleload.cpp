@@ -2,6 +2,7 @@
 
 #include "host/services/kbaseapp.h"
 #include "host/services/kdoctemplate.h"
+#include "support/projecttest.h"
 
 #include "platform/core/registry.h"
 
@@ -60,5 +61,5 @@ void ModuleLoadTest::loadsAndRegistersItsTemplateWithTheHost()
     // The module stays loaded: the application owns objects made by its code.
 }
 
-QTEST_MAIN(ModuleLoadTest)
+PE_TEST_MAIN(ModuleLoadTest)
 #include "tst_moduleload.moc"

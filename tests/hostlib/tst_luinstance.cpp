@@ -2,6 +2,7 @@
 
 #include "host/interfaces/modelvariable.h"
 #include "host/services/luinstance.h"
+#include "support/projecttest.h"
 #include "workbench/hostlib/hostmodel.h"
 #include "workbench/hostlib/modelobject.h"
 #include "workbench/hostlib/profileplotdataobject.h"
@@ -150,5 +151,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(LuInstanceTest)
+PE_TEST_APPLESS_MAIN(LuInstanceTest)
 #include "tst_luinstance.moc"

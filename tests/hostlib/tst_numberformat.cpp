@@ -4,6 +4,7 @@
 
 #include "host/services/lustring.h"
 #include "host/services/setlocale.h"
+#include "support/projecttest.h"
 
 #include <QtTest>
 
@@ -115,5 +116,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(NumberFormatTest)
+PE_TEST_APPLESS_MAIN(NumberFormatTest)
 #include "tst_numberformat.moc"

@@ -1,6 +1,7 @@
 // The plot definition in the workbench's model file: JSON out and back in,
 // the profile records behind the parallel arrays, and clear refusals.
 
+#include "support/projecttest.h"
 #include "workbench/hostlib/plotdefinitionjson.h"
 
 #include <QJsonDocument>
@@ -93,5 +94,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(PlotDefinitionJsonTest)
+PE_TEST_APPLESS_MAIN(PlotDefinitionJsonTest)
 #include "tst_plotdefinitionjson.moc"

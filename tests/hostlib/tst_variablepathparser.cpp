@@ -2,6 +2,7 @@
 // reads back, and the payloads it refuses.
 
 #include "host/services/variablepathparser.h"
+#include "support/projecttest.h"
 
 #include <QtTest>
 
@@ -84,5 +85,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(VariablePathParserTest)
+PE_TEST_APPLESS_MAIN(VariablePathParserTest)
 #include "tst_variablepathparser.moc"

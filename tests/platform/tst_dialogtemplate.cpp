@@ -3,6 +3,7 @@
 
 #include "platform/docview/dialogtemplate.h"
 #include "platform/windows/wnd.h"
+#include "support/projecttest.h"
 
 #include <QFont>
 #include <QRadioButton>
@@ -115,5 +116,5 @@ void DialogTemplateTest::buttonClicksReachTheFormAsCommands()
     QCOMPARE(wnd.clicked, (std::vector<int> {1042, 1022}));
 }
 
-QTEST_MAIN(DialogTemplateTest)
+PE_TEST_MAIN(DialogTemplateTest)
 #include "tst_dialogtemplate.moc"

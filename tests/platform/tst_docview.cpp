@@ -7,6 +7,7 @@
 #include "platform/docview/document.h"
 #include "platform/docview/frame.h"
 #include "platform/docview/view.h"
+#include "support/projecttest.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -151,5 +152,5 @@ void DocViewTest::aViewClassThatCannotBeCreatedFailsTheFrame()
     delete document;
 }
 
-QTEST_MAIN(DocViewTest)
+PE_TEST_MAIN(DocViewTest)
 #include "tst_docview.moc"

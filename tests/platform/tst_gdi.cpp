@@ -5,6 +5,7 @@
 #include "platform/drawing/bitmap.h"
 #include "platform/drawing/drawedge.h"
 #include "platform/drawing/syscolors.h"
+#include "support/projecttest.h"
 
 #include <QApplication>
 #include <QImage>
@@ -117,5 +118,5 @@ private:
     ResourceModule m_module {"module"};
 };
 
-QTEST_MAIN(GdiTest)
+PE_TEST_MAIN(GdiTest)
 #include "tst_gdi.moc"

@@ -1,5 +1,6 @@
 // The message-box service as tests use it: every box recorded, answers scripted.
 
+#include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
 
 #include <QTest>
@@ -53,5 +54,5 @@ void MessageBoxTest::responderRestoresThePreviousServiceWhenItGoes()
     QCOMPARE(outer.boxes().front().text, CString("outer"));
 }
 
-QTEST_MAIN(MessageBoxTest)
+PE_TEST_MAIN(MessageBoxTest)
 #include "tst_messagebox.moc"

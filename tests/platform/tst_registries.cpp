@@ -1,6 +1,7 @@
 // The process-wide registries: one name, one id.
 
 #include "platform/core/registry.h"
+#include "support/projecttest.h"
 
 #include <QTest>
 
@@ -39,5 +40,5 @@ void RegistriesTest::formatNameAndMimeTypeAreTheRegisteredName()
     QCOMPARE(GetClipboardFormatName(0x1234), CString());
 }
 
-QTEST_APPLESS_MAIN(RegistriesTest)
+PE_TEST_APPLESS_MAIN(RegistriesTest)
 #include "tst_registries.moc"

@@ -2,6 +2,7 @@
 
 #include "platform/core/cstring.h"
 #include "platform/core/resources.h"
+#include "support/projecttest.h"
 
 #include <QTest>
 
@@ -62,5 +63,5 @@ void ResourcesTest::missingResourcesAreReportedAsMissing()
     QCOMPARE(AfxFindBitmap(424242), nullptr);
 }
 
-QTEST_APPLESS_MAIN(ResourcesTest)
+PE_TEST_APPLESS_MAIN(ResourcesTest)
 #include "tst_resources.moc"

@@ -3,6 +3,7 @@
 
 #include "platform/core/collections.h"
 #include "platform/core/com.h"
+#include "support/projecttest.h"
 
 #include <QTest>
 
@@ -142,5 +143,5 @@ void TextAndContainersTest::guidPrintsInRegistryForm()
     QCOMPARE(QString::fromStdString(GuidToString(g)), QStringLiteral("{DD21FFC0-23A9-11D1-997A-00609733460C}"));
 }
 
-QTEST_APPLESS_MAIN(TextAndContainersTest)
+PE_TEST_APPLESS_MAIN(TextAndContainersTest)
 #include "tst_textandcontainers.moc"

@@ -2,6 +2,7 @@
 // messages, the default handling, and reflection of notifications.
 
 #include "platform/windows/wnd.h"
+#include "support/projecttest.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -285,5 +286,5 @@ void WindowMessagesTest::inputStateComesBackWhenAHandlerDeletesItsWindow()
     QCOMPARE(outer.positionAfterInner, outer.positionBefore);
 }
 
-QTEST_MAIN(WindowMessagesTest)
+PE_TEST_MAIN(WindowMessagesTest)
 #include "tst_windowmessages.moc"

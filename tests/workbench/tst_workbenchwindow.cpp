@@ -1,6 +1,7 @@
 // The workbench's window in-process, with the editor module loaded by dlopen as
 // the program loads it: editors on plots, the module's menu, the host's messages.
 
+#include "support/projecttest.h"
 #include "workbench/app/calllogview.h"
 #include "workbench/app/commandids.h"
 #include "workbench/app/mainwindow.h"
@@ -274,5 +275,5 @@ void WorkbenchWindowTest::browserDragsFullPathsInTreeOrder()
     QCOMPARE(browser->model()->supportedDragActions(), Qt::DropActions(Qt::CopyAction));
 }
 
-QTEST_MAIN(WorkbenchWindowTest)
+PE_TEST_MAIN(WorkbenchWindowTest)
 #include "tst_workbenchwindow.moc"
