@@ -73,6 +73,11 @@ CString GetClipboardFormatName(UINT format)
     return CString(Formats().Name(format));
 }
 
+CString GetWindowMessageName(UINT message)
+{
+    return CString(Messages().Name(message));
+}
+
 QString ClipboardFormatMimeType(UINT format)
 {
     return QString::fromLatin1(Formats().Name(format).c_str());

@@ -12,8 +12,9 @@
 UINT RegisterWindowMessage(const char* name);
 UINT RegisterClipboardFormat(const char* name);
 
-// The registered name of a clipboard format id, or the empty text.
+// The registered name of a clipboard format or window message id, or the empty text.
 CString GetClipboardFormatName(UINT format);
+CString GetWindowMessageName(UINT message);
 // The MIME type under which Qt carries a format: the format's name itself, so
 // that other programs on the display see it under exactly that name.
 QString ClipboardFormatMimeType(UINT format);

@@ -26,6 +26,9 @@ public:
     ~LinkedTestView() override { s_closingAtDestruction = m_frame ? (m_frame->IsClosing() ? 1 : 0) : -2; }
     void OnInitialUpdate() override
     {
+        // What WM_CREATE left, before the view names the context.
+        if (CWnd* frame = GetParentFrame())
+            captionBeforeUpdate = frame->GetWindowText();
         CSUProfileEditorView::OnInitialUpdate();
         m_frame = dynamic_cast<CSUProfileEditorFrame*>(GetParentFrame());
         currentDocumentAtUpdate = CKBaseApp::GetCurrentDocument();
@@ -38,6 +41,7 @@ public:
     std::vector<const CSUPEProfile*> received;
     int reloads = 0;
     CDocument* currentDocumentAtUpdate = nullptr;
+    CString captionBeforeUpdate;
     CSUProfileEditorFrame* m_frame = nullptr;
     static int s_closingAtDestruction;
 };
@@ -120,6 +124,7 @@ void EditorFrameTest::captionNamesTheContext()
     QFETCH(QString, caption);
     CSUProfileEditorFrame* frame = Open(contextName.constData());
     QVERIFY(frame);
+    QCOMPARE(dynamic_cast<LinkedTestView*>(frame->GetActiveView())->captionBeforeUpdate, CString("Profile Editor - "));
     QCOMPARE(frame->GetSafeHwnd()->windowTitle(), caption);
     QCOMPARE(frame->GetWindowText(), CString::FromQString(caption));
     QVERIFY(!(frame->GetFrameStyle() & FWS_ADDTOTITLE));

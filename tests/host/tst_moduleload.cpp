@@ -11,6 +11,27 @@
 
 #include <dlfcn.h>
 
+namespace {
+
+// Every name registered so far, read back id by id from the first one.
+QStringList RegisteredNames(CString (*nameOf)(UINT))
+{
+    QStringList names;
+    for (UINT id = 0xC000; id <= 0xFFFF; ++id) {
+        const CString name = nameOf(id);
+        if (name.IsEmpty())
+            break;
+        names << name.ToQString();
+    }
+    return names;
+}
+
+const QStringList ModuleMessages {"commctrl_DragListMsg", "ipc_CtrlMsg", "SHOW_VARNELVIEW"};
+const QStringList SomeModuleFormats {
+    "Lumen Model Format", "Lumen Variable Path Format", "Profile Variable Name Format", "Lumen Control Link Format"};
+
+} // namespace
+
 class ModuleLoadTest : public QObject {
     Q_OBJECT
 private slots:
@@ -36,6 +57,10 @@ void ModuleLoadTest::exportsExactlyTheEntryAndTheTwoOperators()
 void ModuleLoadTest::loadsAndRegistersItsTemplateWithTheHost()
 {
     CKBaseApp app;
+    for (const QString& name : ModuleMessages)
+        QVERIFY2(!RegisteredNames(GetWindowMessageName).contains(name), qPrintable(name));
+    for (const QString& name : SomeModuleFormats)
+        QVERIFY2(!RegisteredNames(GetClipboardFormatName).contains(name), qPrintable(name));
     void* module = dlopen(PE_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
     QVERIFY2(module, dlerror());
     using InitDll = int (*)(uint32_t);
@@ -49,15 +74,20 @@ void ModuleLoadTest::loadsAndRegistersItsTemplateWithTheHost()
     QCOMPARE(QString::fromStdString(GuidToString(docTemplate->GetDocumentType())),
         QStringLiteral("{DD21FFC0-23A9-11D1-997A-00609733460C}"));
     QCOMPARE(QString::fromLatin1(docTemplate->GetViewClass()->m_lpszClassName), QStringLiteral("CSUProfileEditorView"));
-    // One registry for the process, filled by the module's load in its own
-    // order: asked here in another order, the names still give those ids.
-    const UINT lastFormat = RegisterClipboardFormat("Lumen Control Link Format");
-    const UINT modelFormat = RegisterClipboardFormat("Lumen Model Format");
-    QCOMPARE(lastFormat - modelFormat, 27u);
-    const UINT show = RegisterWindowMessage("SHOW_VARNELVIEW");
-    const UINT dragList = RegisterWindowMessage("commctrl_DragListMsg");
-    QCOMPARE(show - dragList, 2u);
-    QCOMPARE(RegisterWindowMessage("ipc_CtrlMsg"), dragList + 1);
+    // Loading registered the module's names in the process's one registry,
+    // where this program finds them under the same ids.
+    const QStringList messages = RegisteredNames(GetWindowMessageName);
+    const QStringList formats = RegisteredNames(GetClipboardFormatName);
+    for (const QString& name : ModuleMessages) {
+        QVERIFY2(messages.contains(name), qPrintable(name));
+        QCOMPARE(GetWindowMessageName(RegisterWindowMessage(name.toLatin1().constData())), CString::FromQString(name));
+    }
+    for (const QString& name : SomeModuleFormats) {
+        QVERIFY2(formats.contains(name), qPrintable(name));
+        QCOMPARE(
+            GetClipboardFormatName(RegisterClipboardFormat(name.toLatin1().constData())), CString::FromQString(name));
+    }
+    QCOMPARE(formats.size(), 30);
     // The module stays loaded: the application owns objects made by its code.
 }
 
