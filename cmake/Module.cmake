@@ -2,7 +2,7 @@
 # libprofileeditor.so, and directly into the test executables (which need every
 # object, load-time registrations included, so they link the objects, not a
 # static archive).
-set(PE_EDITOR_OBJECT_LIBRARIES pehostentry pehostframe peview peresources pecontrols)
+set(PE_EDITOR_OBJECT_LIBRARIES pehostentry pehostframe peview peresources pecontrols pemodel)
 
 function(pe_link_editor target)
   target_link_libraries(${target} PRIVATE ${PE_EDITOR_OBJECT_LIBRARIES} pe::hostlib pe::platform)
