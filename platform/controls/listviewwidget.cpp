@@ -134,6 +134,10 @@ ListViewWidget::~ListViewWidget()
     // that is half destroyed.
     m_endingEdit = true;
     delete m_editor.data();
+    // The tree widget's destructor clears its model, which would signal a list
+    // view that no longer exists.
+    disconnect(model(), nullptr, this, nullptr);
+    disconnect(selectionModel(), nullptr, this, nullptr);
 }
 
 QByteArray ListViewWidget::CellText(int row, int column) const
