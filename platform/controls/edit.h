@@ -2,6 +2,9 @@
 
 // CEdit: a one-line edit control over QLineEdit. WS_BORDER gives it a thin
 // border; the multi-line styles are recorded but the edit shows one line.
+// An edit of a dialog template (EditWidget) tells its parent EN_CHANGE and
+// EN_KILLFOCUS as WM_COMMAND. An edit made by Create belongs to the control
+// that made it, which talks to it directly, and sends neither.
 
 #include "platform/docview/frame.h"
 #include "platform/windows/wnd.h"
@@ -13,6 +16,10 @@ constexpr DWORD ES_MULTILINE = 0x0004;
 constexpr DWORD ES_AUTOHSCROLL = 0x0080;
 constexpr DWORD ES_NOHIDESEL = 0x0100;
 constexpr DWORD ES_WANTRETURN = 0x1000;
+
+// Notification codes, sent to the parent as WM_COMMAND (lParam the edit).
+constexpr UINT EN_CHANGE = 0x0300;
+constexpr UINT EN_KILLFOCUS = 0x0200;
 
 class CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)

@@ -6,14 +6,10 @@
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
-#include <QTreeWidget>
 #include <QWidget>
 
 #include <cmath>
@@ -21,9 +17,14 @@
 
 namespace {
 
-std::map<DialogControlKind, DialogControlFactory>& Factories()
+struct ControlFamily {
+    DialogControlFactory create;
+    DialogControlPlaced placed;
+};
+
+std::map<DialogControlKind, ControlFamily>& Factories()
 {
-    static std::map<DialogControlKind, DialogControlFactory> factories;
+    static std::map<DialogControlKind, ControlFamily> factories;
     return factories;
 }
 
@@ -38,8 +39,6 @@ QWidget* CreateStandardControl(QWidget* parent, const DialogControlTemplate& con
     switch (control.kind) {
     case DialogControlKind::GroupBox:
         return new QGroupBox(caption, parent);
-    case DialogControlKind::AutoRadioButton:
-        return new QRadioButton(caption, parent);
     case DialogControlKind::PushButton:
     case DialogControlKind::OwnerDrawButton:
     case DialogControlKind::BitmapButton:
@@ -51,23 +50,11 @@ QWidget* CreateStandardControl(QWidget* parent, const DialogControlTemplate& con
     }
     case DialogControlKind::ListBox:
         return new QListWidget(parent);
-    case DialogControlKind::ListView: {
-        auto* view = new QTreeWidget(parent);
-        view->setRootIsDecorated(false);
-        view->setColumnCount(0);
-        return view;
-    }
-    case DialogControlKind::Edit: {
-        auto* edit = new QLineEdit(parent);
-        edit->setReadOnly(control.style & ES_READONLY);
-        return edit;
-    }
     case DialogControlKind::Static:
         return new QLabel(caption, parent);
-    case DialogControlKind::TabControl:
-        return new QTabBar(parent);
-    case DialogControlKind::UpDown:
-        return new QWidget(parent);
+    default:
+        // The other kinds register their own widgets with the control family.
+        break;
     }
     return new QWidget(parent);
 }
@@ -96,9 +83,9 @@ RECT DialogUnitsToPixels(const RECT& du, DialogBaseUnits base)
         MulDiv(du.bottom, base.y, 8)};
 }
 
-void RegisterDialogControlFactory(DialogControlKind kind, DialogControlFactory factory)
+void RegisterDialogControlFactory(DialogControlKind kind, DialogControlFactory factory, DialogControlPlaced placed)
 {
-    Factories()[kind] = factory;
+    Factories()[kind] = ControlFamily {factory, placed};
 }
 
 SIZE CreateDialogControls(const DialogTemplate& dialog, QWidget* form)
@@ -109,9 +96,9 @@ SIZE CreateDialogControls(const DialogTemplate& dialog, QWidget* form)
     QButtonGroup* radioGroup = nullptr;
 
     for (const DialogControlTemplate& control : dialog.controls) {
-        const auto factory = Factories().find(control.kind);
-        QWidget* widget
-            = factory != Factories().end() ? factory->second(form, control) : CreateStandardControl(form, control);
+        const auto family = Factories().find(control.kind);
+        const bool registered = family != Factories().end();
+        QWidget* widget = registered ? family->second.create(form, control) : CreateStandardControl(form, control);
         const RECT pixels
             = DialogUnitsToPixels(RECT {control.x, control.y, control.x + control.cx, control.y + control.cy}, base);
         widget->setGeometry(pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top);
@@ -123,9 +110,11 @@ SIZE CreateDialogControls(const DialogTemplate& dialog, QWidget* form)
 
         if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
             // Radio sets are delimited by the group style, not by the parent.
+            // The set only names the members: an auto radio unchecks the others
+            // when clicked, and the program may leave none checked.
             if (!radioGroup || (control.style & WS_GROUP)) {
                 radioGroup = new QButtonGroup(form);
-                radioGroup->setExclusive(true);
+                radioGroup->setExclusive(false);
             }
             radioGroup->addButton(radio);
         } else if (control.style & WS_GROUP) {
@@ -138,6 +127,8 @@ SIZE CreateDialogControls(const DialogTemplate& dialog, QWidget* form)
                     form, WM_COMMAND, MAKEWPARAM(id, static_cast<int>(BN_CLICKED)), reinterpret_cast<LPARAM>(button));
             });
         }
+        if (registered && family->second.placed)
+            family->second.placed(widget, control);
     }
     const RECT size = DialogUnitsToPixels(RECT {0, 0, dialog.cx, dialog.cy}, base);
     return SIZE {size.right, size.bottom};

@@ -61,12 +61,17 @@ QFont DialogFont(const DialogTemplate& dialog);
 RECT DialogUnitsToPixels(const RECT& dialogUnits, DialogBaseUnits base);
 
 // Makes the Qt widget for one kind of control; a control family may register
-// its own (the list box, say), else a standard Qt widget is used.
+// its own (the list box, say), else a standard Qt widget is used. `placed`, when
+// given, runs once the control has its id, styles and geometry (an up-down
+// control takes its buddy then).
 using DialogControlFactory = QWidget* (*)(QWidget* parent, const DialogControlTemplate& control);
-void RegisterDialogControlFactory(DialogControlKind kind, DialogControlFactory factory);
+using DialogControlPlaced = void (*)(QWidget* widget, const DialogControlTemplate& control);
+void RegisterDialogControlFactory(
+    DialogControlKind kind, DialogControlFactory factory, DialogControlPlaced placed = nullptr);
 
 // Creates every control of the template as a child of `form`, in template
 // order (which is also the tab order), each with its control id, styles and
 // geometry, and sets the form's font. Button clicks reach the form's window
-// object as WM_COMMAND with BN_CLICKED. Returns the form size in pixels.
+// object as WM_COMMAND with BN_CLICKED. Radio buttons are grouped from one
+// WS_GROUP control to the next. Returns the form size in pixels.
 SIZE CreateDialogControls(const DialogTemplate& dialog, QWidget* form);

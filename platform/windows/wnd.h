@@ -71,6 +71,10 @@ public:
     HWND GetDlgItemHandle(int id) const;
     CWnd* GetParent() const;
     CWnd* GetParentFrame() const;
+    // Checks (BST_CHECKED) or unchecks the button child `id` alone, and reads
+    // its state; defined with the buttons (platform/controls/button.cpp).
+    void CheckDlgButton(int id, UINT check);
+    UINT IsDlgButtonChecked(int id) const;
 
     // Window styles, kept with the widget (WS_*, plus each control's own bits).
     DWORD GetStyle() const;
