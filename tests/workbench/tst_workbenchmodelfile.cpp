@@ -149,7 +149,7 @@ void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace_data()
         "blocks[0].variables[0].widenable: only an array with one subscript can be widenable");
     row("plot without name", withPlots(QByteArray(plot).replace(R"j("name": "P", )j", "")),
         "plots[0]: \"name\" is missing");
-    row("blank plot name", withPlots(QByteArray(plot).replace(R"j("name": "P")j", R"j("name": "\t ")j")),
+    row("blank plot name", withPlots(QByteArray(plot).replace(R"j("name": "P")j", R"j("name": "  ")j")),
         "plots[0].name: a plot needs a name that is not blank");
     row("number shown with every digit",
         withPlots(QByteArray(plot).replace(definition, R"j("definition": {"maxTimePoints": 2147483648})j")),
