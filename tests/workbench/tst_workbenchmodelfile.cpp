@@ -7,8 +7,11 @@
 
 #include "host/interfaces/modelvariable.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <set>
@@ -33,6 +36,7 @@ private slots:
     void savedModelsReadBackEqual();
     void malformedFilesAreRefusedNamingThePlace_data();
     void malformedFilesAreRefusedNamingThePlace();
+    void onlyRegularFilesWithinTheLimitAreReadOrReplaced();
 };
 
 void WorkbenchModelFileTest::sampleHasPlotsOfEveryKindAndEveryOneIsValid()
@@ -124,12 +128,33 @@ void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace_data()
         "blocks[0].variables[0]: The variable name \"T(1)\"");
     row("same variable twice, other case", withVariable(R"j({"name": "T"}, {"name": "t"})j"),
         "blocks[0].variables[1]: The block \"B\" holds a variable \"t\" already");
+    row("NUL inside a variable name", withVariable(R"j({"name": "T\u0000"})j"),
+        "blocks[0].variables[0]: The variable name \"T\\u0000\" in \"B\" is not valid");
+    row("NUL inside a variable name beside the name before it", withVariable(R"j({"name": "T"}, {"name": "T\u0000"})j"),
+        "blocks[0].variables[1]: The variable name \"T\\u0000\"");
+    row("NUL inside a block path", R"j({"blocks": [{"path": "Col\u0000umn"}]})j",
+        "blocks[0].path: The block path \"Col\\u0000umn\" is not valid");
+    row("blank variable name", withVariable(R"j({"name": " "})j"),
+        "blocks[0].variables[0]: The variable name \" \" in \"B\" is not valid");
+    row("blank part of a block path", R"j({"blocks": [{"path": "Column. "}]})j",
+        "blocks[0].path: The block path \"Column. \" is not valid");
+    row("same variable twice, other non-ASCII case",
+        withVariable(R"j({"name": "Überhitzer"}, {"name": "überhitzer"})j"),
+        "blocks[0].variables[1]: The block \"B\" holds a variable \"überhitzer\" already");
+    row("same block twice, other non-ASCII case", R"j({"blocks": [{"path": "Kühler"}, {"path": "KÜHLER"}]})j",
+        "blocks[1].path: The block \"KÜHLER\" exists already");
     row("extent of zero", withVariable(R"j({"name": "T", "extents": [3, 0]})j"),
         "blocks[0].variables[0].extents[1]: expected a whole number from 1 to 1000000");
     row("widenable two-subscript array", withVariable(R"j({"name": "X", "extents": [2, 2], "widenable": true})j"),
         "blocks[0].variables[0].widenable: only an array with one subscript can be widenable");
     row("plot without name", withPlots(QByteArray(plot).replace(R"j("name": "P", )j", "")),
         "plots[0]: \"name\" is missing");
+    row("blank plot name", withPlots(QByteArray(plot).replace(R"j("name": "P")j", R"j("name": "  ")j")),
+        "plots[0].name: a plot needs a name that is not blank");
+    row("number shown with every digit",
+        withPlots(QByteArray(plot).replace(definition, R"j("definition": {"maxTimePoints": 2147483648})j")),
+        "plots[0].definition: maxTimePoints: expected a whole number from -2147483648 to 2147483647, found the "
+        "number 2147483648");
     row("same plot name twice", withPlots(plot + ", " + plot), "plots[1].name: a plot named \"P\" exists already");
     row("owner that is no block", withPlots(QByteArray(plot).replace("\"B\"", "\"Nowhere\"")),
         "plots[0].owner: there is no block \"Nowhere\"");
@@ -151,6 +176,37 @@ void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace()
     QVERIFY(!ReadModelFile(text, model, error));
     QVERIFY2(error.contains(expected), qPrintable(error));
     QVERIFY(model == before);
+}
+
+void WorkbenchModelFileTest::onlyRegularFilesWithinTheLimitAreReadOrReplaced()
+{
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("pipe.json"));
+    QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    const QString large = folder.filePath(QStringLiteral("large.json"));
+    const QByteArray text = WriteModelFile(ReadSample());
+    QFile file(large);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    file.close();
+
+    // A device would be read without end, a pipe would block; neither is read.
+    WorkbenchModel model;
+    QString error;
+    for (const QString& path : {QStringLiteral("/dev/zero"), pipe}) {
+        QVERIFY(!LoadModelFile(path, model, error));
+        QVERIFY2(error.contains(QStringLiteral("is not a regular file")), qPrintable(error));
+    }
+    QVERIFY(!LoadModelFile(large, model, error, text.size() - 1));
+    QVERIFY2(error.contains(QStringLiteral("is larger than %1 bytes").arg(text.size() - 1)), qPrintable(error));
+    QVERIFY2(LoadModelFile(large, model, error, text.size()), qPrintable(error));
+
+    // Saving never replaces what is not a regular file, and a folder that is
+    // not there is found before anything is written.
+    QVERIFY(!SaveModelFile(pipe, model, error));
+    QVERIFY2(error.contains(QStringLiteral("exists and is not a regular file")), qPrintable(error));
+    QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+    QVERIFY(!CheckModelSaveTarget(folder.filePath(QStringLiteral("missing/model.json")), error));
+    QVERIFY2(error.contains(QStringLiteral("cannot write in the folder")), qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(WorkbenchModelFileTest)

@@ -74,6 +74,10 @@ void WorkbenchPlotCheckTest::definitionsAreCheckedAgainstThePlotRules_data()
         "the time entry \"-5\" is not a time of 0 or more");
     time("interval without the star", R"j("timeMode": 2, "timeEntries": ["10", "30"])j",
         "the start time followed by \"*\"");
+    time("specified times, not finite", R"j("timeMode": 1, "timeEntries": ["nan", "inf"])j",
+        "the time entry \"nan\" is not a time of 0 or more\nthe time entry \"inf\" is not a time of 0 or more");
+    time("interval not finite", R"j("timeMode": 2, "timeEntries": ["inf*", "nan"])j",
+        "the start time \"inf*\" is not a time of 0 or more\nthe interval \"nan\" is not greater than zero");
     time("interval of zero", R"j("timeMode": 2, "timeEntries": ["0*", "0"])j",
         "the interval \"0\" is not greater than zero");
     time("unknown time mode", R"j("timeMode": 3, "timeEntries": ["L"])j", "the time mode 3 is not 0, 1 or 2");

@@ -7,6 +7,7 @@
 #include "workbench/app/samplemodel.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,6 +16,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -26,10 +29,12 @@ struct RunResult {
 };
 
 RunResult RunWorkbench(const QStringList& arguments, const QString& program = QStringLiteral(PE_WORKBENCH_PATH),
-    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+    const QString& folder = QString())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
     process.start(program, arguments);
     if (!process.waitForFinished(120000)) {
         process.kill();
@@ -108,7 +113,10 @@ void WorkbenchRunTest::startUpTasksLeaveAPictureACallLogAndTheModel()
 
 void WorkbenchRunTest::badStartsAndHelpEndWithAMessageAndTheirCode_data()
 {
-    QTest::addColumn<QStringList>("arguments"); // "*.json" are files in the run's folder
+    // "*.json" and "*.so" are files in the run's folder, which is the working
+    // folder too: "pipe.json" a named pipe, "truncated.so" the module's first
+    // 4096 bytes, "libz.so.1" a copy of the module under a system library's name.
+    QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("messages");
 
@@ -117,13 +125,23 @@ void WorkbenchRunTest::badStartsAndHelpEndWithAMessageAndTheirCode_data()
     };
     row("help", {"--help"}, 0,
         {"--model", "--open", "--call-log", "--save-on-exit", "--screenshot", "--quit", "--module"});
-    row("model not saved", {"--save-on-exit", "missing/saved.json"}, 1,
-        {"Cannot save the model to \"", "missing/saved.json\""});
+    row("model cannot be saved", {"--save-on-exit", "missing/saved.json"}, 2,
+        {"Cannot save the model to \"", "missing/saved.json\": cannot write in the folder"});
+    row("model saved onto a pipe", {"--save-on-exit", "pipe.json"}, 2, {"exists and is not a regular file"});
+    row("call log lost", {"--open", "Column temperatures", "--call-log", "/dev/full"}, 1,
+        {"Call log \"/dev/full\" closed after a write error",
+            "The call log \"/dev/full\" is incomplete: a line could not be written"});
+    row("model that is a device", {"--model", "/dev/zero"}, 2,
+        {"Cannot read the model file \"/dev/zero\": it is not a regular file."});
+    row("model that is a pipe", {"--model", "pipe.json"}, 2, {"pipe.json\": it is not a regular file."});
     row("unknown plot", {"--open", "Column temperatures", "--open", "No such plot"}, 2,
         {"There is no plot \"No such plot\" in the model. Its plots are: \"Column temperatures\""});
     row("malformed model", {"--model", "model.json"}, 2, {"model.json\" is not valid: JSON syntax error at line 3"});
     row("missing module", {"--module", "/nonexistent/libprofileeditor.so"}, 2,
         {"The editor module \"/nonexistent/libprofileeditor.so\" does not exist."});
+    row("truncated module", {"--module", "truncated.so"}, 2,
+        {"truncated.so\" is not a loadable editor module: it is truncated: a load segment ends at byte"});
+    row("bare module name found in the working folder", {"--module", "libz.so.1"}, 0, {});
     row("unknown option", {"--bogus"}, 2, {"Unknown option 'bogus'"});
     row("option without its value", {"--model"}, 2, {"Missing value after '--model'"});
 }
@@ -138,18 +156,30 @@ void WorkbenchRunTest::badStartsAndHelpEndWithAMessageAndTheirCode()
     QFile model(folder.filePath(QStringLiteral("model.json")));
     QVERIFY(model.open(QIODevice::WriteOnly) && model.write(malformed) == malformed.size());
     model.close();
+    const QString pipe = folder.filePath(QStringLiteral("pipe.json"));
+    QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    QFile module(QStringLiteral(PE_MODULE_FILE));
+    QVERIFY(module.open(QIODevice::ReadOnly));
+    QFile truncated(folder.filePath(QStringLiteral("truncated.so")));
+    QVERIFY(truncated.open(QIODevice::WriteOnly) && truncated.write(module.read(4096)) == 4096);
+    truncated.close();
+    QVERIFY(QFile::copy(module.fileName(), folder.filePath(QStringLiteral("libz.so.1"))));
     for (QString& argument : arguments) {
-        if (argument.endsWith(QLatin1String(".json")))
+        if (QFileInfo(argument).isRelative()
+            && (argument.endsWith(QLatin1String(".json")) || argument.endsWith(QLatin1String(".so"))))
             argument = folder.filePath(argument);
     }
     // The row's arguments go last, so that a missing value is really missing.
     const QString picture = folder.filePath(QStringLiteral("window.png"));
-    const RunResult result = RunWorkbench(QStringList {"--screenshot", picture, "--quit"} + arguments);
+    const RunResult result = RunWorkbench(QStringList {"--screenshot", picture, "--quit"} + arguments,
+        QStringLiteral(PE_WORKBENCH_PATH), QProcessEnvironment::systemEnvironment(), folder.path());
     QCOMPARE(result.exitCode, exitCode);
     for (const QString& message : messages)
         QVERIFY2((exitCode ? result.err : result.out).contains(message), qPrintable(result.Describe()));
-    // Only a failure at exit comes after the start-up tasks.
-    QCOMPARE(QFile::exists(picture), exitCode == 1);
+    // A bad start makes no picture and leaves every file as it was.
+    if (exitCode == 2)
+        QVERIFY(!QFile::exists(picture));
+    QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
 }
 
 QTEST_GUILESS_MAIN(WorkbenchRunTest)

@@ -4,23 +4,21 @@
 #include "workbench/hostlib/jsonreader.h"
 #include "workbench/hostlib/plotdefinitionjson.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <set>
 
 namespace {
 
 constexpr double LargestExtent = 1000000;
-
-QString Quoted(const CString& text)
-{
-    return QLatin1Char('"') + text.ToQString() + QLatin1Char('"');
-}
 
 const char* AccessName(PlotAccess access)
 {
@@ -144,7 +142,8 @@ private:
                 return false;
             if (!names.insert(plot.name.str()).second)
                 return Fail(JsonMemberPlace(place, "name"),
-                    QStringLiteral("a plot named %1 exists already; plot names must be unique").arg(Quoted(plot.name)));
+                    QStringLiteral("a plot named %1 exists already; plot names must be unique")
+                        .arg(QuotedName(plot.name)));
             out.plots.push_back(std::move(plot));
             return true;
         };
@@ -160,10 +159,13 @@ private:
             || !ReadRequiredText(object, where, "owner", out.owner)
             || !ReadRequiredText(object, where, "context", out.contextName))
             return false;
-        if (out.name.IsEmpty())
-            return Fail(JsonMemberPlace(where, "name"), QStringLiteral("a plot needs a name"));
+        if (!IsPrintableName(out.name.str()))
+            return Fail(JsonMemberPlace(where, "name"),
+                QStringLiteral("a plot needs a name that is not blank and holds no control characters, not %1")
+                    .arg(QuotedName(out.name)));
         if (!m_registry.FindBlock(out.owner))
-            return Fail(JsonMemberPlace(where, "owner"), QStringLiteral("there is no block %1").arg(Quoted(out.owner)));
+            return Fail(
+                JsonMemberPlace(where, "owner"), QStringLiteral("there is no block %1").arg(QuotedName(out.owner)));
         CString access;
         if (!ReadRequiredText(object, where, "access", access))
             return false;
@@ -173,7 +175,7 @@ private:
             out.access = PlotAccess::Host;
         else
             return Fail(JsonMemberPlace(where, "access"),
-                QStringLiteral("expected \"direct\" or \"host\", found %1").arg(Quoted(access)));
+                QStringLiteral("expected \"direct\" or \"host\", found %1").arg(QuotedName(access)));
         const QJsonValue definition = object.value(QLatin1String("definition"));
         if (definition.isUndefined())
             return Fail(where, QStringLiteral("\"definition\" is missing"));
@@ -245,16 +247,57 @@ QByteArray WriteModelFile(const WorkbenchModel& model)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error)
+bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error, qint64 sizeLimit)
 {
+    // A device or a pipe could be read without end or block for ever.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        error = QStringLiteral("Cannot read the model file \"%1\": it is not a regular file.").arg(path);
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = QStringLiteral("Cannot read the model file \"%1\": %2").arg(path, file.errorString());
         return false;
     }
+    // Read up to one byte past the limit, so that a file growing meanwhile is caught too.
+    const QByteArray text = file.size() > sizeLimit ? QByteArray() : file.read(file.size() + 1);
+    if (file.size() > sizeLimit || text.size() > sizeLimit) {
+        error = QStringLiteral("The model file \"%1\" is larger than %2 bytes, the most a model file may hold.")
+                    .arg(path)
+                    .arg(sizeLimit);
+        return false;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        error = QStringLiteral("Cannot read the model file \"%1\": %2").arg(path, file.errorString());
+        return false;
+    }
+    file.close();
     QString reason;
-    if (!ReadModelFile(file.readAll(), model, reason)) {
+    if (!ReadModelFile(text, model, reason)) {
         error = QStringLiteral("The model file \"%1\" is not valid: %2").arg(path, reason);
+        return false;
+    }
+    return true;
+}
+
+bool CheckModelSaveTarget(const QString& path, QString& error)
+{
+    const QFileInfo info(path);
+    // Renaming the new file over a device or a pipe would replace it.
+    if (info.exists() && !info.isFile()) {
+        error = QStringLiteral("Cannot save the model to \"%1\": it exists and is not a regular file.").arg(path);
+        return false;
+    }
+    if (info.exists() && !info.isWritable()) {
+        error = QStringLiteral("Cannot save the model to \"%1\": it is not writable.").arg(path);
+        return false;
+    }
+    // The file is written beside its target and renamed: try that folder.
+    QTemporaryFile probe(info.absoluteDir().filePath(QStringLiteral(".workbench-save-XXXXXX")));
+    if (!probe.open()) {
+        error = QStringLiteral("Cannot save the model to \"%1\": cannot write in the folder \"%2\": %3")
+                    .arg(path, info.absolutePath(), probe.errorString());
         return false;
     }
     return true;
@@ -262,6 +305,8 @@ bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error)
 
 bool SaveModelFile(const QString& path, const WorkbenchModel& model, QString& error)
 {
+    if (!CheckModelSaveTarget(path, error))
+        return false;
     QSaveFile file(path);
     const QByteArray text = WriteModelFile(model);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {

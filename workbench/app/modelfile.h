@@ -41,8 +41,16 @@ bool ReadModelFile(const QByteArray& text, WorkbenchModel& model, QString& error
 // The model as JSON text, indented; ReadModelFile gives back an equal model.
 QByteArray WriteModelFile(const WorkbenchModel& model);
 
-// The same on files; errors name the file.
-bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error);
-// Written to a temporary file first and then renamed, so a failed write never
-// leaves half a model behind.
+// The most a model file may hold: 512 MiB. Reading a model takes a few times
+// its size in memory.
+inline constexpr qint64 ModelFileSizeLimit = qint64(512) << 20;
+
+// The same on files; errors name the file. Refuses what is not a regular file
+// (a device or a pipe) and a file larger than `sizeLimit` bytes.
+bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error, qint64 sizeLimit = ModelFileSizeLimit);
+// Whether the model can be saved to `path`: it is a regular file or nothing,
+// and a new file can be made in its folder. False with the reason otherwise.
+bool CheckModelSaveTarget(const QString& path, QString& error);
+// Checked as above, then written to a temporary file first and renamed, so a
+// failed write never leaves half a model behind.
 bool SaveModelFile(const QString& path, const WorkbenchModel& model, QString& error);

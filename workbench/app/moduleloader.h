@@ -8,6 +8,7 @@
 
 class CKDocTemplate;
 class CWinApp;
+class QIODevice;
 
 // Where the module is looked for when no path is given: the build tree's
 // module first, then libprofileeditor.so beside the executable (an installed
@@ -20,8 +21,15 @@ struct LoadedModule {
     CKDocTemplate* docTemplate = nullptr; // owned by the application
 };
 
-// Loads the module at `path` (or, when empty, the first default path that
-// exists), calls KDInitDll(0), checks that it answered 1 and finds the Profile
+// Whether `file` (open for reading) is a 64-bit little-endian shared library
+// for this machine whose program headers and load segments lie inside it;
+// else false with the reason. A truncated library passes dlopen's own checks
+// and then faults when a missing page is touched.
+bool CheckLoadableElf(QIODevice& file, QString& reason);
+
+// Loads the module at `path` (made absolute, so that a bare name is not
+// searched for on the library path; or, when empty, the first default path
+// that exists), checks it with CheckLoadableElf, calls KDInitDll(0), checks that it answered 1 and finds the Profile
 // Editor template in `app`. On failure returns false with a message naming the
 // path and the cause. The module is never unloaded: the application owns
 // objects made by its code.

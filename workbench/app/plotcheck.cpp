@@ -2,16 +2,12 @@
 
 #include <QLocale>
 
+#include <cmath>
 #include <cstring>
 
 namespace {
 
 constexpr const char* WildcardCharacters = "*?~";
-
-QString Quoted(const CString& text)
-{
-    return QLatin1Char('"') + text.ToQString() + QLatin1Char('"');
-}
 
 // A profile in one of the places a definition gives it.
 struct PlacedProfile {
@@ -21,7 +17,7 @@ struct PlacedProfile {
 };
 
 // Time entries are written in the user's numeric conventions; either the C
-// locale's or the user's reading will do.
+// locale's or the user's reading will do. "nan" and "inf" are no times.
 bool ReadNumber(QString text, double& value)
 {
     text = text.trimmed();
@@ -29,7 +25,7 @@ bool ReadNumber(QString text, double& value)
     value = QLocale::c().toDouble(text, &ok);
     if (!ok)
         value = QLocale::system().toDouble(text, &ok);
-    return ok;
+    return ok && std::isfinite(value);
 }
 
 class PlotChecker {
@@ -47,7 +43,7 @@ public:
             Add(QStringLiteral("a 2-d plot has time on its y axis, so \"yAxisIsTime\" must be nonzero"));
         if (!d.yAxisName.IsEmpty() && (!is3D || yIsTime))
             Add(QStringLiteral("the y-axis profile %1 needs a 3-d plot whose y axis is not time")
-                    .arg(Quoted(d.yAxisName)));
+                    .arg(QuotedName(d.yAxisName)));
         if (m_plottedConsistent)
             CheckPlottedDimensions(is3D, yIsTime);
         CheckProfileContents(is3D);
@@ -86,7 +82,7 @@ private:
         for (PlotProfile& profile : SplitProfileGroup(names, dimensions, counts, variables)) {
             if (profile.dimension != 1 && profile.dimension != 2)
                 Add(QStringLiteral("the profile %1 has dimension %2; a profile is 1-D or 2-D")
-                        .arg(Quoted(profile.name))
+                        .arg(QuotedName(profile.name))
                         .arg(profile.dimension));
             if (assigned)
                 m_plotted.push_back(profile);
@@ -113,7 +109,7 @@ private:
                 if (profile.dimension != 1)
                     Add(QStringLiteral("the plotted profile %1 is 2-D; a 2-d plot or a plot against time plots 1-D "
                                        "profiles only")
-                            .arg(Quoted(profile.name)));
+                            .arg(QuotedName(profile.name)));
             }
         }
         if (is3D && yIsTime && m_plotted.size() > 1 && !HasTwoWildcardPath())
@@ -124,13 +120,13 @@ private:
                                    "profiles; it plots none"));
             } else if (m_plotted.size() == 1 && m_plotted.front().dimension == 1) {
                 Add(QStringLiteral("a 3-d plot against a y-axis profile cannot plot a single 1-D profile (%1)")
-                        .arg(Quoted(m_plotted.front().name)));
+                        .arg(QuotedName(m_plotted.front().name)));
             } else if (m_plotted.size() > 1) {
                 for (const PlotProfile& profile : m_plotted) {
                     if (profile.dimension == 2)
                         Add(QStringLiteral("a 3-d plot against a y-axis profile plots only one 2-D profile, alone; "
                                            "%1 is 2-D among %2 profiles")
-                                .arg(Quoted(profile.name))
+                                .arg(QuotedName(profile.name))
                                 .arg(m_plotted.size()));
                 }
             }
@@ -154,14 +150,14 @@ private:
             const PlotProfile& profile = placed.profile;
             if (placed.assigned && profile.variables.IsEmpty())
                 Add(QStringLiteral("the %1 %2 has no variables")
-                        .arg(QLatin1String(placed.place), Quoted(profile.name)));
+                        .arg(QLatin1String(placed.place), QuotedName(profile.name)));
             if (is3D && placed.assigned && profile.variables.GetSize() == 1 && !IsWildcardPath(profile.variables[0]))
                 Add(QStringLiteral("the %1 %2 holds a single variable, which a 3-d plot cannot show")
-                        .arg(QLatin1String(placed.place), Quoted(profile.name)));
+                        .arg(QLatin1String(placed.place), QuotedName(profile.name)));
             for (const CString& path : profile.variables) {
                 if (!Exists(path))
                     Add(QStringLiteral("the variable %1 of the profile %2 is not in the model (looked for in block %3)")
-                            .arg(Quoted(path), Quoted(profile.name), Quoted(m_plot.owner)));
+                            .arg(QuotedName(path), QuotedName(profile.name), QuotedName(m_plot.owner)));
             }
         }
     }
@@ -190,7 +186,7 @@ private:
             for (const CString& entry : entries) {
                 double value = 0;
                 if (!ReadNumber(entry.ToQString(), value) || value < 0)
-                    Add(QStringLiteral("the time entry %1 is not a time of 0 or more").arg(Quoted(entry)));
+                    Add(QStringLiteral("the time entry %1 is not a time of 0 or more").arg(QuotedName(entry)));
             }
             break;
         }
@@ -218,9 +214,9 @@ private:
         double interval = 0;
         const QString startText = entries[0].ToQString().chopped(1);
         if (!ReadNumber(startText, start) || start < 0)
-            Add(QStringLiteral("the start time %1 is not a time of 0 or more").arg(Quoted(entries[0])));
+            Add(QStringLiteral("the start time %1 is not a time of 0 or more").arg(QuotedName(entries[0])));
         if (!ReadNumber(entries[1].ToQString(), interval) || interval <= 0)
-            Add(QStringLiteral("the interval %1 is not greater than zero").arg(Quoted(entries[1])));
+            Add(QStringLiteral("the interval %1 is not greater than zero").arg(QuotedName(entries[1])));
     }
 
     const ModelPlot& m_plot;

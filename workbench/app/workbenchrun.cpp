@@ -101,8 +101,13 @@ int Run(QApplication& application, const WorkbenchOptions& options)
     std::vector<int> toOpen;
     if (!LoadModel(options, model) || !FindPlotsToOpen(options, model, toOpen))
         return ExitBadStart;
-    // Opened before anything can call a host object.
     QString error;
+    // Found now rather than after the session's edits.
+    if (!options.saveOnExitPath.isEmpty() && !CheckModelSaveTarget(options.saveOnExitPath, error)) {
+        Report(error);
+        return ExitBadStart;
+    }
+    // Opened before anything can call a host object.
     if (!options.callLogPath.isEmpty() && !CallLog::Instance().OpenFile(options.callLogPath, &error)) {
         Report(error);
         return ExitBadStart;
@@ -174,7 +179,12 @@ int RunWorkbench(QApplication& application)
     case CommandLineResult::Run:
         break;
     }
-    const int exitCode = Run(application, options);
-    CallLog::Instance().CloseFile();
+    int exitCode = Run(application, options);
+    QString error;
+    if (!CallLog::Instance().CloseFile(&error)) {
+        Report(error);
+        if (exitCode == ExitOk)
+            exitCode = ExitFailedAtExit;
+    }
     return exitCode;
 }

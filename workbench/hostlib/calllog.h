@@ -9,8 +9,11 @@
 
 #include <QFile>
 #include <QJsonObject>
+#include <QLoggingCategory>
 #include <QObject>
 #include <QString>
+
+Q_DECLARE_LOGGING_CATEGORY(lcCallLog)
 
 class CallLog final : public QObject {
     Q_OBJECT
@@ -25,7 +28,10 @@ public:
     // false with the reason in `error` when the file cannot be opened; lines
     // then go to the listeners only.
     bool OpenFile(const QString& path, QString* error = nullptr);
-    void CloseFile();
+    // Closes the file. False, with the reason in `error`, when a line could
+    // not be written to it: the file was given up at the first failed write
+    // and misses the lines from there on.
+    bool CloseFile(QString* error = nullptr);
     bool hasFile() const { return m_file.isOpen(); }
     QString filePath() const { return m_file.fileName(); }
 
@@ -37,4 +43,5 @@ private:
     void Append(const QJsonObject& line);
 
     QFile m_file;
+    QString m_writeError; // the first failed write, for CloseFile
 };

@@ -1,17 +1,39 @@
 #include "workbench/hostlib/hostmodel.h"
 
-#include "host/services/variablepathparser.h"
-
+#include <algorithm>
 #include <cctype>
 
 namespace {
 
+// The look-up key: case folded, so that "Überhitzer" and "überhitzer" are one
+// name as "T" and "t" are. Names are mostly ASCII, which is folded in place.
 std::string Key(const std::string& text)
 {
     std::string key = text;
-    for (char& ch : key)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return key;
+    bool ascii = true;
+    for (char& ch : key) {
+        const auto byte = static_cast<unsigned char>(ch);
+        ascii = ascii && byte < 0x80;
+        ch = static_cast<char>(std::tolower(byte));
+    }
+    if (ascii)
+        return key;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toCaseFolded().toUtf8().toStdString();
+}
+
+bool HasControlCharacter(const std::string& text)
+{
+    for (char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x20 || byte == 0x7F)
+            return true;
+    }
+    return false;
+}
+
+bool IsBlank(const std::string& text)
+{
+    return text.find_first_not_of(" \t") == std::string::npos;
 }
 
 std::string Trimmed(const std::string& text)
@@ -28,11 +50,6 @@ bool SetError(QString* error, const QString& text)
     if (error)
         *error = text;
     return false;
-}
-
-QString Quoted(const CString& text)
-{
-    return QLatin1Char('"') + text.ToQString() + QLatin1Char('"');
 }
 
 // Reads "3, *, 2" against the extents into the canonical "3,*,2"; false when
@@ -71,6 +88,25 @@ bool ReadSubscripts(const std::string& text, const std::vector<UINT>& extents, s
 
 } // namespace
 
+bool IsPrintableName(const std::string& text)
+{
+    return !IsBlank(text) && !HasControlCharacter(text);
+}
+
+QString QuotedName(const CString& text)
+{
+    QString quoted(QLatin1Char('"'));
+    for (const QChar ch : text.ToQString()) {
+        if (ch.unicode() < 0x20 || ch.unicode() == 0x7F || ch == QLatin1Char('"') || ch == QLatin1Char('\\'))
+            quoted += ch.unicode() < 0x20 || ch.unicode() == 0x7F
+                ? QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'))
+                : QStringLiteral("\\") + ch;
+        else
+            quoted += ch;
+    }
+    return quoted + QLatin1Char('"');
+}
+
 HostModel& HostModel::Shared()
 {
     static HostModel model;
@@ -87,17 +123,22 @@ void HostModel::Clear()
 bool HostModel::AddBlock(const CString& path, QString* error)
 {
     const std::string& text = path.str();
-    if (text.empty())
-        return SetError(error, QStringLiteral("A block path must not be empty."));
-    if (!LuIsTransportablePath(path) || text.find_first_of("(),") != std::string::npos || text.front() == '.'
-        || text.back() == '.' || text.find("..") != std::string::npos)
+    if (IsBlank(text))
+        return SetError(error, QStringLiteral("A block path must not be empty or blank."));
+    bool blankPart = false;
+    for (size_t start = 0; start <= text.size();) {
+        const size_t dot = std::min(text.find('.', start), text.size());
+        blankPart = blankPart || IsBlank(text.substr(start, dot - start));
+        start = dot + 1;
+    }
+    if (blankPart || HasControlCharacter(text) || text.find_first_of("(),") != std::string::npos)
         return SetError(error,
-            QStringLiteral("The block path %1 is not valid: it must be names joined by '.', "
+            QStringLiteral("The block path %1 is not valid: it must be names joined by '.', none of them blank, "
                            "without control characters, '(', ')' or ','.")
-                .arg(Quoted(path)));
+                .arg(QuotedName(path)));
     const std::string key = Key(text);
     if (m_blockIndex.count(key) != 0)
-        return SetError(error, QStringLiteral("The block %1 exists already.").arg(Quoted(path)));
+        return SetError(error, QStringLiteral("The block %1 exists already.").arg(QuotedName(path)));
     m_blockIndex.emplace(key, m_blocks.size());
     m_blocks.push_back({path, {}});
     return true;
@@ -108,24 +149,26 @@ bool HostModel::AddVariable(const CString& blockPath, const Variable& variable, 
     const auto block = m_blockIndex.find(Key(blockPath.str()));
     if (block == m_blockIndex.end())
         return SetError(error,
-            QStringLiteral("There is no block %1 for the variable %2.").arg(Quoted(blockPath), Quoted(variable.name)));
+            QStringLiteral("There is no block %1 for the variable %2.")
+                .arg(QuotedName(blockPath), QuotedName(variable.name)));
     const std::string& name = variable.name.str();
-    if (!LuIsTransportablePath(variable.name) || name.find_first_of(".(),*?~") != std::string::npos)
+    if (!IsPrintableName(name) || name.find_first_of(".(),*?~") != std::string::npos)
         return SetError(error,
-            QStringLiteral("The variable name %1 in %2 is not valid: it must not be empty or hold "
+            QStringLiteral("The variable name %1 in %2 is not valid: it must not be empty or blank or hold "
                            "control characters or any of . ( ) , * ? ~")
-                .arg(Quoted(variable.name), Quoted(blockPath)));
+                .arg(QuotedName(variable.name), QuotedName(blockPath)));
     for (UINT extent : variable.extents) {
         if (extent < 1)
             return SetError(error,
                 QStringLiteral("The variable %1 in %2 has an extent of 0; each must be at least 1.")
-                    .arg(Quoted(variable.name), Quoted(blockPath)));
+                    .arg(QuotedName(variable.name), QuotedName(blockPath)));
     }
     Block& owner = m_blocks[block->second];
     const std::string key = Key(owner.path.str() + "." + name);
     if (m_variableIndex.count(key) != 0)
         return SetError(error,
-            QStringLiteral("The block %1 holds a variable %2 already.").arg(Quoted(blockPath), Quoted(variable.name)));
+            QStringLiteral("The block %1 holds a variable %2 already.")
+                .arg(QuotedName(blockPath), QuotedName(variable.name)));
     m_variableIndex.emplace(key, std::make_pair(block->second, owner.variables.size()));
     owner.variables.push_back(variable);
     return true;

@@ -17,6 +17,13 @@
 #include <utility>
 #include <vector>
 
+// Whether `text` can be a name: not empty or blank (spaces and tabs only), and
+// without control characters anywhere in it, NUL included.
+bool IsPrintableName(const std::string& text);
+// `text` in double quotes for a message, with control characters, '"' and
+// '\\' escaped as JSON escapes them: "T\u0000".
+QString QuotedName(const CString& text);
+
 class HostModel {
 public:
     struct Variable {
@@ -44,13 +51,14 @@ public:
 
     void Clear();
 
-    // Adds an empty block. Refuses, with a reason in `error`, an empty path, a
-    // path with control characters, '(', ')', ',' or an empty part ("B1..T"),
-    // and a path that exists already (ignoring case).
+    // Adds an empty block. Refuses, with a reason in `error`, a path with
+    // control characters (anywhere, NUL too), '(', ')', ',' or an empty or
+    // blank part ("B1..T", " "), and a path that exists already (ignoring case,
+    // non-ASCII letters too).
     bool AddBlock(const CString& path, QString* error = nullptr);
-    // Adds a variable to an existing block. Refuses an empty name, a name with
-    // control characters or any of ".(),*?~", a zero extent and a name the
-    // block holds already (ignoring case).
+    // Adds a variable to an existing block. Refuses an empty or blank name, a
+    // name with control characters or any of ".(),*?~", a zero extent and a
+    // name the block holds already (ignoring case).
     bool AddVariable(const CString& blockPath, const Variable& variable, QString* error = nullptr);
 
     const std::vector<Block>& blocks() const { return m_blocks; }

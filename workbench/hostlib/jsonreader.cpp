@@ -1,5 +1,7 @@
 #include "workbench/hostlib/jsonreader.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 QString DescribeJsonValue(const QJsonValue& value, JsonNumberText numbers)
@@ -11,7 +13,9 @@ QString DescribeJsonValue(const QJsonValue& value, JsonNumberText numbers)
         return QStringLiteral("true or false");
     case QJsonValue::Double:
         if (numbers == JsonNumberText::Value)
-            return QStringLiteral("the number %1").arg(value.toDouble());
+            // Every digit: 2147483648, not 2.14748e+09.
+            return QStringLiteral("the number %1")
+                .arg(QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest));
         return QStringLiteral("a number");
     case QJsonValue::String:
         return QStringLiteral("a string");
