@@ -11,6 +11,8 @@
 #include "view/formcontrols.h"
 #include "view/viewlogging.h"
 
+#include <utility>
+
 using namespace FormControl;
 
 void CSUProfileEditorView::LoadDefinition()
@@ -62,8 +64,8 @@ void CSUProfileEditorView::LoadProfiles()
     addAxis(xAxisName, xAxisVariables, ProfileRole::XAxis);
     addAxis(yAxisName, yAxisVariables, ProfileRole::YAxis);
     const auto add = [this](std::unique_ptr<CSUPEProfile> profile) { AddLoadedProfile(std::move(profile)); };
-    SplitProfileArrays(plotted, static_cast<int16_t>(ProfileRole::Plotted), "plotted", add);
-    SplitProfileArrays(unassigned, static_cast<int16_t>(ProfileRole::Unassigned), "unassigned", add);
+    SplitProfileArrays(std::move(plotted), static_cast<int16_t>(ProfileRole::Plotted), "plotted", add);
+    SplitProfileArrays(std::move(unassigned), static_cast<int16_t>(ProfileRole::Unassigned), "unassigned", add);
 }
 
 void CSUProfileEditorView::AddLoadedProfile(std::unique_ptr<CSUPEProfile> profile)
