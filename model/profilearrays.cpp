@@ -2,6 +2,8 @@
 
 #include "platform/core/invalidarg.h"
 
+#include <utility>
+
 namespace {
 
 [[noreturn]] void Disagree(const char* kind, int index, const CString& name, const char* what)
@@ -13,8 +15,8 @@ namespace {
 
 } // namespace
 
-void SplitProfileArrays(const ProfileArrays& arrays, int16_t role, const char* kind,
-    const std::function<void(std::unique_ptr<CSUPEProfile>)>& add)
+void SplitProfileArrays(
+    ProfileArrays arrays, int16_t role, const char* kind, const std::function<void(std::unique_ptr<CSUPEProfile>)>& add)
 {
     const int variableCount = arrays.variables.GetSize();
     int position = 0;
@@ -36,7 +38,7 @@ void SplitProfileArrays(const ProfileArrays& arrays, int16_t role, const char* k
         profile->role = role;
         profile->dimension = static_cast<int32_t>(dimension);
         for (UINT v = 0; v < count; ++v)
-            profile->variables.Add(arrays.variables[position + static_cast<int>(v)]);
+            profile->variables.Add(std::move(arrays.variables[position + static_cast<int>(v)]));
         position += static_cast<int>(count);
         add(std::move(profile));
     }

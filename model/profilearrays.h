@@ -24,8 +24,10 @@ struct ProfileArrays {
 // runs past the variables), raises
 // CInvalidArgException naming the profile and what disagreed; the profiles
 // before it have been handed over by then. `kind` names the arrays in the
-// message ("plotted", "unassigned").
-void SplitProfileArrays(const ProfileArrays& arrays, int16_t role, const char* kind,
+// message ("plotted", "unassigned"). The variables are moved out of `arrays`
+// into the profiles: pass the arrays with std::move when they are not needed
+// afterwards, so that a large definition is not copied twice.
+void SplitProfileArrays(ProfileArrays arrays, int16_t role, const char* kind,
     const std::function<void(std::unique_ptr<CSUPEProfile>)>& add);
 
 // Appends `profile` to the arrays: its name, dimension, variable count and variables.

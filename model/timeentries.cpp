@@ -76,3 +76,22 @@ CStringArray MakeTimeEntries(
     }
     return entries;
 }
+
+CString FormatDefaultInterval(double value)
+{
+    const CSetLocale locale(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+    CString text;
+    text.Format("%g", value);
+    return text;
+}
+
+CString RescaleTimeText(const CString& text, double ratio)
+{
+    const CSetLocale locale(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+    return FormatTime(std::atof(text) * ratio);
+}
+
+CString TimesColumnHeading(const CString& displayUnit)
+{
+    return CString("Times (") + displayUnit + ")";
+}

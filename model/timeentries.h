@@ -40,3 +40,10 @@ CStringArray MakeTimeEntries(
 CString FormatTime(double value);
 // Zero as a row that stands for no time shows it: "%3.1f".
 CString FormatZeroRow();
+// The default interval as the interval field first shows it: "%g".
+CString FormatDefaultInterval(double value);
+// A shown time multiplied by `ratio` on a change of the display unit: the
+// leading number of `text` (0 when there is none), written as FormatTime writes.
+CString RescaleTimeText(const CString& text, double ratio);
+// The heading of the times column: "Times (" + unit + ")".
+CString TimesColumnHeading(const CString& displayUnit);

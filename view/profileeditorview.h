@@ -1,23 +1,175 @@
 #pragma once
 
 // The editor's view: a form view on the editor's form inside a
-// CSUProfileEditorFrame.
+// CSUProfileEditorFrame. It holds the profiles of the definition being edited
+// (ProfileSet), reads the definition from the host's plot-definition object,
+// and runs the form's commands. Its operations are spread over files by role:
+// profileeditorview.cpp (lifetime, initial update, message map),
+// profilesetops.cpp (the profile set and its displays), definitionexchange.cpp
+// (loading and reloading), timepage.cpp (the time settings page) and
+// plotbuilder.cpp (pages and plot type).
 
+#include "controls/listboxexparent.h"
+#include "controls/mylistboxex.h"
+#include "host/frame/editorviewlink.h"
+#include "host/interfaces/profileplotdata.h"
+#include "host/interfaces/profileplothost.h"
+#include "model/profileset.h"
+#include "model/timeentries.h"
+#include "platform/controls/button.h"
+#include "platform/controls/edit.h"
+#include "platform/controls/listctrl.h"
+#include "platform/controls/spinbuttonctrl.h"
+#include "platform/controls/tabctrl.h"
 #include "platform/docview/formview.h"
 
-class CSUProfileEditorFrame;
+#include <memory>
 
-class CSUProfileEditorView : public CFormView {
+class CKSUDocument;
+class CListBoxExBuddy;
+class CSUProfileEditorFrame;
+class QLabel;
+struct tag_VarnelViewContext;
+
+class CSUProfileEditorView : public CFormView, public IListBoxExParent, public IEditorViewLink {
     DECLARE_DYNCREATE(CSUProfileEditorView)
 public:
     CSUProfileEditorView();
+    ~CSUProfileEditorView() override;
 
     void OnInitialUpdate() override;
+    // Hint 829 (display unit changed) rescales every shown time.
+    void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+    // IListBoxExParent
+    CSUPEProfile* CurrentProfile() override { return m_currentProfile; }
+    void OnListStripCommand(int button, UINT stripId) override;
+
+    // IEditorViewLink: WM_USER+1 and WM_USER+3 through the frame.
+    void ReceiveProfile(const CSUPEProfile* source) override;
+    void ReloadDefinition() override;
+
+    // The profile set and the form's displays of it.
+    CSUPEProfile* CreateProfile(const CString& name);
+    int AddProfileRow(CSUPEProfile* profile);
+    CSUPEProfile* ProfileFromRow(int row) const;
+    void RefreshAssignedProfile(CSUPEProfile* profile);
+    void UnassignProfile(CSUPEProfile* profile);
+    void RemoveAllProfiles();
+    void ShowProfileVariables();
+
+    // The definition from the host object.
+    void LoadDefinition();
+
+    // The time settings page.
+    void UpdateTimeModeControls(bool checkRadio);
+    void UpdateMaxTimePointsControls();
+    void RescaleTimes(double ratio);
+
+    // Pages and plot type.
+    void UpdatePageControls();
+    void EnableControls(const UINT* ids, bool enable);
+    void ShowControls(const UINT* ids, bool show);
+
+    // State that the form does not show by itself.
+    const ProfileSet& Profiles() const { return m_profiles; }
+    int XAxisKey() const { return m_xAxisKey; }
+    int YAxisKey() const { return m_yAxisKey; }
+    bool Is2DPlot() const { return m_is2DPlot != 0; }
+    bool YAxisIsTime() const { return m_yAxisIsTime != 0; }
+    TimeMode CurrentTimeMode() const { return m_timeMode; }
+    double TimeFactor() const { return m_timeFactor; }
+    int CurrentPage() const { return m_currentPage; }
+    // False when the edited object gave no plot-definition object: the form
+    // then says so and offers nothing to edit.
+    bool HasDefinition() const { return m_plotData != nullptr; }
 
 private:
-    CSUProfileEditorFrame* ParentFrame() const;
-    // Fits the frame to the form and makes the fitted size its largest.
-    void FitFrameToForm();
+    struct MessageMap;
 
+    CSUProfileEditorFrame* ParentFrame() const;
+    // The document whose display unit the view follows.
+    const CKSUDocument* TimeDocument() const;
+
+    // Initial update, by step.
+    void FitFrameToForm();
+    void CreateStrips();
+    void CreateTabsAndColumns();
+    void TakeTimeUnitFromDocument();
+    void FillTimeFields();
+    void SetClearButtonBitmaps();
+    void ObtainHostObjects(const tag_VarnelViewContext* context);
+    void ShowNothingToEdit();
+
+    // Shows the profile where its role places it; `newlyAdded` says that its
+    // key is new, so the plot list cannot show it yet.
+    void ShowAssignedProfile(CSUPEProfile* profile, bool newlyAdded);
+
+    // Loading.
+    void LoadProfiles();
+    void LoadTimeSettings();
+    void AddLoadedProfile(std::unique_ptr<CSUPEProfile> profile);
+    void ReportLoadError(const char* what);
+    void ShowTimesList(const ShownTimes& shown);
+    int AppendTimeRow(const CString& text);
+
+    // Commands.
+    void OnPageChange(const NMHDR* header);
+    void On2DPlot();
+    void On3DPlot();
+    void OnYAxisIsTime();
+    void OnYAxisIsProfile();
+    void OnContinuousUpdate();
+    void OnSpecifyTimes();
+    void OnSpecifyInterval();
+    void OnProfilesListItemChanged(const NMHDR* header);
+    void ClearYAxisField();
+    void RemoveFromPlotList();
+    bool IsChecked(UINT id) const;
+    void CheckRadio(UINT id, bool check);
+    void SetControlText(UINT id, const char* text);
+    CString ControlText(UINT id) const;
+    // Ends a command that failed with an error, telling the user why.
+    void ReportError(const char* what);
+
+    // The form's controls, in the order DoDataExchange binds them.
+    CMyListBoxEx m_plotList;
+    CEdit m_startTimeEdit;
+    CEdit m_intervalEdit;
+    CSpinButtonCtrl m_maxTimePointsUpDown;
+    CListCtrl m_timesList;
+    CEdit m_yAxisField;
+    CEdit m_xAxisField;
+    CListCtrl m_profilesList;
+    CMyListBoxEx m_variablesList;
+    CTabCtrl m_tabs;
+    std::unique_ptr<CListBoxExBuddy> m_variablesStrip;
+    std::unique_ptr<CListBoxExBuddy> m_profilesStrip;
+    std::unique_ptr<CListBoxExBuddy> m_timesStrip;
+    std::unique_ptr<CListBoxExBuddy> m_plotStrip;
+    CButton m_clearXAxisButton;
+    CButton m_clearYAxisButton;
+    CSUProfileEditorFrame* m_frame = nullptr;
+
+    int32_t m_xAxisKey = -1;
+    int32_t m_yAxisKey = -1;
+    int32_t m_profileSortDirection = 0;
+    CSUPEProfile* m_currentProfile = nullptr;
+    int32_t m_timeRowCounter = 0;
+    int32_t m_currentPage = 0;
+    int32_t m_is2DPlot = 1;
+    // Loading sets it; a load that ends early leaves the y axis on time.
+    int32_t m_yAxisIsTime = 1;
+    // Owns the profiles; it also keeps the key counter (nextProfileKey).
+    ProfileSet m_profiles;
+    IProfilePlotHost* m_plotHost = nullptr;
+    TimeMode m_timeMode = TimeMode::ContinuousUpdate;
     CString m_contextName;
+    double m_timeFactor = 1.0;
+    CString m_displayUnit;
+    IProfilePlotData* m_plotData = nullptr;
+    IUnknown* m_owner = nullptr;
+    QLabel* m_nothingToEdit = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "platform/core/object.h"
 
 #include <map>
+#include <utility>
 #include <vector>
 
 template <class T> class CArray : public CObject {
@@ -26,6 +27,11 @@ public:
     int Add(const T& value)
     {
         m_items.push_back(value);
+        return GetSize() - 1;
+    }
+    int Add(T&& value)
+    {
+        m_items.push_back(std::move(value));
         return GetSize() - 1;
     }
     void SetAtGrow(int index, const T& value)

@@ -7,10 +7,13 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
+#include <cstring>
+#include <vector>
 
 #include <cmath>
 #include <map>
@@ -94,6 +97,9 @@ SIZE CreateDialogControls(const DialogTemplate& dialog, QWidget* form)
     form->setFont(font);
     const DialogBaseUnits base = DialogBaseUnitsOf(font);
     QButtonGroup* radioGroup = nullptr;
+    // A static text whose caption has a mnemonic hands the focus to the next
+    // tab stop in template order; without a buddy a label shows the "&".
+    std::vector<QLabel*> labelsAwaitingBuddy;
 
     for (const DialogControlTemplate& control : dialog.controls) {
         const auto family = Factories().find(control.kind);
@@ -126,6 +132,14 @@ SIZE CreateDialogControls(const DialogTemplate& dialog, QWidget* form)
                 ::SendMessage(
                     form, WM_COMMAND, MAKEWPARAM(id, static_cast<int>(BN_CLICKED)), reinterpret_cast<LPARAM>(button));
             });
+        }
+        if (auto* label = qobject_cast<QLabel*>(widget);
+            label && control.caption && std::strchr(control.caption, '&')) {
+            labelsAwaitingBuddy.push_back(label);
+        } else if (control.style & WS_TABSTOP) {
+            for (QLabel* waiting : labelsAwaitingBuddy)
+                waiting->setBuddy(widget);
+            labelsAwaitingBuddy.clear();
         }
         if (registered && family->second.placed)
             family->second.placed(widget, control);

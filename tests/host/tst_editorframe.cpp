@@ -19,7 +19,7 @@ namespace {
 
 // Records what the frame tells it, and whether the frame was closing when
 // the view went away.
-class LinkedTestView : public CSUProfileEditorView, public IEditorViewLink {
+class LinkedTestView : public CSUProfileEditorView {
     DECLARE_DYNCREATE(LinkedTestView)
 public:
     // The view goes before its frame, so the frame can still be asked.

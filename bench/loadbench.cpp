@@ -1,0 +1,143 @@
+// Opens an editor on a definition of N profiles of 100 variables each (half
+// plotted, half unassigned) and prints its load time beside the cost of the
+// same data in plain form: the paths copied into N plain arrays, and N rows in
+// a plain QTreeWidget. Run with the offscreen platform:
+//   QT_QPA_PLATFORM=offscreen build/default/bench/pe_loadbench [N...]
+
+#include "host/frame/profileeditorframe.h"
+#include "host/services/kbaseapp.h"
+#include "host/services/kdoctemplate.h"
+#include "host/services/ksudocument.h"
+#include "view/profileeditorview.h"
+#include "workbench/hostlib/profileplotdataobject.h"
+#include "workbench/hostlib/profileplothostobject.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTreeWidget>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int VariablesPerProfile = 100;
+
+PlotDefinition LargeDefinition(int profiles)
+{
+    PlotDefinition definition;
+    definition.timeEntries.Add("L");
+    for (int p = 0; p < profiles; ++p) {
+        CString name;
+        name.Format("Profile %d", p + 1);
+        const bool plotted = p % 2 == 0;
+        (plotted ? definition.plottedNames : definition.unassignedNames).Add(name);
+        (plotted ? definition.plottedDimensions : definition.unassignedDimensions).Add(1);
+        (plotted ? definition.plottedCounts : definition.unassignedCounts).Add(VariablesPerProfile);
+        for (int v = 0; v < VariablesPerProfile; ++v) {
+            CString path;
+            path.Format("Block%d.T(%d)", p, v + 1);
+            (plotted ? definition.plottedVariables : definition.unassignedVariables).Add(path);
+        }
+    }
+    return definition;
+}
+
+double Milliseconds(const QElapsedTimer& timer)
+{
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// The editor's load: document, frame and view made, the definition read and shown.
+double EditorLoad(const PlotDefinition& definition, QMdiArea& area)
+{
+    CKDocTemplate docTemplate(ProfileEditorDocumentType, ProfileEditorResourceId, RUNTIME_CLASS(CKSUDocument),
+        RUNTIME_CLASS(CSUProfileEditorFrame), RUNTIME_CLASS(CSUProfileEditorView), nullptr);
+    auto plotData = ProfilePlotDataObject::Create("plot:bench", definition, nullptr);
+    auto plotHost = ProfilePlotHostObject::Create("plothost:bench", plotData.get());
+    auto* document = dynamic_cast<CKSUDocument*>(docTemplate.CreateNewDocument());
+    document->SetViewContext("Bench.Plot", static_cast<IProfilePlotHost*>(plotHost.get()));
+    dynamic_cast<CKBaseApp*>(AfxGetApp())->SetCurrentDocument(document);
+    QElapsedTimer timer;
+    timer.start();
+    CFrameWnd* frame = docTemplate.OpenDocument(document);
+    const double elapsed = Milliseconds(timer);
+    if (!frame)
+        std::fprintf(stderr, "The editor did not open.\n");
+    area.closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return elapsed;
+}
+
+// The same paths in plain arrays, one per profile, read from the host's arrays.
+double PlainCopy(const PlotDefinition& definition)
+{
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<std::vector<std::string>> profiles;
+    const auto copyGroup = [&profiles](const CUIntArray& counts, const CStringArray& variables) {
+        int position = 0;
+        for (UINT count : counts) {
+            std::vector<std::string>& paths = profiles.emplace_back();
+            paths.reserve(count);
+            for (UINT v = 0; v < count; ++v)
+                paths.emplace_back(variables[position++].GetString());
+        }
+    };
+    copyGroup(definition.plottedCounts, definition.plottedVariables);
+    copyGroup(definition.unassignedCounts, definition.unassignedVariables);
+    const double elapsed = Milliseconds(timer);
+    if (profiles.empty())
+        std::fprintf(stderr, "Nothing was copied.\n");
+    return elapsed;
+}
+
+// A plain two-column tree widget with one row per profile, shown.
+double PlainTree(int rows, QMdiArea& area)
+{
+    QElapsedTimer timer;
+    timer.start();
+    auto* tree = new QTreeWidget;
+    tree->setColumnCount(2);
+    tree->setHeaderLabels({QStringLiteral("Profile"), QStringLiteral("Dim.")});
+    QList<QTreeWidgetItem*> items;
+    items.reserve(rows);
+    for (int row = 0; row < rows; ++row)
+        items << new QTreeWidgetItem({QStringLiteral("Profile %1").arg(row + 1), QStringLiteral("1 D")});
+    tree->addTopLevelItems(items);
+    area.addSubWindow(tree)->show();
+    const double elapsed = Milliseconds(timer);
+    area.closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return elapsed;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    CKBaseApp hostApp;
+    QMdiArea area;
+    area.resize(1400, 1000);
+    area.show();
+    hostApp.SetMdiArea(&area);
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i)
+        sizes.push_back(std::atoi(argv[i]));
+    if (sizes.empty())
+        sizes = {2500, 5000, 10000};
+    std::printf("%9s %10s %12s %12s %12s %7s\n", "profiles", "paths", "editor ms", "arrays ms", "tree ms", "ratio");
+    for (int profiles : sizes) {
+        const PlotDefinition definition = LargeDefinition(profiles);
+        const double editor = EditorLoad(definition, area);
+        const double arrays = PlainCopy(definition);
+        const double tree = PlainTree(profiles, area);
+        std::printf("%9d %10d %12.1f %12.1f %12.1f %7.2f\n", profiles, profiles * VariablesPerProfile, editor, arrays,
+            tree, editor / (arrays + tree));
+    }
+    return 0;
+}

@@ -1,0 +1,192 @@
+#include "editorfixture.h"
+
+#include "platform/controls/listbox.h"
+#include "platform/controls/listctrl.h"
+#include "platform/controls/tabctrlwidget.h"
+#include "view/formcontrols.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTabBar>
+#include <QTest>
+
+EditorFixture::EditorFixture()
+{
+    m_app = std::make_unique<CKBaseApp>();
+    m_area = std::make_unique<QMdiArea>();
+    m_area->resize(1400, 1000);
+    m_area->show();
+    m_app->SetMdiArea(m_area.get());
+    m_template = std::make_unique<CKDocTemplate>(ProfileEditorDocumentType, ProfileEditorResourceId,
+        RUNTIME_CLASS(CKSUDocument), RUNTIME_CLASS(CSUProfileEditorFrame), RUNTIME_CLASS(CSUProfileEditorView),
+        nullptr);
+}
+
+EditorFixture::~EditorFixture()
+{
+    CloseAll();
+    m_template.reset();
+    m_app.reset();
+}
+
+void EditorFixture::CloseAll()
+{
+    m_area.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_frame = nullptr;
+    m_view = nullptr;
+    m_document = nullptr;
+}
+
+CSUProfileEditorView* EditorFixture::Open(
+    const PlotDefinition& definition, Access access, double factor, const char* unit, const char* contextName)
+{
+    m_plotData = ProfilePlotDataObject::Create("plot:test", definition, nullptr);
+    IUnknown* edited = static_cast<IProfilePlotData*>(m_plotData.get());
+    if (access == Access::Host) {
+        m_plotHost = ProfilePlotHostObject::Create("plothost:test", m_plotData.get());
+        edited = static_cast<IProfilePlotHost*>(m_plotHost.get());
+    }
+    m_document = dynamic_cast<CKSUDocument*>(m_template->CreateNewDocument());
+    m_document->SetDisplayUnit(unit, factor);
+    m_document->SetDefaultTimeInterval(60.0 * factor);
+    return OpenOn(edited, contextName);
+}
+
+CSUProfileEditorView* EditorFixture::OpenOn(IUnknown* editedObject, const char* contextName)
+{
+    if (!m_document)
+        m_document = dynamic_cast<CKSUDocument*>(m_template->CreateNewDocument());
+    m_document->SetViewContext(contextName, editedObject);
+    m_app->SetCurrentDocument(m_document);
+    m_frame = dynamic_cast<CSUProfileEditorFrame*>(m_template->OpenDocument(m_document));
+    m_view = m_frame ? dynamic_cast<CSUProfileEditorView*>(m_frame->GetActiveView()) : nullptr;
+    return m_view;
+}
+
+QWidget* EditorFixture::Widget(UINT id) const
+{
+    return m_view->GetDlgItemHandle(static_cast<int>(id));
+}
+
+namespace {
+
+QString Qt8(const CString& text)
+{
+    return QString::fromLocal8Bit(text.GetString());
+}
+
+} // namespace
+
+QStringList EditorFixture::ProfileRows() const
+{
+    auto* list = dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(Widget(FormControl::ProfilesList)));
+    QStringList rows;
+    for (int row = 0; row < list->GetItemCount(); ++row)
+        rows << Qt8(list->GetItemText(row, 0)) + "|" + Qt8(list->GetItemText(row, 1));
+    return rows;
+}
+
+QStringList EditorFixture::PlotEntries() const
+{
+    auto* list = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(Widget(FormControl::PlotList)));
+    QStringList entries;
+    for (int i = 0; i < list->GetCount(); ++i)
+        entries << Qt8(list->GetText(i));
+    return entries;
+}
+
+QStringList EditorFixture::VariableEntries() const
+{
+    auto* list = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(Widget(FormControl::VariablesList)));
+    QStringList entries;
+    for (int i = 0; i < list->GetCount(); ++i)
+        entries << Qt8(list->GetText(i));
+    return entries;
+}
+
+QStringList EditorFixture::TimeRows() const
+{
+    auto* list = dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(Widget(FormControl::TimesList)));
+    QStringList rows;
+    for (int row = 0; row < list->GetItemCount(); ++row)
+        rows << Qt8(list->GetItemText(row, 0));
+    return rows;
+}
+
+QString EditorFixture::Text(UINT id) const
+{
+    return Qt8(m_view->GetDlgItem(static_cast<int>(id))->GetWindowText());
+}
+
+bool EditorFixture::Enabled(UINT id) const
+{
+    return Widget(id)->isEnabled();
+}
+
+bool EditorFixture::Visible(UINT id) const
+{
+    return Widget(id)->isVisible();
+}
+
+bool EditorFixture::Checked(UINT id) const
+{
+    return m_view->IsDlgButtonChecked(static_cast<int>(id)) == 1;
+}
+
+QStringList EditorFixture::Tabs() const
+{
+    auto* tabs = qobject_cast<TabCtrlWidget*>(Widget(FormControl::Tabs));
+    QStringList texts;
+    for (int i = 0; i < tabs->tabBar()->count(); ++i)
+        texts << tabs->tabBar()->tabText(i);
+    return texts;
+}
+
+QList<UINT> EditorFixture::CheckedAmong(const UINT* ids) const
+{
+    QList<UINT> checked;
+    for (; *ids; ++ids) {
+        if (Checked(*ids))
+            checked << *ids;
+    }
+    return checked;
+}
+
+void EditorFixture::Click(UINT id) const
+{
+    QWidget* button = Widget(id);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+void EditorFixture::ClickTab(int index) const
+{
+    QTabBar* bar = qobject_cast<TabCtrlWidget*>(Widget(FormControl::Tabs))->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+void AddPlotted(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables)
+{
+    definition.plottedNames.Add(name);
+    definition.plottedDimensions.Add(dimension);
+    definition.plottedCounts.Add(static_cast<UINT>(variables.size()));
+    for (const QString& variable : variables)
+        definition.plottedVariables.Add(variable.toLocal8Bit().constData());
+}
+
+void AddUnassigned(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables)
+{
+    definition.unassignedNames.Add(name);
+    definition.unassignedDimensions.Add(dimension);
+    definition.unassignedCounts.Add(static_cast<UINT>(variables.size()));
+    for (const QString& variable : variables)
+        definition.unassignedVariables.Add(variable.toLocal8Bit().constData());
+}
+
+CStringArray Strings(const QStringList& texts)
+{
+    CStringArray array;
+    for (const QString& text : texts)
+        array.Add(text.toLocal8Bit().constData());
+    return array;
+}

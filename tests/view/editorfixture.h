@@ -1,0 +1,79 @@
+#pragma once
+
+// An editor opened as the host opens it: a CKSUDocument with the view context
+// of an in-memory plot object, made current, then frame and view from the
+// document template. The plot object is reached directly (IProfilePlotData)
+// or through a plot host (IProfilePlotHost), as the host's model says.
+
+#include "host/frame/profileeditorframe.h"
+#include "host/services/kbaseapp.h"
+#include "host/services/kdoctemplate.h"
+#include "host/services/ksudocument.h"
+#include "view/profileeditorview.h"
+#include "workbench/hostlib/plotdefinition.h"
+#include "workbench/hostlib/profileplotdataobject.h"
+#include "workbench/hostlib/profileplothostobject.h"
+
+#include <QMdiArea>
+#include <QStringList>
+
+#include <memory>
+
+enum class Access { Direct, Host };
+
+class EditorFixture {
+public:
+    EditorFixture();
+    ~EditorFixture();
+    EditorFixture(const EditorFixture&) = delete;
+    EditorFixture& operator=(const EditorFixture&) = delete;
+
+    // Opens an editor on `definition`; the view, or null when none was made.
+    CSUProfileEditorView* Open(const PlotDefinition& definition, Access access, double factor = 1.0,
+        const char* unit = "s", const char* contextName = "Column.TemperaturePlot");
+    // Opens an editor on an object that is neither kind of plot object.
+    CSUProfileEditorView* OpenOn(IUnknown* editedObject, const char* contextName);
+
+    CSUProfileEditorFrame* frame() const { return m_frame; }
+    CSUProfileEditorView* view() const { return m_view; }
+    CKSUDocument* document() const { return m_document; }
+    ProfilePlotDataObject* plotData() const { return m_plotData.get(); }
+    ProfilePlotHostObject* plotHost() const { return m_plotHost.get(); }
+    // Closes every frame and lets deferred deletions run.
+    void CloseAll();
+
+    // What the form shows.
+    QWidget* Widget(UINT id) const;
+    QStringList ProfileRows() const; // "name|dim" per row
+    QStringList PlotEntries() const;
+    QStringList VariableEntries() const;
+    QStringList TimeRows() const;
+    QString Text(UINT id) const;
+    bool Enabled(UINT id) const;
+    bool Visible(UINT id) const;
+    bool Checked(UINT id) const;
+    QStringList Tabs() const;
+    // The ids of the checked radios among `ids` (a zero-terminated list).
+    QList<UINT> CheckedAmong(const UINT* ids) const;
+    // Real clicks.
+    void Click(UINT id) const;
+    void ClickTab(int index) const;
+
+private:
+    std::unique_ptr<CKBaseApp> m_app;
+    std::unique_ptr<QMdiArea> m_area;
+    std::unique_ptr<CKDocTemplate> m_template;
+    CComPtr<ProfilePlotDataObject> m_plotData;
+    CComPtr<ProfilePlotHostObject> m_plotHost;
+    CSUProfileEditorFrame* m_frame = nullptr;
+    CSUProfileEditorView* m_view = nullptr;
+    CKSUDocument* m_document = nullptr;
+};
+
+// Profiles for definitions: name, dimension, variables.
+void AddPlotted(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables);
+void AddUnassigned(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables);
+CStringArray Strings(const QStringList& texts);
+
+// The three time-mode radios.
+inline constexpr UINT TimeModeRadios[] = {1024, 1025, 1026, 0};

@@ -1,0 +1,312 @@
+// Opening an editor: the tabs by the kind of plot object, caption and size
+// limits, the definition listed in the form, the time page per time mode, and
+// definitions or objects the editor cannot take as they are.
+
+#include "editorfixture.h"
+
+#include "support/projecttest.h"
+#include "support/scriptedmessageboxresponder.h"
+#include "view/formcontrols.h"
+#include "workbench/hostlib/modelobject.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <clocale>
+
+using namespace FormControl;
+
+namespace {
+
+// x axis, y axis, three plotted (one two-dimensional) and two unassigned.
+PlotDefinition FullDefinition()
+{
+    PlotDefinition definition;
+    definition.is3DPlot = 1;
+    definition.yAxisIsTime = 0;
+    definition.xAxisName = "Height";
+    definition.xAxisVariables = Strings({"z(*)"});
+    definition.yAxisName = "Trays";
+    definition.yAxisVariables = Strings({"n(1)", "n(2)"});
+    AddPlotted(definition, "T", 1, {"T(*)"});
+    AddPlotted(definition, "x", 2, {"x(*,1)", "x(*,2)"});
+    AddPlotted(definition, "P", 1, {"P(*)"});
+    AddUnassigned(definition, "Top", 1, {"T(1)", "T(2)"});
+    AddUnassigned(definition, "Bottom", 2, {"x(20,*)"});
+    definition.maxTimePoints = 25;
+    definition.timeEntries = Strings({"L"});
+    return definition;
+}
+
+} // namespace
+
+class EditorOpenTest : public QObject {
+    Q_OBJECT
+private slots:
+    void tabsFollowTheKindOfPlotObject_data();
+    void tabsFollowTheKindOfPlotObject();
+    void captionAndSizeLimits();
+    void definitionIsListedInOrder();
+    void emptyDefinitionDisablesTheVariablesStrip();
+    void timePageShowsEachMode_data();
+    void timePageShowsEachMode();
+    void withoutPlotHostTheModeIsContinuous();
+    void commaLocaleWritesTheZeroRowWithAComma();
+    void disagreeingArraysKeepWhatWasReadAndSaySo();
+    void objectWithoutPlotDataShowsNothingToEdit();
+    void screenshotsOfBothPages();
+};
+
+void EditorOpenTest::tabsFollowTheKindOfPlotObject_data()
+{
+    QTest::addColumn<int>("access");
+    QTest::addColumn<QStringList>("tabs");
+    QTest::newRow("plot data directly") << int(Access::Direct) << QStringList {"Profiles"};
+    QTest::newRow("through the plot host") << int(Access::Host) << QStringList {"Profiles", "Time settings"};
+}
+
+void EditorOpenTest::tabsFollowTheKindOfPlotObject()
+{
+    QFETCH(int, access);
+    QFETCH(QStringList, tabs);
+    EditorFixture editor;
+    QVERIFY(editor.Open(FullDefinition(), Access(access)));
+    QCOMPARE(editor.Tabs(), tabs);
+}
+
+void EditorOpenTest::captionAndSizeLimits()
+{
+    EditorFixture editor;
+    QVERIFY(editor.Open(FullDefinition(), Access::Host, 1.0, "s", "A.B"));
+    QWidget* window = editor.frame()->GetSafeHwnd();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Profile Editor - A.B"));
+    // Fitted to the form: it cannot grow, and shrinks no further than 100 x 100.
+    const QSize fitted = window->size();
+    QVERIFY(fitted.width() >= editor.view()->GetFormSize().cx);
+    window->resize(fitted + QSize(200, 200));
+    QCOMPARE(window->size(), fitted);
+    window->resize(20, 20);
+    QCOMPARE(window->size(), QSize(100, 100));
+}
+
+void EditorOpenTest::definitionIsListedInOrder()
+{
+    EditorFixture editor;
+    CSUProfileEditorView* view = editor.Open(FullDefinition(), Access::Host);
+    QVERIFY(view);
+    QCOMPARE(editor.ProfileRows(),
+        QStringList({"Height|1 D", "Trays|1 D", "T|1 D", "x|2 D", "P|1 D", "Top|1 D", "Bottom|2 D"}));
+    QCOMPARE(editor.Text(XAxisField), QStringLiteral("Height"));
+    QCOMPARE(editor.Text(YAxisField), QStringLiteral("Trays"));
+    QCOMPARE(editor.PlotEntries(), QStringList({"T", "x", "P"}));
+    QCOMPARE(view->XAxisKey(), 1);
+    QCOMPARE(view->YAxisKey(), 2);
+    // The first row is selected and its variables listed.
+    QCOMPARE(editor.VariableEntries(), QStringList({"z(*)"}));
+    QVERIFY(view->CurrentProfile() && view->CurrentProfile()->name == "Height");
+    QVERIFY(editor.Enabled(VariablesStrip));
+    QCOMPARE(editor.Text(MaxTimePointsField), QStringLiteral("1")); // 3-d against a y-axis profile
+    QVERIFY(editor.Checked(Radio3DPlot) && editor.Checked(RadioYAxisProfile));
+    QVERIFY(!editor.Checked(Radio2DPlot) && !editor.Checked(RadioYAxisTime));
+    QCOMPARE(editor.plotData()->callNames(),
+        QStringList({"GetIs3DPlot", "GetPlotProfiles", "GetUnassignedProfiles", "GetPlotProfileVariables",
+            "GetUnassignedProfileVariables", "GetMaxTimePoints", "GetTimes", "GetYAxisIsTime"}));
+    QCOMPARE(editor.plotHost()->callNames(),
+        QStringList({"QueryInterface", "QueryInterface", "GetPlotDataObjects", "GetTimeMode"}));
+    // Each profile's roles and variables as the host gave them.
+    int plotted = 0;
+    view->Profiles().ForEach([&plotted](const CSUPEProfile* profile) {
+        if (profile->role == 4)
+            ++plotted;
+        if (profile->name == "x")
+            QCOMPARE(profile->variables.GetSize(), 2);
+    });
+    QCOMPARE(plotted, 3);
+}
+
+void EditorOpenTest::emptyDefinitionDisablesTheVariablesStrip()
+{
+    EditorFixture editor;
+    PlotDefinition empty;
+    empty.timeEntries = Strings({"L"});
+    CSUProfileEditorView* view = editor.Open(empty, Access::Direct);
+    QVERIFY(view);
+    QVERIFY(editor.ProfileRows().isEmpty());
+    QVERIFY(editor.PlotEntries().isEmpty());
+    QVERIFY(!view->CurrentProfile());
+    QVERIFY(!editor.Enabled(VariablesStrip));
+    QCOMPARE(editor.Text(XAxisField), QString());
+    QVERIFY(editor.Checked(Radio2DPlot));
+}
+
+void EditorOpenTest::timePageShowsEachMode_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("interval");
+    QTest::addColumn<UINT>("radio");
+    QTest::addColumn<bool>("timesListEnabled");
+    QTest::addColumn<bool>("intervalEnabled");
+    // Before a load the start field holds 0.0 and the interval the document's default (60 x factor).
+    QTest::newRow("continuous") << 0 << QStringList {"L"} << 1.0 << QStringList {"0.0"} << "0.0"
+                                << "60" << RadioContinuousUpdate << false << false;
+    QTest::newRow("specified times, host order kept")
+        << 1 << QStringList {"5", "1.5", "5"} << 1.0 << QStringList {"5", "1.5", "5"} << "0.0"
+        << "60" << RadioSpecifyTimes << true << false;
+    QTest::newRow("specified times in minutes")
+        << 1 << QStringList {"30", "90"} << 1.0 / 60 << QStringList {"0.5", "1.5"} << "0.0"
+        << "1" << RadioSpecifyTimes << true << false;
+    QTest::newRow("start and interval") << 2 << QStringList {"2*", "0.5"} << 1.0 << QStringList {"0.0"} << "2"
+                                        << "0.5" << RadioSpecifyInterval << false << true;
+}
+
+void EditorOpenTest::timePageShowsEachMode()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, entries);
+    QFETCH(double, factor);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, start);
+    QFETCH(QString, interval);
+    QFETCH(UINT, radio);
+    QFETCH(bool, timesListEnabled);
+    QFETCH(bool, intervalEnabled);
+    PlotDefinition definition;
+    definition.timeMode = mode;
+    definition.timeEntries = Strings(entries);
+    EditorFixture editor;
+    CSUProfileEditorView* view = editor.Open(definition, Access::Host, factor);
+    QVERIFY(view);
+    QCOMPARE(editor.TimeRows(), rows);
+    QCOMPARE(editor.Text(StartTimeField), start);
+    QCOMPARE(editor.Text(IntervalField), interval);
+    QCOMPARE(editor.CheckedAmong(TimeModeRadios), QList<UINT>({radio}));
+    QCOMPARE(editor.Enabled(TimesList), timesListEnabled);
+    QCOMPARE(editor.Enabled(TimesStrip), timesListEnabled);
+    QCOMPARE(editor.Enabled(StartTimeField), intervalEnabled);
+    QCOMPARE(editor.Enabled(IntervalField), intervalEnabled);
+    // A 2-d plot: the maximum points follow "Specify interval".
+    QCOMPARE(editor.Enabled(MaxTimePointsField), intervalEnabled);
+    QCOMPARE(editor.Text(MaxTimePointsField), QStringLiteral("10"));
+    // Every row has a parameter of its own.
+    auto* list = dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(editor.Widget(TimesList)));
+    for (int row = 0; row < list->GetItemCount(); ++row)
+        QCOMPARE(list->GetItemData(row), DWORD_PTR(row + 1));
+}
+
+void EditorOpenTest::withoutPlotHostTheModeIsContinuous()
+{
+    PlotDefinition definition;
+    definition.timeMode = 2;
+    definition.timeEntries = Strings({"2*", "0.5"});
+    EditorFixture editor;
+    CSUProfileEditorView* view = editor.Open(definition, Access::Direct);
+    QVERIFY(view);
+    QCOMPARE(view->CurrentTimeMode(), TimeMode::ContinuousUpdate);
+    QCOMPARE(editor.TimeRows(), QStringList({"0.0"}));
+    QCOMPARE(editor.Text(StartTimeField), QStringLiteral("0.0"));
+    QVERIFY(!editor.plotData()->callNames().contains("GetTimeMode"));
+}
+
+void EditorOpenTest::commaLocaleWritesTheZeroRowWithAComma()
+{
+    // The locale must be installed: a missing one fails here rather than passing unnoticed.
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    QVERIFY2(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), "the de_DE.UTF-8 locale is not installed");
+    std::setlocale(LC_NUMERIC, before.c_str());
+    const QByteArray previous = qgetenv("LC_NUMERIC");
+    qputenv("LC_NUMERIC", "de_DE.UTF-8");
+    PlotDefinition definition;
+    definition.timeMode = 2;
+    definition.timeEntries = Strings({"2,5*", "0,5"});
+    {
+        EditorFixture editor;
+        QVERIFY(editor.Open(definition, Access::Host));
+        QCOMPARE(editor.TimeRows(), QStringList({"0,0"}));
+        QCOMPARE(editor.Text(StartTimeField), QStringLiteral("2,5"));
+        QCOMPARE(editor.Text(IntervalField), QStringLiteral("0,5"));
+    }
+    qputenv("LC_NUMERIC", previous);
+}
+
+void EditorOpenTest::disagreeingArraysKeepWhatWasReadAndSaySo()
+{
+    ScriptedMessageBoxResponder boxes;
+    PlotDefinition definition;
+    definition.is3DPlot = 1;
+    definition.yAxisIsTime = 0;
+    AddPlotted(definition, "First", 1, {"a(*)"});
+    AddPlotted(definition, "Second", 1, {"b(*)"});
+    AddPlotted(definition, "Third", 1, {"c(*)"});
+    definition.plottedCounts[1] = 7; // runs past the variables
+    AddUnassigned(definition, "Spare", 1, {"d(1)"});
+    definition.timeEntries = Strings({"L"});
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be read completely.*Second"));
+    EditorFixture editor;
+    CSUProfileEditorView* view = editor.Open(definition, Access::Host);
+    QVERIFY(view);
+    QCOMPARE(boxes.boxes().size(), size_t(1));
+    QCOMPARE(boxes.boxes()[0].title, CString("Profile Editor"));
+    QCOMPARE(boxes.boxes()[0].style, UINT(MB_ICONEXCLAMATION | MB_TOPMOST));
+    QVERIFY2(QString(boxes.boxes()[0].text.GetString()).contains("\"Second\""), boxes.boxes()[0].text.GetString());
+    QCOMPARE(editor.ProfileRows(), QStringList({"First|1 D"}));
+    QCOMPARE(editor.PlotEntries(), QStringList({"First"}));
+    // A working editor: exactly one choice per radio set, and the page rules run.
+    QCOMPARE(editor.CheckedAmong(FormControlList::DefinitionRadioIds),
+        QList<UINT>({Radio3DPlot, RadioYAxisTime, RadioContinuousUpdate}));
+    editor.Click(Radio2DPlot);
+    QVERIFY(view->Is2DPlot());
+    QVERIFY(editor.Enabled(VariablesStrip));
+    QCOMPARE(editor.VariableEntries(), QStringList({"a(*)"}));
+}
+
+void EditorOpenTest::objectWithoutPlotDataShowsNothingToEdit()
+{
+    CComPtr<ModelObject> block = ModelObject::Create("Column", "block:Column");
+    const ULONG references = block->refCount();
+    {
+        EditorFixture editor;
+        CSUProfileEditorView* view = editor.OpenOn(block.get(), "Column.Nothing");
+        QVERIFY(view);
+        QVERIFY(!view->HasDefinition());
+        auto* label = editor.frame()->GetSafeHwnd()->findChild<QLabel*>("nothingToEdit");
+        QVERIFY(label && label->isVisible());
+        QVERIFY(label->text().contains("nothing to edit"));
+        QCOMPARE(editor.Tabs(), QStringList({"Profiles"}));
+        QVERIFY(!editor.Enabled(ToPlot));
+        QVERIFY(!editor.Enabled(Ok));
+        QVERIFY(editor.Enabled(Cancel));
+        // Only asked for the two interfaces, and holds no reference.
+        QCOMPARE(block->callNames(), QStringList({"QueryInterface", "QueryInterface"}));
+        // The host's requests find nothing to act on.
+        CSUPEProfile sent("Sent");
+        sent.plotRequested = 1;
+        editor.frame()->SendMessage(WM_PE_RECEIVE_PROFILE, 0, reinterpret_cast<LPARAM>(&sent));
+        editor.frame()->SendMessage(WM_PE_RELOAD_DEFINITION);
+        QVERIFY(editor.ProfileRows().isEmpty());
+    }
+    QCOMPARE(block->refCount(), references);
+}
+
+void EditorOpenTest::screenshotsOfBothPages()
+{
+    // Pictures for a person to look at: PE_VIEW_SCREENSHOTS names a folder.
+    const QString folder = qEnvironmentVariable("PE_VIEW_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("PE_VIEW_SCREENSHOTS is not set");
+    PlotDefinition definition = FullDefinition();
+    definition.timeMode = 1;
+    definition.timeEntries = Strings({"0", "30", "90"});
+    EditorFixture editor;
+    QVERIFY(editor.Open(definition, Access::Host));
+    QVERIFY(editor.frame()->GetSafeHwnd()->grab().save(folder + "/profiles-page.png"));
+    editor.ClickTab(1);
+    QVERIFY(editor.frame()->GetSafeHwnd()->grab().save(folder + "/time-page.png"));
+}
+
+PE_TEST_MAIN(EditorOpenTest)
+#include "tst_editoropen.moc"

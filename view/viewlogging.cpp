@@ -1,0 +1,3 @@
+#include "view/viewlogging.h"
+
+Q_LOGGING_CATEGORY(lcView, "pe.view")
