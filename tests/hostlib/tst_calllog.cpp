@@ -1,6 +1,7 @@
 // The call log's file: one JSON object per line, on disk as soon as the call
 // happens, with lines from other code among them.
 
+#include "support/projecttest.h"
 #include "workbench/hostlib/calllog.h"
 #include "workbench/hostlib/profileplotdataobject.h"
 
@@ -63,5 +64,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CallLogTest)
+PE_TEST_GUILESS_MAIN(CallLogTest)
 #include "tst_calllog.moc"

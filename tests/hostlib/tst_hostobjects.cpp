@@ -1,6 +1,7 @@
 // The in-memory host objects as the editor meets them: IUnknown rules, the call log,
 // write-then-read of every item and the plot host's refusal of IProfilePlotData.
 
+#include "support/projecttest.h"
 #include "workbench/hostlib/modelobject.h"
 #include "workbench/hostlib/modelvariableobject.h"
 #include "workbench/hostlib/profileplotdataobject.h"
@@ -141,5 +142,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(HostObjectsTest)
+PE_TEST_GUILESS_MAIN(HostObjectsTest)
 #include "tst_hostobjects.moc"

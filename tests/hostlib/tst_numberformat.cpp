@@ -5,6 +5,7 @@
 #include "host/services/lustring.h"
 #include "host/services/setlocale.h"
 #include "support/projecttest.h"
+#include "workbench/hostlib/profileplotdataobject.h"
 
 #include <QtTest>
 
@@ -34,6 +35,25 @@ class NumberFormatTest : public QObject {
 
 private slots:
     void init() { std::setlocale(LC_NUMERIC, "C"); }
+
+    // The model file keeps "."; the plot object speaks the user's conventions,
+    // and gives back exactly what was written to it.
+    void plotObjectGivesAndTakesTimesInTheUsersConventions()
+    {
+        PlotDefinition definition;
+        definition.timeEntries = CStringArray {"2.5*", "0.5"};
+        CComPtr<ProfilePlotDataObject> plot = ProfilePlotDataObject::Create("plot:A", definition, nullptr);
+        CStringArray entries;
+        plot->GetTimes(entries);
+        QCOMPARE(entries, (CStringArray {"2,5*", "0,5"}));
+        plot->SetTimes(CStringArray {"1,25", "3", "L"});
+        QCOMPARE(plot->definition().timeEntries, (CStringArray {"1.25", "3", "L"}));
+        const CStringArray odd {"1.000,5", "x"};
+        plot->SetTimes(odd);
+        plot->GetTimes(entries);
+        QCOMPARE(entries, odd);
+        QCOMPARE(QByteArray(std::setlocale(LC_NUMERIC, nullptr)), QByteArray("C"));
+    }
 
     void guardSwitchesRestoresAndNests()
     {

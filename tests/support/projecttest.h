@@ -23,6 +23,15 @@ int Run(QObject* testObject, int argc, char** argv);
         return ProjectTest::Run(&test, argc, argv);                                                                    \
     }
 
+#define PE_TEST_GUILESS_MAIN(TestObject)                                                                               \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        QCoreApplication app(argc, argv);                                                                              \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        TestObject test;                                                                                               \
+        return ProjectTest::Run(&test, argc, argv);                                                                    \
+    }
+
 #define PE_TEST_APPLESS_MAIN(TestObject)                                                                               \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \

@@ -222,7 +222,7 @@ void EditorOpenTest::commaLocaleWritesTheZeroRowWithAComma()
     qputenv("LC_NUMERIC", "de_DE.UTF-8");
     PlotDefinition definition;
     definition.timeMode = 2;
-    definition.timeEntries = Strings({"2,5*", "0,5"});
+    definition.timeEntries = Strings({"2.5*", "0.5"}); // as the model file keeps them
     {
         EditorFixture editor;
         QVERIFY(editor.Open(definition, Access::Host));

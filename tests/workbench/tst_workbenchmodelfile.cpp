@@ -1,6 +1,7 @@
 // The workbench's model file: the sample model, the round trip, and files that
 // must be refused with a message that names the place.
 
+#include "support/projecttest.h"
 #include "workbench/app/modelfile.h"
 #include "workbench/app/plotcheck.h"
 #include "workbench/app/samplemodel.h"
@@ -209,5 +210,5 @@ void WorkbenchModelFileTest::onlyRegularFilesWithinTheLimitAreReadOrReplaced()
     QVERIFY2(error.contains(QStringLiteral("cannot write in the folder")), qPrintable(error));
 }
 
-QTEST_GUILESS_MAIN(WorkbenchModelFileTest)
+PE_TEST_GUILESS_MAIN(WorkbenchModelFileTest)
 #include "tst_workbenchmodelfile.moc"

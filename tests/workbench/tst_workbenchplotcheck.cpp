@@ -1,6 +1,7 @@
 // The checks a plot definition of the model file gets: the plot rules, the
 // paths against the model and the time entries against the time mode.
 
+#include "support/projecttest.h"
 #include "workbench/app/plotcheck.h"
 
 #include "workbench/hostlib/plotdefinitionjson.h"
@@ -106,5 +107,5 @@ void WorkbenchPlotCheckTest::definitionsAreCheckedAgainstThePlotRules()
     QVERIFY2(expected.isEmpty() ? problems.isEmpty() : problems.contains(expected), qPrintable(problems));
 }
 
-QTEST_GUILESS_MAIN(WorkbenchPlotCheckTest)
+PE_TEST_GUILESS_MAIN(WorkbenchPlotCheckTest)
 #include "tst_workbenchplotcheck.moc"

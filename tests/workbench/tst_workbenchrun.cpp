@@ -2,6 +2,7 @@
 // real X server leave a picture, a call log and the saved model; help and bad
 // starts end with a message and their exit code.
 
+#include "support/projecttest.h"
 #include "workbench/app/mainwindow.h"
 #include "workbench/app/modelfile.h"
 #include "workbench/app/samplemodel.h"
@@ -61,6 +62,7 @@ private slots:
     void startUpTasksLeaveAPictureACallLogAndTheModel();
     void badStartsAndHelpEndWithAMessageAndTheirCode_data();
     void badStartsAndHelpEndWithAMessageAndTheirCode();
+    void definitionWhoseArraysDisagreeOpensAndSaysSo();
 };
 
 void WorkbenchRunTest::startUpTasksLeaveAPictureACallLogAndTheModel()
@@ -182,5 +184,27 @@ void WorkbenchRunTest::badStartsAndHelpEndWithAMessageAndTheirCode()
     QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
 }
 
-QTEST_GUILESS_MAIN(WorkbenchRunTest)
+void WorkbenchRunTest::definitionWhoseArraysDisagreeOpensAndSaysSo()
+{
+    // A plot as a careless host may hold it: counts that run past the variables.
+    // Unattended (--quit), the editor's message box is written out and answered.
+    QTemporaryDir folder;
+    const QByteArray text
+        = "{\"blocks\": [{\"path\": \"Column\", \"variables\": [{\"name\": \"T\", \"extents\": [20]}]}],"
+          " \"plots\": [{\"name\": \"Raw\", \"owner\": \"Column\", \"context\": \"Column.Raw\","
+          " \"access\": \"host\", \"definition\": {\"plotted\": {\"names\": [\"First\", \"Second\"],"
+          " \"dimensions\": [1, 1], \"counts\": [1, 5], \"variables\": [\"T(1)\", \"T(2)\"]},"
+          " \"timeMode\": 2, \"timeEntries\": [\"2.5*\", \"0.5\"]}}]}";
+    const QString path = folder.filePath(QStringLiteral("raw.json"));
+    QFile model(path);
+    QVERIFY(model.open(QIODevice::WriteOnly) && model.write(text) == text.size());
+    model.close();
+    const RunResult result = RunWorkbench({"--model", path, "--open", "Raw", "--quit"});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.err.contains(QStringLiteral("message box \"Profile Editor\"")), qPrintable(result.Describe()));
+    QVERIFY2(result.err.contains(QStringLiteral("The plotted profile 2 (\"Second\") needs 5 variables")),
+        qPrintable(result.Describe()));
+}
+
+PE_TEST_GUILESS_MAIN(WorkbenchRunTest)
 #include "tst_workbenchrun.moc"

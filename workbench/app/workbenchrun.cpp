@@ -6,6 +6,7 @@
 #include "workbench/app/modelsession.h"
 #include "workbench/app/moduleloader.h"
 #include "workbench/app/samplemodel.h"
+#include "workbench/app/unattendedmessageboxes.h"
 #include "workbench/hostlib/calllog.h"
 
 #include "host/services/kbaseapp.h"
@@ -14,6 +15,7 @@
 #include <QPixmap>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -128,6 +130,9 @@ int Run(QApplication& application, const WorkbenchOptions& options)
 
     int exitCode = ExitOk;
     {
+        std::optional<UnattendedMessageBoxes> unattended;
+        if (options.quit)
+            unattended.emplace();
         MainWindow window(hostApp, *module.docTemplate, session);
         window.show();
         Settle();

@@ -1,6 +1,7 @@
 #include "workbench/hostlib/profileplotdataobject.h"
 
 #include "workbench/hostlib/jsonconvert.h"
+#include "workbench/hostlib/timeentrytext.h"
 
 namespace {
 
@@ -169,14 +170,14 @@ HRESULT ProfilePlotDataObject::SetMaxTimePoints(int32_t maxTimePoints)
 HRESULT ProfilePlotDataObject::GetTimes(CStringArray& timeEntries)
 {
     LogCall("GetTimes");
-    timeEntries = m_definition.timeEntries;
+    timeEntries = TimeEntriesInUserConventions(m_definition.timeEntries);
     return S_OK;
 }
 
 HRESULT ProfilePlotDataObject::SetTimes(const CStringArray& timeEntries)
 {
     LogCall("SetTimes", Arg("timeEntries", JsonTexts(timeEntries)));
-    m_definition.timeEntries = timeEntries;
+    m_definition.timeEntries = TimeEntriesFromUserConventions(timeEntries);
     return S_OK;
 }
 
