@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -192,6 +193,16 @@ void WorkbenchWindowTest::theDisplayUnitReachesEveryOpenDocument()
             && hints.contains(QStringLiteral("\"Reactor axial profiles\"")),
         qPrintable(hints));
     QVERIFY(Action(Command::TimeUnitMinutes)->isChecked());
+    // Both editors follow: their times lists (control 1038) name the new unit.
+    for (const char* plot : {"Column temperatures", "Reactor axial profiles"}) {
+        QStringList headings;
+        for (QTreeWidget* list :
+            m_window->editors().FrameForPlot(PlotIndex(plot))->GetSafeHwnd()->findChildren<QTreeWidget*>()) {
+            if (CWnd::GetDlgCtrlID(list) == 1038)
+                headings << list->headerItem()->text(0);
+        }
+        QCOMPARE(headings, QStringList {"Times (min)"});
+    }
 
     // An editor opened later starts in the chosen unit.
     const int later = PlotIndex("Column compositions");
