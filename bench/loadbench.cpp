@@ -18,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -115,6 +116,17 @@ double PlainTree(int rows, QMdiArea& area)
     return elapsed;
 }
 
+// The best of a few runs: the first run of each also pays for the pages the
+// process has not touched yet, which would favour whatever runs after it.
+template <class Measure> double Best(Measure measure)
+{
+    constexpr int Runs = 3;
+    double best = measure();
+    for (int run = 1; run < Runs; ++run)
+        best = std::min(best, measure());
+    return best;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -133,9 +145,9 @@ int main(int argc, char** argv)
     std::printf("%9s %10s %12s %12s %12s %7s\n", "profiles", "paths", "editor ms", "arrays ms", "tree ms", "ratio");
     for (int profiles : sizes) {
         const PlotDefinition definition = LargeDefinition(profiles);
-        const double editor = EditorLoad(definition, area);
-        const double arrays = PlainCopy(definition);
-        const double tree = PlainTree(profiles, area);
+        const double editor = Best([&] { return EditorLoad(definition, area); });
+        const double arrays = Best([&] { return PlainCopy(definition); });
+        const double tree = Best([&] { return PlainTree(profiles, area); });
         std::printf("%9d %10d %12.1f %12.1f %12.1f %7.2f\n", profiles, profiles * VariablesPerProfile, editor, arrays,
             tree, editor / (arrays + tree));
     }
