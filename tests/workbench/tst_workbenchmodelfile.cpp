@@ -48,9 +48,9 @@ void WorkbenchModelFileTest::sampleHasPlotsOfEveryKindAndEveryOneIsValid()
     // Extents and "widenable" reach the registry as the file gives them.
     const auto temperatures = registry.FindVariable("Column.T"), compositions = registry.FindVariable("Column.x");
     QVERIFY(temperatures && compositions);
-    QCOMPARE(temperatures->variable->attributes, ModelVariableWidenableAttribute);
-    QCOMPARE(compositions->variable->extents, (std::vector<UINT> {20, 3}));
-    QCOMPARE(compositions->variable->attributes, 0u);
+    QCOMPARE(temperatures->variable.attributes, ModelVariableWidenableAttribute);
+    QCOMPARE(compositions->variable.extents, (std::vector<UINT> {20, 3}));
+    QCOMPARE(compositions->variable.attributes, 0u);
 
     std::set<QString> kinds;
     for (const ModelPlot& plot : model.plots) {
