@@ -56,31 +56,25 @@ public:
     {
         m_quiet = true;
         JsonScanner scanner(text);
-        QByteArray blocks, plots;
+        bool blocksRead = false;
+        QByteArray plots;
         if (!scanner.Take('{'))
             return false;
         for (bool first = true; !scanner.Take('}'); first = false) {
             QByteArray key;
             if ((!first && !scanner.Take(',')) || !scanner.TakePlainKey(key) || !scanner.Take(':'))
                 return false;
-            QByteArray& value = key == "blocks" ? blocks : plots;
-            if ((key != "blocks" && key != "plots") || !value.isNull() || !scanner.TakeArray(value))
+            if (key == "blocks" && !blocksRead) {
+                blocksRead = true;
+                if (!ReadBlocksInParts(scanner, out.blocks))
+                    return false;
+            } else if (key != "plots" || !plots.isNull() || !scanner.TakeArray(plots)) {
+                // Plots are read once the blocks they name are.
                 return false;
+            }
         }
-        if (!scanner.AtEnd() || blocks.isNull())
+        if (!scanner.AtEnd() || !blocksRead)
             return false;
-
-        JsonScanner items(blocks);
-        items.Take('[');
-        for (bool first = true; !items.Take(']'); first = false) {
-            QByteArray item;
-            QJsonParseError error;
-            if ((!first && !items.Take(',')) || !items.TakeObject(item))
-                return false;
-            const QJsonDocument block = QJsonDocument::fromJson(item, &error);
-            if (error.error != QJsonParseError::NoError || !ReadBlock(block.object(), QString(), out.blocks))
-                return false;
-        }
         if (plots.isNull())
             return true;
         QJsonParseError error;
@@ -90,16 +84,17 @@ public:
 
 private:
     // The top of a model file, read by hand: an object of plain keys whose
-    // values are arrays, each cut out whole (as raw data over the text) to be
-    // parsed by itself. Anything else is left to the whole-document reading.
+    // values are arrays; the blocks are cut out one by one (as raw data over
+    // the text) to be parsed alone. Anything else is left to the
+    // whole-document reading.
     class JsonScanner {
     public:
-        explicit JsonScanner(const QByteArray& text) : m_text(text) { }
+        explicit JsonScanner(const QByteArray& text) : m_at(text.constData()), m_end(text.constData() + text.size()) { }
 
         bool Take(char ch)
         {
             SkipSpace();
-            if (m_at >= m_text.size() || m_text[m_at] != ch)
+            if (m_at == m_end || *m_at != ch)
                 return false;
             ++m_at;
             return true;
@@ -107,19 +102,21 @@ private:
         bool AtEnd()
         {
             SkipSpace();
-            return m_at == m_text.size();
+            return m_at == m_end;
         }
         // A key without escapes.
         bool TakePlainKey(QByteArray& key)
         {
             if (!Take('"'))
                 return false;
-            const qsizetype end = m_text.indexOf('"', m_at);
-            if (end < 0)
+            const char* const start = m_at;
+            while (m_at != m_end && *m_at != '"' && *m_at != '\\')
+                ++m_at;
+            if (m_at == m_end || *m_at != '"')
                 return false;
-            key = m_text.mid(m_at, end - m_at);
-            m_at = end + 1;
-            return !key.contains('\\');
+            key = QByteArray(start, m_at - start);
+            ++m_at;
+            return true;
         }
         bool TakeArray(QByteArray& value) { return TakeNested('[', value); }
         bool TakeObject(QByteArray& value) { return TakeNested('{', value); }
@@ -128,25 +125,24 @@ private:
         void SkipSpace()
         {
             // JSON's white space, as QJsonDocument reads it.
-            while (m_at < m_text.size()
-                && (m_text[m_at] == ' ' || m_text[m_at] == '\t' || m_text[m_at] == '\n' || m_text[m_at] == '\r'))
+            while (m_at != m_end && (*m_at == ' ' || *m_at == '\t' || *m_at == '\n' || *m_at == '\r'))
                 ++m_at;
         }
-        // The array or object at the current place up to its closing bracket,
-        // skipping strings; whether it is valid is for the parser to say.
+        // The array or object here up to its closing bracket, skipping
+        // strings; whether it is valid is for the parser to say.
         bool TakeNested(char open, QByteArray& value)
         {
             SkipSpace();
-            if (m_at >= m_text.size() || m_text[m_at] != open)
+            if (m_at == m_end || *m_at != open)
                 return false;
-            const qsizetype start = m_at;
+            const char* const start = m_at;
             int depth = 0;
             bool inString = false;
-            for (; m_at < m_text.size(); ++m_at) {
-                const char ch = m_text[m_at];
+            for (const char* at = m_at; at != m_end; ++at) {
+                const char ch = *at;
                 if (inString) {
-                    if (ch == '\\')
-                        ++m_at;
+                    if (ch == '\\' && at + 1 != m_end)
+                        ++at;
                     else if (ch == '"')
                         inString = false;
                 } else if (ch == '"') {
@@ -154,17 +150,33 @@ private:
                 } else if (ch == '[' || ch == '{') {
                     ++depth;
                 } else if ((ch == ']' || ch == '}') && --depth == 0) {
-                    ++m_at;
-                    value = QByteArray::fromRawData(m_text.constData() + start, m_at - start);
+                    m_at = at + 1;
+                    value = QByteArray::fromRawData(start, m_at - start);
                     return true;
                 }
             }
             return false;
         }
 
-        const QByteArray& m_text;
-        qsizetype m_at = 0;
+        const char* m_at;
+        const char* m_end;
     };
+
+    bool ReadBlocksInParts(JsonScanner& scanner, HostModel& blocks)
+    {
+        if (!scanner.Take('['))
+            return false;
+        for (bool first = true; !scanner.Take(']'); first = false) {
+            QByteArray item;
+            QJsonParseError error;
+            if ((!first && !scanner.Take(',')) || !scanner.TakeObject(item))
+                return false;
+            const QJsonDocument block = QJsonDocument::fromJson(item, &error);
+            if (error.error != QJsonParseError::NoError || !ReadBlock(block.object(), QString(), blocks))
+                return false;
+        }
+        return true;
+    }
 
     // The place of a member, unless places are left out.
     QString MemberPlace(const QString& where, const char* key) const

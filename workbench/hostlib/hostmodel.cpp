@@ -307,18 +307,20 @@ bool HostModel::AddVariable(size_t blockIndex, const Variable& variable, QString
                 QStringLiteral("The variable %1 in %2 has an extent of 0; each must be at least 1.")
                     .arg(QuotedName(variable.name), QuotedName(blockPath)));
     }
-    if (!m_data->variableSlots.empty() && m_data->variableSlots[SlotOf(*m_data, blockIndex, name)] != FreeSlot)
-        return SetError(error,
-            QStringLiteral("The block %1 holds a variable %2 already.")
-                .arg(QuotedName(blockPath), QuotedName(variable.name)));
     // A record holds 32-bit offsets.
     const Block& before = m_data->blocks[blockIndex];
     if (before.variableCount() >= 0xFFFFFFFFu || before.m_names.size() + name.size() > 0xFFFFFFFFu)
         return SetError(error, QStringLiteral("The block %1 holds too many variables.").arg(QuotedName(blockPath)));
+    // The table may grow before a refusal; what the model holds does not change.
     Data& data = Detached();
-    Block& owner = data.blocks[blockIndex];
     GrowSlots(data);
-    data.variableSlots[SlotOf(data, blockIndex, name)] = SlotValue(blockIndex, owner.variableCount());
+    const size_t slot = SlotOf(data, blockIndex, name);
+    if (data.variableSlots[slot] != FreeSlot)
+        return SetError(error,
+            QStringLiteral("The block %1 holds a variable %2 already.")
+                .arg(QuotedName(data.blocks[blockIndex].path), QuotedName(variable.name)));
+    Block& owner = data.blocks[blockIndex];
+    data.variableSlots[slot] = SlotValue(blockIndex, owner.variableCount());
     owner.Append(variable);
     ++data.variableCount;
     return true;
