@@ -45,9 +45,9 @@ bool FoldedEqual(std::string_view a, std::string_view b)
     return true;
 }
 
-uint64_t FoldedHash(std::string_view text, size_t block)
+uint64_t FoldedHash(std::string_view text)
 {
-    uint64_t hash = 1469598103934665603ull ^ (static_cast<uint64_t>(block) * 0x9E3779B97F4A7C15ull);
+    uint64_t hash = 1469598103934665603ull;
     const auto mix = [&hash](unsigned char byte) {
         hash ^= byte;
         hash *= 1099511628211ull;
@@ -59,15 +59,16 @@ uint64_t FoldedHash(std::string_view text, size_t block)
         for (char ch : Key(text))
             mix(static_cast<unsigned char>(ch));
     }
-    return hash ^ (hash >> 29);
+    // Names that differ in their last characters only ("V998", "V999") must
+    // spread over the low bits that pick the slot.
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 33;
+    hash *= 0xC4CEB9FE1A85EC53ull;
+    return hash ^ (hash >> 33);
 }
 
-constexpr uint64_t FreeSlot = 0;
-
-uint64_t SlotValue(size_t block, size_t variable)
-{
-    return (static_cast<uint64_t>(block) + 1) << 32 | static_cast<uint64_t>(variable);
-}
+constexpr uint32_t FreeSlot = 0;
 
 bool HasControlCharacter(const std::string& text)
 {
@@ -196,6 +197,29 @@ void HostModel::Block::Append(const Variable& variable)
     m_extents.insert(m_extents.end(), variable.extents.begin(), variable.extents.end());
 }
 
+size_t HostModel::Block::SlotOf(std::string_view name) const
+{
+    const size_t mask = m_slots.size() - 1;
+    for (size_t slot = FoldedHash(name) & mask;; slot = (slot + 1) & mask) {
+        const uint32_t value = m_slots[slot];
+        if (value == FreeSlot || FoldedEqual(NameAt(value - 1), name))
+            return slot;
+    }
+}
+
+void HostModel::Block::GrowSlots()
+{
+    // At most half full, so that probes stay short; a power of two for the mask.
+    if (m_slots.size() >= 2 * (m_records.size() + 1))
+        return;
+    std::vector<uint32_t> old
+        = std::exchange(m_slots, std::vector<uint32_t>(std::max<size_t>(16, m_slots.size() * 2), FreeSlot));
+    for (uint32_t value : old) {
+        if (value != FreeSlot)
+            m_slots[SlotOf(NameAt(value - 1))] = value;
+    }
+}
+
 void HostModel::Block::Squeeze()
 {
     m_records.shrink_to_fit();
@@ -223,34 +247,6 @@ HostModel::Data& HostModel::Detached()
     if (m_data.use_count() > 1)
         m_data = std::make_shared<Data>(*m_data);
     return *m_data;
-}
-
-size_t HostModel::SlotOf(const Data& data, size_t block, std::string_view name) const
-{
-    const size_t mask = data.variableSlots.size() - 1;
-    const Block& owner = data.blocks[block];
-    for (size_t slot = FoldedHash(name, block) & mask;; slot = (slot + 1) & mask) {
-        const uint64_t value = data.variableSlots[slot];
-        if (value == FreeSlot)
-            return slot;
-        if ((value >> 32) == block + 1 && FoldedEqual(owner.NameAt(value & 0xFFFFFFFFu), name))
-            return slot;
-    }
-}
-
-void HostModel::GrowSlots(Data& data) const
-{
-    // At most half full, so that probes stay short; a power of two for the mask.
-    if (data.variableSlots.size() >= 2 * (data.variableCount + 1))
-        return;
-    std::vector<uint64_t> old = std::exchange(
-        data.variableSlots, std::vector<uint64_t>(std::max<size_t>(16, data.variableSlots.size() * 2), FreeSlot));
-    for (uint64_t value : old) {
-        if (value == FreeSlot)
-            continue;
-        const size_t block = (value >> 32) - 1;
-        data.variableSlots[SlotOf(data, block, data.blocks[block].NameAt(value & 0xFFFFFFFFu))] = value;
-    }
 }
 
 bool HostModel::AddBlock(const CString& path, QString* error)
@@ -309,18 +305,18 @@ bool HostModel::AddVariable(size_t blockIndex, const Variable& variable, QString
     }
     // A record holds 32-bit offsets.
     const Block& before = m_data->blocks[blockIndex];
-    if (before.variableCount() >= 0xFFFFFFFFu || before.m_names.size() + name.size() > 0xFFFFFFFFu)
+    if (before.variableCount() >= 0xFFFFFFFEu || before.m_names.size() + name.size() > 0xFFFFFFFFu)
         return SetError(error, QStringLiteral("The block %1 holds too many variables.").arg(QuotedName(blockPath)));
     // The table may grow before a refusal; what the model holds does not change.
     Data& data = Detached();
-    GrowSlots(data);
-    const size_t slot = SlotOf(data, blockIndex, name);
-    if (data.variableSlots[slot] != FreeSlot)
+    Block& owner = data.blocks[blockIndex];
+    owner.GrowSlots();
+    const size_t slot = owner.SlotOf(name);
+    if (owner.m_slots[slot] != FreeSlot)
         return SetError(error,
             QStringLiteral("The block %1 holds a variable %2 already.")
-                .arg(QuotedName(data.blocks[blockIndex].path), QuotedName(variable.name)));
-    Block& owner = data.blocks[blockIndex];
-    data.variableSlots[slot] = SlotValue(blockIndex, owner.variableCount());
+                .arg(QuotedName(owner.path), QuotedName(variable.name)));
+    owner.m_slots[slot] = static_cast<uint32_t>(owner.variableCount() + 1);
     owner.Append(variable);
     ++data.variableCount;
     return true;
@@ -336,7 +332,7 @@ const HostModel::Block* HostModel::FindBlock(const char* path) const
 
 std::optional<HostModel::Match> HostModel::FindVariable(const char* path) const
 {
-    if (!path || !*path || m_data->variableSlots.empty())
+    if (!path || !*path)
         return std::nullopt;
     std::string_view base = path;
     std::string subscripts;
@@ -356,13 +352,14 @@ std::optional<HostModel::Match> HostModel::FindVariable(const char* path) const
     const auto block = m_data->blockIndex.find(Key(base.substr(0, dot)));
     if (block == m_data->blockIndex.end())
         return std::nullopt;
-    const uint64_t value = m_data->variableSlots[SlotOf(*m_data, block->second, base.substr(dot + 1))];
+    const Block& owner = m_data->blocks[block->second];
+    const uint32_t value = owner.m_slots.empty() ? FreeSlot : owner.m_slots[owner.SlotOf(base.substr(dot + 1))];
     if (value == FreeSlot)
         return std::nullopt;
 
     Match match;
-    match.block = &m_data->blocks[block->second];
-    match.variableIndex = value & 0xFFFFFFFFu;
+    match.block = &owner;
+    match.variableIndex = value - 1;
     match.variable = match.block->VariableAt(match.variableIndex);
     std::string canonical = match.block->path.str() + "." + match.variable.name.str();
     if (hasSubscripts) {

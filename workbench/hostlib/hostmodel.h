@@ -74,10 +74,17 @@ public:
 
         void Append(const Variable& variable);
         void Squeeze();
+        // The slot holding the variable `name`, or the free slot where it would go.
+        size_t SlotOf(std::string_view name) const;
+        void GrowSlots();
 
         std::vector<Record> m_records; // in the order they were added
         std::string m_names;
         std::vector<UINT> m_extents;
+        // Open addressing over the block's variables, case folded: the
+        // variable's index + 1, 0 for a free slot. Four bytes a slot, and a
+        // block's table is small enough to stay in the cache while it fills.
+        std::vector<uint32_t> m_slots;
     };
 
     // What a path names: a variable, or one element or slice of an array
@@ -129,18 +136,10 @@ private:
     struct Data {
         std::vector<Block> blocks;
         std::unordered_map<std::string, size_t> blockIndex; // case-folded path
-        // Open addressing over every variable: (block + 1) << 32 | variable,
-        // 0 for a free slot. Eight bytes a variable, where a map of full paths
-        // held each path again.
-        std::vector<uint64_t> variableSlots;
         size_t variableCount = 0;
     };
 
     Data& Detached();
-    // The slot holding the variable `name` of block `block`, or the free slot
-    // where it would go.
-    size_t SlotOf(const Data& data, size_t block, std::string_view name) const;
-    void GrowSlots(Data& data) const;
 
     std::shared_ptr<Data> m_data;
 };
