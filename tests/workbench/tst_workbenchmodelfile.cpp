@@ -49,9 +49,9 @@ void WorkbenchModelFileTest::sampleHasPlotsOfEveryKindAndEveryOneIsValid()
     // Extents and "widenable" reach the registry as the file gives them.
     const auto temperatures = registry.FindVariable("Column.T"), compositions = registry.FindVariable("Column.x");
     QVERIFY(temperatures && compositions);
-    QCOMPARE(temperatures->variable->attributes, ModelVariableWidenableAttribute);
-    QCOMPARE(compositions->variable->extents, (std::vector<UINT> {20, 3}));
-    QCOMPARE(compositions->variable->attributes, 0u);
+    QCOMPARE(temperatures->variable.attributes, ModelVariableWidenableAttribute);
+    QCOMPARE(compositions->variable.extents, (std::vector<UINT> {20, 3}));
+    QCOMPARE(compositions->variable.attributes, 0u);
 
     std::set<QString> kinds;
     for (const ModelPlot& plot : model.plots) {
@@ -125,6 +125,15 @@ void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace_data()
     row("block without path", R"j({"blocks": [{"variables": []}]})j", "blocks[0]: \"path\" is missing");
     row("same block twice", R"j({"blocks": [{"path": "B"}, {"path": "b"}]})j",
         "blocks[1].path: The block \"b\" exists already");
+    // Blocks are read one by one; a fault anywhere is still reported as the
+    // whole file would report it: a syntax error before any block's fault.
+    row("fault in a later block", R"j({"blocks": [{"path": "A"}, {"path": "B", "variables": [{"name": 3}]}]})j",
+        "blocks[1].variables[0].name: expected a string, found a number");
+    row("syntax error after a faulty block",
+        "{\"blocks\": [{\"path\": \"A\", \"size\": 1},\n {\"path\": \"B\"}],\n \"plots\": [}", "line 3, column");
+    row("blocks twice", R"j({"blocks": [], "blocks": {}})j", "blocks: expected an array, found an object");
+    row("block not an object", R"j({"blocks": [{"path": "A"}, "B"]})j",
+        "blocks[1]: expected an object, found a string");
     row("variable name with a subscript", withVariable(R"j({"name": "T(1)"})j"),
         "blocks[0].variables[0]: The variable name \"T(1)\"");
     row("same variable twice, other case", withVariable(R"j({"name": "T"}, {"name": "t"})j"),

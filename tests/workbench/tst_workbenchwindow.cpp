@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QItemSelectionModel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -271,12 +272,17 @@ void WorkbenchWindowTest::browserDragsFullPathsInTreeOrder()
 {
     // Chosen out of order, carried in tree order, blocks left out.
     ModelBrowser* browser = m_window->browser();
-    browser->FindPath(QStringLiteral("Column"))->setSelected(true);
+    const auto select = [browser](const char* path) {
+        const QModelIndex index = browser->FindPath(QString::fromLatin1(path));
+        QVERIFY2(index.isValid(), path);
+        browser->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    };
+    select("Column");
     QVERIFY(!browser->MimeDataForSelection());
-    browser->FindPath(QStringLiteral("Column.R"))->setSelected(true);
-    browser->FindPath(QStringLiteral("Column.T"))->setExpanded(true);
-    browser->FindPath(QStringLiteral("Column.T(3)"))->setSelected(true);
-    browser->FindPath(QStringLiteral("Column.x"))->setSelected(true);
+    select("Column.R");
+    browser->expand(browser->FindPath(QStringLiteral("Column.T")));
+    select("Column.T(3)");
+    select("Column.x");
     const QString format = QStringLiteral("Lumen Variable Path Format");
     std::unique_ptr<QMimeData> data(browser->MimeDataForSelection());
     QVERIFY(data);

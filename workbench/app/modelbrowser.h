@@ -3,41 +3,38 @@
 // The model browser: a tree of the model's blocks, their variables and, when
 // an array variable is expanded, its elements. Variables and elements are
 // dragged out as full paths ("Column.T(3)", "Column.T(*)" for the whole array)
-// in "Lumen Variable Path Format".
+// in "Lumen Variable Path Format". The tree is a view over the host model
+// (ModelBrowserModel): rows are made as they are shown.
 
+#include "workbench/app/modelbrowsermodel.h"
 #include "workbench/app/workbenchmodel.h"
 
-#include <QTreeWidget>
+#include <QTreeView>
 
-class ModelBrowser final : public QTreeWidget {
+class ModelBrowser final : public QTreeView {
     Q_OBJECT
 
 public:
     // An expanded array lists at most this many elements; the array as a whole
     // can still be dragged.
-    static constexpr int MaxListedElements = 1000;
+    static constexpr int MaxListedElements = ModelBrowserModel::MaxListedElements;
+    // Blocks start expanded when the model has at most this many variables;
+    // a larger model opens with its blocks closed, so that the tree lays out
+    // only what is opened.
+    static constexpr int ExpandedVariableLimit = 100000;
 
     explicit ModelBrowser(QWidget* parent = nullptr);
 
     void SetModel(const WorkbenchModel& model);
 
+    ModelBrowserModel* browserModel() const { return m_model; }
     // Full paths of the selected variables and elements, in tree order.
     CStringArray SelectedPaths() const;
-    // The item whose full path is `path` (blocks, variables, listed elements), or null.
-    QTreeWidgetItem* FindPath(const QString& path) const;
+    // The row whose full path is `path` (blocks, variables, listed elements), or an invalid index.
+    QModelIndex FindPath(const QString& path) const { return m_model->FindPath(path); }
     // What a drag of the selection carries; null when no variable is selected.
-    QMimeData* MimeDataForSelection() const { return mimeData(selectedItems()); }
-
-    QStringList mimeTypes() const override;
-
-protected:
-    QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override;
-    // Copy only: a target that asked to move would have the rows removed.
-    Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
+    QMimeData* MimeDataForSelection() const;
 
 private:
-    void ListElements(QTreeWidgetItem* variableItem);
-    CStringArray PathsOf(QList<QTreeWidgetItem*> items) const;
-
-    WorkbenchModel m_model;
+    ModelBrowserModel* m_model;
 };

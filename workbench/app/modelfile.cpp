@@ -31,6 +31,7 @@ class ModelReader : public JsonReader {
 public:
     ModelReader() : JsonReader(JsonNumberText::Kind) { }
 
+    // The whole file as one document: what every refusal is reported from.
     bool ReadModel(const QJsonDocument& document, WorkbenchModel& out)
     {
         if (!document.isObject())
@@ -40,11 +41,149 @@ public:
             return false;
         if (!object.contains(QLatin1String("blocks")))
             return Fail(QString(), QStringLiteral("the model has no \"blocks\""));
-        return ReadBlocks(object.value(QLatin1String("blocks")), out)
+        return ReadEach(object.value(QLatin1String("blocks")), QStringLiteral("blocks"), "an array",
+                   [&](const QJsonValue& item, const QString& place) { return ReadBlock(item, place, out.blocks); })
             && (!object.contains(QLatin1String("plots")) || ReadPlots(object.value(QLatin1String("plots")), out));
     }
 
+    // The file block by block: each block's text is parsed alone and dropped
+    // once its variables are stored, so that a large model is never held as a
+    // whole JSON document beside the model. Only a file that reads without
+    // fault is read this way; false means "read it as one document", which
+    // gives the fault's message. Places are left out: they are wanted only in
+    // those messages.
+    bool ReadModelInParts(const QByteArray& text, WorkbenchModel& out)
+    {
+        m_quiet = true;
+        JsonScanner scanner(text);
+        bool blocksRead = false;
+        QByteArray plots;
+        if (!scanner.Take('{'))
+            return false;
+        for (bool first = true; !scanner.Take('}'); first = false) {
+            QByteArray key;
+            if ((!first && !scanner.Take(',')) || !scanner.TakePlainKey(key) || !scanner.Take(':'))
+                return false;
+            if (key == "blocks" && !blocksRead) {
+                blocksRead = true;
+                if (!ReadBlocksInParts(scanner, out.blocks))
+                    return false;
+            } else if (key != "plots" || !plots.isNull() || !scanner.TakeArray(plots)) {
+                // Plots are read once the blocks they name are.
+                return false;
+            }
+        }
+        if (!scanner.AtEnd() || !blocksRead)
+            return false;
+        if (plots.isNull())
+            return true;
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(plots, &error);
+        return error.error == QJsonParseError::NoError && ReadPlots(document.array(), out);
+    }
+
 private:
+    // The top of a model file, read by hand: an object of plain keys whose
+    // values are arrays; the blocks are cut out one by one (as raw data over
+    // the text) to be parsed alone. Anything else is left to the
+    // whole-document reading.
+    class JsonScanner {
+    public:
+        explicit JsonScanner(const QByteArray& text) : m_at(text.constData()), m_end(text.constData() + text.size()) { }
+
+        bool Take(char ch)
+        {
+            SkipSpace();
+            if (m_at == m_end || *m_at != ch)
+                return false;
+            ++m_at;
+            return true;
+        }
+        bool AtEnd()
+        {
+            SkipSpace();
+            return m_at == m_end;
+        }
+        // A key without escapes.
+        bool TakePlainKey(QByteArray& key)
+        {
+            if (!Take('"'))
+                return false;
+            const char* const start = m_at;
+            while (m_at != m_end && *m_at != '"' && *m_at != '\\')
+                ++m_at;
+            if (m_at == m_end || *m_at != '"')
+                return false;
+            key = QByteArray(start, m_at - start);
+            ++m_at;
+            return true;
+        }
+        bool TakeArray(QByteArray& value) { return TakeNested('[', value); }
+        bool TakeObject(QByteArray& value) { return TakeNested('{', value); }
+
+    private:
+        void SkipSpace()
+        {
+            // JSON's white space, as QJsonDocument reads it.
+            while (m_at != m_end && (*m_at == ' ' || *m_at == '\t' || *m_at == '\n' || *m_at == '\r'))
+                ++m_at;
+        }
+        // The array or object here up to its closing bracket, skipping
+        // strings; whether it is valid is for the parser to say.
+        bool TakeNested(char open, QByteArray& value)
+        {
+            SkipSpace();
+            if (m_at == m_end || *m_at != open)
+                return false;
+            const char* const start = m_at;
+            int depth = 0;
+            bool inString = false;
+            for (const char* at = m_at; at != m_end; ++at) {
+                const char ch = *at;
+                if (inString) {
+                    if (ch == '\\' && at + 1 != m_end)
+                        ++at;
+                    else if (ch == '"')
+                        inString = false;
+                } else if (ch == '"') {
+                    inString = true;
+                } else if (ch == '[' || ch == '{') {
+                    ++depth;
+                } else if ((ch == ']' || ch == '}') && --depth == 0) {
+                    m_at = at + 1;
+                    value = QByteArray::fromRawData(start, m_at - start);
+                    return true;
+                }
+            }
+            return false;
+        }
+
+        const char* m_at;
+        const char* m_end;
+    };
+
+    bool ReadBlocksInParts(JsonScanner& scanner, HostModel& blocks)
+    {
+        if (!scanner.Take('['))
+            return false;
+        for (bool first = true; !scanner.Take(']'); first = false) {
+            QByteArray item;
+            QJsonParseError error;
+            if ((!first && !scanner.Take(',')) || !scanner.TakeObject(item))
+                return false;
+            const QJsonDocument block = QJsonDocument::fromJson(item, &error);
+            if (error.error != QJsonParseError::NoError || !ReadBlock(block.object(), QString(), blocks))
+                return false;
+        }
+        return true;
+    }
+
+    // The place of a member, unless places are left out.
+    QString MemberPlace(const QString& where, const char* key) const
+    {
+        return m_quiet ? QString() : JsonMemberPlace(where, key);
+    }
+
     bool ReadObject(const QJsonValue& value, const QString& where, QJsonObject& out)
     {
         if (!value.isObject())
@@ -58,48 +197,46 @@ private:
         const QJsonValue value = object.value(QLatin1String(key));
         if (value.isUndefined())
             return Fail(where, QStringLiteral("\"%1\" is missing").arg(QLatin1String(key)));
-        return ReadText(value, JsonMemberPlace(where, key), out);
+        return ReadText(value, MemberPlace(where, key), out);
     }
 
-    bool ReadBlocks(const QJsonValue& value, WorkbenchModel& out)
+    // Reads the array `value` as ReadEach does, naming items only when places are wanted.
+    template <typename ReadItem> bool ReadItems(const QJsonValue& value, const QString& where, ReadItem readItem)
     {
-        // The host's registry checks names and duplicates as it is filled.
-        HostModel registry;
-        const auto readBlock = [&](const QJsonValue& item, const QString& place) {
-            ModelBlock block;
-            if (!ReadBlock(item, place, registry, block))
-                return false;
-            out.blocks.push_back(std::move(block));
-            return true;
-        };
-        if (!ReadEach(value, QStringLiteral("blocks"), "an array", readBlock))
+        if (!m_quiet)
+            return ReadEach(value, where, "an array", readItem);
+        if (!value.isArray())
             return false;
-        m_registry = std::move(registry);
+        const QJsonArray array = value.toArray();
+        for (const QJsonValue& item : array) {
+            if (!readItem(item, QString()))
+                return false;
+        }
         return true;
     }
 
-    bool ReadBlock(const QJsonValue& value, const QString& where, HostModel& registry, ModelBlock& out)
+    // The host's registry checks names and duplicates as it is filled.
+    bool ReadBlock(const QJsonValue& value, const QString& where, HostModel& registry)
     {
         QJsonObject object;
+        CString path;
         if (!ReadObject(value, where, object) || !CheckKeys(object, where, {"path", "variables"})
-            || !ReadRequiredText(object, where, "path", out.path))
+            || !ReadRequiredText(object, where, "path", path))
             return false;
         QString reason;
-        if (!registry.AddBlock(out.path, &reason))
-            return Fail(JsonMemberPlace(where, "path"), reason);
+        if (!registry.AddBlock(path, &reason))
+            return Fail(MemberPlace(where, "path"), reason);
         if (!object.contains(QLatin1String("variables")))
             return true;
+        const size_t block = registry.blocks().size() - 1;
+        HostModel::Variable variable;
         const auto readVariable = [&](const QJsonValue& item, const QString& place) {
-            HostModel::Variable variable;
-            if (!ReadVariable(item, place, variable))
-                return false;
-            if (!registry.AddVariable(out.path, variable, &reason))
-                return Fail(place, reason);
-            out.variables.push_back(std::move(variable));
-            return true;
+            variable.attributes = 0;
+            variable.extents.clear();
+            return ReadVariable(item, place, variable)
+                && (registry.AddVariable(block, variable, &reason) || Fail(place, reason));
         };
-        return ReadEach(
-            object.value(QLatin1String("variables")), JsonMemberPlace(where, "variables"), "an array", readVariable);
+        return ReadItems(object.value(QLatin1String("variables")), MemberPlace(where, "variables"), readVariable);
     }
 
     bool ReadVariable(const QJsonValue& value, const QString& where, HostModel::Variable& out)
@@ -116,16 +253,15 @@ private:
             return true;
         };
         if (object.contains(QLatin1String("extents"))
-            && !ReadEach(
-                object.value(QLatin1String("extents")), JsonMemberPlace(where, "extents"), "an array", readExtent))
+            && !ReadItems(object.value(QLatin1String("extents")), MemberPlace(where, "extents"), readExtent))
             return false;
         const QJsonValue widenable = object.value(QLatin1String("widenable"));
         if (!widenable.isUndefined()) {
             if (!widenable.isBool())
-                return Fail(JsonMemberPlace(where, "widenable"),
+                return Fail(MemberPlace(where, "widenable"),
                     QStringLiteral("expected true or false, found %1").arg(Describe(widenable)));
             if (widenable.toBool() && out.extents.size() != 1)
-                return Fail(JsonMemberPlace(where, "widenable"),
+                return Fail(MemberPlace(where, "widenable"),
                     QStringLiteral("only an array with one subscript can be widenable"));
             if (widenable.toBool())
                 out.attributes |= ModelVariableWidenableAttribute;
@@ -138,7 +274,7 @@ private:
         std::set<std::string> names;
         const auto readPlot = [&](const QJsonValue& item, const QString& place) {
             ModelPlot plot;
-            if (!ReadPlot(item, place, plot))
+            if (!ReadPlot(item, place, out.blocks, plot))
                 return false;
             if (!names.insert(plot.name.str()).second)
                 return Fail(JsonMemberPlace(place, "name"),
@@ -150,7 +286,7 @@ private:
         return ReadEach(value, QStringLiteral("plots"), "an array", readPlot);
     }
 
-    bool ReadPlot(const QJsonValue& value, const QString& where, ModelPlot& out)
+    bool ReadPlot(const QJsonValue& value, const QString& where, const HostModel& blocks, ModelPlot& out)
     {
         QJsonObject object;
         if (!ReadObject(value, where, object)
@@ -163,7 +299,7 @@ private:
             return Fail(JsonMemberPlace(where, "name"),
                 QStringLiteral("a plot needs a name that is not blank and holds no control characters, not %1")
                     .arg(QuotedName(out.name)));
-        if (!m_registry.FindBlock(out.owner))
+        if (!blocks.FindBlock(out.owner))
             return Fail(
                 JsonMemberPlace(where, "owner"), QStringLiteral("there is no block %1").arg(QuotedName(out.owner)));
         CString access;
@@ -185,7 +321,7 @@ private:
         return true;
     }
 
-    HostModel m_registry;
+    bool m_quiet = false;
 };
 
 QJsonObject VariableToJson(const HostModel::Variable& variable)
@@ -206,6 +342,13 @@ QJsonObject VariableToJson(const HostModel::Variable& variable)
 
 bool ReadModelFile(const QByteArray& text, WorkbenchModel& model, QString& error)
 {
+    {
+        WorkbenchModel read;
+        if (ModelReader().ReadModelInParts(text, read)) {
+            model = std::move(read);
+            return true;
+        }
+    }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
@@ -228,10 +371,10 @@ bool ReadModelFile(const QByteArray& text, WorkbenchModel& model, QString& error
 QByteArray WriteModelFile(const WorkbenchModel& model)
 {
     QJsonArray blocks;
-    for (const ModelBlock& block : model.blocks) {
+    for (const HostModel::Block& block : model.blocks.blocks()) {
         QJsonArray variables;
-        for (const HostModel::Variable& variable : block.variables)
-            variables.append(VariableToJson(variable));
+        for (size_t i = 0; i < block.variableCount(); ++i)
+            variables.append(VariableToJson(block.VariableAt(i)));
         blocks.append(
             QJsonObject {{QStringLiteral("path"), block.path.ToQString()}, {QStringLiteral("variables"), variables}});
     }

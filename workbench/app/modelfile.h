@@ -42,7 +42,7 @@ bool ReadModelFile(const QByteArray& text, WorkbenchModel& model, QString& error
 QByteArray WriteModelFile(const WorkbenchModel& model);
 
 // The most a model file may hold: 512 MiB. Reading a model takes a few times
-// its size in memory.
+// its size in memory: the text, and the model stored compactly.
 inline constexpr qint64 ModelFileSizeLimit = qint64(512) << 20;
 
 // The same on files; errors name the file. Refuses what is not a regular file

@@ -1,52 +1,26 @@
 #include "workbench/app/variablefinder.h"
 
-#include "workbench/app/variablepathmime.h"
+#include "workbench/app/variablefindermodel.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
-namespace {
-
-// The finder's list: its rows drag out as variable paths.
-class FinderList final : public QListWidget {
-public:
-    using QListWidget::QListWidget;
-
-    QStringList mimeTypes() const override { return {VariablePathMimeType()}; }
-
-protected:
-    // Copy only: a target that asked to move would have the rows removed.
-    Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
-
-    QMimeData* mimeData(const QList<QListWidgetItem*>& items) const override
-    {
-        QList<QListWidgetItem*> ordered = items;
-        std::sort(
-            ordered.begin(), ordered.end(), [this](QListWidgetItem* a, QListWidgetItem* b) { return row(a) < row(b); });
-        CStringArray paths;
-        for (const QListWidgetItem* item : ordered)
-            paths.Add(CString::FromQString(item->text()));
-        return paths.IsEmpty() ? nullptr : MakeVariablePathMimeData(paths);
-    }
-};
-
-} // namespace
-
 VariableFinder::VariableFinder(QWidget* parent)
-    : QWidget(parent), m_filter(new QLineEdit(this)), m_list(new FinderList(this))
+    : QWidget(parent), m_filter(new QLineEdit(this)), m_list(new QListView(this)),
+      m_model(new VariableFinderModel(this))
 {
     setObjectName(QStringLiteral("variableFinder"));
     m_filter->setObjectName(QStringLiteral("variableFinderFilter"));
     m_filter->setPlaceholderText(QStringLiteral("Filter variables"));
     m_filter->setClearButtonEnabled(true);
     m_list->setObjectName(QStringLiteral("variableFinderList"));
+    m_list->setModel(m_model);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setDragEnabled(true);
     m_list->setDragDropMode(QAbstractItemView::DragOnly);
+    m_list->setDefaultDropAction(Qt::CopyAction);
     m_list->setUniformItemSizes(true);
 
     auto* label = new QLabel(QStringLiteral("&Find:"), this);
@@ -57,25 +31,22 @@ VariableFinder::VariableFinder(QWidget* parent)
     layout->addWidget(m_filter);
     layout->addWidget(m_list);
 
-    connect(m_filter, &QLineEdit::textChanged, this, &VariableFinder::ApplyFilter);
+    connect(m_filter, &QLineEdit::textChanged, m_model, &VariableFinderModel::SetFilter);
 }
 
 void VariableFinder::SetModel(const WorkbenchModel& model)
 {
-    m_list->clear();
-    QStringList paths;
-    for (const ModelBlock& block : model.blocks) {
-        for (const HostModel::Variable& variable : block.variables)
-            paths << (block.path + "." + WholeVariableName(variable)).ToQString();
-    }
-    m_list->addItems(paths);
-    ApplyFilter(m_filter->text());
+    m_model->SetBlocks(model.blocks);
 }
 
 void VariableFinder::SetFilter(const QString& text)
 {
-    m_filter->setText(text);
-    ApplyFilter(text); // also when the text did not change
+    // Setting a new text filters through textChanged; the same text filters
+    // again, as the model may have changed.
+    if (m_filter->text() == text)
+        m_model->SetFilter(text);
+    else
+        m_filter->setText(text);
     m_filter->setFocus();
 }
 
@@ -87,18 +58,7 @@ QString VariableFinder::filter() const
 QStringList VariableFinder::VisiblePaths() const
 {
     QStringList paths;
-    for (int row = 0; row < m_list->count(); ++row) {
-        if (!m_list->item(row)->isHidden())
-            paths << m_list->item(row)->text();
-    }
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        paths << m_model->PathAt(row);
     return paths;
-}
-
-void VariableFinder::ApplyFilter(const QString& text)
-{
-    const QString wanted = text.trimmed();
-    for (int row = 0; row < m_list->count(); ++row) {
-        QListWidgetItem* item = m_list->item(row);
-        item->setHidden(!wanted.isEmpty() && !item->text().contains(wanted, Qt::CaseInsensitive));
-    }
 }

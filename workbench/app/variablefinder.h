@@ -3,14 +3,16 @@
 // The host's variable finder: every variable of the model in a list that a
 // filter text narrows. The editor's "Find Variables" request shows it with
 // the form's owner prefix as the filter. Variables are dragged from it like
-// from the model browser.
+// from the model browser. The list is a view over the host model
+// (VariableFinderModel).
 
 #include "workbench/app/workbenchmodel.h"
 
 #include <QWidget>
 
 class QLineEdit;
-class QListWidget;
+class QListView;
+class VariableFinderModel;
 
 class VariableFinder final : public QWidget {
     Q_OBJECT
@@ -24,10 +26,10 @@ public:
     QString filter() const;
     // The full paths the filter lets through, in model order.
     QStringList VisiblePaths() const;
+    VariableFinderModel* finderModel() const { return m_model; }
 
 private:
-    void ApplyFilter(const QString& text);
-
     QLineEdit* m_filter;
-    QListWidget* m_list;
+    QListView* m_list;
+    VariableFinderModel* m_model;
 };

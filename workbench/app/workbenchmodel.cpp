@@ -15,16 +15,6 @@ int WorkbenchModel::PlotIndex(const CString& name) const
     return -1;
 }
 
-bool operator==(const HostModel::Variable& a, const HostModel::Variable& b)
-{
-    return a.name == b.name && a.attributes == b.attributes && a.extents == b.extents;
-}
-
-bool operator==(const ModelBlock& a, const ModelBlock& b)
-{
-    return a.path == b.path && a.variables == b.variables;
-}
-
 bool operator==(const ModelPlot& a, const ModelPlot& b)
 {
     return a.name == b.name && a.owner == b.owner && a.contextName == b.contextName && a.access == b.access
@@ -36,26 +26,24 @@ bool operator==(const WorkbenchModel& a, const WorkbenchModel& b)
     return a.blocks == b.blocks && a.plots == b.plots;
 }
 
-bool FillHostModel(const WorkbenchModel& model, HostModel& registry, QString* error)
+bool FillHostModel(const WorkbenchModel& model, HostModel& registry, QString* /*error*/)
 {
-    registry.Clear();
-    for (const ModelBlock& block : model.blocks) {
-        if (!registry.AddBlock(block.path, error))
-            return false;
-        for (const HostModel::Variable& variable : block.variables) {
-            if (!registry.AddVariable(block.path, variable, error))
-                return false;
-        }
-    }
+    registry = model.blocks;
     return true;
 }
 
-CString WholeVariableName(const HostModel::Variable& variable)
+std::string WholeVariableName(const HostModel::Block& block, size_t index)
 {
-    if (variable.extents.empty())
-        return variable.name;
-    std::string text = variable.name.str() + "(";
-    for (size_t i = 0; i < variable.extents.size(); ++i)
-        text += i == 0 ? "*" : ",*";
-    return CString(text + ")");
+    std::string text(block.NameAt(index));
+    const size_t subscripts = block.ExtentsAt(index).size();
+    for (size_t i = 0; i < subscripts; ++i)
+        text += i == 0 ? "(*" : ",*";
+    if (subscripts > 0)
+        text += ')';
+    return text;
+}
+
+CString WholeVariablePath(const HostModel::Block& block, size_t index)
+{
+    return CString(block.path.str() + "." + WholeVariableName(block, index));
 }

@@ -2,24 +2,22 @@
 
 // The process model the workbench shows: blocks with their variables, and the
 // model's profile plots with their definitions. A plain value, read from and
-// written to the model file.
+// written to the model file. The blocks are a HostModel, whose copies share
+// one store: the session, the host's registry and the views hold the model
+// once however large it is.
 
 #include "workbench/hostlib/hostmodel.h"
 #include "workbench/hostlib/plotdefinition.h"
 
 #include <QString>
 
+#include <string>
 #include <vector>
 
 // How the editor reaches a plot's definition: the edited object grants
 // IProfilePlotData itself, or only IProfilePlotHost (which also gives the
 // time mode).
 enum class PlotAccess { Direct, Host };
-
-struct ModelBlock {
-    CString path; // "Column", "Reactor.Jacket"
-    std::vector<HostModel::Variable> variables; // in file order
-};
 
 struct ModelPlot {
     CString name; // unique in the model: "Column temperatures"
@@ -30,7 +28,7 @@ struct ModelPlot {
 };
 
 struct WorkbenchModel {
-    std::vector<ModelBlock> blocks;
+    HostModel blocks; // in file order, each with its variables in file order
     std::vector<ModelPlot> plots;
 
     // The plot named exactly `name`, or null.
@@ -38,8 +36,6 @@ struct WorkbenchModel {
     int PlotIndex(const CString& name) const; // -1 when there is none
 };
 
-bool operator==(const HostModel::Variable& a, const HostModel::Variable& b);
-bool operator==(const ModelBlock& a, const ModelBlock& b);
 bool operator==(const ModelPlot& a, const ModelPlot& b);
 bool operator==(const WorkbenchModel& a, const WorkbenchModel& b);
 inline bool operator!=(const WorkbenchModel& a, const WorkbenchModel& b)
@@ -47,9 +43,12 @@ inline bool operator!=(const WorkbenchModel& a, const WorkbenchModel& b)
     return !(a == b);
 }
 
-// Fills `registry` (emptied first) with the blocks and variables of `model`.
-// False, with the reason, when a block or variable is refused.
+// Makes `registry` hold the blocks and variables of `model` (sharing its
+// store). Always true: the model's blocks were checked as they were added;
+// `error` is kept for callers that handle a refusal.
 bool FillHostModel(const WorkbenchModel& model, HostModel& registry, QString* error);
 
-// "T(*)", "x(*,*)" or "R": a variable as a whole.
-CString WholeVariableName(const HostModel::Variable& variable);
+// "T(*)", "x(*,*)" or "R": variable `index` of `block` as a whole.
+std::string WholeVariableName(const HostModel::Block& block, size_t index);
+// "Column.T(*)", "Column.x(*,*)" or "Column.R": the full path of variable `index` of `block` as a whole.
+CString WholeVariablePath(const HostModel::Block& block, size_t index);

@@ -7,9 +7,9 @@ namespace {
 
 // The look-up key: case folded, so that "Überhitzer" and "überhitzer" are one
 // name as "T" and "t" are. Names are mostly ASCII, which is folded in place.
-std::string Key(const std::string& text)
+std::string Key(std::string_view text)
 {
-    std::string key = text;
+    std::string key(text);
     bool ascii = true;
     for (char& ch : key) {
         const auto byte = static_cast<unsigned char>(ch);
@@ -21,6 +21,55 @@ std::string Key(const std::string& text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toCaseFolded().toUtf8().toStdString();
 }
 
+bool IsAscii(std::string_view text)
+{
+    for (char ch : text) {
+        if (static_cast<unsigned char>(ch) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Names compared and hashed as Key() folds them, without building the key
+// for the common ASCII name.
+bool FoldedEqual(std::string_view a, std::string_view b)
+{
+    if (!IsAscii(a) || !IsAscii(b))
+        return Key(a) == Key(b);
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+uint64_t FoldedHash(std::string_view text)
+{
+    uint64_t hash = 1469598103934665603ull;
+    const auto mix = [&hash](unsigned char byte) {
+        hash ^= byte;
+        hash *= 1099511628211ull;
+    };
+    if (IsAscii(text)) {
+        for (char ch : text)
+            mix(static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(ch))));
+    } else {
+        for (char ch : Key(text))
+            mix(static_cast<unsigned char>(ch));
+    }
+    // Names that differ in their last characters only ("V998", "V999") must
+    // spread over the low bits that pick the slot.
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 33;
+    hash *= 0xC4CEB9FE1A85EC53ull;
+    return hash ^ (hash >> 33);
+}
+
+constexpr uint32_t FreeSlot = 0;
+
 bool HasControlCharacter(const std::string& text)
 {
     for (char ch : text) {
@@ -31,7 +80,7 @@ bool HasControlCharacter(const std::string& text)
     return false;
 }
 
-bool IsBlank(const std::string& text)
+bool IsBlank(std::string_view text)
 {
     return text.find_first_not_of(" \t") == std::string::npos;
 }
@@ -107,6 +156,81 @@ QString QuotedName(const CString& text)
     return quoted + QLatin1Char('"');
 }
 
+std::string_view HostModel::Block::NameAt(size_t index) const
+{
+    const Record& record = m_records[index];
+    return std::string_view(m_names).substr(record.nameOffset, record.nameLength);
+}
+
+HostModel::Extents HostModel::Block::ExtentsAt(size_t index) const
+{
+    const Record& record = m_records[index];
+    return {m_extents.data() + record.extentOffset, record.extentCount};
+}
+
+HostModel::Variable HostModel::Block::VariableAt(size_t index) const
+{
+    const Extents extents = ExtentsAt(index);
+    return {
+        CString(std::string(NameAt(index))), AttributesAt(index), std::vector<UINT>(extents.begin(), extents.end())};
+}
+
+bool HostModel::Block::operator==(const Block& other) const
+{
+    if (path != other.path || variableCount() != other.variableCount())
+        return false;
+    for (size_t i = 0; i < variableCount(); ++i) {
+        const Extents mine = ExtentsAt(i), theirs = other.ExtentsAt(i);
+        if (NameAt(i) != other.NameAt(i) || AttributesAt(i) != other.AttributesAt(i)
+            || !std::equal(mine.begin(), mine.end(), theirs.begin(), theirs.end()))
+            return false;
+    }
+    return true;
+}
+
+void HostModel::Block::Append(const Variable& variable)
+{
+    const std::string& name = variable.name.str();
+    m_records.push_back({static_cast<uint32_t>(m_names.size()), static_cast<uint32_t>(name.size()),
+        static_cast<uint32_t>(m_extents.size()), static_cast<uint32_t>(variable.extents.size()), variable.attributes});
+    m_names += name;
+    m_extents.insert(m_extents.end(), variable.extents.begin(), variable.extents.end());
+}
+
+size_t HostModel::Block::SlotOf(std::string_view name) const
+{
+    const size_t mask = m_slots.size() - 1;
+    for (size_t slot = FoldedHash(name) & mask;; slot = (slot + 1) & mask) {
+        const uint32_t value = m_slots[slot];
+        if (value == FreeSlot || FoldedEqual(NameAt(value - 1), name))
+            return slot;
+    }
+}
+
+void HostModel::Block::GrowSlots()
+{
+    // At most half full, so that probes stay short; a power of two for the mask.
+    if (m_slots.size() >= 2 * (m_records.size() + 1))
+        return;
+    std::vector<uint32_t> old
+        = std::exchange(m_slots, std::vector<uint32_t>(std::max<size_t>(16, m_slots.size() * 2), FreeSlot));
+    for (uint32_t value : old) {
+        if (value != FreeSlot)
+            m_slots[SlotOf(NameAt(value - 1))] = value;
+    }
+}
+
+void HostModel::Block::Squeeze()
+{
+    m_records.shrink_to_fit();
+    m_names.shrink_to_fit();
+    m_extents.shrink_to_fit();
+}
+
+HostModel::HostModel() : m_data(std::make_shared<Data>())
+{
+}
+
 HostModel& HostModel::Shared()
 {
     static HostModel model;
@@ -115,9 +239,14 @@ HostModel& HostModel::Shared()
 
 void HostModel::Clear()
 {
-    m_blocks.clear();
-    m_blockIndex.clear();
-    m_variableIndex.clear();
+    m_data = std::make_shared<Data>();
+}
+
+HostModel::Data& HostModel::Detached()
+{
+    if (m_data.use_count() > 1)
+        m_data = std::make_shared<Data>(*m_data);
+    return *m_data;
 }
 
 bool HostModel::AddBlock(const CString& path, QString* error)
@@ -128,7 +257,7 @@ bool HostModel::AddBlock(const CString& path, QString* error)
     bool blankPart = false;
     for (size_t start = 0; start <= text.size();) {
         const size_t dot = std::min(text.find('.', start), text.size());
-        blankPart = blankPart || IsBlank(text.substr(start, dot - start));
+        blankPart = blankPart || IsBlank(std::string_view(text).substr(start, dot - start));
         start = dot + 1;
     }
     if (blankPart || HasControlCharacter(text) || text.find_first_of("(),") != std::string::npos)
@@ -136,21 +265,32 @@ bool HostModel::AddBlock(const CString& path, QString* error)
             QStringLiteral("The block path %1 is not valid: it must be names joined by '.', none of them blank, "
                            "without control characters, '(', ')' or ','.")
                 .arg(QuotedName(path)));
-    const std::string key = Key(text);
-    if (m_blockIndex.count(key) != 0)
+    std::string key = Key(text);
+    if (m_data->blockIndex.count(key) != 0)
         return SetError(error, QStringLiteral("The block %1 exists already.").arg(QuotedName(path)));
-    m_blockIndex.emplace(key, m_blocks.size());
-    m_blocks.push_back({path, {}});
+    Data& data = Detached();
+    // Blocks are mostly filled one after another: the one before is complete.
+    if (!data.blocks.empty())
+        data.blocks.back().Squeeze();
+    data.blockIndex.emplace(std::move(key), data.blocks.size());
+    data.blocks.emplace_back();
+    data.blocks.back().path = path;
     return true;
 }
 
 bool HostModel::AddVariable(const CString& blockPath, const Variable& variable, QString* error)
 {
-    const auto block = m_blockIndex.find(Key(blockPath.str()));
-    if (block == m_blockIndex.end())
+    const auto block = m_data->blockIndex.find(Key(blockPath.str()));
+    if (block == m_data->blockIndex.end())
         return SetError(error,
             QStringLiteral("There is no block %1 for the variable %2.")
                 .arg(QuotedName(blockPath), QuotedName(variable.name)));
+    return AddVariable(block->second, variable, error);
+}
+
+bool HostModel::AddVariable(size_t blockIndex, const Variable& variable, QString* error)
+{
+    const CString& blockPath = m_data->blocks.at(blockIndex).path;
     const std::string& name = variable.name.str();
     if (!IsPrintableName(name) || name.find_first_of(".(),*?~") != std::string::npos)
         return SetError(error,
@@ -163,14 +303,22 @@ bool HostModel::AddVariable(const CString& blockPath, const Variable& variable, 
                 QStringLiteral("The variable %1 in %2 has an extent of 0; each must be at least 1.")
                     .arg(QuotedName(variable.name), QuotedName(blockPath)));
     }
-    Block& owner = m_blocks[block->second];
-    const std::string key = Key(owner.path.str() + "." + name);
-    if (m_variableIndex.count(key) != 0)
+    // A record holds 32-bit offsets.
+    const Block& before = m_data->blocks[blockIndex];
+    if (before.variableCount() >= 0xFFFFFFFEu || before.m_names.size() + name.size() > 0xFFFFFFFFu)
+        return SetError(error, QStringLiteral("The block %1 holds too many variables.").arg(QuotedName(blockPath)));
+    // The table may grow before a refusal; what the model holds does not change.
+    Data& data = Detached();
+    Block& owner = data.blocks[blockIndex];
+    owner.GrowSlots();
+    const size_t slot = owner.SlotOf(name);
+    if (owner.m_slots[slot] != FreeSlot)
         return SetError(error,
             QStringLiteral("The block %1 holds a variable %2 already.")
-                .arg(QuotedName(blockPath), QuotedName(variable.name)));
-    m_variableIndex.emplace(key, std::make_pair(block->second, owner.variables.size()));
-    owner.variables.push_back(variable);
+                .arg(QuotedName(owner.path), QuotedName(variable.name)));
+    owner.m_slots[slot] = static_cast<uint32_t>(owner.variableCount() + 1);
+    owner.Append(variable);
+    ++data.variableCount;
     return true;
 }
 
@@ -178,15 +326,15 @@ const HostModel::Block* HostModel::FindBlock(const char* path) const
 {
     if (!path)
         return nullptr;
-    const auto found = m_blockIndex.find(Key(path));
-    return found == m_blockIndex.end() ? nullptr : &m_blocks[found->second];
+    const auto found = m_data->blockIndex.find(Key(path));
+    return found == m_data->blockIndex.end() ? nullptr : &m_data->blocks[found->second];
 }
 
 std::optional<HostModel::Match> HostModel::FindVariable(const char* path) const
 {
     if (!path || !*path)
         return std::nullopt;
-    std::string base = path;
+    std::string_view base = path;
     std::string subscripts;
     bool hasSubscripts = false;
     if (base.back() == ')') {
@@ -194,23 +342,37 @@ std::optional<HostModel::Match> HostModel::FindVariable(const char* path) const
         if (open == std::string::npos)
             return std::nullopt;
         subscripts = base.substr(open + 1, base.size() - open - 2);
-        base.erase(open);
+        base = base.substr(0, open);
         hasSubscripts = true;
     }
-    const auto found = m_variableIndex.find(Key(base));
-    if (found == m_variableIndex.end())
+    // Variable names hold no '.': the block's path is everything before the last.
+    const size_t dot = base.rfind('.');
+    if (dot == std::string::npos)
+        return std::nullopt;
+    const auto block = m_data->blockIndex.find(Key(base.substr(0, dot)));
+    if (block == m_data->blockIndex.end())
+        return std::nullopt;
+    const Block& owner = m_data->blocks[block->second];
+    const uint32_t value = owner.m_slots.empty() ? FreeSlot : owner.m_slots[owner.SlotOf(base.substr(dot + 1))];
+    if (value == FreeSlot)
         return std::nullopt;
 
     Match match;
-    match.block = &m_blocks[found->second.first];
-    match.variable = &match.block->variables[found->second.second];
-    std::string canonical = match.block->path.str() + "." + match.variable->name.str();
+    match.block = &owner;
+    match.variableIndex = value - 1;
+    match.variable = match.block->VariableAt(match.variableIndex);
+    std::string canonical = match.block->path.str() + "." + match.variable.name.str();
     if (hasSubscripts) {
         std::string canonicalSubscripts;
-        if (!ReadSubscripts(subscripts, match.variable->extents, canonicalSubscripts))
+        if (!ReadSubscripts(subscripts, match.variable.extents, canonicalSubscripts))
             return std::nullopt;
         canonical += "(" + canonicalSubscripts + ")";
     }
     match.path = CString(canonical);
     return match;
+}
+
+bool HostModel::operator==(const HostModel& other) const
+{
+    return m_data == other.m_data || m_data->blocks == other.m_data->blocks;
 }

@@ -11,8 +11,10 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -32,18 +34,69 @@ public:
         std::vector<UINT> extents; // one per subscript; empty for a scalar
     };
 
-    struct Block {
+    // A variable's extents as the block stores them.
+    struct Extents {
+        const UINT* first = nullptr;
+        size_t count = 0;
+
+        const UINT* begin() const { return first; }
+        const UINT* end() const { return first + count; }
+        size_t size() const { return count; }
+        bool empty() const { return count == 0; }
+        UINT operator[](size_t index) const { return first[index]; }
+    };
+
+    // A block and its variables, stored compactly: one small record per
+    // variable, the names in one text and the extents in one array, so that a
+    // model of millions of variables costs tens of bytes for each.
+    class Block {
+    public:
         CString path;
-        std::vector<Variable> variables; // in the order they were added
+
+        size_t variableCount() const { return m_records.size(); }
+        std::string_view NameAt(size_t index) const;
+        uint32_t AttributesAt(size_t index) const { return m_records[index].attributes; }
+        Extents ExtentsAt(size_t index) const;
+        Variable VariableAt(size_t index) const;
+
+        bool operator==(const Block& other) const;
+
+    private:
+        friend class HostModel;
+
+        struct Record {
+            uint32_t nameOffset;
+            uint32_t nameLength;
+            uint32_t extentOffset;
+            uint32_t extentCount;
+            uint32_t attributes;
+        };
+
+        void Append(const Variable& variable);
+        void Squeeze();
+        // The slot holding the variable `name`, or the free slot where it would go.
+        size_t SlotOf(std::string_view name) const;
+        void GrowSlots();
+
+        std::vector<Record> m_records; // in the order they were added
+        std::string m_names;
+        std::vector<UINT> m_extents;
+        // Open addressing over the block's variables, case folded: the
+        // variable's index + 1, 0 for a free slot. Four bytes a slot, and a
+        // block's table is small enough to stay in the cache while it fills.
+        std::vector<uint32_t> m_slots;
     };
 
     // What a path names: a variable, or one element or slice of an array
-    // variable. The pointers stay valid until the model next changes.
+    // variable. `block` stays valid until the model next changes.
     struct Match {
         const Block* block = nullptr;
-        const Variable* variable = nullptr;
+        size_t variableIndex = 0; // in the block
+        Variable variable;
         CString path; // written as the model writes it: "B1.T", "B1.X(2,1)", "B1.T(*)"
     };
+
+    HostModel();
 
     // The registry the host's services search (the workbench fills it from its
     // model file).
@@ -60,9 +113,12 @@ public:
     // name with control characters or any of ".(),*?~", a zero extent and a
     // name the block holds already (ignoring case).
     bool AddVariable(const CString& blockPath, const Variable& variable, QString* error = nullptr);
+    // The same for the block at `block` in blocks(): what a reader filling a
+    // block uses, as finding a block by its path reads the whole path.
+    bool AddVariable(size_t block, const Variable& variable, QString* error = nullptr);
 
-    const std::vector<Block>& blocks() const { return m_blocks; }
-    int variableCount() const { return static_cast<int>(m_variableIndex.size()); }
+    const std::vector<Block>& blocks() const { return m_data->blocks; }
+    int variableCount() const { return static_cast<int>(m_data->variableCount); }
     const Block* FindBlock(const char* path) const;
 
     // The variable `path` names ("B1.T"), or an element of it with one
@@ -70,8 +126,20 @@ public:
     // "B1.X(2, 1)", "B1.T(*)"). Case is ignored.
     std::optional<Match> FindVariable(const char* path) const;
 
+    // Same blocks with the same variables, in the same order.
+    bool operator==(const HostModel& other) const;
+    bool operator!=(const HostModel& other) const { return !(*this == other); }
+
 private:
-    std::vector<Block> m_blocks;
-    std::unordered_map<std::string, size_t> m_blockIndex; // lower-case path
-    std::unordered_map<std::string, std::pair<size_t, size_t>> m_variableIndex; // lower-case full path
+    // Copies share their data until one of them changes, so that the file
+    // reader, the session, the host's registry and the views hold one model.
+    struct Data {
+        std::vector<Block> blocks;
+        std::unordered_map<std::string, size_t> blockIndex; // case-folded path
+        size_t variableCount = 0;
+    };
+
+    Data& Detached();
+
+    std::shared_ptr<Data> m_data;
 };

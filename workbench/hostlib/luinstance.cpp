@@ -42,7 +42,7 @@ HRESULT LuInstance::QueryInstance(REFIID iid, void** out, const char* path, void
     if (!match)
         return LU_E_NOTFOUND;
 
-    CComPtr<ModelVariableObject> variable = ModelVariableObject::Create(match->path, match->variable->attributes);
+    CComPtr<ModelVariableObject> variable = ModelVariableObject::Create(match->path, match->variable.attributes);
     *out = static_cast<IModelVariable*>(variable.Detach());
     return S_OK;
 }

@@ -1,0 +1,333 @@
+// Large models: the host model's compact store, the model browser and the
+// variable finder as views over it (rows made on demand, none stored per
+// variable), and the model file read block by block.
+
+#include "support/projecttest.h"
+#include "workbench/app/modelbrowser.h"
+#include "workbench/app/modelfile.h"
+#include "workbench/app/variablefinder.h"
+#include "workbench/app/variablefindermodel.h"
+
+#include "host/interfaces/modelvariable.h"
+
+#include <QElapsedTimer>
+#include <QMimeData>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString PathFormat = QStringLiteral("Lumen Variable Path Format");
+
+// Blocks "Area<b/10>.Unit<b>" of `perBlock` variables V0.. cycling through a
+// scalar, a widenable T(20), an array of 1500 and a 20 x 3 array.
+QByteArray GeneratedModel(int blocks, int perBlock)
+{
+    QByteArray text = "{\"blocks\": [";
+    for (int b = 0; b < blocks; ++b) {
+        text += (b == 0 ? "" : ",\n") + QByteArray("{\"path\": \"Area") + QByteArray::number(b / 10) + ".Unit"
+            + QByteArray::number(b) + "\", \"variables\": [";
+        for (int v = 0; v < perBlock; ++v) {
+            static const char* const kinds[]
+                = {"", ", \"extents\": [20], \"widenable\": true", ", \"extents\": [1500]", ", \"extents\": [20, 3]"};
+            text += (v == 0 ? "" : ",") + QByteArray("{\"name\": \"V") + QByteArray::number(v) + "\"" + kinds[v % 4]
+                + "}";
+        }
+        text += "]}";
+    }
+    return text + "]}";
+}
+
+WorkbenchModel Read(const QByteArray& text)
+{
+    WorkbenchModel model;
+    QString error;
+    if (!ReadModelFile(text, model, error))
+        qFatal("the model does not load: %s", qPrintable(error));
+    return model;
+}
+
+const QByteArray SmallModel = R"j({"blocks": [
+    {"path": "Column", "variables": [
+        {"name": "T", "extents": [20], "widenable": true}, {"name": "x", "extents": [2, 3]}, {"name": "R"},
+        {"name": "Long", "extents": [1500]}]},
+    {"path": "Reactor.Jacket", "variables": [{"name": "Überhitzer"}, {"name": "T", "extents": [50]}]}]})j";
+
+QByteArray Payload(QMimeData* data)
+{
+    std::unique_ptr<QMimeData> owned(data);
+    return owned ? owned->data(PathFormat) : QByteArray("(no data)");
+}
+
+} // namespace
+
+class WorkbenchLargeModelTest : public QObject {
+    Q_OBJECT
+private slots:
+    void hostModelFindsVariablesIgnoringCase_data();
+    void hostModelFindsVariablesIgnoringCase();
+    void copiesShareTheModelUntilOneChanges();
+    void browserRowsAreMadeFromTheModel_data();
+    void browserRowsAreMadeFromTheModel();
+    void browserFindsPathsOfListedRowsOnly_data();
+    void browserFindsPathsOfListedRowsOnly();
+    void finderFiltersWithoutARowPerVariable_data();
+    void finderFiltersWithoutARowPerVariable();
+    void fileOrderAndSpellingReadAsOneDocumentWould_data();
+    void fileOrderAndSpellingReadAsOneDocumentWould();
+    void largeModelIsBrowsedDeepWithoutItemObjects();
+    void longBlockPathLoadsInLinearTime();
+};
+
+void WorkbenchLargeModelTest::hostModelFindsVariablesIgnoringCase_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("found"); // empty: not found
+
+    QTest::newRow("exact") << "Column.T"
+                           << "Column.T";
+    QTest::newRow("other case") << "COLUMN.t(3)"
+                                << "Column.T(3)";
+    QTest::newRow("block with a dot") << "reactor.jacket.T(*)"
+                                      << "Reactor.Jacket.T(*)";
+    QTest::newRow("non-ASCII case") << "Reactor.Jacket.ÜBERHITZER"
+                                    << "Reactor.Jacket.Überhitzer";
+    QTest::newRow("subscripts spaced") << "Column.x(2, *)"
+                                       << "Column.x(2,*)";
+    QTest::newRow("a variable of another block") << "Column.Überhitzer" << QString();
+    QTest::newRow("a block is no variable") << "Reactor.Jacket" << QString();
+    QTest::newRow("subscript out of range") << "Column.T(21)" << QString();
+    QTest::newRow("no block") << "T" << QString();
+    QTest::newRow("empty") << "" << QString();
+}
+
+void WorkbenchLargeModelTest::hostModelFindsVariablesIgnoringCase()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, found);
+    const WorkbenchModel model = Read(SmallModel);
+    const auto match = model.blocks.FindVariable(CString::FromQString(path));
+    QCOMPARE(match ? match->path.ToQString() : QString(), found);
+}
+
+void WorkbenchLargeModelTest::copiesShareTheModelUntilOneChanges()
+{
+    HostModel original;
+    QVERIFY(original.AddBlock("B"));
+    // Enough variables for the table of names to grow several times.
+    for (int v = 0; v < 5000; ++v)
+        QVERIFY(original.AddVariable("B", {CString(("V" + std::to_string(v)).c_str()), 0, {}}));
+    HostModel copy = original;
+    QVERIFY(copy == original);
+    QVERIFY(copy.AddVariable("B", {"W", ModelVariableWidenableAttribute, {4}}));
+    QVERIFY(!copy.AddVariable("B", {"v4999", 0, {}}));
+    QVERIFY(copy != original);
+    QCOMPARE(original.variableCount(), 5000);
+    QCOMPARE(copy.variableCount(), 5001);
+    QVERIFY(!original.FindVariable("B.W"));
+    QCOMPARE(copy.FindVariable("b.w(4)")->variable.attributes, ModelVariableWidenableAttribute);
+    for (const char* name : {"B.V0", "B.v2500", "B.V4999"})
+        QVERIFY2(original.FindVariable(name) && copy.FindVariable(name), name);
+}
+
+void WorkbenchLargeModelTest::browserRowsAreMadeFromTheModel_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<int>("children");
+    QTest::addColumn<bool>("draggable");
+
+    QTest::newRow("block") << "Column"
+                           << "Column" << QString() << 4 << false;
+    QTest::newRow("scalar") << "Column.R"
+                            << "R"
+                            << "scalar" << 0 << true;
+    QTest::newRow("one subscript") << "Column.T"
+                                   << "T"
+                                   << "20" << 20 << true;
+    QTest::newRow("two subscripts, last fastest") << "Column.x(2,1)"
+                                                  << "x(2,1)" << QString() << 0 << true;
+    QTest::newRow("array past the listed elements") << "Column.Long"
+                                                    << "Long"
+                                                    << "1500" << 1001 << true;
+    QTest::newRow("last listed element") << "Column.Long(1000)"
+                                         << "Long(1000)" << QString() << 0 << true;
+}
+
+void WorkbenchLargeModelTest::browserRowsAreMadeFromTheModel()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, name);
+    QFETCH(QString, size);
+    QFETCH(int, children);
+    QFETCH(bool, draggable);
+    ModelBrowserModel model;
+    model.SetBlocks(Read(SmallModel).blocks);
+    const QModelIndex index = model.FindPath(path);
+    QVERIFY(index.isValid());
+    QCOMPARE(index.data().toString(), name);
+    QCOMPARE(index.siblingAtColumn(1).data().toString(), size);
+    QCOMPARE(model.rowCount(index), children);
+    QCOMPARE(model.flags(index).testFlag(Qt::ItemIsDragEnabled), draggable);
+    QCOMPARE(model.index(index.row(), 0, model.parent(index)), index);
+    if (children > 1000) {
+        const QModelIndex more = model.index(1000, 0, index);
+        QCOMPARE(more.data().toString(), QStringLiteral("\u2026 500 more (drag the variable for all)"));
+        QVERIFY(!model.flags(more).testFlag(Qt::ItemIsSelectable));
+        QVERIFY(!model.mimeData({more}));
+    }
+}
+
+void WorkbenchLargeModelTest::browserFindsPathsOfListedRowsOnly_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("dragged"); // empty: no row
+
+    QTest::newRow("whole array") << "column.t(*)" << QByteArray("Column.T(*)");
+    QTest::newRow("element") << "Column.x(1,3)" << QByteArray("Column.x(1,3)");
+    QTest::newRow("widenable element") << "Column.T(3)" << QByteArray("Column.T(3)");
+    QTest::newRow("slice is no row") << "Column.x(*,1)" << QByteArray();
+    QTest::newRow("element past the listed ones") << "Column.Long(1001)" << QByteArray();
+    QTest::newRow("no such variable") << "Column.Q" << QByteArray();
+}
+
+void WorkbenchLargeModelTest::browserFindsPathsOfListedRowsOnly()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, dragged);
+    ModelBrowserModel model;
+    model.SetBlocks(Read(SmallModel).blocks);
+    const QModelIndex index = model.FindPath(path);
+    QCOMPARE(index.isValid(), !dragged.isEmpty());
+    if (index.isValid())
+        QCOMPARE(Payload(model.mimeData({index, index.siblingAtColumn(1)})), "Flowsheet\r\n" + dragged + '\0');
+}
+
+void WorkbenchLargeModelTest::finderFiltersWithoutARowPerVariable_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("visible");
+
+    const QStringList all {"Column.T(*)", "Column.x(*,*)", "Column.R", "Column.Long(*)", "Reactor.Jacket.Überhitzer",
+        "Reactor.Jacket.T(*)"};
+    QTest::newRow("none") << "" << all;
+    QTest::newRow("blank") << "  " << all;
+    QTest::newRow("owner prefix, trimmed") << " Column " << all.mid(0, 4);
+    QTest::newRow("across the dot and subscripts") << "JACKET.T(" << QStringList {"Reactor.Jacket.T(*)"};
+    QTest::newRow("non-ASCII case") << "überHITZER" << QStringList {"Reactor.Jacket.Überhitzer"};
+    QTest::newRow("nothing") << "Column.Q" << QStringList();
+}
+
+void WorkbenchLargeModelTest::finderFiltersWithoutARowPerVariable()
+{
+    QFETCH(QString, filter);
+    QFETCH(QStringList, visible);
+    VariableFinder finder;
+    finder.SetModel(Read(SmallModel));
+    finder.SetFilter(filter);
+    QCOMPARE(finder.VisiblePaths(), visible);
+    VariableFinderModel* model = finder.finderModel();
+    QCOMPARE(model->rowCount(), visible.size());
+    if (visible.size() >= 2) {
+        // Dragged in row order, whatever the order of the selection.
+        const QByteArray payload = Payload(model->mimeData({model->index(1), model->index(0), model->index(1)}));
+        QCOMPARE(payload, ("Flowsheet\r\n" + visible[0] + "\r\n" + visible[1]).toUtf8() + '\0');
+    }
+}
+
+void WorkbenchLargeModelTest::fileOrderAndSpellingReadAsOneDocumentWould_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("lastVariable");
+
+    const QByteArray blocks = R"j("blocks": [{"path": "B", "variables": [{"name": "T", "extents": [3]}]},
+        {"path": "C", "variables": []}, {"path": "D"}, {"path": "E", "variables": [{"name": "[{\"}]"}]}])j";
+    const QByteArray plots = R"j("plots": [{"name": "P", "owner": "D", "context": "D.P", "access": "host",
+        "definition": {"timeMode": 0, "timeEntries": ["L"]}}])j";
+    QTest::newRow("blocks then plots") << "{" + blocks + ", " + plots + "}"
+                                       << R"j(E.[{"}])j";
+    QTest::newRow("plots before the blocks they name") << "{" + plots + ",\r\n\t" + blocks + "}"
+                                                       << R"j(E.[{"}])j";
+    QTest::newRow("escaped key") << QByteArray(R"j({"bl\u006fcks": [{"path": "B", "variables": [{"name": "T"}]}]})j")
+                                 << QString("B.T");
+    QTest::newRow("byte order mark") << QByteArray(
+        "\xEF\xBB\xBF{\"blocks\": [{\"path\": \"B\", \"variables\": [{\"name\": \"T\"}]}]}")
+                                     << QString("B.T");
+    QTest::newRow("empty blocks") << QByteArray(R"j( {"blocks": []} )j") << QString();
+}
+
+void WorkbenchLargeModelTest::fileOrderAndSpellingReadAsOneDocumentWould()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, lastVariable);
+    const WorkbenchModel model = Read(text);
+    const std::vector<HostModel::Block>& blocks = model.blocks.blocks();
+    QString last;
+    for (const HostModel::Block& block : blocks) {
+        for (size_t v = 0; v < block.variableCount(); ++v)
+            last = block.path.ToQString() + QLatin1Char('.') + QString::fromStdString(std::string(block.NameAt(v)));
+    }
+    QCOMPARE(last, lastVariable);
+    // What is written reads back as the same model.
+    QVERIFY(Read(WriteModelFile(model)) == model);
+}
+
+void WorkbenchLargeModelTest::largeModelIsBrowsedDeepWithoutItemObjects()
+{
+    const WorkbenchModel model = Read(GeneratedModel(200, 1000));
+    QCOMPARE(model.blocks.variableCount(), 200000);
+
+    ModelBrowser browser;
+    browser.SetModel(model);
+    // The tree is a view over the model: no item per variable.
+    QVERIFY(qobject_cast<ModelBrowserModel*>(browser.model()));
+    const QModelIndex lastBlock = browser.model()->index(199, 0);
+    QCOMPARE(lastBlock.data().toString(), QStringLiteral("Area19.Unit199"));
+    QCOMPARE(browser.model()->rowCount(lastBlock), 1000);
+    const QModelIndex array = browser.model()->index(998, 0, lastBlock);
+    QCOMPARE(array.data().toString(), QStringLiteral("V998"));
+    QCOMPARE(browser.model()->rowCount(array), 1001);
+    const QModelIndex element = browser.model()->index(999, 0, array);
+    QCOMPARE(element.data().toString(), QStringLiteral("V998(1000)"));
+    QCOMPARE(browser.FindPath(QStringLiteral("area19.unit199.v998(1000)")), element);
+    QCOMPARE(
+        Payload(browser.model()->mimeData({element})), QByteArray("Flowsheet\r\nArea19.Unit199.V998(1000)") + '\0');
+
+    VariableFinder finder;
+    finder.SetModel(model);
+    QVERIFY(finder.finderModel());
+    QCOMPARE(finder.finderModel()->rowCount(), 200000);
+    QCOMPARE(finder.finderModel()->PathAt(199999), QStringLiteral("Area19.Unit199.V999(*,*)"));
+    finder.SetFilter(QStringLiteral("Unit199.V99"));
+    QCOMPARE(finder.VisiblePaths(),
+        (QStringList {"Area19.Unit199.V99(*,*)", "Area19.Unit199.V990(*)", "Area19.Unit199.V991(*,*)",
+            "Area19.Unit199.V992", "Area19.Unit199.V993(*)", "Area19.Unit199.V994(*)", "Area19.Unit199.V995(*,*)",
+            "Area19.Unit199.V996", "Area19.Unit199.V997(*)", "Area19.Unit199.V998(*)", "Area19.Unit199.V999(*,*)"}));
+}
+
+void WorkbenchLargeModelTest::longBlockPathLoadsInLinearTime()
+{
+    // A path of 4 MB in a block of 4000 variables: a step that copied the
+    // path for each variable would copy 16 GB.
+    const QByteArray path = QByteArray("Area.").repeated(800000) + "Unit";
+    QByteArray text = "{\"blocks\": [{\"path\": \"" + path + "\", \"variables\": [";
+    for (int v = 0; v < 4000; ++v)
+        text += (v == 0 ? "{\"name\": \"V" : ", {\"name\": \"V") + QByteArray::number(v) + "\"}";
+    text += "]}]}";
+    QElapsedTimer timer;
+    timer.start();
+    const WorkbenchModel model = Read(text);
+    ModelBrowser browser;
+    browser.SetModel(model);
+    VariableFinder finder;
+    finder.SetModel(model);
+    finder.SetFilter(QStringLiteral("V3999"));
+    QCOMPARE(finder.finderModel()->rowCount(), 1);
+    QVERIFY(model.blocks.FindVariable((path + ".V3999").constData()));
+    QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+}
+
+PE_TEST_MAIN(WorkbenchLargeModelTest)
+#include "tst_workbenchlargemodel.moc"
