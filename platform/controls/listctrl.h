@@ -95,16 +95,9 @@ struct NMLISTVIEW {
     LPARAM lParam = 0;
 };
 
-// NM_CLICK, NM_DBLCLK, NM_RCLICK: the row and column hit (-1: no row).
-struct NMITEMACTIVATE {
-    NMHDR hdr;
-    int iItem = -1;
-    int iSubItem = 0;
-    UINT uNewState = 0;
-    UINT uOldState = 0;
-    UINT uChanged = 0;
-    POINT ptAction; // client coordinates
-    LPARAM lParam = 0;
+// NM_CLICK, NM_DBLCLK, NM_RCLICK: the row and column hit (-1: no row); the
+// list-view record with the key flags after it.
+struct NMITEMACTIVATE : NMLISTVIEW {
     UINT uKeyFlags = 0;
 };
 
