@@ -13,6 +13,7 @@
 
 #include <QJsonArray>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace FormControl;
@@ -113,6 +114,7 @@ private slots:
     void timeEntriesByMode();
     void brokenRulesAreToldWithTheirBox();
     void okClosesOnlyAfterAValidWrite();
+    void okWhenTheDocumentClosesWithTheEditor();
     void cancelWritesNothingAndSaysNothing();
 };
 
@@ -360,6 +362,20 @@ void EditorWritesTest::okClosesOnlyAfterAValidWrite()
     CDocument* document = editor.document();
     editor.CloseAll();
     delete document;
+}
+
+void EditorWritesTest::okWhenTheDocumentClosesWithTheEditor()
+{
+    // A document with no other view goes with the editor: the broadcasts after
+    // the close have no document to go to, and nothing touches the deleted one.
+    EditorFixture editor;
+    QVERIFY(editor.Open(Unassigned({"A"}), Access::Host));
+    CallRecorder recorder;
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression("The document went away with the editor"));
+    editor.Click(Ok);
+    const QStringList closing {"UpdateAllViews 823 [, Column.TemperaturePlot]", "NotifyEditorClosing"};
+    QCOMPARE(recorder.calls(), WriteCalls + closing);
+    QVERIFY(!CKBaseApp::GetCurrentDocument());
 }
 
 void EditorWritesTest::cancelWritesNothingAndSaysNothing()
