@@ -77,3 +77,13 @@ double TimeTextValue(const char* text)
     const CSetLocale locale(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
     return text ? std::atof(text) : 0.0;
 }
+
+std::vector<double> TimeTextValues(const std::vector<CString>& texts)
+{
+    const CSetLocale locale(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+    std::vector<double> values;
+    values.reserve(texts.size());
+    for (const CString& text : texts)
+        values.push_back(std::atof(text));
+    return values;
+}

@@ -39,3 +39,5 @@ std::vector<int> DuplicateTimeRows(const std::vector<double>& sortedValues);
 
 // The leading number of a shown time, 0 when there is none (atof).
 double TimeTextValue(const char* text);
+// The same for many texts at once, under one switch of the numeric locale.
+std::vector<double> TimeTextValues(const std::vector<CString>& texts);

@@ -9,19 +9,40 @@
 #include "model/timevalues.h"
 #include "view/formcontrols.h"
 
-#include <unordered_map>
+#include <algorithm>
+#include <vector>
 
 using namespace FormControl;
 
 namespace {
 
-using TimeRowValues = std::unordered_map<LPARAM, double>;
+// Each row's value by the row's parameter. Parameters come from one counter,
+// so those of the rows lie close together and index a vector directly: the
+// comparison costs two array reads.
+class TimeRowValues {
+public:
+    TimeRowValues(const std::vector<LPARAM>& params, const std::vector<double>& values)
+    {
+        if (params.empty())
+            return;
+        const auto [lowest, highest] = std::minmax_element(params.begin(), params.end());
+        m_first = *lowest;
+        m_values.assign(static_cast<size_t>(*highest - *lowest) + 1, 0.0);
+        for (size_t i = 0; i < params.size(); ++i)
+            m_values[static_cast<size_t>(params[i] - m_first)] = values[i];
+    }
+    double operator[](LPARAM param) const { return m_values.at(static_cast<size_t>(param - m_first)); }
+
+private:
+    LPARAM m_first = 0;
+    std::vector<double> m_values;
+};
 
 // The sort's comparison: each row's value, looked up by its parameter.
 int CompareTimeRows(LPARAM first, LPARAM second, LPARAM sortData)
 {
     const auto& values = *reinterpret_cast<const TimeRowValues*>(sortData);
-    return CompareTimeValues(values.at(first), values.at(second));
+    return CompareTimeValues(values[first], values[second]);
 }
 
 } // namespace
@@ -102,18 +123,22 @@ void CSUProfileEditorView::OnTimesEndLabelEdit(const NMHDR* header)
 
 void CSUProfileEditorView::SortAndThinTimeRows()
 {
-    // Each row's value is read once; the comparison looks it up by the row's
-    // parameter, which every row has of its own.
+    // Each row's value is read once, before the sort.
     const int rows = m_timesList.GetItemCount();
-    TimeRowValues values;
-    values.reserve(static_cast<size_t>(rows));
-    for (int row = 0; row < rows; ++row)
-        values[static_cast<LPARAM>(m_timesList.GetItemData(row))] = TimeTextValue(m_timesList.GetItemText(row, 0));
+    std::vector<LPARAM> params;
+    std::vector<CString> texts;
+    params.reserve(static_cast<size_t>(rows));
+    texts.reserve(static_cast<size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
+        params.push_back(static_cast<LPARAM>(m_timesList.GetItemData(row)));
+        texts.push_back(m_timesList.GetItemText(row, 0));
+    }
+    const TimeRowValues values(params, TimeTextValues(texts));
     m_timesList.SortItems(CompareTimeRows, reinterpret_cast<LPARAM>(&values));
     std::vector<double> sorted;
     sorted.reserve(static_cast<size_t>(rows));
     for (int row = 0; row < rows; ++row)
-        sorted.push_back(values.at(static_cast<LPARAM>(m_timesList.GetItemData(row))));
+        sorted.push_back(values[static_cast<LPARAM>(m_timesList.GetItemData(row))]);
     const std::vector<int> duplicates = DuplicateTimeRows(sorted);
     for (auto row = duplicates.rbegin(); row != duplicates.rend(); ++row)
         m_timesList.DeleteItem(*row);
