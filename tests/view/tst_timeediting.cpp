@@ -163,6 +163,18 @@ void TimeEditingTest::fieldsAreCheckedWhenLeft()
     interval->setFocus();
     QTRY_VERIFY(interval->hasFocus());
     QCOMPARE(editor.Text(StartTimeField), QStringLiteral("0.123457"));
+    // Apply finds the interval out of range: no box of its own, and the
+    // interval field gets the focus back, so that leaving it tells again.
+    view->GetDlgItem(IntervalField)->SetWindowText("0");
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(Apply, BN_CLICKED), 0);
+    QVERIFY(boxes.events().empty());
+    QTRY_VERIFY(interval->hasFocus());
+    start->setFocus();
+    QCOMPARE(BoxTexts(boxes), QStringList({"Time intervals must be greater than zero."}));
+    boxes.Clear();
+    view->GetDlgItem(IntervalField)->SetWindowText("2.5");
+    start->setFocus();
+    QTRY_VERIFY(start->hasFocus());
     // An erased field is left alone here; Apply tells of it.
     view->GetDlgItem(IntervalField)->SetWindowText("");
     start->setFocus();
