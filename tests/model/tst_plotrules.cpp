@@ -200,18 +200,13 @@ void PlotRulesTest::timeFieldsBeforeAWrite()
 
 void PlotRulesTest::typedTimes_data()
 {
+    // What the times list refuses is tested through the editor; these are the rest.
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("interval");
     QTest::addColumn<QString>("message");
     const QString notReal = "Value is not a real value.";
-    QTest::newRow("3 apples") << "3 apples" << false << "";
     QTest::newRow("zero time") << "0" << false << "";
     QTest::newRow("zero interval") << "0" << true << "Time intervals must be greater than zero.";
-    QTest::newRow("negative time") << "-1" << false << "Times cannot be less than zero.";
-    QTest::newRow("letters") << "abc" << false << notReal;
-    QTest::newRow("erased") << "" << false << notReal;
-    QTest::newRow("nan") << "nan" << false << notReal;
-    QTest::newRow("inf") << "inf" << false << notReal;
     QTest::newRow("infinity interval") << "infinity" << true << notReal;
     QTest::newRow("overflow") << "1e999" << false << notReal;
 }

@@ -79,7 +79,6 @@ private slots:
     void deleteRemovesTheSelectedRows();
     void fieldsAreCheckedWhenLeft();
     void commaDecimalRowsAreWrittenAsTyped();
-    void largeListSortsInOrder();
 };
 
 void TimeEditingTest::rowsSortByValueAndThinDuplicates()
@@ -204,24 +203,6 @@ void TimeEditingTest::commaDecimalRowsAreWrittenAsTyped()
     editor.plotData()->GetTimes(readBack);
     QCOMPARE(readBack.GetSize(), 2);
     QCOMPARE(readBack[0].ToQString(), QStringLiteral("2,5"));
-}
-
-void TimeEditingTest::largeListSortsInOrder()
-{
-    // Many rows in the host's order, then one edit: sorted by value, thinned.
-    QStringList entries;
-    for (int i = 0; i < 3000; ++i)
-        entries << QString::number((i * 7919) % 1000);
-    ScriptedMessageBoxResponder boxes;
-    EditorFixture editor;
-    QVERIFY(editor.Open(SpecifiedTimes(entries), Access::Host));
-    editor.ClickTab(1);
-    EnterRow(editor, "1000.5");
-    const QStringList rows = editor.TimeRows();
-    QCOMPARE(rows.size(), 1001);
-    for (int i = 0; i < 1000; ++i)
-        QCOMPARE(rows[i], QString::number(i));
-    QCOMPARE(rows.last(), QStringLiteral("1000.5"));
 }
 
 PE_TEST_MAIN(TimeEditingTest)
