@@ -62,6 +62,11 @@ const CommandEntry CSUProfileEditorView::MessageMap::Commands[] = {
 const NotifyEntry CSUProfileEditorView::MessageMap::Notifications[] = {
     {Tabs, TCN_SELCHANGE, &CSUProfileEditorView::OnPageChange},
     {ProfilesList, LVN_ITEMCHANGED, &CSUProfileEditorView::OnProfilesListItemChanged},
+    {ProfilesList, LVN_ENDLABELEDIT, &CSUProfileEditorView::OnProfileLabelEdited},
+    {ProfilesList, LVN_COLUMNCLICK, &CSUProfileEditorView::OnProfilesColumnClick},
+    {ProfilesList, NM_DBLCLK, &CSUProfileEditorView::OnProfilesListDoubleClick},
+    {ProfilesList, LVN_KEYDOWN, &CSUProfileEditorView::OnProfilesListKeyDown},
+    {ProfilesList, NM_RCLICK, &CSUProfileEditorView::OnProfilesListRightClick},
 };
 
 CSUProfileEditorView::CSUProfileEditorView() : CFormView(EditorFormId)

@@ -154,13 +154,25 @@ void CSUProfileEditorView::OnProfilesListItemChanged(const NMHDR* header)
         ShowProfileVariables();
 }
 
-void CSUProfileEditorView::OnListStripCommand(int /*button*/, UINT stripId)
+void CSUProfileEditorView::OnListStripCommand(int button, UINT stripId)
 {
-    // The plot list calls this before it removes an entry (its strip's
-    // "Remove Profile" or its Delete key): the entry's profile is no longer
-    // plotted. The other strips' commands come with the list commands.
-    if (stripId == FormControl::PlotStrip)
+    // Strip buttons, list keys, double-clicks and drops, by strip.
+    switch (stripId) {
+    case FormControl::ProfilesStrip:
+        OnProfilesStripCommand(button);
+        break;
+    case FormControl::VariablesStrip:
+        OnVariablesStripCommand(button);
+        break;
+    case FormControl::PlotStrip:
+        // The plot list calls this before it removes an entry (its strip's
+        // "Remove Profile" or its Delete key): the entry's profile is no
+        // longer plotted.
         RemoveFromPlotList();
+        break;
+    default:
+        break;
+    }
 }
 
 void CSUProfileEditorView::RemoveFromPlotList()

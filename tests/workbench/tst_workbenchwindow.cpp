@@ -1,11 +1,11 @@
 // The workbench's window in-process, with the editor module loaded by dlopen as
 // the program loads it: editors on plots, the module's menu, the host's messages.
 
+#include "platform/windows/menubuilder.h"
 #include "support/projecttest.h"
 #include "workbench/app/calllogview.h"
 #include "workbench/app/commandids.h"
 #include "workbench/app/mainwindow.h"
-#include "workbench/app/menubarbuilder.h"
 #include "workbench/app/modelbrowser.h"
 #include "workbench/app/modelfile.h"
 #include "workbench/app/modelsession.h"
