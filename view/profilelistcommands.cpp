@@ -83,47 +83,49 @@ int CSUProfileEditorView::RowWithKey(int row, int key) const
 
 void CSUProfileEditorView::DeleteSelectedProfiles()
 {
-    // The selection is read once, top to bottom; each deletion moves the rows
-    // below it up by one. A row is checked against its key before use, as the
-    // list may change while a question is open.
-    struct Selected {
+    // First the selection is read once and a profile that has a role is asked
+    // about, top to bottom; then the rows go from the bottom up, which moves
+    // no row still to be deleted (and is what a list removes fastest). A row
+    // is checked against its key before use, as the host may change the list
+    // while a question is open.
+    struct Doomed {
         int row;
         int key;
     };
-    std::vector<Selected> selected;
-    for (int row : SelectedProfileRows())
-        selected.push_back({row, static_cast<int>(m_profilesList.GetItemData(row))});
-    int deleted = 0;
-    for (const Selected& entry : selected) {
-        int row = RowWithKey(entry.row - deleted, entry.key);
-        if (row < 0)
-            continue;
-        CSUPEProfile* profile = m_profiles.Find(entry.key);
+    std::vector<Doomed> doomed;
+    for (const int selectedRow : SelectedProfileRows()) {
+        const int key = static_cast<int>(m_profilesList.GetItemData(selectedRow));
+        const CSUPEProfile* profile = m_profiles.Find(key);
         if (!profile) {
-            qCWarning(lcView, "Delete: row %d of the profiles list names no profile; it stays.", row);
+            qCWarning(lcView, "Delete: row %d of the profiles list names no profile; it stays.", selectedRow);
             continue;
         }
+        int row = selectedRow;
         if (profile->role != 0) {
             const CString text = "The profile " + profile->name + " is in use.\n\nDo you want to delete it anyway?";
             const int answer
                 = MessageBox(GetSafeHwnd(), text, MessageBoxTitle, MB_YESNO | MB_ICONQUESTION | MB_TOPMOST);
-            // The host may have changed the list meanwhile (a reload deletes every profile).
-            row = RowWithKey(row, entry.key);
-            profile = m_profiles.Find(entry.key);
-            if (row < 0 || !profile)
+            row = RowWithKey(row, key);
+            if (row < 0)
                 continue;
             if (answer != IDYES) {
                 m_profilesList.SetItemState(row, 0, LVIS_SELECTED);
                 continue;
             }
         }
+        doomed.push_back({row, key});
+    }
+    for (auto entry = doomed.rbegin(); entry != doomed.rend(); ++entry) {
+        CSUPEProfile* profile = m_profiles.Find(entry->key);
+        const int row = RowWithKey(entry->row, entry->key);
+        if (!profile || row < 0)
+            continue;
         m_profilesList.DeleteItem(row);
-        ++deleted;
         if (profile->role != 0)
             UnassignProfile(profile);
         if (profile == m_currentProfile)
             m_currentProfile = nullptr;
-        m_profiles.Delete(entry.key);
+        m_profiles.Delete(entry->key);
     }
     // Removing rows sends no selection notice: derive the current profile and
     // the variables list again from what is left selected.
