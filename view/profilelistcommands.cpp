@@ -43,10 +43,13 @@ void CSUProfileEditorView::NewProfile()
 void CSUProfileEditorView::OnProfileLabelEdited(const NMHDR* header)
 {
     const auto* info = reinterpret_cast<const NMLVDISPINFO*>(header);
-    // The label editor's text is the candidate, however the edit ended.
-    const CEdit* edit = m_profilesList.GetEditControl();
-    CString name = edit ? edit->GetWindowText() : CString(info->item.pszText ? info->item.pszText : "");
     m_plotList.SetCurSel(-1);
+    // Escape cancels: the edit's text would otherwise rename the profile all
+    // the same. Otherwise the label editor's text is the candidate.
+    if (!info->item.pszText)
+        return;
+    const CEdit* edit = m_profilesList.GetEditControl();
+    CString name = edit ? edit->GetWindowText() : CString(info->item.pszText);
     name.Trim();
     if (name.IsEmpty())
         return;

@@ -155,10 +155,14 @@ void ProfileListsTest::renameTrimsAndReachesEveryDisplay()
     rename("P", " Pressure ");
     QCOMPARE(editor.PlotEntries(), QStringList {"Pressure"});
     QCOMPARE(editor.ProfileNamed("Pressure")->role, int16_t(4));
-    // Blanks only: the old name stays everywhere.
+    // Blanks only, or Escape: the old name stays everywhere.
     rename("Pressure", "   ");
+    editor.Profiles().EditLabel(editor.RowNamed("Pressure"));
+    QTest::keyClicks(editor.LabelEditor(), "Typed");
+    QTest::keyClick(editor.LabelEditor(), Qt::Key_Escape);
     QCOMPARE(editor.PlotEntries(), QStringList {"Pressure"});
     QVERIFY(editor.ProfileNamed("Pressure"));
+    QCOMPARE(editor.ProfileNamed("Pressure")->name, CString("Pressure"));
     QCOMPARE(editor.ProfileRows().first(), QString("Height|1 D"));
 }
 
