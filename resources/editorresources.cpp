@@ -1,6 +1,7 @@
 #include "resources/editorresources.h"
 
 #include "resources/bitmaps.h"
+#include "resources/dimensionmenus.h"
 #include "resources/editorform.h"
 #include "resources/hostmenu.h"
 
@@ -26,6 +27,7 @@ ResourceModule& EditorResourceModule()
         module.AddAccelerators(HostMenuId, HostShortcutKeys());
         module.AddDialog(EditorFormId, &EditorFormTemplate());
         AddStripBitmaps(module);
+        AddDimensionMenus(module);
         return true;
     }();
     (void)filled;

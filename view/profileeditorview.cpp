@@ -77,6 +77,11 @@ const NotifyEntry CSUProfileEditorView::MessageMap::Notifications[] = {
     {TimesList, LVN_KEYDOWN, &CSUProfileEditorView::OnTimesKeyDown},
     {TimesList, NM_SETFOCUS, &CSUProfileEditorView::OnTimesFocusChange},
     {TimesList, NM_KILLFOCUS, &CSUProfileEditorView::OnTimesFocusChange},
+    {ProfilesList, LVN_ENDLABELEDIT, &CSUProfileEditorView::OnProfileLabelEdited},
+    {ProfilesList, LVN_COLUMNCLICK, &CSUProfileEditorView::OnProfilesColumnClick},
+    {ProfilesList, NM_DBLCLK, &CSUProfileEditorView::OnProfilesListDoubleClick},
+    {ProfilesList, LVN_KEYDOWN, &CSUProfileEditorView::OnProfilesListKeyDown},
+    {ProfilesList, NM_RCLICK, &CSUProfileEditorView::OnProfilesListRightClick},
 };
 
 CSUProfileEditorView::CSUProfileEditorView() : CFormView(EditorFormId)

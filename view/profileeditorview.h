@@ -9,7 +9,9 @@
 // (loading and reloading), timepage.cpp (the time settings page),
 // plotbuilder.cpp (pages and plot type), assignment.cpp (plot roles),
 // validation.cpp (the checks before a write), definitionwrite.cpp (writing,
-// Apply, OK, Cancel) and timeediting.cpp (editing the times).
+// Apply, OK, Cancel), timeediting.cpp (editing the times),
+// profilelistcommands.cpp (the profiles list's commands), profilesort.cpp,
+// dimensionchange.cpp and variablelistcommands.cpp (the variables strip).
 
 #include "controls/listboxexparent.h"
 #include "controls/mylistboxex.h"
@@ -67,6 +69,8 @@ public:
     void UnassignProfile(CSUPEProfile* profile);
     void RemoveAllProfiles();
     void ShowProfileVariables();
+    // Deletes every selected profile, asking first for one that has a role.
+    void DeleteSelectedProfiles();
 
     // The definition from the host object.
     void LoadDefinition();
@@ -173,6 +177,28 @@ private:
     void DeleteSelectedTimeRows();
     void SortAndThinTimeRows();
     void RepaintTimesList();
+    // The profiles and variables lists: one function per strip, then the
+    // profiles list's notifications and what they run.
+    void OnProfilesStripCommand(int button);
+    void OnVariablesStripCommand(int button);
+    void NewProfile();
+    void OnProfileLabelEdited(const NMHDR* header);
+    void OnProfilesListDoubleClick(const NMHDR* header);
+    void OnProfilesListKeyDown(const NMHDR* header);
+    void OnProfilesListRightClick(const NMHDR* header);
+    void OnProfilesColumnClick(const NMHDR* header);
+    void SortProfiles(int column);
+    // The profiles-list row and column under the cursor of the message being handled.
+    int ProfileRowAtCursor(int* column, UINT* flags) const;
+    // The selected rows, top to bottom.
+    std::vector<int> SelectedProfileRows() const;
+    // `row` if it still carries `key`, else the row that does, or -1.
+    int RowWithKey(int row, int key) const;
+    void ToggleSelectedDimensions();
+    void SwapSelectedDimensions();
+    void ToggleRowDimension(int row);
+    void SetRowDimension(int row, int32_t dimension);
+    void ShowDimensionMenu(int row);
     bool IsChecked(UINT id) const;
     void CheckRadio(UINT id, bool check);
     void SetControlText(UINT id, const char* text);
@@ -202,6 +228,7 @@ private:
     int32_t m_xAxisKey = -1;
     int32_t m_yAxisKey = -1;
     int32_t m_profileSortDirection = 0;
+    int32_t m_profileSortColumn = 0;
     CSUPEProfile* m_currentProfile = nullptr;
     int32_t m_timeRowCounter = 0;
     int32_t m_currentPage = 0;

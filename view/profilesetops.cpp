@@ -136,8 +136,12 @@ void CSUProfileEditorView::ShowProfileVariables()
 {
     m_variablesList.ResetContent();
     m_currentProfile = nullptr;
-    if (m_profilesList.GetSelectedCount() == 1) {
-        m_currentProfile = ProfileFromRow(m_profilesList.GetNextItem(-1, LVNI_SELECTED));
+    // Exactly one row selected: a first and no second. Counting every selected
+    // row instead would make selecting many rows at once quadratic, as each
+    // row's change comes here.
+    const int first = m_profilesList.GetNextItem(-1, LVNI_SELECTED);
+    if (first != -1 && m_profilesList.GetNextItem(first, LVNI_SELECTED) == -1) {
+        m_currentProfile = ProfileFromRow(first);
         if (m_currentProfile) {
             for (const CString& variable : m_currentProfile->variables)
                 m_variablesList.AddString(variable);
@@ -156,10 +160,16 @@ void CSUProfileEditorView::OnProfilesListItemChanged(const NMHDR* header)
 
 void CSUProfileEditorView::OnListStripCommand(int button, UINT stripId)
 {
-    // The single entry of the strips without a list of their own (and of the
-    // plot list before it removes an entry): one function per strip.
+    // Strip buttons, list keys, double-clicks and drops, by strip: one
+    // function per strip.
     try {
         switch (stripId) {
+        case FormControl::ProfilesStrip:
+            OnProfilesStripCommand(button);
+            break;
+        case FormControl::VariablesStrip:
+            OnVariablesStripCommand(button);
+            break;
         case FormControl::PlotStrip:
             OnPlotStripCommand(button);
             break;

@@ -1,11 +1,11 @@
 // The workbench's window in-process, with the editor module loaded by dlopen as
 // the program loads it: editors on plots, the module's menu, the host's messages.
 
+#include "platform/windows/menubuilder.h"
 #include "support/projecttest.h"
 #include "workbench/app/calllogview.h"
 #include "workbench/app/commandids.h"
 #include "workbench/app/mainwindow.h"
-#include "workbench/app/menubarbuilder.h"
 #include "workbench/app/modelbrowser.h"
 #include "workbench/app/modelfile.h"
 #include "workbench/app/modelsession.h"
@@ -17,12 +17,14 @@
 #include "host/services/kbaseapp.h"
 #include "host/services/ksudocument.h"
 #include "model/profile.h"
+#include "platform/controls/listbox.h"
 #include "platform/core/registry.h"
 #include "platform/docview/frame.h"
 
 #include <QAction>
 #include <QDockWidget>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -49,6 +51,24 @@ public:
 
     std::unique_ptr<CSUPEProfile> received;
 };
+
+// The control `id` of an editor's form, found as the module's window objects know it.
+QWidget* FormControl(CFrameWnd* frame, int id)
+{
+    for (QWidget* widget : frame->GetSafeHwnd()->findChildren<QWidget*>()) {
+        if (CWnd::GetDlgCtrlID(widget) == id)
+            return widget;
+    }
+    return nullptr;
+}
+
+// A strip button clicked through the window, as the strip captures the mouse.
+void ClickStripButton(QWidget* strip, int button, int buttonCount)
+{
+    const QPoint at = strip->mapTo(strip->window(), QPoint(strip->width() - (buttonCount - button) * 22 + 11, 10));
+    QTest::mouseMove(strip->window()->windowHandle(), at);
+    QTest::mouseClick(strip->window()->windowHandle(), Qt::LeftButton, {}, at);
+}
 
 void FlushDeletes()
 {
@@ -82,6 +102,7 @@ private slots:
     void sentPathsLoseTheOwnerBlock();
     void showViewRequestShowsTheFinderWithTheOwnerPrefix();
     void browserDragsFullPathsInTreeOrder();
+    void aProfileIsBuiltFromNothing();
 
 private:
     int PlotIndex(const char* name) const { return m_session->model().PlotIndex(name); }
@@ -290,6 +311,48 @@ void WorkbenchWindowTest::browserDragsFullPathsInTreeOrder()
     QCOMPARE(data->data(format), QByteArray("Flowsheet\r\nColumn.T(3)\r\nColumn.x(*,*)\r\nColumn.R") + '\0');
     // Only copied: a target that asks to move must not take rows out.
     QCOMPARE(browser->model()->supportedDragActions(), Qt::DropActions(Qt::CopyAction));
+}
+
+void WorkbenchWindowTest::aProfileIsBuiltFromNothing()
+{
+    const int plot = PlotIndex("Column temperatures");
+    QVERIFY(m_window->OpenPlot(plot));
+    CFrameWnd* frame = m_window->editors().FrameForPlot(plot);
+    QVERIFY(frame);
+    auto* profiles = qobject_cast<QTreeWidget*>(FormControl(frame, 1006));
+    QWidget* variablesStrip = FormControl(frame, 1005);
+    QWidget* variables = FormControl(frame, 1004);
+    QVERIFY(profiles && variablesStrip && variables);
+    const int before = profiles->topLevelItemCount();
+    // Insert: a new row, its name open for editing.
+    profiles->setFocus();
+    QTest::keyClick(profiles, Qt::Key_Insert);
+    QCOMPARE(profiles->topLevelItemCount(), before + 1);
+    auto* name = profiles->viewport()->findChild<QLineEdit*>();
+    QVERIFY(name && name->isVisible());
+    name->selectAll();
+    QTest::keyClicks(name, "Bottom trays");
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(profiles->topLevelItem(before)->text(0), QStringLiteral("Bottom trays"));
+    QVERIFY(variablesStrip->isEnabled());
+    // Two variables typed through "Add Variable".
+    for (const char* path : {"T(19)", "T(20)"}) {
+        ClickStripButton(variablesStrip, 0, 4);
+        auto* edit = variables->findChild<QLineEdit*>();
+        QVERIFY(edit && edit->isVisible());
+        QTest::keyClicks(edit, path);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    auto* list = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(variables));
+    QVERIFY(list);
+    QTRY_COMPARE(list->GetCount(), 2);
+    QCOMPARE(list->GetText(0), CString("T(19)"));
+    QCOMPARE(list->GetText(1), CString("T(20)"));
+    // Another profile and back: the new one kept its variables.
+    profiles->setCurrentItem(profiles->topLevelItem(0));
+    QCOMPARE(list->GetCount(), 1);
+    profiles->setCurrentItem(profiles->topLevelItem(before));
+    QCOMPARE(list->GetCount(), 2);
 }
 
 PE_TEST_MAIN(WorkbenchWindowTest)

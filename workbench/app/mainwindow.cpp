@@ -2,7 +2,6 @@
 
 #include "workbench/app/calllogview.h"
 #include "workbench/app/commandids.h"
-#include "workbench/app/menubarbuilder.h"
 #include "workbench/app/modelbrowser.h"
 #include "workbench/app/modelsession.h"
 #include "workbench/app/sendprofiledialog.h"
@@ -13,6 +12,7 @@
 #include "host/services/kbaseapp.h"
 #include "platform/core/resources.h"
 #include "platform/docview/frame.h"
+#include "platform/windows/menubuilder.h"
 
 #include <QAction>
 #include <QDockWidget>

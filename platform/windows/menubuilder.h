@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QShortcut;
 class QWidget;
@@ -19,6 +20,10 @@ using CommandHandler = std::function<void(UINT command)>;
 // becomes an action whose data is its id; the text after a tab is shown as the
 // shortcut text only (the keys themselves come from the accelerators).
 void BuildMenuBar(QMenuBar* bar, const std::vector<MenuItemResource>& menu, const CommandHandler& handler);
+
+// Appends the items of a popup resource to `menu`, as BuildMenuBar does for
+// each of its popups.
+void AddMenuItems(QMenu* menu, const std::vector<MenuItemResource>& items, const CommandHandler& handler);
 
 // One shortcut per key on `window`, each sending its command to `handler`.
 // A key text that Qt cannot read is skipped.

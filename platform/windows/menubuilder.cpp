@@ -1,4 +1,4 @@
-#include "workbench/app/menubarbuilder.h"
+#include "platform/windows/menubuilder.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -6,24 +6,25 @@
 #include <QMenuBar>
 #include <QShortcut>
 
-namespace {
-
-void AddItems(QMenu* menu, const std::vector<MenuItemResource>& items, const CommandHandler& handler)
+void AddMenuItems(QMenu* menu, const std::vector<MenuItemResource>& items, const CommandHandler& handler)
 {
     for (const MenuItemResource& item : items) {
         if (item.separator) {
             menu->addSeparator();
         } else if (!item.items.empty() || item.id == 0) {
             QMenu* popup = menu->addMenu(QString::fromStdString(item.text));
-            AddItems(popup, item.items, handler);
+            AddMenuItems(popup, item.items, handler);
         } else {
             QAction* action = menu->addAction(QString::fromStdString(item.text));
             action->setData(item.id);
             const UINT id = item.id;
-            QObject::connect(action, &QAction::triggered, menu, [handler, id] { handler(id); });
+            if (handler)
+                QObject::connect(action, &QAction::triggered, menu, [handler, id] { handler(id); });
         }
     }
 }
+
+namespace {
 
 QAction* FindIn(const QList<QAction*>& actions, UINT id)
 {
@@ -52,7 +53,7 @@ void BuildMenuBar(QMenuBar* bar, const std::vector<MenuItemResource>& menu, cons
         if (popup.separator)
             continue;
         QMenu* qmenu = bar->addMenu(QString::fromStdString(popup.text));
-        AddItems(qmenu, popup.items, handler);
+        AddMenuItems(qmenu, popup.items, handler);
     }
 }
 

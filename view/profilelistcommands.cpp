@@ -1,0 +1,195 @@
+// The profiles list's commands: new profile, rename, delete, and what its
+// strip, keys, double-click and right-click run.
+
+#include "view/profileeditorview.h"
+
+#include "platform/windows/messagebox.h"
+#include "view/formcontrols.h"
+#include "view/viewlogging.h"
+
+using namespace FormControl;
+
+namespace {
+
+const char* const NewProfileName = "New Profile";
+
+} // namespace
+
+void CSUProfileEditorView::OnProfilesStripCommand(int button)
+{
+    switch (button) {
+    case 0:
+        NewProfile();
+        break;
+    case 1:
+        DeleteSelectedProfiles();
+        break;
+    case 2:
+        ToggleSelectedDimensions();
+        break;
+    default:
+        break;
+    }
+}
+
+void CSUProfileEditorView::NewProfile()
+{
+    CreateProfile(NewProfileName);
+    m_profilesList.SetFocus();
+    // Editing the new row selects it alone, which makes it the current profile.
+    m_profilesList.EditLabel(m_profilesList.GetItemCount() - 1);
+}
+
+void CSUProfileEditorView::OnProfileLabelEdited(const NMHDR* header)
+{
+    const auto* info = reinterpret_cast<const NMLVDISPINFO*>(header);
+    m_plotList.SetCurSel(-1);
+    // The label editor's text is the candidate however the edit ended, Escape
+    // included: a typed name is never thrown away.
+    const CEdit* edit = m_profilesList.GetEditControl();
+    if (!edit && !info->item.pszText)
+        return;
+    CString name = edit ? edit->GetWindowText() : CString(info->item.pszText);
+    name.Trim();
+    if (name.IsEmpty())
+        return;
+    const int row = info->item.iItem;
+    CSUPEProfile* profile = ProfileFromRow(row);
+    if (!profile) {
+        qCWarning(lcView, "Rename: row %d of the profiles list names no profile; it keeps its text.", row);
+        return;
+    }
+    m_profilesList.SetItemText(row, 0, name);
+    profile->name = name;
+    RefreshAssignedProfile(profile);
+}
+
+std::vector<int> CSUProfileEditorView::SelectedProfileRows() const
+{
+    std::vector<int> rows;
+    rows.reserve(m_profilesList.GetSelectedCount());
+    for (int row = m_profilesList.GetNextItem(-1, LVNI_SELECTED); row != -1;
+         row = m_profilesList.GetNextItem(row, LVNI_SELECTED))
+        rows.push_back(row);
+    return rows;
+}
+
+int CSUProfileEditorView::RowWithKey(int row, int key) const
+{
+    if (row >= 0 && row < m_profilesList.GetItemCount() && static_cast<int>(m_profilesList.GetItemData(row)) == key)
+        return row;
+    LVFINDINFO find;
+    find.flags = LVFI_PARAM;
+    find.lParam = key;
+    return m_profilesList.FindItem(&find);
+}
+
+void CSUProfileEditorView::DeleteSelectedProfiles()
+{
+    // First the selection is read once and a profile that has a role is asked
+    // about, top to bottom; then the rows go from the bottom up, which moves
+    // no row still to be deleted (and is what a list removes fastest). A row
+    // is checked against its key before use, as the host may change the list
+    // while a question is open.
+    struct Doomed {
+        int row;
+        int key;
+    };
+    std::vector<Doomed> doomed;
+    for (const int selectedRow : SelectedProfileRows()) {
+        const int key = static_cast<int>(m_profilesList.GetItemData(selectedRow));
+        const CSUPEProfile* profile = m_profiles.Find(key);
+        if (!profile) {
+            qCWarning(lcView, "Delete: row %d of the profiles list names no profile; it stays.", selectedRow);
+            continue;
+        }
+        int row = selectedRow;
+        if (profile->role != 0) {
+            const CString text = "The profile " + profile->name + " is in use.\n\nDo you want to delete it anyway?";
+            const int answer
+                = MessageBox(GetSafeHwnd(), text, MessageBoxTitle, MB_YESNO | MB_ICONQUESTION | MB_TOPMOST);
+            row = RowWithKey(row, key);
+            if (row < 0)
+                continue;
+            if (answer != IDYES) {
+                m_profilesList.SetItemState(row, 0, LVIS_SELECTED);
+                continue;
+            }
+        }
+        doomed.push_back({row, key});
+    }
+    for (auto entry = doomed.rbegin(); entry != doomed.rend(); ++entry) {
+        CSUPEProfile* profile = m_profiles.Find(entry->key);
+        const int row = RowWithKey(entry->row, entry->key);
+        if (!profile || row < 0)
+            continue;
+        m_profilesList.DeleteItem(row);
+        if (profile->role != 0)
+            UnassignProfile(profile);
+        if (profile == m_currentProfile)
+            m_currentProfile = nullptr;
+        m_profiles.Delete(entry->key);
+    }
+    // Removing rows sends no selection notice: derive the current profile and
+    // the variables list again from what is left selected.
+    ShowProfileVariables();
+}
+
+void CSUProfileEditorView::OnProfilesListKeyDown(const NMHDR* header)
+{
+    const auto* key = reinterpret_cast<const NMLVKEYDOWN*>(header);
+    switch (key->wVKey) {
+    case VK_DELETE:
+        DeleteSelectedProfiles();
+        break;
+    case VK_INSERT:
+        OnListStripCommand(0, ProfilesStrip);
+        break;
+    case 'D':
+        if (GetKeyState(static_cast<int>(VK_CONTROL)) < 0)
+            SwapSelectedDimensions();
+        break;
+    default:
+        break;
+    }
+}
+
+int CSUProfileEditorView::ProfileRowAtCursor(int* column, UINT* flags) const
+{
+    // The hit test works in the list's client coordinates, so the cursor's
+    // screen position is made relative to the client area, not the window
+    // rectangle (whose border and header would shift the point).
+    LVHITTESTINFO hit;
+    hit.pt = GetCurrentMessagePoint();
+    m_profilesList.ScreenToClient(&hit.pt);
+    const int row = m_profilesList.SubItemHitTest(&hit);
+    *column = hit.iSubItem;
+    *flags = hit.flags;
+    return row;
+}
+
+void CSUProfileEditorView::OnProfilesListDoubleClick(const NMHDR* /*header*/)
+{
+    int column = 0;
+    UINT flags = 0;
+    const int row = ProfileRowAtCursor(&column, &flags);
+    if (row >= 0 && (flags & LVHT_ONITEMLABEL) && column == 1) {
+        ToggleRowDimension(row);
+        return;
+    }
+    if (m_profilesList.GetSelectedCount() == 1) {
+        m_profilesList.EditLabel(m_profilesList.GetNextItem(-1, LVNI_SELECTED));
+        return;
+    }
+    if (row == -1)
+        OnListStripCommand(0, ProfilesStrip);
+}
+
+void CSUProfileEditorView::OnProfilesListRightClick(const NMHDR* /*header*/)
+{
+    int column = 0;
+    UINT flags = 0;
+    const int row = ProfileRowAtCursor(&column, &flags);
+    if (row >= 0 && (flags & LVHT_ONITEMLABEL))
+        ShowDimensionMenu(row);
+}
