@@ -21,6 +21,7 @@
 #include "platform/core/registry.h"
 #include "platform/docview/frame.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDockWidget>
 #include <QItemSelectionModel>
@@ -353,6 +354,18 @@ void WorkbenchWindowTest::aProfileIsBuiltFromNothing()
     QCOMPARE(list->GetCount(), 1);
     profiles->setCurrentItem(profiles->topLevelItem(before));
     QCOMPARE(list->GetCount(), 2);
+    // Plotted and applied: the host object is told of it, with its variables.
+    auto* toPlot = qobject_cast<QAbstractButton*>(FormControl(frame, 1010));
+    auto* apply = qobject_cast<QAbstractButton*>(FormControl(frame, 1042));
+    QVERIFY(toPlot && apply);
+    const int logged = m_window->callLog()->Lines().size();
+    QTest::mouseClick(toPlot, Qt::LeftButton);
+    QTest::mouseClick(apply, Qt::LeftButton);
+    const QStringList calls = m_window->callLog()->Lines().mid(logged);
+    const QString names = calls.filter(QStringLiteral("\"call\":\"SetPlotProfiles\"")).join('\n');
+    const QString paths = calls.filter(QStringLiteral("\"call\":\"SetPlotProfileVariables\"")).join('\n');
+    QVERIFY2(names.contains(QStringLiteral("\"Bottom trays\"")), qPrintable(names));
+    QVERIFY2(paths.contains(QStringLiteral("\"T(19)\",\"T(20)\"")), qPrintable(paths));
 }
 
 PE_TEST_MAIN(WorkbenchWindowTest)
