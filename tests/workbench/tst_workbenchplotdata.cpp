@@ -7,6 +7,7 @@
 #include "workbench/app/samplemodel.h"
 #include "workbench/plot/drawntimes.h"
 #include "workbench/plot/plotdata.h"
+#include "workbench/plot/simulatedvalues.h"
 
 #include <QTest>
 
@@ -109,6 +110,17 @@ void WorkbenchPlotDataTest::valuesAreSimulatedOrInterpolatedFromTheModelFile()
     PlotElement other = first;
     other.source = &pressure;
     QVERIFY(other.At(600) != first.At(600));
+
+    // The documented rule, worked out apart from the code.
+    QCOMPARE(SimulatedProfile::For("Column.T").At(ElementPlace({1}, {20}), 0, 0), 430.8848549823503);
+    QCOMPARE(SimulatedProfile::For("column.t").At(ElementPlace({20}, {20}), 0, 3600), 431.99821835204114);
+    QCOMPARE(SimulatedProfile::For("Column.x").At(ElementPlace({5, 2}, {20, 3}), ElementOffset({5, 2}), 600),
+        252.98224515568506);
+    QCOMPARE(SimulatedProfile::For("Column.R").At(ElementPlace({}, {}), 0, 120), 164.8488157196731);
+    // Many elements at one time, then an earlier time again: each value is its own.
+    const double early = first.At(60);
+    QCOMPARE(last.At(600), SimulatedProfile::For("Column.T").At(1.0, 0, 600));
+    QCOMPARE(first.At(60), early);
 
     // Given: the sample's tray heights, found ignoring case; linear between
     // given times, the first row before them and the last after them.

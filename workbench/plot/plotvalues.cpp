@@ -37,7 +37,11 @@ double VariableValues::At(const PlotElement& element, double seconds) const
 {
     if (m_given)
         return InterpolateGiven(*m_given, element.flatIndex, seconds);
-    return m_simulated.At(element.place, element.offset, seconds);
+    if (seconds != m_frontSeconds) {
+        m_front = m_simulated.Front(seconds);
+        m_frontSeconds = seconds;
+    }
+    return m_simulated.AtFront(element.place, element.offset, m_front);
 }
 
 double PlotElement::At(double seconds) const

@@ -7,6 +7,7 @@
 #include "workbench/app/givenvalues.h"
 #include "workbench/plot/simulatedvalues.h"
 
+#include <limits>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -36,6 +37,9 @@ public:
 private:
     const GivenValues* m_given;
     SimulatedProfile m_simulated;
+    // The front at the time last asked for: a plot asks for many elements at one time.
+    mutable double m_frontSeconds = std::numeric_limits<double>::quiet_NaN();
+    mutable double m_front = 0;
 };
 
 class PlotValues {

@@ -34,8 +34,10 @@ void SetRange(QValueAxis* axis, double low, double high)
 void FillChart(QChart* chart, const PlotData& data)
 {
     chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
+    for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
+        delete axis;
+    }
     chart->setTitle(data.title);
     auto* x = new QValueAxis(chart);
     auto* y = new QValueAxis(chart);

@@ -31,9 +31,13 @@ SimulatedProfile SimulatedProfile::For(std::string_view variablePath)
     return profile;
 }
 
-double SimulatedProfile::At(double s, double c, double seconds) const
+double SimulatedProfile::Front(double seconds) const
 {
-    const double front = -0.1 + 1.2 * (1.0 - std::exp(-std::max(0.0, seconds) / tau));
+    return -0.1 + 1.2 * (1.0 - std::exp(-std::max(0.0, seconds) / tau));
+}
+
+double SimulatedProfile::AtFront(double s, double c, double front) const
+{
     const double u = (falling ? front - s : s - front) / width;
     return offset + scale * (1.0 + 0.25 * c) * 0.5 * (1.0 + std::tanh(u));
 }

@@ -33,7 +33,10 @@ struct SimulatedProfile {
     // The parameters of the variable `variablePath` ("Column.T").
     static SimulatedProfile For(std::string_view variablePath);
 
-    double At(double s, double c, double seconds) const;
+    double At(double s, double c, double seconds) const { return AtFront(s, c, Front(seconds)); }
+    // The same in two steps, for many elements at one time.
+    double Front(double seconds) const;
+    double AtFront(double s, double c, double front) const;
 };
 
 // s and c of an element, as above, from its subscripts (1-based) and the
