@@ -3,7 +3,7 @@
 # and creates the comma-decimal locale that the number tests use.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev clang-format qt6-base-dev qt6-base-dev-tools xvfb xauth locales fonts-dejavu-core)
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev clang-format qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev xvfb xauth locales fonts-dejavu-core)
 
 missing=()
 for package in "${packages[@]}"; do

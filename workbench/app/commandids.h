@@ -62,6 +62,9 @@ inline constexpr UINT TimeUnitHours = 42003;
 inline constexpr UINT SendProfileToEditor = 42011;
 inline constexpr UINT CloseEditor = 42012;
 inline constexpr UINT ReloadDefinition = 42013;
+// The plot windows.
+inline constexpr UINT ShowPlot = 42021;
+inline constexpr UINT ExportPlot = 42022;
 
 } // namespace Command
 

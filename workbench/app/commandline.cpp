@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 
+#include <cmath>
+
 CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOptions& options, QString& message)
 {
     QCommandLineParser parser;
@@ -37,7 +39,13 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
         QStringLiteral("Load the editor module from <path> instead of the default "
                        "places (the build tree, then beside the workbench)."),
         QStringLiteral("path"));
-    parser.addOptions({model, open, callLog, saveOnExit, screenshot, quit, module});
+    const QCommandLineOption plotImage(QStringLiteral("plot-image"),
+        QStringLiteral("At exit, write the picture of the plot PLOT as drawn then to FILE (SVG when FILE ends in "
+                       ".svg, else PNG; repeatable)."),
+        QStringLiteral("PLOT=FILE"));
+    const QCommandLineOption time(QStringLiteral("time"),
+        QStringLiteral("Set the simulated clock to <seconds> at start."), QStringLiteral("seconds"));
+    parser.addOptions({model, open, callLog, saveOnExit, screenshot, quit, module, plotImage, time});
 
     if (!parser.parse(arguments)) {
         message = parser.errorText() + QStringLiteral(" (see --help)");
@@ -51,7 +59,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
         message = QStringLiteral("Unexpected argument \"%1\" (see --help).").arg(parser.positionalArguments().first());
         return CommandLineResult::Error;
     }
-    for (const QCommandLineOption* single : {&model, &callLog, &saveOnExit, &screenshot, &module}) {
+    for (const QCommandLineOption* single : {&model, &callLog, &saveOnExit, &screenshot, &module, &time}) {
         if (parser.values(*single).size() > 1) {
             message = QStringLiteral("--%1 is given more than once.").arg(single->names().first());
             return CommandLineResult::Error;
@@ -68,5 +76,22 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
     options.screenshotPath = parser.value(screenshot);
     options.quit = parser.isSet(quit);
     options.modulePath = parser.value(module);
+    for (const QString& value : parser.values(plotImage)) {
+        const qsizetype equals = value.indexOf(QLatin1Char('='));
+        if (equals <= 0 || equals == value.size() - 1) {
+            message = QStringLiteral("--plot-image needs PLOT=FILE, not \"%1\".").arg(value);
+            return CommandLineResult::Error;
+        }
+    }
+    options.plotImages = parser.values(plotImage);
+    if (parser.isSet(time)) {
+        bool ok = false;
+        options.clockSeconds = parser.value(time).toDouble(&ok);
+        if (!ok || !std::isfinite(options.clockSeconds) || options.clockSeconds < 0) {
+            message
+                = QStringLiteral("--time needs a number of seconds of 0 or more, not \"%1\".").arg(parser.value(time));
+            return CommandLineResult::Error;
+        }
+    }
     return CommandLineResult::Run;
 }

@@ -13,6 +13,8 @@ struct WorkbenchOptions {
     QString screenshotPath; // empty: no picture
     bool quit = false; // leave once the start-up tasks are done
     QString modulePath; // empty: the default places
+    QStringList plotImages; // "PLOT=FILE": pictures of plots written at exit, in order
+    double clockSeconds = 0; // the simulated clock at start
 };
 
 enum class CommandLineResult {

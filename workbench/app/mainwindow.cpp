@@ -4,6 +4,7 @@
 #include "workbench/app/commandids.h"
 #include "workbench/app/modelbrowser.h"
 #include "workbench/app/modelsession.h"
+#include "workbench/app/plotwindows.h"
 #include "workbench/app/sendprofiledialog.h"
 #include "workbench/app/variablefinder.h"
 #include "workbench/app/workbenchmenu.h"
@@ -13,9 +14,11 @@
 #include "platform/core/resources.h"
 #include "platform/docview/frame.h"
 #include "platform/windows/menubuilder.h"
+#include "workbench/plot/plotwindow.h"
 
 #include <QAction>
 #include <QDockWidget>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -47,6 +50,7 @@ MainWindow::MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, const ModelSe
     setWindowTitle(QStringLiteral("Workbench"));
     m_area->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(m_area);
+    m_plotWindows = new PlotWindows(m_session, m_clock, m_area);
     BuildDocks();
     FillPlotList();
 
@@ -98,6 +102,10 @@ void MainWindow::BuildDocks()
         if (!OpenPlot(m_plotList->row(item), &error))
             QMessageBox::warning(this, QStringLiteral("Workbench"), error);
     });
+    m_plotList->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* showPlot = new QAction(QStringLiteral("Show &Plot"), m_plotList);
+    connect(showPlot, &QAction::triggered, this, [this] { m_plotWindows->Show(m_plotList->currentRow()); });
+    m_plotList->addAction(showPlot);
 
     m_callLog = new CallLogView(this);
     m_callLogDock = new QDockWidget(QStringLiteral("Call Log"), this);
@@ -228,6 +236,7 @@ bool MainWindow::ShowView(const ShowViewOrder& order)
 void MainWindow::SetDisplayUnit(const TimeUnit& unit)
 {
     m_editors.SetDisplayUnit(unit);
+    m_plotWindows->SetDisplayUnit(unit);
     UpdateEditorCommands();
     UpdateStatusLabels();
     statusBar()->showMessage(
@@ -305,6 +314,42 @@ void MainWindow::ShowDock(QDockWidget* dock)
     dock->raise();
 }
 
+void MainWindow::SetClock(double seconds)
+{
+    m_clock.SetTo(seconds);
+    UpdateStatusLabels();
+    m_plotWindows->RedrawAll();
+}
+
+// The active editor's plot, else the one chosen in the plot list.
+void MainWindow::ShowPlot()
+{
+    int index = m_editors.PlotForFrame(m_area->currentSubWindow());
+    if (index < 0)
+        index = m_plotList->currentRow();
+    if (!m_plotWindows->Show(index))
+        statusBar()->showMessage(QStringLiteral("Choose a plot in the plot list first."), StatusMessageTimeout);
+}
+
+void MainWindow::ExportPlot()
+{
+    const int index = m_plotWindows->ActivePlot();
+    if (index < 0) {
+        statusBar()->showMessage(QStringLiteral("No plot window is active."), StatusMessageTimeout);
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Plot"),
+        m_session.plot(index).name.ToQString() + QStringLiteral(".png"),
+        QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg)"));
+    QString error;
+    if (path.isEmpty())
+        return;
+    if (m_plotWindows->WindowFor(index)->SavePicture(path, error))
+        statusBar()->showMessage(QStringLiteral("Exported the plot to %1.").arg(path), StatusMessageTimeout);
+    else
+        QMessageBox::warning(this, QStringLiteral("Workbench"), error);
+}
+
 QString MainWindow::CommandText(UINT command) const
 {
     const QAction* action = FindCommandAction(menuBar(), command);
@@ -334,6 +379,7 @@ void MainWindow::RunCommand(UINT command)
     case Command::Step:
         m_clock.Advance(EditorManager::DefaultIntervalSeconds);
         UpdateStatusLabels();
+        m_plotWindows->RedrawAll();
         statusBar()->showMessage(QStringLiteral("Run %1: the simulation advanced to %2.")
                                      .arg(m_clock.runs())
                                      .arg(FormatTime(m_clock.seconds(), unit)),
@@ -347,6 +393,7 @@ void MainWindow::RunCommand(UINT command)
     case Command::Restart:
         m_clock.Reset();
         UpdateStatusLabels();
+        m_plotWindows->RedrawAll();
         statusBar()->showMessage(QStringLiteral("The simulation is back at its start."), StatusMessageTimeout);
         break;
     case Command::ViewModelBrowser:
@@ -374,6 +421,12 @@ void MainWindow::RunCommand(UINT command)
         break;
     case Command::ReloadDefinition:
         SendToActiveEditor(WM_PE_RELOAD_DEFINITION, QStringLiteral("Asked to reload its definition"));
+        break;
+    case Command::ShowPlot:
+        ShowPlot();
+        break;
+    case Command::ExportPlot:
+        ExportPlot();
         break;
     case Command::FileClose:
         if (QMdiSubWindow* active = m_area->activeSubWindow())

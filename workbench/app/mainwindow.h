@@ -26,6 +26,7 @@ class QListWidget;
 class QMdiArea;
 class QShortcut;
 class VariableFinder;
+class PlotWindows;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -59,6 +60,9 @@ public:
     size_t shortcutCount() const { return m_shortcuts.size(); }
     EditorManager& editors() { return m_editors; }
     const SimulationClock& clock() const { return m_clock; }
+    // Sets the simulated clock, as the command line's --time does.
+    void SetClock(double seconds);
+    PlotWindows& plotWindows() const { return *m_plotWindows; }
     QMdiArea* mdiArea() const { return m_area; }
     ModelBrowser* browser() const { return m_browser; }
     VariableFinder* finder() const { return m_finder; }
@@ -77,6 +81,8 @@ private:
     void SendToActiveEditor(UINT message, const QString& what);
     void ChooseDisplayUnit();
     void ShowDock(QDockWidget* dock);
+    void ShowPlot();
+    void ExportPlot();
     QString CommandText(UINT command) const;
 
     CKBaseApp& m_app;
@@ -95,6 +101,7 @@ private:
     QDockWidget* m_finderDock = nullptr;
     QLabel* m_unitLabel = nullptr;
     QLabel* m_clockLabel = nullptr;
+    PlotWindows* m_plotWindows = nullptr;
     std::vector<QShortcut*> m_shortcuts;
     UINT m_shownMenuId = 0;
     bool m_menuBuilt = false;

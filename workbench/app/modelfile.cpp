@@ -1,5 +1,7 @@
 #include "workbench/app/modelfile.h"
 
+#include "workbench/app/givenvalues.h"
+
 #include "host/interfaces/modelvariable.h"
 #include "workbench/hostlib/jsonreader.h"
 #include "workbench/hostlib/plotdefinitionjson.h"
@@ -37,13 +39,14 @@ public:
         if (!document.isObject())
             return Fail(QString(), QStringLiteral("the model file must hold one JSON object"));
         const QJsonObject object = document.object();
-        if (!CheckKeys(object, QString(), {"blocks", "plots"}))
+        if (!CheckKeys(object, QString(), {"blocks", "plots", "values"}))
             return false;
         if (!object.contains(QLatin1String("blocks")))
             return Fail(QString(), QStringLiteral("the model has no \"blocks\""));
         return ReadEach(object.value(QLatin1String("blocks")), QStringLiteral("blocks"), "an array",
                    [&](const QJsonValue& item, const QString& place) { return ReadBlock(item, place, out.blocks); })
-            && (!object.contains(QLatin1String("plots")) || ReadPlots(object.value(QLatin1String("plots")), out));
+            && (!object.contains(QLatin1String("plots")) || ReadPlots(object.value(QLatin1String("plots")), out))
+            && (!object.contains(QLatin1String("values")) || ReadValues(object.value(QLatin1String("values")), out));
     }
 
     // The file block by block: each block's text is parsed alone and dropped
@@ -58,6 +61,7 @@ public:
         JsonScanner scanner(text);
         bool blocksRead = false;
         QByteArray plots;
+        QByteArray values;
         if (!scanner.Take('{'))
             return false;
         for (bool first = true; !scanner.Take('}'); first = false) {
@@ -68,6 +72,10 @@ public:
                 blocksRead = true;
                 if (!ReadBlocksInParts(scanner, out.blocks))
                     return false;
+            } else if (key == "values" && values.isNull()) {
+                // Given values too are read once the blocks are.
+                if (!scanner.TakeArray(values))
+                    return false;
             } else if (key != "plots" || !plots.isNull() || !scanner.TakeArray(plots)) {
                 // Plots are read once the blocks they name are.
                 return false;
@@ -75,9 +83,14 @@ public:
         }
         if (!scanner.AtEnd() || !blocksRead)
             return false;
+        QJsonParseError error;
+        if (!values.isNull()) {
+            const QJsonDocument document = QJsonDocument::fromJson(values, &error);
+            if (error.error != QJsonParseError::NoError || !ReadValues(document.array(), out))
+                return false;
+        }
         if (plots.isNull())
             return true;
-        QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(plots, &error);
         return error.error == QJsonParseError::NoError && ReadPlots(document.array(), out);
     }
@@ -269,6 +282,12 @@ private:
         return true;
     }
 
+    bool ReadValues(const QJsonValue& value, WorkbenchModel& out)
+    {
+        QString error;
+        return ReadGivenValues(value, out.blocks, out.values, error) || Fail(QString(), error);
+    }
+
     bool ReadPlots(const QJsonValue& value, WorkbenchModel& out)
     {
         std::set<std::string> names;
@@ -386,7 +405,9 @@ QByteArray WriteModelFile(const WorkbenchModel& model)
             {QStringLiteral("access"), QLatin1String(AccessName(plot.access))},
             {QStringLiteral("definition"), PlotDefinitionToJson(plot.definition)}});
     }
-    const QJsonObject root {{QStringLiteral("blocks"), blocks}, {QStringLiteral("plots"), plots}};
+    QJsonObject root {{QStringLiteral("blocks"), blocks}, {QStringLiteral("plots"), plots}};
+    if (!model.values.empty())
+        root.insert(QStringLiteral("values"), GivenValuesToJson(model.values));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -30,7 +30,10 @@ bool ReadNumber(QString text, double& value)
 
 class PlotChecker {
 public:
-    PlotChecker(const ModelPlot& plot, const HostModel& registry) : m_plot(plot), m_registry(registry) { }
+    PlotChecker(const ModelPlot& plot, const HostModel& registry, bool checkAccess)
+        : m_plot(plot), m_registry(registry), m_checkAccess(checkAccess)
+    {
+    }
 
     QStringList Run()
     {
@@ -197,7 +200,7 @@ private:
             Add(QStringLiteral("the time mode %1 is not 0, 1 or 2").arg(d.timeMode));
             break;
         }
-        if (m_plot.access == PlotAccess::Direct && d.timeMode != 0)
+        if (m_checkAccess && m_plot.access == PlotAccess::Direct && d.timeMode != 0)
             Add(QStringLiteral("time mode %1 needs access \"host\": without the plot host the editor always shows "
                                "continuous update")
                     .arg(d.timeMode));
@@ -221,6 +224,7 @@ private:
 
     const ModelPlot& m_plot;
     const HostModel& m_registry;
+    const bool m_checkAccess;
     std::vector<PlacedProfile> m_profiles;
     std::vector<PlotProfile> m_plotted;
     bool m_plottedConsistent = true;
@@ -243,5 +247,10 @@ bool IsTwoWildcardPath(const CString& path)
 
 QStringList PlotProblems(const ModelPlot& plot, const HostModel& registry)
 {
-    return PlotChecker(plot, registry).Run();
+    return PlotChecker(plot, registry, true).Run();
+}
+
+QStringList PlotDrawingProblems(const ModelPlot& plot, const HostModel& registry)
+{
+    return PlotChecker(plot, registry, false).Run();
 }

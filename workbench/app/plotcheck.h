@@ -18,6 +18,9 @@
 // The problems of `plot`, each a sentence; empty when there are none. Paths are
 // looked up in `registry` (filled from the same model).
 QStringList PlotProblems(const ModelPlot& plot, const HostModel& registry);
+// The same problems but for the time mode's fit to the plot's access, which
+// only decides what the editor shows: what keeps the host from drawing the plot.
+QStringList PlotDrawingProblems(const ModelPlot& plot, const HostModel& registry);
 
 // True when `path` holds one of "*?~" and another of them two or more
 // characters further on ("x(*,*)"; "T(**)" does not count).

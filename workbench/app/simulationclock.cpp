@@ -10,6 +10,12 @@ void SimulationClock::Advance(double seconds)
     ++m_runs;
 }
 
+void SimulationClock::SetTo(double seconds)
+{
+    if (std::isfinite(seconds) && seconds >= 0)
+        m_seconds = seconds;
+}
+
 void SimulationClock::Reset()
 {
     m_seconds = 0.0;

@@ -12,6 +12,8 @@ public:
     void Advance(double seconds);
     // Back to the start.
     void Reset();
+    // Straight to `seconds` (negative or non-finite times are ignored).
+    void SetTo(double seconds);
 
 private:
     double m_seconds = 0.0;

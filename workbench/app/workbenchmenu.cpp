@@ -117,5 +117,11 @@ std::vector<MenuItemResource> WithWorkbenchItems(std::vector<MenuItemResource> m
         {Item(SendProfileToEditor, "&Send Profile to Editor..."), Item(ReloadDefinition, "&Reload Definition"),
             Separator(), Item(CloseEditor, "&Close Editor")});
     menu.insert(titled("Window"), std::move(editor));
+
+    menu.insert(titled("Window"), Popup("&Plot", {Item(ShowPlot, "&Show Plot")}));
+    const auto file = titled("File");
+    if (file != menu.end())
+        file->items.insert(
+            file->items.end() - (file->items.empty() ? 0 : 1), {Item(ExportPlot, "&Export Plot..."), Separator()});
     return menu;
 }

@@ -23,7 +23,7 @@ bool operator==(const ModelPlot& a, const ModelPlot& b)
 
 bool operator==(const WorkbenchModel& a, const WorkbenchModel& b)
 {
-    return a.blocks == b.blocks && a.plots == b.plots;
+    return a.blocks == b.blocks && a.plots == b.plots && a.values == b.values;
 }
 
 bool FillHostModel(const WorkbenchModel& model, HostModel& registry, QString* /*error*/)

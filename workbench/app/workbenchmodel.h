@@ -6,6 +6,7 @@
 // one store: the session, the host's registry and the views hold the model
 // once however large it is.
 
+#include "workbench/app/givenvalues.h"
 #include "workbench/hostlib/hostmodel.h"
 #include "workbench/hostlib/plotdefinition.h"
 
@@ -30,6 +31,7 @@ struct ModelPlot {
 struct WorkbenchModel {
     HostModel blocks; // in file order, each with its variables in file order
     std::vector<ModelPlot> plots;
+    std::vector<GivenValues> values; // variables whose values the file gives
 
     // The plot named exactly `name`, or null.
     const ModelPlot* FindPlot(const CString& name) const;

@@ -5,6 +5,7 @@
 #include "workbench/app/modelfile.h"
 #include "workbench/app/modelsession.h"
 #include "workbench/app/moduleloader.h"
+#include "workbench/app/plotwindows.h"
 #include "workbench/app/samplemodel.h"
 #include "workbench/app/unattendedmessageboxes.h"
 #include "workbench/hostlib/calllog.h"
@@ -48,20 +49,50 @@ bool LoadModel(const WorkbenchOptions& options, WorkbenchModel& model)
     return true;
 }
 
+void ReportNoSuchPlot(const QString& name, const WorkbenchModel& model)
+{
+    QStringList names;
+    for (const ModelPlot& plot : model.plots)
+        names << QLatin1Char('"') + plot.name.ToQString() + QLatin1Char('"');
+    Report(QStringLiteral("There is no plot \"%1\" in the model. Its plots are: %2.")
+               .arg(name, names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "))));
+}
+
 // Every --open name must name a plot; all are checked before any opens.
 bool FindPlotsToOpen(const WorkbenchOptions& options, const WorkbenchModel& model, std::vector<int>& indexes)
 {
     for (const QString& name : options.openPlots) {
         const int index = model.PlotIndex(CString::FromQString(name));
         if (index < 0) {
-            QStringList names;
-            for (const ModelPlot& plot : model.plots)
-                names << QLatin1Char('"') + plot.name.ToQString() + QLatin1Char('"');
-            Report(QStringLiteral("There is no plot \"%1\" in the model. Its plots are: %2.")
-                       .arg(name, names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "))));
+            ReportNoSuchPlot(name, model);
             return false;
         }
         indexes.push_back(index);
+    }
+    return true;
+}
+
+struct PlotImage {
+    int plot;
+    QString path;
+};
+
+// Each --plot-image PLOT=FILE: the plot is named by the text before the first
+// "=" that leaves a plot's name, so that names and files may hold "=" too.
+bool FindPlotImages(const WorkbenchOptions& options, const WorkbenchModel& model, std::vector<PlotImage>& images)
+{
+    for (const QString& value : options.plotImages) {
+        int index = -1;
+        qsizetype equals = value.indexOf(QLatin1Char('='));
+        for (qsizetype at = equals; at > 0 && index < 0; at = value.indexOf(QLatin1Char('='), at + 1)) {
+            index = model.PlotIndex(CString::FromQString(value.left(at)));
+            equals = at;
+        }
+        if (index < 0 || equals + 1 >= value.size()) {
+            ReportNoSuchPlot(value.section(QLatin1Char('='), 0, 0), model);
+            return false;
+        }
+        images.push_back({index, value.mid(equals + 1)});
     }
     return true;
 }
@@ -101,7 +132,9 @@ int Run(QApplication& application, const WorkbenchOptions& options)
 {
     WorkbenchModel model;
     std::vector<int> toOpen;
-    if (!LoadModel(options, model) || !FindPlotsToOpen(options, model, toOpen))
+    std::vector<PlotImage> images;
+    if (!LoadModel(options, model) || !FindPlotsToOpen(options, model, toOpen)
+        || !FindPlotImages(options, model, images))
         return ExitBadStart;
     QString error;
     // Found now rather than after the session's edits.
@@ -134,6 +167,7 @@ int Run(QApplication& application, const WorkbenchOptions& options)
         if (options.quit)
             unattended.emplace();
         MainWindow window(hostApp, *module.docTemplate, session);
+        window.SetClock(options.clockSeconds);
         window.show();
         Settle();
         for (int index : toOpen) {
@@ -148,6 +182,19 @@ int Run(QApplication& application, const WorkbenchOptions& options)
             exitCode = ExitFailedAtExit;
         if (exitCode == ExitOk && !options.quit)
             exitCode = application.exec();
+        for (const PlotImage& image : exitCode == ExitBadStart ? std::vector<PlotImage>() : images) {
+            if (window.plotWindows().SavePicture(image.plot, image.path, error)) {
+                Say(QStringLiteral("Saved a picture of the plot \"%1\" (%2x%3) to %4")
+                        .arg(session.plot(image.plot).name.ToQString())
+                        .arg(PlotWindows::PictureSize.width())
+                        .arg(PlotWindows::PictureSize.height())
+                        .arg(image.path));
+            } else {
+                Report(error);
+                if (exitCode == ExitOk)
+                    exitCode = ExitFailedAtExit;
+            }
+        }
 
         // Editors go before anything is saved: their documents, views and
         // host references go with them, while the module's code is still there.

@@ -1,0 +1,21 @@
+#pragma once
+
+// Draws the colour maps of a 3-d plot with QPainter alone (no OpenGL, so it
+// works headless): the maps side by side, each with its title and axes, and
+// one colour bar for all of them on the right.
+
+#include "workbench/plot/colourscale.h"
+#include "workbench/plot/plotdata.h"
+
+#include <QImage>
+#include <QRect>
+
+class QPainter;
+
+// The map's values as colours, `size` pixels, the first row at the bottom.
+// A column (row) covers the values from halfway to its neighbours when the
+// x (y) values rise or fall throughout, else an equal share.
+QImage ColourMapImage(const PlotMap& map, QSize size, double low, double high, const ColourScale& scale);
+
+// Every map of `data` with axes and the colour bar, into `area`.
+void PaintColourMaps(QPainter& painter, const QRect& area, const PlotData& data, const ColourScale& scale);

@@ -1,0 +1,62 @@
+#pragma once
+
+// What a profile plot shows at a moment of the simulated clock, taken from its
+// definition as the host object holds it: the lines of a 2-d plot, or the
+// colour maps of a 3-d plot, or the reason it cannot be drawn. No widgets.
+
+#include "workbench/app/workbenchmodel.h"
+#include "workbench/plot/plotvalues.h"
+
+#include <QPointF>
+#include <QString>
+
+#include <vector>
+
+enum class PlotKind {
+    Refused, // nothing drawn; `reason` says why
+    Lines, // 2-d plot
+    MapsOverTime, // 3-d plot whose y axis is time
+    MapOverProfile, // 3-d plot against a y-axis profile
+};
+
+struct PlotLine {
+    QString name; // "Tray temperatures at 2 min"
+    std::vector<QPointF> points;
+};
+
+// A grid of values drawn as colours: `rows` x `columns`, row after row.
+struct PlotMap {
+    QString title;
+    int columns = 0;
+    int rows = 0;
+    std::vector<double> values;
+    std::vector<double> xValues; // per column
+    std::vector<double> yValues; // per row
+};
+
+struct PlotData {
+    PlotKind kind = PlotKind::Refused;
+    QString title; // the plot's name, and for a surface the time drawn
+    QString reason; // why nothing is drawn (refused, or no time due yet); else empty
+    QString xTitle;
+    QString yTitle;
+    std::vector<double> times; // the times drawn, seconds
+    std::vector<PlotLine> lines;
+    std::vector<PlotMap> maps;
+};
+
+// The display time unit: display time = seconds x factor.
+struct PlotTimeUnit {
+    QString name = QStringLiteral("s");
+    double factor = 1.0;
+};
+
+// "2 min": `seconds` in `unit`.
+QString PlotTimeText(double seconds, const PlotTimeUnit& unit);
+
+// What `plot` (with the definition it holds now) shows at clock `now`.
+// Elements stand on the x axis at the x-axis profile's value of their first
+// subscript (at their position when there is no x-axis profile or it is
+// shorter); surface rows stand at the y-axis profile's values likewise.
+PlotData ExtractPlotData(const ModelPlot& plot, const HostModel& registry, const PlotValues& values, double now,
+    double clockStep, const PlotTimeUnit& unit);

@@ -1,0 +1,62 @@
+#include "workbench/plot/plotvalues.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+std::string Folded(std::string text)
+{
+    for (char& ch : text)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return text;
+}
+
+} // namespace
+
+double InterpolateGiven(const GivenValues& table, size_t element, double seconds)
+{
+    const std::vector<double>& times = table.times;
+    const auto valueAt = [&](size_t row) {
+        const std::vector<double>& values = table.rows[row];
+        return element < values.size() ? values[element] : 0.0;
+    };
+    if (times.empty() || table.rows.size() != times.size())
+        return 0.0;
+    if (seconds <= times.front())
+        return valueAt(0);
+    if (seconds >= times.back())
+        return valueAt(times.size() - 1);
+    const size_t after = static_cast<size_t>(std::upper_bound(times.begin(), times.end(), seconds) - times.begin());
+    const size_t before = after - 1;
+    const double share = (seconds - times[before]) / (times[after] - times[before]);
+    return valueAt(before) + share * (valueAt(after) - valueAt(before));
+}
+
+double VariableValues::At(const PlotElement& element, double seconds) const
+{
+    if (m_given)
+        return InterpolateGiven(*m_given, element.flatIndex, seconds);
+    if (seconds != m_frontSeconds) {
+        m_front = m_simulated.Front(seconds);
+        m_frontSeconds = seconds;
+    }
+    return m_simulated.AtFront(element.place, element.offset, m_front);
+}
+
+double PlotElement::At(double seconds) const
+{
+    return source ? source->At(*this, seconds) : 0.0;
+}
+
+PlotValues::PlotValues(const std::vector<GivenValues>& given)
+{
+    for (const GivenValues& table : given)
+        m_given.emplace(Folded(table.variable.str()), &table);
+}
+
+VariableValues PlotValues::For(const std::string& variablePath) const
+{
+    const auto found = m_given.find(Folded(variablePath));
+    return VariableValues(found == m_given.end() ? nullptr : found->second, SimulatedProfile::For(variablePath));
+}
