@@ -28,7 +28,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <memory>
 
@@ -197,10 +197,10 @@ void WorkbenchWindowTest::theDisplayUnitReachesEveryOpenDocument()
     // Both editors follow: their times lists (control 1038) name the new unit.
     for (const char* plot : {"Column temperatures", "Reactor axial profiles"}) {
         QStringList headings;
-        for (QTreeWidget* list :
-            m_window->editors().FrameForPlot(PlotIndex(plot))->GetSafeHwnd()->findChildren<QTreeWidget*>()) {
+        for (QTreeView* list :
+            m_window->editors().FrameForPlot(PlotIndex(plot))->GetSafeHwnd()->findChildren<QTreeView*>()) {
             if (CWnd::GetDlgCtrlID(list) == 1038)
-                headings << list->headerItem()->text(0);
+                headings << list->model()->headerData(0, Qt::Horizontal).toString();
         }
         QCOMPARE(headings, QStringList {"Times (min)"});
     }
