@@ -108,8 +108,8 @@ ListViewWidget::~ListViewWidget()
     // that is half destroyed.
     m_endingEdit = true;
     delete m_editor.data();
-    // The model goes with this object's children, after the view is gone:
-    // nothing it signals may reach a list view that no longer exists.
+    // The selection model and the model go with this object's children,
+    // after the list view is gone: no selection change may reach it then.
     disconnect(selectionModel(), nullptr, this, nullptr);
 }
 
@@ -178,16 +178,16 @@ void ListViewWidget::RemoveRows(std::vector<int> rows)
     // the last, would move it.
     const int current = currentIndex().row();
     int focus = -1;
-    if (current >= 0 && std::binary_search(rows.begin(), rows.end(), current)) {
-        auto gone = std::lower_bound(rows.begin(), rows.end(), current);
-        for (int above = current - 1; above >= 0 && focus < 0; --above, --gone) {
-            if (gone == rows.begin() || *(gone - 1) != above)
-                focus = above;
-        }
-        for (int below = current + 1; below < RowCount() && focus < 0; ++below) {
-            if (!std::binary_search(rows.begin(), rows.end(), below))
-                focus = below;
-        }
+    const auto currentGone = std::lower_bound(rows.begin(), rows.end(), current);
+    if (current >= 0 && currentGone != rows.end() && *currentGone == current) {
+        // The run of removed rows around the current one ends at `above` and `below`.
+        int above = current - 1;
+        for (auto gone = currentGone; gone != rows.begin() && *(gone - 1) == above; --gone)
+            --above;
+        int below = current + 1;
+        for (auto gone = currentGone + 1; gone != rows.end() && *gone == below; ++gone)
+            ++below;
+        focus = above >= 0 ? above : (below < RowCount() ? below : -1);
     }
     const bool wasSilent = m_silent;
     m_silent = true;
