@@ -15,8 +15,9 @@
 #include "view/profileeditorview.h"
 #include "workbench/hostlib/profileplotdataobject.h"
 
+#include "cputimer.h"
+
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -72,11 +73,6 @@ void SelectEveryOtherRow(QTreeWidget* tree)
     tree->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
-double Milliseconds(const QElapsedTimer& timer)
-{
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
 struct Figures {
     double sortName = 0;
     double sortDimension = 0;
@@ -115,18 +111,18 @@ Figures Editor(const PlotDefinition& definition, QMdiArea& area)
     auto* tree = qobject_cast<QTreeWidget*>(list->GetSafeHwnd());
     QHeaderView* header = tree->header();
     Figures figures;
-    QElapsedTimer timer;
+    CpuTimer timer;
     timer.start();
     emit header->sectionClicked(0);
-    figures.sortName = Milliseconds(timer);
+    figures.sortName = timer.Milliseconds();
     timer.start();
     emit header->sectionClicked(1);
-    figures.sortDimension = Milliseconds(timer);
+    figures.sortDimension = timer.Milliseconds();
     SelectEveryOtherRow(tree);
     const int before = list->GetItemCount();
     timer.start();
     view->DeleteSelectedProfiles();
-    figures.deleteHalf = Milliseconds(timer);
+    figures.deleteHalf = timer.Milliseconds();
     if (list->GetItemCount() != before / 2 || view->Profiles().GetCount() != before / 2)
         std::fprintf(stderr, "The editor kept %d rows of %d.\n", list->GetItemCount(), before);
     CloseAll(area);
@@ -147,13 +143,13 @@ Figures PlainTree(const std::vector<Row>& rows, QMdiArea& area)
     tree->addTopLevelItems(items);
     area.addSubWindow(tree)->show();
     Figures figures;
-    QElapsedTimer timer;
+    CpuTimer timer;
     timer.start();
     tree->sortItems(0, Qt::AscendingOrder);
-    figures.sortName = Milliseconds(timer);
+    figures.sortName = timer.Milliseconds();
     timer.start();
     tree->sortItems(1, Qt::DescendingOrder);
-    figures.sortDimension = Milliseconds(timer);
+    figures.sortDimension = timer.Milliseconds();
     SelectEveryOtherRow(tree);
     const int before = tree->topLevelItemCount();
     timer.start();
@@ -162,7 +158,7 @@ Figures PlainTree(const std::vector<Row>& rows, QMdiArea& area)
         selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() > b.row(); });
     for (const QModelIndex& index : selected)
         delete tree->takeTopLevelItem(index.row());
-    figures.deleteHalf = Milliseconds(timer);
+    figures.deleteHalf = timer.Milliseconds();
     if (tree->topLevelItemCount() != before / 2)
         std::fprintf(stderr, "The plain tree kept %d rows of %d.\n", tree->topLevelItemCount(), before);
     CloseAll(area);

@@ -2,9 +2,9 @@
 // plotted, half unassigned) and prints its load time beside the cost of the
 // same data in plain form: the paths copied into N plain arrays, and N rows in
 // a plain QTreeWidget; then the time Apply takes to write the same definition
-// back, beside a plain copy of the paths into arrays such as the host's. Run
-// with the offscreen platform:
-//   QT_QPA_PLATFORM=offscreen build/default/bench/pe_loadbench [N...]
+// back, beside a plain copy of the paths into arrays such as the host's; all
+// in processor time of this thread. Run with the offscreen platform:
+//   QT_QPA_PLATFORM=offscreen build/release/bench/loadbench [N...]
 
 #include "host/frame/profileeditorframe.h"
 #include "host/services/kbaseapp.h"
@@ -14,10 +14,10 @@
 #include "workbench/hostlib/profileplotdataobject.h"
 #include "workbench/hostlib/profileplothostobject.h"
 
+#include "cputimer.h"
 #include "plainplotdata.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
@@ -51,11 +51,6 @@ PlotDefinition LargeDefinition(int profiles)
     return definition;
 }
 
-double Milliseconds(const QElapsedTimer& timer)
-{
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
 // The editor's load: document, frame and view made, the definition read and shown.
 double EditorLoad(const PlotDefinition& definition, QMdiArea& area)
 {
@@ -66,10 +61,10 @@ double EditorLoad(const PlotDefinition& definition, QMdiArea& area)
     auto* document = dynamic_cast<CKSUDocument*>(docTemplate.CreateNewDocument());
     document->SetViewContext("Bench.Plot", static_cast<IProfilePlotHost*>(plotHost.get()));
     dynamic_cast<CKBaseApp*>(AfxGetApp())->SetCurrentDocument(document);
-    QElapsedTimer timer;
+    CpuTimer timer;
     timer.start();
     CFrameWnd* frame = docTemplate.OpenDocument(document);
-    const double elapsed = Milliseconds(timer);
+    const double elapsed = timer.Milliseconds();
     if (!frame)
         std::fprintf(stderr, "The editor did not open.\n");
     area.closeAllSubWindows();
@@ -80,7 +75,7 @@ double EditorLoad(const PlotDefinition& definition, QMdiArea& area)
 // The same paths in plain arrays, one per profile, read from the host's arrays.
 double PlainCopy(const PlotDefinition& definition)
 {
-    QElapsedTimer timer;
+    CpuTimer timer;
     timer.start();
     std::vector<std::vector<std::string>> profiles;
     const auto copyGroup = [&profiles](const CUIntArray& counts, const CStringArray& variables) {
@@ -94,7 +89,7 @@ double PlainCopy(const PlotDefinition& definition)
     };
     copyGroup(definition.plottedCounts, definition.plottedVariables);
     copyGroup(definition.unassignedCounts, definition.unassignedVariables);
-    const double elapsed = Milliseconds(timer);
+    const double elapsed = timer.Milliseconds();
     if (profiles.empty())
         std::fprintf(stderr, "Nothing was copied.\n");
     return elapsed;
@@ -103,7 +98,7 @@ double PlainCopy(const PlotDefinition& definition)
 // A plain two-column tree widget with one row per profile, shown.
 double PlainTree(int rows, QMdiArea& area)
 {
-    QElapsedTimer timer;
+    CpuTimer timer;
     timer.start();
     auto* tree = new QTreeWidget;
     tree->setColumnCount(2);
@@ -114,7 +109,7 @@ double PlainTree(int rows, QMdiArea& area)
         items << new QTreeWidgetItem({QStringLiteral("Profile %1").arg(row + 1), QStringLiteral("1 D")});
     tree->addTopLevelItems(items);
     area.addSubWindow(tree)->show();
-    const double elapsed = Milliseconds(timer);
+    const double elapsed = timer.Milliseconds();
     area.closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return elapsed;
@@ -146,10 +141,10 @@ double EditorApply(const PlotDefinition& definition, QMdiArea& area)
     double elapsed = 0;
     if (view) {
         elapsed = Best([view] {
-            QElapsedTimer timer;
+            CpuTimer timer;
             timer.start();
             view->ApplyDefinition();
-            return Milliseconds(timer);
+            return timer.Milliseconds();
         });
     } else {
         std::fprintf(stderr, "The editor did not open.\n");
@@ -178,7 +173,7 @@ double PlainWrite(const PlotDefinition& definition)
     };
     holdGroup(definition.plottedCounts, definition.plottedVariables);
     holdGroup(definition.unassignedCounts, definition.unassignedVariables);
-    QElapsedTimer timer;
+    CpuTimer timer;
     timer.start();
     const auto plottedProfiles = static_cast<size_t>(definition.plottedCounts.GetSize());
     CStringArray plotted;
@@ -190,7 +185,7 @@ double PlainWrite(const PlotDefinition& definition)
     PlotDefinition host;
     host.plottedVariables = plotted;
     host.unassignedVariables = unassigned;
-    const double elapsed = Milliseconds(timer);
+    const double elapsed = timer.Milliseconds();
     if (host.plottedVariables.GetSize() + host.unassignedVariables.GetSize() == 0)
         std::fprintf(stderr, "Nothing was copied.\n");
     return elapsed;
@@ -211,6 +206,7 @@ int main(int argc, char** argv)
         sizes.push_back(std::atoi(argv[i]));
     if (sizes.empty())
         sizes = {2500, 5000, 10000};
+    std::printf("Processor time in ms, the best of three runs.\n");
     std::printf("%9s %10s %12s %12s %12s %7s %12s %12s %7s\n", "profiles", "paths", "editor ms", "arrays ms", "tree ms",
         "ratio", "apply ms", "copy ms", "ratio");
     for (int profiles : sizes) {

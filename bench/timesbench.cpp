@@ -13,8 +13,9 @@
 #include "workbench/hostlib/profileplotdataobject.h"
 #include "workbench/hostlib/profileplothostobject.h"
 
+#include "cputimer.h"
+
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
@@ -40,11 +41,6 @@ std::vector<int> ScrambledValues(int count)
     return values;
 }
 
-double Milliseconds(const QElapsedTimer& timer)
-{
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
 // The editor: the first row (0) edited to 0.5, then the rows sorted and thinned.
 double EditorSort(int count, QMdiArea& area, bool& ordered)
 {
@@ -68,10 +64,10 @@ double EditorSort(int count, QMdiArea& area, bool& ordered)
         CEdit* label = list->EditLabel(0);
         if (label)
             label->SetWindowText("0.5");
-        QElapsedTimer timer;
+        CpuTimer timer;
         timer.start();
         list->EditLabel(-1);
-        elapsed = Milliseconds(timer);
+        elapsed = timer.Milliseconds();
         ordered = list->GetItemCount() == count && list->GetItemText(0, 0) == "0.5";
         for (int row = 1; ordered && row < list->GetItemCount(); ++row)
             ordered = std::atof(list->GetItemText(row - 1, 0)) < std::atof(list->GetItemText(row, 0));
@@ -105,10 +101,10 @@ double PlainSort(int count, QMdiArea& area)
         items << new NumberItem(value);
     tree->addTopLevelItems(items);
     area.addSubWindow(tree)->show();
-    QElapsedTimer timer;
+    CpuTimer timer;
     timer.start();
     tree->sortItems(0, Qt::AscendingOrder);
-    const double elapsed = Milliseconds(timer);
+    const double elapsed = timer.Milliseconds();
     area.closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return elapsed;

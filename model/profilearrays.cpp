@@ -37,8 +37,10 @@ void SplitProfileArrays(
         auto profile = std::make_unique<CSUPEProfile>(name);
         profile->role = role;
         profile->dimension = static_cast<int32_t>(dimension);
-        for (UINT v = 0; v < count; ++v)
-            profile->variables.Add(std::move(arrays.variables[position + static_cast<int>(v)]));
+        // Sized once and filled by moving: no regrowing per variable.
+        profile->variables.SetSize(static_cast<int>(count));
+        for (int v = 0; v < static_cast<int>(count); ++v)
+            profile->variables[v] = std::move(arrays.variables[position + v]);
         position += static_cast<int>(count);
         add(std::move(profile));
     }

@@ -11,6 +11,11 @@ ProfileRole ShownRole(int16_t role)
 
 CString DimensionText(int32_t dimension)
 {
+    // The two dimensions a profile can have, without formatting.
+    if (dimension == 1)
+        return "1 D";
+    if (dimension == 2)
+        return "2 D";
     CString text;
     text.Format("%d D", dimension);
     return text;

@@ -87,8 +87,7 @@ int CSUProfileEditorView::RowWithKey(int row, int key) const
 void CSUProfileEditorView::DeleteSelectedProfiles()
 {
     // First the selection is read once and a profile that has a role is asked
-    // about, top to bottom; then the rows go from the bottom up, which moves
-    // no row still to be deleted (and is what a list removes fastest). A row
+    // about, top to bottom; then the rows go, all at once. A row
     // is checked against its key before use, as the host may change the list
     // while a question is open.
     struct Doomed {
@@ -118,18 +117,27 @@ void CSUProfileEditorView::DeleteSelectedProfiles()
         }
         doomed.push_back({row, key});
     }
-    for (auto entry = doomed.rbegin(); entry != doomed.rend(); ++entry) {
-        CSUPEProfile* profile = m_profiles.Find(entry->key);
-        const int row = RowWithKey(entry->row, entry->key);
+    std::vector<int> rows;
+    std::vector<int> keys;
+    rows.reserve(doomed.size());
+    keys.reserve(doomed.size());
+    for (const Doomed& entry : doomed) {
+        CSUPEProfile* profile = m_profiles.Find(entry.key);
+        const int row = RowWithKey(entry.row, entry.key);
         if (!profile || row < 0)
             continue;
-        m_profilesList.DeleteItem(row);
         if (profile->role != 0)
             UnassignProfile(profile);
         if (profile == m_currentProfile)
             m_currentProfile = nullptr;
-        m_profiles.Delete(entry->key);
+        rows.push_back(row);
+        keys.push_back(entry.key);
     }
+    // All rows in one pass: one at a time, each removal costs a walk over the
+    // list's remaining selection.
+    m_profilesList.DeleteItems(rows);
+    for (const int key : keys)
+        m_profiles.Delete(key);
     // Removing rows sends no selection notice: derive the current profile and
     // the variables list again from what is left selected.
     ShowProfileVariables();

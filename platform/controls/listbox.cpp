@@ -20,11 +20,22 @@ namespace {
     AfxThrowInvalidArgException(text);
 }
 
+// A row keeps its narrow text only and shows it converted when asked, so that
+// adding many rows converts only those that are shown.
+class ListBoxRow : public QListWidgetItem {
+public:
+    QVariant data(int role) const override
+    {
+        if (role == Qt::DisplayRole)
+            return QString::fromLocal8Bit(QListWidgetItem::data(ListBoxWidget::TextRole).toByteArray());
+        return QListWidgetItem::data(role);
+    }
+};
+
 QListWidgetItem* NewRow(const char* text)
 {
-    const QByteArray bytes(text ? text : "");
-    auto* row = new QListWidgetItem(QString::fromLocal8Bit(bytes));
-    row->setData(ListBoxWidget::TextRole, bytes);
+    auto* row = new ListBoxRow;
+    row->setData(ListBoxWidget::TextRole, QByteArray(text ? text : ""));
     row->setData(ListBoxWidget::ItemDataRole, QVariant::fromValue<qulonglong>(0));
     return row;
 }

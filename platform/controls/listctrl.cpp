@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cstring>
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
@@ -20,14 +21,14 @@ namespace {
 
 void CheckRow(const ListViewWidget* list, int row, const char* operation)
 {
-    if (row < 0 || row >= list->topLevelItemCount())
-        ThrowNo(operation, "row", row, list->topLevelItemCount());
+    if (row < 0 || row >= list->RowCount())
+        ThrowNo(operation, "row", row, list->RowCount());
 }
 
 void CheckColumn(const ListViewWidget* list, int column, const char* operation)
 {
-    if (column < 0 || column >= list->columnCount())
-        ThrowNo(operation, "column", column, list->columnCount());
+    if (column < 0 || column >= list->ColumnCount())
+        ThrowNo(operation, "column", column, list->ColumnCount());
 }
 
 QByteArray Bytes(const char* text)
@@ -56,8 +57,8 @@ ListViewWidget* CListCtrl::checkedWidget(const char* operation) const
 int CListCtrl::InsertColumn(int column, const char* heading, int format, int width)
 {
     ListViewWidget* list = checkedWidget("InsertColumn");
-    if (column < 0 || column > list->columnCount())
-        ThrowNo("InsertColumn", "column", column, list->columnCount());
+    if (column < 0 || column > list->ColumnCount())
+        ThrowNo("InsertColumn", "column", column, list->ColumnCount());
     list->InsertColumn(column, Bytes(heading), format, width);
     return column;
 }
@@ -95,20 +96,20 @@ bool CListCtrl::SetColumn(int column, const LVCOLUMN* info)
 int CListCtrl::GetColumnCount() const
 {
     const ListViewWidget* list = listWidget();
-    return list ? list->columnCount() : 0;
+    return list ? list->ColumnCount() : 0;
 }
 
 int CListCtrl::GetItemCount() const
 {
     const ListViewWidget* list = listWidget();
-    return list ? list->topLevelItemCount() : 0;
+    return list ? list->RowCount() : 0;
 }
 
 int CListCtrl::InsertItem(int row, const char* text)
 {
     ListViewWidget* list = checkedWidget("InsertItem");
-    if (row < 0 || row > list->topLevelItemCount())
-        ThrowNo("InsertItem", "row", row, list->topLevelItemCount());
+    if (row < 0 || row > list->RowCount())
+        ThrowNo("InsertItem", "row", row, list->RowCount());
     return list->InsertRow(row, Bytes(text));
 }
 
@@ -117,6 +118,15 @@ bool CListCtrl::DeleteItem(int row)
     ListViewWidget* list = checkedWidget("DeleteItem");
     CheckRow(list, row, "DeleteItem");
     list->RemoveRow(row);
+    return true;
+}
+
+bool CListCtrl::DeleteItems(const std::vector<int>& rows)
+{
+    ListViewWidget* list = checkedWidget("DeleteItems");
+    for (int row : rows)
+        CheckRow(list, row, "DeleteItems");
+    list->RemoveRows(rows);
     return true;
 }
 
@@ -148,15 +158,14 @@ DWORD_PTR CListCtrl::GetItemData(int row) const
 {
     const ListViewWidget* list = checkedWidget("GetItemData");
     CheckRow(list, row, "GetItemData");
-    return static_cast<DWORD_PTR>(list->topLevelItem(row)->data(0, ListViewWidget::ParamRole).toLongLong());
+    return static_cast<DWORD_PTR>(list->Param(row));
 }
 
 bool CListCtrl::SetItemData(int row, DWORD_PTR data)
 {
     ListViewWidget* list = checkedWidget("SetItemData");
     CheckRow(list, row, "SetItemData");
-    list->topLevelItem(row)->setData(
-        0, ListViewWidget::ParamRole, QVariant::fromValue<qlonglong>(static_cast<qlonglong>(data)));
+    list->SetParam(row, static_cast<LPARAM>(data));
     return true;
 }
 
@@ -164,11 +173,7 @@ UINT CListCtrl::GetItemState(int row, UINT mask) const
 {
     const ListViewWidget* list = checkedWidget("GetItemState");
     CheckRow(list, row, "GetItemState");
-    const QTreeWidgetItem* item = list->topLevelItem(row);
-    UINT state = item->isSelected() ? LVIS_SELECTED : 0;
-    if (list->currentItem() == item)
-        state |= LVIS_FOCUSED;
-    return state & mask;
+    return list->StateOf(row) & mask;
 }
 
 bool CListCtrl::SetItemState(int row, UINT state, UINT mask)
@@ -177,17 +182,12 @@ bool CListCtrl::SetItemState(int row, UINT state, UINT mask)
     if (row != -1)
         CheckRow(list, row, "SetItemState");
     const int first = row == -1 ? 0 : row;
-    const int last = row == -1 ? list->topLevelItemCount() - 1 : row;
+    const int last = row == -1 ? list->RowCount() - 1 : row;
     for (int r = first; r <= last; ++r) {
-        QTreeWidgetItem* item = list->topLevelItem(r);
         if (mask & LVIS_SELECTED)
-            item->setSelected(state & LVIS_SELECTED);
-        if (mask & LVIS_FOCUSED) {
-            if (state & LVIS_FOCUSED)
-                list->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
-            else if (list->currentItem() == item)
-                list->setCurrentItem(nullptr, 0, QItemSelectionModel::NoUpdate);
-        }
+            list->SetSelected(r, state & LVIS_SELECTED);
+        if (mask & LVIS_FOCUSED)
+            list->SetFocused(r, state & LVIS_FOCUSED);
     }
     return true;
 }
@@ -195,7 +195,7 @@ bool CListCtrl::SetItemState(int row, UINT state, UINT mask)
 UINT CListCtrl::GetSelectedCount() const
 {
     const ListViewWidget* list = listWidget();
-    return list ? static_cast<UINT>(list->selectionModel()->selectedRows().size()) : 0;
+    return list ? static_cast<UINT>(list->SelectedCount()) : 0;
 }
 
 int CListCtrl::GetNextItem(int start, UINT flags) const
@@ -203,8 +203,8 @@ int CListCtrl::GetNextItem(int start, UINT flags) const
     const ListViewWidget* list = listWidget();
     if (!list)
         return -1;
-    for (int row = std::max(start + 1, 0); row < list->topLevelItemCount(); ++row) {
-        if ((GetItemState(row, LVIS_SELECTED | LVIS_FOCUSED) & flags) == (flags & (LVNI_SELECTED | LVNI_FOCUSED)))
+    for (int row = std::max(start + 1, 0); row < list->RowCount(); ++row) {
+        if ((list->StateOf(row) & flags) == (flags & (LVNI_SELECTED | LVNI_FOCUSED)))
             return row;
     }
     return -1;

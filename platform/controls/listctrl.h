@@ -11,6 +11,8 @@
 #include "platform/controls/notification.h"
 #include "platform/windows/wnd.h"
 
+#include <vector>
+
 class ListViewWidget;
 
 // List view styles.
@@ -131,6 +133,10 @@ public:
     int GetItemCount() const;
     int InsertItem(int row, const char* text);
     bool DeleteItem(int row);
+    // Deletes the rows (any order; a row given twice goes once) in one pass,
+    // as deleting them one by one would, at the cost of a single deletion.
+    // No row is deleted when one of them does not exist.
+    bool DeleteItems(const std::vector<int>& rows);
     bool DeleteAllItems();
     CString GetItemText(int row, int column) const;
     bool SetItemText(int row, int column, const char* text);

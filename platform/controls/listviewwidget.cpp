@@ -1,6 +1,7 @@
 #include "platform/controls/listviewwidget.h"
 
 #include "platform/controls/listctrl.h"
+#include "platform/controls/listviewmodel.h"
 #include "platform/core/invalidarg.h"
 #include "platform/core/logging.h"
 #include "platform/docview/dialogtemplate.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <string>
 
 namespace {
 
@@ -52,28 +54,6 @@ private:
     ListViewWidget* m_list;
 };
 
-// Rows compare through the list's comparison of their parameters.
-class ListViewItem : public QTreeWidgetItem {
-public:
-    bool operator<(const QTreeWidgetItem& other) const override
-    {
-        const auto* list = static_cast<const ListViewWidget*>(treeWidget());
-        return list && list->CompareRows(*this, other) < 0;
-    }
-};
-
-Qt::Alignment AlignmentOf(int format)
-{
-    switch (format & 0x3) {
-    case LVCFMT_RIGHT:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case LVCFMT_CENTER:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    default:
-        return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
-
 QWidget* CreateListViewControl(QWidget* parent, const DialogControlTemplate& control)
 {
     return new ListViewWidget(control.style, parent);
@@ -87,9 +67,9 @@ QWidget* CreateListViewControl(QWidget* parent, const DialogControlTemplate& con
 
 } // namespace
 
-ListViewWidget::ListViewWidget(DWORD style, QWidget* parent) : QTreeWidget(parent)
+ListViewWidget::ListViewWidget(DWORD style, QWidget* parent) : QTreeView(parent), m_rows(new ListViewModel(this))
 {
-    setColumnCount(0);
+    setModel(m_rows);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -120,12 +100,6 @@ ListViewWidget::ListViewWidget(DWORD style, QWidget* parent) : QTreeWidget(paren
         [this](const QItemSelection& selected, const QItemSelection& deselected) {
             NotifySelectionChange(selected, deselected);
         });
-    const auto invalidate = [this] { m_paramIndexValid = false; };
-    connect(model(), &QAbstractItemModel::rowsInserted, this, invalidate);
-    connect(model(), &QAbstractItemModel::rowsRemoved, this, invalidate);
-    connect(model(), &QAbstractItemModel::layoutChanged, this, invalidate);
-    connect(model(), &QAbstractItemModel::modelReset, this, invalidate);
-    connect(model(), &QAbstractItemModel::dataChanged, this, invalidate);
 }
 
 ListViewWidget::~ListViewWidget()
@@ -134,37 +108,44 @@ ListViewWidget::~ListViewWidget()
     // that is half destroyed.
     m_endingEdit = true;
     delete m_editor.data();
-    // The tree widget's destructor clears its model, which would signal a list
-    // view that no longer exists.
-    disconnect(model(), nullptr, this, nullptr);
+    // The selection model and the model go with this object's children,
+    // after the list view is gone: no selection change may reach it then.
     disconnect(selectionModel(), nullptr, this, nullptr);
+}
+
+int ListViewWidget::RowCount() const
+{
+    return m_rows->RowCount();
+}
+
+int ListViewWidget::ColumnCount() const
+{
+    return m_rows->ColumnCount();
 }
 
 QByteArray ListViewWidget::CellText(int row, int column) const
 {
-    const QTreeWidgetItem* item = topLevelItem(row);
-    return item ? item->data(column, TextRole).toByteArray() : QByteArray();
+    return m_rows->CellText(row, column);
 }
 
 void ListViewWidget::SetCellText(int row, int column, const QByteArray& text)
 {
-    QTreeWidgetItem* item = topLevelItem(row);
-    if (!item)
-        return;
-    item->setData(column, TextRole, text);
-    item->setText(column, QString::fromLocal8Bit(text));
-    item->setTextAlignment(column, AlignmentOf(ColumnFormat(column)));
+    m_rows->SetCellText(row, column, text);
+}
+
+LPARAM ListViewWidget::Param(int row) const
+{
+    return m_rows->Param(row);
+}
+
+void ListViewWidget::SetParam(int row, LPARAM param)
+{
+    m_rows->SetParam(row, param);
 }
 
 int ListViewWidget::InsertRow(int row, const QByteArray& text)
 {
-    auto* item = new ListViewItem;
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
-    item->setData(0, ParamRole, QVariant::fromValue<qlonglong>(0));
-    for (int column = 0; column < columnCount(); ++column)
-        item->setData(column, TextRole, QByteArray());
-    insertTopLevelItem(row, item);
-    SetCellText(row, 0, text);
+    m_rows->InsertRow(row, text);
     return row;
 }
 
@@ -174,7 +155,47 @@ void ListViewWidget::RemoveRow(int row)
         EndLabelEdit(true);
     const bool wasSilent = m_silent;
     m_silent = true;
-    delete takeTopLevelItem(row);
+    m_rows->RemoveRow(row);
+    m_silent = wasSilent;
+}
+
+void ListViewWidget::RemoveRows(std::vector<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.empty())
+        return;
+    // A single-selection list moves its selection with its focus: a handful of
+    // rows at most, removed as one by one.
+    if (selectionMode() == QAbstractItemView::SingleSelection) {
+        for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+            RemoveRow(*row);
+        return;
+    }
+    if (m_editor && m_editIndex.isValid() && std::binary_search(rows.begin(), rows.end(), m_editIndex.row()))
+        EndLabelEdit(true);
+    // The focus of a removed row moves as removing the rows one by one, from
+    // the last, would move it.
+    const int current = currentIndex().row();
+    int focus = -1;
+    const auto currentGone = std::lower_bound(rows.begin(), rows.end(), current);
+    if (current >= 0 && currentGone != rows.end() && *currentGone == current) {
+        // The run of removed rows around the current one ends at `above` and `below`.
+        int above = current - 1;
+        for (auto gone = currentGone; gone != rows.begin() && *(gone - 1) == above; --gone)
+            --above;
+        int below = current + 1;
+        for (auto gone = currentGone + 1; gone != rows.end() && *gone == below; ++gone)
+            ++below;
+        focus = above >= 0 ? above : (below < RowCount() ? below : -1);
+    }
+    const bool wasSilent = m_silent;
+    m_silent = true;
+    m_rows->RemoveRows(rows);
+    if (focus >= 0) {
+        const int newRow = focus - static_cast<int>(std::lower_bound(rows.begin(), rows.end(), focus) - rows.begin());
+        selectionModel()->setCurrentIndex(m_rows->index(newRow, 0), QItemSelectionModel::NoUpdate);
+    }
     m_silent = wasSilent;
 }
 
@@ -183,110 +204,91 @@ void ListViewWidget::RemoveAllRows()
     EndLabelEdit(true);
     const bool wasSilent = m_silent;
     m_silent = true;
-    clear();
+    m_rows->RemoveAllRows();
     m_silent = wasSilent;
 }
 
 void ListViewWidget::InsertColumn(int column, const QByteArray& heading, int format, int width)
 {
-    const int count = columnCount();
-    QStringList headings;
-    for (int c = 0; c < count; ++c)
-        headings << headerItem()->text(c);
-    headings.insert(column, QString::fromLocal8Bit(heading));
-    setColumnCount(count + 1);
-    setHeaderLabels(headings);
-    headerItem()->setData(column, TextRole, heading);
-    for (int c = count; c > column; --c)
-        headerItem()->setData(c, TextRole, headerItem()->data(c - 1, TextRole));
-    m_formats.insert(m_formats.begin() + column, format);
-    for (int c = 0; c <= count; ++c)
-        headerItem()->setTextAlignment(c, AlignmentOf(m_formats[static_cast<size_t>(c)]));
-    // The cells right of the new column move one column on.
-    for (int row = 0; row < topLevelItemCount(); ++row) {
-        for (int c = count; c > column; --c)
-            SetCellText(row, c, CellText(row, c - 1));
-        SetCellText(row, column, QByteArray());
-    }
+    m_rows->InsertColumn(column, heading, format);
     if (width >= 0)
         header()->resizeSection(column, width);
 }
 
 QByteArray ListViewWidget::ColumnHeading(int column) const
 {
-    return headerItem()->data(column, TextRole).toByteArray();
+    return m_rows->ColumnHeading(column);
 }
 
 void ListViewWidget::SetColumnHeading(int column, const QByteArray& heading)
 {
-    headerItem()->setData(column, TextRole, heading);
-    headerItem()->setText(column, QString::fromLocal8Bit(heading));
+    m_rows->SetColumnHeading(column, heading);
 }
 
 int ListViewWidget::ColumnFormat(int column) const
 {
-    return column >= 0 && column < static_cast<int>(m_formats.size()) ? m_formats[static_cast<size_t>(column)]
-                                                                      : LVCFMT_LEFT;
+    return m_rows->ColumnFormat(column);
 }
 
 void ListViewWidget::SetColumnFormat(int column, int format)
 {
-    if (column < 0 || column >= static_cast<int>(m_formats.size()))
+    if (column < 0 || column >= ColumnCount())
         return;
-    m_formats[static_cast<size_t>(column)] = format;
-    headerItem()->setTextAlignment(column, AlignmentOf(format));
-    for (int row = 0; row < topLevelItemCount(); ++row)
-        topLevelItem(row)->setTextAlignment(column, AlignmentOf(format));
+    m_rows->SetColumnFormat(column, format);
 }
 
-void ListViewWidget::RebuildParamIndex() const
+UINT ListViewWidget::StateOf(int row) const
 {
-    m_paramRows.clear();
-    const int count = topLevelItemCount();
-    for (int row = 0; row < count; ++row)
-        m_paramRows[topLevelItem(row)->data(0, ParamRole).toLongLong()].push_back(row);
-    m_paramIndexValid = true;
+    if (row < 0 || row >= RowCount())
+        return 0;
+    UINT state = m_rows->IsSelected(row) ? LVIS_SELECTED : 0;
+    if (currentIndex().row() == row)
+        state |= LVIS_FOCUSED;
+    return state;
+}
+
+void ListViewWidget::SetSelected(int row, bool selected)
+{
+    selectionModel()->select(m_rows->index(row, 0),
+        (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) | QItemSelectionModel::Rows);
+}
+
+void ListViewWidget::SetFocused(int row, bool focused)
+{
+    if (focused)
+        selectionModel()->setCurrentIndex(m_rows->index(row, 0), QItemSelectionModel::NoUpdate);
+    else if (currentIndex().row() == row)
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+int ListViewWidget::SelectedCount() const
+{
+    return m_rows->SelectedCount();
 }
 
 int ListViewWidget::FindParam(LPARAM param, int start) const
 {
-    if (!m_paramIndexValid)
-        RebuildParamIndex();
-    const auto found = m_paramRows.find(param);
-    if (found == m_paramRows.end())
-        return -1;
-    const std::vector<int>& rows = found->second;
-    const auto next = std::upper_bound(rows.begin(), rows.end(), start);
-    return next == rows.end() ? -1 : *next;
-}
-
-int ListViewWidget::CompareRows(const QTreeWidgetItem& first, const QTreeWidgetItem& second) const
-{
-    if (!m_compare)
-        return 0;
-    try {
-        return m_compare(first.data(0, ParamRole).toLongLong(), second.data(0, ParamRole).toLongLong(), m_sortData);
-    } catch (const std::exception& error) {
-        // Qt's sort cannot be left by an exception: the rows would stay half moved.
-        if (m_sortFailure.empty())
-            m_sortFailure = error.what();
-        return 0;
-    }
+    return m_rows->FindParam(param, start);
 }
 
 void ListViewWidget::SortByParams(CompareFn compare, LPARAM sortData)
 {
     EndLabelEdit(false);
-    m_compare = compare;
-    m_sortData = sortData;
-    m_sortFailure.clear();
-    // The model sorts a list of the rows and moves them once at the end, so
-    // rows keep their places (and parameters their rows) while comparing.
-    sortItems(0, Qt::AscendingOrder);
-    m_compare = nullptr;
-    if (!m_sortFailure.empty()) {
-        const std::string failure = "SortItems: the comparison failed: " + m_sortFailure;
-        m_sortFailure.clear();
+    std::string failure;
+    // The rows move once, after the last comparison, so rows keep their
+    // places (and parameters their rows) while comparing.
+    m_rows->SortByParams([&](LPARAM first, LPARAM second) {
+        try {
+            return compare(first, second, sortData) < 0;
+        } catch (const std::exception& error) {
+            // The sort cannot be left by an exception: the rows would stay half moved.
+            if (failure.empty())
+                failure = error.what();
+            return false;
+        }
+    });
+    if (!failure.empty()) {
+        failure = "SortItems: the comparison failed: " + failure;
         qCWarning(lcPlatformControls, "%s", failure.c_str());
         AfxThrowInvalidArgException(failure.c_str());
     }
@@ -308,13 +310,12 @@ int ListViewWidget::HitTest(const QPoint& point, int* column, UINT* flags) const
 QLineEdit* ListViewWidget::BeginLabelEdit(int row)
 {
     EndLabelEdit(false);
-    QTreeWidgetItem* item = topLevelItem(row);
-    if (!item)
+    if (row < 0 || row >= RowCount())
         return nullptr;
-    scrollToItem(item);
+    const QModelIndex index = m_rows->index(row, 0);
+    scrollTo(index);
     // The edited row becomes the only selected row, as a click on it would.
-    setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    const QModelIndex index = indexFromItem(item, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     auto* editor = new InPlaceLabelEdit(this, viewport());
     editor->setText(QString::fromLocal8Bit(CellText(row, 0)));
     editor->selectAll();
@@ -344,7 +345,7 @@ void ListViewWidget::EndLabelEdit(bool cancelled)
         info.item.iItem = row;
         info.item.pszText = cancelled ? nullptr : text.data();
         info.item.cchTextMax = static_cast<int>(text.size()) + 1;
-        info.item.lParam = topLevelItem(row)->data(0, ParamRole).toLongLong();
+        info.item.lParam = Param(row);
         QPointer<ListViewWidget> self(this);
         const LRESULT accepted = Notify(info.hdr, LVN_ENDLABELEDIT);
         if (!self)
@@ -368,19 +369,18 @@ LRESULT ListViewWidget::Notify(NMHDR& header, UINT code)
     return SendNotifyRecord(this, header, code);
 }
 
-UINT ListViewWidget::StateOf(int row) const
-{
-    const QTreeWidgetItem* item = topLevelItem(row);
-    if (!item)
-        return 0;
-    UINT state = item->isSelected() ? LVIS_SELECTED : 0;
-    if (currentItem() == item)
-        state |= LVIS_FOCUSED;
-    return state;
-}
-
 void ListViewWidget::NotifySelectionChange(const QItemSelection& selected, const QItemSelection& deselected)
 {
+    // The rows keep their selection themselves, so that reading a row's state
+    // costs no search through the selection's ranges.
+    const auto mark = [this](const QItemSelection& rows, bool nowSelected) {
+        for (const QItemSelectionRange& range : rows) {
+            for (int row = range.top(); row <= range.bottom() && row < RowCount(); ++row)
+                m_rows->SetSelected(row, nowSelected);
+        }
+    };
+    mark(deselected, false);
+    mark(selected, true);
     if (m_silent)
         return;
     const auto notify = [this](const QItemSelection& rows, bool nowSelected) {
@@ -391,8 +391,8 @@ void ListViewWidget::NotifySelectionChange(const QItemSelection& selected, const
                 info.uChanged = LVIF_STATE;
                 info.uNewState = StateOf(row);
                 info.uOldState = nowSelected ? (info.uNewState & ~LVIS_SELECTED) : (info.uNewState | LVIS_SELECTED);
-                if (const QTreeWidgetItem* item = topLevelItem(row))
-                    info.lParam = item->data(0, ParamRole).toLongLong();
+                if (row < RowCount())
+                    info.lParam = Param(row);
                 Notify(info.hdr, LVN_ITEMCHANGED);
             }
         }
@@ -409,9 +409,21 @@ void ListViewWidget::NotifyItemActivate(UINT code, const QPoint& point)
     info.ptAction = POINT {point.x(), point.y()};
     if (info.iItem >= 0) {
         info.uNewState = info.uOldState = StateOf(info.iItem);
-        info.lParam = topLevelItem(info.iItem)->data(0, ParamRole).toLongLong();
+        info.lParam = Param(info.iItem);
     }
     Notify(info.hdr, code);
+}
+
+void ListViewWidget::rowsInserted(const QModelIndex& parent, int start, int end)
+{
+    // While hidden, the base view restarts a timer for every row added, to
+    // fetch rows that this model never holds back; the rows only need the
+    // layout that is redone once anyway.
+    if (!isVisible()) {
+        scheduleDelayedItemsLayout();
+        return;
+    }
+    QTreeView::rowsInserted(parent, start, end);
 }
 
 void ListViewWidget::keyPressEvent(QKeyEvent* event)
@@ -426,7 +438,7 @@ void ListViewWidget::keyPressEvent(QKeyEvent* event)
     QPointer<ListViewWidget> self(this);
     Notify(info.hdr, LVN_KEYDOWN);
     if (self)
-        QTreeWidget::keyPressEvent(event);
+        QTreeView::keyPressEvent(event);
 }
 
 void ListViewWidget::mousePressEvent(QMouseEvent* event)
@@ -437,13 +449,13 @@ void ListViewWidget::mousePressEvent(QMouseEvent* event)
     UINT flags = 0;
     m_pressRow = event->button() == Qt::LeftButton ? HitTest(m_pressPoint, &column, &flags) : -1;
     m_dragBegun = false;
-    QTreeWidget::mousePressEvent(event);
+    QTreeView::mousePressEvent(event);
 }
 
 void ListViewWidget::mouseMoveEvent(QMouseEvent* event)
 {
     if (!(event->buttons() & Qt::LeftButton) || m_pressRow < 0) {
-        QTreeWidget::mouseMoveEvent(event);
+        QTreeView::mouseMoveEvent(event);
         return;
     }
     // A row pressed and dragged starts a drag once; the parent does the rest.
@@ -453,8 +465,8 @@ void ListViewWidget::mouseMoveEvent(QMouseEvent* event)
         NMLISTVIEW info;
         info.iItem = m_pressRow;
         info.ptAction = POINT {m_pressPoint.x(), m_pressPoint.y()};
-        if (const QTreeWidgetItem* item = topLevelItem(m_pressRow))
-            info.lParam = item->data(0, ParamRole).toLongLong();
+        if (m_pressRow < RowCount())
+            info.lParam = Param(m_pressRow);
         Notify(info.hdr, LVN_BEGINDRAG);
     }
     event->accept();
@@ -472,7 +484,7 @@ void ListViewWidget::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     QPointer<ListViewWidget> self(this);
-    QTreeWidget::mouseReleaseEvent(event);
+    QTreeView::mouseReleaseEvent(event);
     if (!self)
         return;
     const QPoint point = event->position().toPoint();
@@ -490,7 +502,7 @@ void ListViewWidget::mouseReleaseEvent(QMouseEvent* event)
 void ListViewWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QPointer<ListViewWidget> self(this);
-    QTreeWidget::mouseDoubleClickEvent(event);
+    QTreeView::mouseDoubleClickEvent(event);
     if (!self || event->button() != Qt::LeftButton)
         return;
     m_skipNextClick = true;
@@ -499,14 +511,14 @@ void ListViewWidget::mouseDoubleClickEvent(QMouseEvent* event)
 
 void ListViewWidget::focusInEvent(QFocusEvent* event)
 {
-    QTreeWidget::focusInEvent(event);
+    QTreeView::focusInEvent(event);
     NMHDR header {};
     Notify(header, NM_SETFOCUS);
 }
 
 void ListViewWidget::focusOutEvent(QFocusEvent* event)
 {
-    QTreeWidget::focusOutEvent(event);
+    QTreeView::focusOutEvent(event);
     NMHDR header {};
     Notify(header, NM_KILLFOCUS);
 }

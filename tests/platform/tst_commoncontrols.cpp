@@ -8,6 +8,8 @@
 #include "platform/controls/autoradiobutton.h"
 #include "platform/controls/button.h"
 #include "platform/controls/edit.h"
+#include "platform/controls/listbox.h"
+#include "platform/controls/listboxwidget.h"
 #include "platform/controls/spinbuttonctrl.h"
 #include "platform/controls/tabctrl.h"
 #include "platform/controls/tabctrlwidget.h"
@@ -18,6 +20,7 @@
 #include "platform/drawing/bitmap.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -75,6 +78,7 @@ private slots:
     void editReportsChangesAndFocusLoss();
     void numberEditTakesDigitsOnly();
     void bitmapButtonShowsItsBitmapAndReportsClicks();
+    void listBoxShowsItsRowsNarrowText();
 
 private:
     QWidget* Item(int id) const { return m_wnd->GetDlgItemHandle(id); }
@@ -339,6 +343,23 @@ void CommonControlsTest::bitmapButtonShowsItsBitmapAndReportsClicks()
     QCOMPARE(m_wnd->WithCode(BN_CLICKED).size(), size_t(1));
     QCOMPARE(m_wnd->WithCode(BN_CLICKED)[0].id, 1048);
     clear.Detach();
+}
+
+void CommonControlsTest::listBoxShowsItsRowsNarrowText()
+{
+    auto* widget = new ListBoxWidget(Child | WS_VSCROLL, 0, m_form);
+    CListBox list;
+    QVERIFY(list.SubclassWindow(widget));
+    const QByteArray name("Dr\xc3\xbc"
+                          "cke");
+    list.AddString(name.constData());
+    list.SetItemData(0, 7);
+    list.InsertString(0, "T(1)");
+    // The row shows its text converted, and gives it back byte for byte.
+    QCOMPARE(widget->item(0)->text(), QStringLiteral("T(1)"));
+    QCOMPARE(widget->item(1)->text(), QString::fromLocal8Bit(name));
+    QCOMPARE(QByteArray(list.GetText(1).GetString()), name);
+    QCOMPARE(list.GetItemData(1), DWORD_PTR(7));
 }
 
 PE_TEST_MAIN(CommonControlsTest)

@@ -81,6 +81,7 @@ private slots:
     void clicksReportRowColumnAndPosition_data();
     void clicksReportRowColumnAndPosition();
     void selectionChangesReportOldAndNewStates();
+    void deletingManyRowsKeepsTheOthersAsOneByOne();
     void headerClickReportsTheColumn();
     void draggingARowBeginsADragAndKeepsTheSelection();
     void focusChangesAreReported();
@@ -163,6 +164,17 @@ void ListCtrlTest::rowsKeepTextAndParameters()
     QCOMPARE(m_list->FindItem(&find), 3);
     m_list->DeleteItem(0);
     QCOMPARE(m_list->FindItem(&find), 2);
+    // A row added at the end and given its parameter is found at once; a
+    // parameter changed is found in its new row only.
+    m_list->InsertItem(3, "Levels");
+    m_list->SetItemData(3, 13);
+    find.lParam = 13;
+    QCOMPARE(m_list->FindItem(&find), 3);
+    m_list->SetItemData(1, 13);
+    QCOMPARE(m_list->FindItem(&find), 1);
+    QCOMPARE(m_list->FindItem(&find, 1), 3);
+    find.lParam = 11;
+    QCOMPARE(m_list->FindItem(&find), -1);
 
     LVCOLUMN column;
     char heading[32] = {};
@@ -450,6 +462,53 @@ void ListCtrlTest::selectionChangesReportOldAndNewStates()
     QVERIFY(m_wnd->WithCode(LVN_ITEMCHANGED).empty());
     m_list->SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
     QCOMPARE(m_list->GetSelectedCount(), 2u);
+}
+
+void ListCtrlTest::deletingManyRowsKeepsTheOthersAsOneByOne()
+{
+    // Rows 10..17; 13 edited, 11 and 14 selected with it, the focus on 14;
+    // 12, 13 and 14 go.
+    for (int row = 3; row < 8; ++row) {
+        m_list->InsertItem(row, "More");
+        m_list->SetItemData(row, static_cast<DWORD_PTR>(10 + row));
+    }
+    m_widget->setFocus();
+    m_list->EditLabel(3);
+    m_list->SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    m_list->SetItemState(4, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_wnd->received.clear();
+    QVERIFY(m_list->DeleteItems({4, 2, 3, 4}));
+    // The edit of a deleted row is cancelled; deleting is no selection change.
+    QVERIFY(!m_list->GetEditControl());
+    QCOMPARE(m_wnd->WithCode(LVN_ENDLABELEDIT).size(), size_t(1));
+    QVERIFY(!m_wnd->WithCode(LVN_ENDLABELEDIT)[0].hasText);
+    QVERIFY(m_wnd->WithCode(LVN_ITEMCHANGED).empty());
+    QCOMPARE(m_list->GetItemCount(), 5);
+    std::vector<LPARAM> params;
+    for (int row = 0; row < m_list->GetItemCount(); ++row)
+        params.push_back(static_cast<LPARAM>(m_list->GetItemData(row)));
+    QCOMPARE(params, (std::vector<LPARAM> {10, 11, 15, 16, 17}));
+    QCOMPARE(m_list->GetItemText(2, 0), CString("More"));
+    // Row 11 stays the only selected row; the focus moves up to it.
+    QCOMPARE(m_list->GetSelectedCount(), 1u);
+    QCOMPARE(m_list->GetNextItem(-1, LVNI_SELECTED), 1);
+    QCOMPARE(m_list->GetNextItem(-1, LVNI_FOCUSED), 1);
+    LVFINDINFO find;
+    find.flags = LVFI_PARAM;
+    find.lParam = 16;
+    QCOMPARE(m_list->FindItem(&find), 3);
+    find.lParam = 13;
+    QCOMPARE(m_list->FindItem(&find), -1);
+
+    // The focus on the first row, deleted with the rows after it, moves to
+    // the first row left below; a row that does not exist deletes nothing.
+    m_list->SetItemState(0, LVIS_FOCUSED, LVIS_FOCUSED);
+    QVERIFY_THROWS_EXCEPTION(CInvalidArgException, m_list->DeleteItems({0, 5}));
+    QCOMPARE(m_list->GetItemCount(), 5);
+    m_list->DeleteItems({0, 1});
+    QCOMPARE(m_list->GetItemData(0), DWORD_PTR(15));
+    QCOMPARE(m_list->GetNextItem(-1, LVNI_FOCUSED), 0);
+    QCOMPARE(m_list->GetSelectedCount(), 0u);
 }
 
 void ListCtrlTest::headerClickReportsTheColumn()

@@ -15,7 +15,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 using namespace FormControl;
 
@@ -38,7 +38,7 @@ PlotDefinition ListsDefinition()
 class ListsEditor : public EditorFixture {
 public:
     CListCtrl& Profiles() const { return *dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(Widget(ProfilesList))); }
-    QTreeWidget* Tree() const { return qobject_cast<QTreeWidget*>(Widget(ProfilesList)); }
+    QTreeView* Tree() const { return qobject_cast<QTreeView*>(Widget(ProfilesList)); }
     int RowNamed(const char* name) const
     {
         for (int row = 0; row < Profiles().GetItemCount(); ++row) {

@@ -31,7 +31,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <memory>
 
@@ -219,10 +219,10 @@ void WorkbenchWindowTest::theDisplayUnitReachesEveryOpenDocument()
     // Both editors follow: their times lists (control 1038) name the new unit.
     for (const char* plot : {"Column temperatures", "Reactor axial profiles"}) {
         QStringList headings;
-        for (QTreeWidget* list :
-            m_window->editors().FrameForPlot(PlotIndex(plot))->GetSafeHwnd()->findChildren<QTreeWidget*>()) {
+        for (QTreeView* list :
+            m_window->editors().FrameForPlot(PlotIndex(plot))->GetSafeHwnd()->findChildren<QTreeView*>()) {
             if (CWnd::GetDlgCtrlID(list) == 1038)
-                headings << list->headerItem()->text(0);
+                headings << list->model()->headerData(0, Qt::Horizontal).toString();
         }
         QCOMPARE(headings, QStringList {"Times (min)"});
     }
@@ -320,21 +320,21 @@ void WorkbenchWindowTest::aProfileIsBuiltFromNothing()
     QVERIFY(m_window->OpenPlot(plot));
     CFrameWnd* frame = m_window->editors().FrameForPlot(plot);
     QVERIFY(frame);
-    auto* profiles = qobject_cast<QTreeWidget*>(FormControl(frame, 1006));
+    auto* profiles = qobject_cast<QTreeView*>(FormControl(frame, 1006));
     QWidget* variablesStrip = FormControl(frame, 1005);
     QWidget* variables = FormControl(frame, 1004);
     QVERIFY(profiles && variablesStrip && variables);
-    const int before = profiles->topLevelItemCount();
+    const int before = profiles->model()->rowCount();
     // Insert: a new row, its name open for editing.
     profiles->setFocus();
     QTest::keyClick(profiles, Qt::Key_Insert);
-    QCOMPARE(profiles->topLevelItemCount(), before + 1);
+    QCOMPARE(profiles->model()->rowCount(), before + 1);
     auto* name = profiles->viewport()->findChild<QLineEdit*>();
     QVERIFY(name && name->isVisible());
     name->selectAll();
     QTest::keyClicks(name, "Bottom trays");
     QTest::keyClick(name, Qt::Key_Return);
-    QCOMPARE(profiles->topLevelItem(before)->text(0), QStringLiteral("Bottom trays"));
+    QCOMPARE(profiles->model()->index(before, 0).data().toString(), QStringLiteral("Bottom trays"));
     QVERIFY(variablesStrip->isEnabled());
     // Two variables typed through "Add Variable".
     for (const char* path : {"T(19)", "T(20)"}) {
@@ -350,9 +350,9 @@ void WorkbenchWindowTest::aProfileIsBuiltFromNothing()
     QCOMPARE(list->GetText(0), CString("T(19)"));
     QCOMPARE(list->GetText(1), CString("T(20)"));
     // Another profile and back: the new one kept its variables.
-    profiles->setCurrentItem(profiles->topLevelItem(0));
+    profiles->setCurrentIndex(profiles->model()->index(0, 0));
     QCOMPARE(list->GetCount(), 1);
-    profiles->setCurrentItem(profiles->topLevelItem(before));
+    profiles->setCurrentIndex(profiles->model()->index(before, 0));
     QCOMPARE(list->GetCount(), 2);
     // Plotted and applied: the host object is told of it, with its variables.
     auto* toPlot = qobject_cast<QAbstractButton*>(FormControl(frame, 1010));
