@@ -65,11 +65,12 @@ PlotDefinition Definition(const std::vector<Row>& rows)
 
 // Selects every other row in one go (a row at a time would make Qt merge
 // selections for minutes before anything is measured).
-void SelectEveryOtherRow(QTreeWidget* tree)
+void SelectEveryOtherRow(QTreeView* tree)
 {
+    const QAbstractItemModel* model = tree->model();
     QItemSelection selection;
-    for (int row = 0; row < tree->topLevelItemCount(); row += 2)
-        selection.select(tree->model()->index(row, 0), tree->model()->index(row, tree->columnCount() - 1));
+    for (int row = 0; row < model->rowCount(); row += 2)
+        selection.select(model->index(row, 0), model->index(row, model->columnCount() - 1));
     tree->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
@@ -108,7 +109,7 @@ Figures Editor(const PlotDefinition& definition, QMdiArea& area)
         std::exit(1);
     }
     auto* list = dynamic_cast<CListCtrl*>(view->GetDlgItem(static_cast<int>(FormControl::ProfilesList)));
-    auto* tree = qobject_cast<QTreeWidget*>(list->GetSafeHwnd());
+    auto* tree = qobject_cast<QTreeView*>(list->GetSafeHwnd());
     QHeaderView* header = tree->header();
     Figures figures;
     CpuTimer timer;
@@ -156,8 +157,15 @@ Figures PlainTree(const std::vector<Row>& rows, QMdiArea& area)
     QModelIndexList selected = tree->selectionModel()->selectedRows();
     std::sort(
         selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() > b.row(); });
+    std::vector<int> doomed;
+    doomed.reserve(static_cast<size_t>(selected.size()));
     for (const QModelIndex& index : selected)
-        delete tree->takeTopLevelItem(index.row());
+        doomed.push_back(index.row());
+    // Cleared first: with the selection alive, each removal makes Qt's
+    // selection model walk every remaining selected range.
+    tree->clearSelection();
+    for (const int row : doomed)
+        delete tree->takeTopLevelItem(row);
     figures.deleteHalf = timer.Milliseconds();
     if (tree->topLevelItemCount() != before / 2)
         std::fprintf(stderr, "The plain tree kept %d rows of %d.\n", tree->topLevelItemCount(), before);
