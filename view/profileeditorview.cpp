@@ -7,6 +7,7 @@
 #include "host/services/ksudocument.h"
 #include "host/services/viewcontext.h"
 #include "platform/drawing/bitmap.h"
+#include "platform/ole/oledatasource.h"
 #include "platform/windows/messagebox.h"
 #include "resources/bitmaps.h"
 #include "resources/editorform.h"
@@ -57,11 +58,13 @@ const CommandEntry CSUProfileEditorView::MessageMap::Commands[] = {
     {RadioContinuousUpdate, BN_CLICKED, &CSUProfileEditorView::OnContinuousUpdate},
     {RadioSpecifyTimes, BN_CLICKED, &CSUProfileEditorView::OnSpecifyTimes},
     {RadioSpecifyInterval, BN_CLICKED, &CSUProfileEditorView::OnSpecifyInterval},
+    {FindVariables, BN_CLICKED, &CSUProfileEditorView::OnFindVariables},
 };
 
 const NotifyEntry CSUProfileEditorView::MessageMap::Notifications[] = {
     {Tabs, TCN_SELCHANGE, &CSUProfileEditorView::OnPageChange},
     {ProfilesList, LVN_ITEMCHANGED, &CSUProfileEditorView::OnProfilesListItemChanged},
+    {ProfilesList, LVN_BEGINDRAG, &CSUProfileEditorView::OnProfilesBeginDrag},
 };
 
 CSUProfileEditorView::CSUProfileEditorView() : CFormView(EditorFormId)
@@ -79,6 +82,7 @@ CSUProfileEditorView::~CSUProfileEditorView()
     m_plotStrip.reset();
     m_currentProfile = nullptr;
     m_profiles.DeleteAll();
+    m_dragSource.reset();
     if (m_plotHost)
         m_plotHost->Release();
     if (m_plotData)
@@ -122,6 +126,14 @@ bool CSUProfileEditorView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
     // The control that sent a notification sees it first.
     if (CFormView::OnWndMsg(message, wParam, lParam, result))
         return true;
+    if (message == WM_HELPHITTEST) {
+        *result = OnHelpHitTest(lParam);
+        return true;
+    }
+    if (message == WM_COMMANDHELP) {
+        *result = OnCommandHelp(lParam);
+        return true;
+    }
     try {
         if (message == WM_COMMAND) {
             const UINT id = LOWORD(static_cast<uint64_t>(wParam));
@@ -355,6 +367,7 @@ void CSUProfileEditorView::OnInitialUpdate()
     if (m_frame)
         m_frame->SetViewLink(this);
     CreateStrips();
+    NameControlsForAccessibility();
     CreateTabsAndColumns();
     TakeTimeUnitFromDocument();
     FillTimeFields();
@@ -375,6 +388,7 @@ void CSUProfileEditorView::OnInitialUpdate()
         m_profilesList.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     m_variablesStrip->EnableWindow(m_currentProfile != nullptr);
     UpdateTimeModeControls(true);
+    m_dropTarget.Register(this);
     UpdateData(false);
 }
 

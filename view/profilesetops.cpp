@@ -154,13 +154,26 @@ void CSUProfileEditorView::OnProfilesListItemChanged(const NMHDR* header)
         ShowProfileVariables();
 }
 
-void CSUProfileEditorView::OnListStripCommand(int /*button*/, UINT stripId)
+void CSUProfileEditorView::OnListStripCommand(int button, UINT stripId)
 {
+    if (stripId == FormControl::ProfilesStrip && button == 0) {
+        NewProfile();
+        return;
+    }
     // The plot list calls this before it removes an entry (its strip's
     // "Remove Profile" or its Delete key): the entry's profile is no longer
     // plotted. The other strips' commands come with the list commands.
     if (stripId == FormControl::PlotStrip)
         RemoveFromPlotList();
+}
+
+void CSUProfileEditorView::NewProfile()
+{
+    // Opening the new row for renaming selects it alone, which makes it the
+    // current profile.
+    CreateProfile("New Profile");
+    m_profilesList.SetFocus();
+    m_profilesList.EditLabel(m_profilesList.GetItemCount() - 1);
 }
 
 void CSUProfileEditorView::RemoveFromPlotList()
