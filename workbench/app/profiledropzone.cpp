@@ -72,7 +72,9 @@ bool ProfileDropZone::TakeDrop(const QByteArray& payload, const QString& profile
     return true;
 }
 
-void ProfileDropZone::dragEnterEvent(QDragEnterEvent* event)
+namespace {
+
+void AcceptPathLists(QDragMoveEvent* event)
 {
     if (event->mimeData()->hasFormat(VariablePathMimeType()))
         event->acceptProposedAction();
@@ -80,9 +82,16 @@ void ProfileDropZone::dragEnterEvent(QDragEnterEvent* event)
         event->ignore();
 }
 
+} // namespace
+
+void ProfileDropZone::dragEnterEvent(QDragEnterEvent* event)
+{
+    AcceptPathLists(event);
+}
+
 void ProfileDropZone::dragMoveEvent(QDragMoveEvent* event)
 {
-    dragEnterEvent(event);
+    AcceptPathLists(event);
 }
 
 void ProfileDropZone::dropEvent(QDropEvent* event)
