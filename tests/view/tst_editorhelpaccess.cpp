@@ -187,6 +187,11 @@ void EditorHelpAccessTest::everyControlHasAName()
         {MaxTimePointsField, "Max. time points:"}};
     for (const auto& [id, name] : names)
         QCOMPARE(QAccessible::queryAccessibleInterface(editor.Widget(id))->text(QAccessible::Name), QString(name));
+    // Radios are radios to a screen reader, checked or not.
+    QAccessibleInterface* radio = QAccessible::queryAccessibleInterface(editor.Widget(Radio2DPlot));
+    QCOMPARE(radio->role(), QAccessible::RadioButton);
+    QVERIFY(radio->state().checked);
+    QVERIFY(!QAccessible::queryAccessibleInterface(editor.Widget(Radio3DPlot))->state().checked);
 }
 
 void EditorHelpAccessTest::stripButtonsArePressedByName()
