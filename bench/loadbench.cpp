@@ -1,7 +1,9 @@
 // Opens an editor on a definition of N profiles of 100 variables each (half
 // plotted, half unassigned) and prints its load time beside the cost of the
 // same data in plain form: the paths copied into N plain arrays, and N rows in
-// a plain QTreeWidget. Run with the offscreen platform:
+// a plain QTreeWidget; then the time Apply takes to write the same definition
+// back, beside a plain copy of the paths into arrays such as the host's. Run
+// with the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen build/default/bench/pe_loadbench [N...]
 
 #include "host/frame/profileeditorframe.h"
@@ -11,6 +13,8 @@
 #include "view/profileeditorview.h"
 #include "workbench/hostlib/profileplotdataobject.h"
 #include "workbench/hostlib/profileplothostobject.h"
+
+#include "plainplotdata.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -127,6 +131,71 @@ template <class Measure> double Best(Measure measure)
     return best;
 }
 
+// The editor's write of the whole definition, as Apply runs it once the checks
+// have passed; the host object keeps what it is given and logs nothing.
+double EditorApply(const PlotDefinition& definition, QMdiArea& area)
+{
+    CKDocTemplate docTemplate(ProfileEditorDocumentType, ProfileEditorResourceId, RUNTIME_CLASS(CKSUDocument),
+        RUNTIME_CLASS(CSUProfileEditorFrame), RUNTIME_CLASS(CSUProfileEditorView), nullptr);
+    PlainPlotData plotData(definition);
+    auto* document = dynamic_cast<CKSUDocument*>(docTemplate.CreateNewDocument());
+    document->SetViewContext("Bench.Plot", &plotData);
+    dynamic_cast<CKBaseApp*>(AfxGetApp())->SetCurrentDocument(document);
+    CFrameWnd* frame = docTemplate.OpenDocument(document);
+    auto* view = frame ? dynamic_cast<CSUProfileEditorView*>(frame->GetActiveView()) : nullptr;
+    double elapsed = 0;
+    if (view) {
+        elapsed = Best([view] {
+            QElapsedTimer timer;
+            timer.start();
+            view->ApplyDefinition();
+            return Milliseconds(timer);
+        });
+    } else {
+        std::fprintf(stderr, "The editor did not open.\n");
+    }
+    if (plotData.definition().plottedVariables.GetSize() != definition.plottedVariables.GetSize()
+        || plotData.definition().unassignedVariables.GetSize() != definition.unassignedVariables.GetSize())
+        std::fprintf(stderr, "The write did not give back every path.\n");
+    area.closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return elapsed;
+}
+
+// The same paths, held one array per profile, copied into the run-together
+// arrays of the plotted and the unassigned profiles, which the host then keeps
+// a copy of: the copies any write of the definition makes.
+double PlainWrite(const PlotDefinition& definition)
+{
+    std::vector<CStringArray> held;
+    const auto holdGroup = [&held](const CUIntArray& counts, const CStringArray& variables) {
+        int position = 0;
+        for (UINT count : counts) {
+            CStringArray& paths = held.emplace_back();
+            for (UINT v = 0; v < count; ++v)
+                paths.Add(variables[position++]);
+        }
+    };
+    holdGroup(definition.plottedCounts, definition.plottedVariables);
+    holdGroup(definition.unassignedCounts, definition.unassignedVariables);
+    QElapsedTimer timer;
+    timer.start();
+    const auto plottedProfiles = static_cast<size_t>(definition.plottedCounts.GetSize());
+    CStringArray plotted;
+    CStringArray unassigned;
+    for (size_t p = 0; p < held.size(); ++p) {
+        for (const CString& path : held[p])
+            (p < plottedProfiles ? plotted : unassigned).Add(path);
+    }
+    PlotDefinition host;
+    host.plottedVariables = plotted;
+    host.unassignedVariables = unassigned;
+    const double elapsed = Milliseconds(timer);
+    if (host.plottedVariables.GetSize() + host.unassignedVariables.GetSize() == 0)
+        std::fprintf(stderr, "Nothing was copied.\n");
+    return elapsed;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -142,14 +211,17 @@ int main(int argc, char** argv)
         sizes.push_back(std::atoi(argv[i]));
     if (sizes.empty())
         sizes = {2500, 5000, 10000};
-    std::printf("%9s %10s %12s %12s %12s %7s\n", "profiles", "paths", "editor ms", "arrays ms", "tree ms", "ratio");
+    std::printf("%9s %10s %12s %12s %12s %7s %12s %12s %7s\n", "profiles", "paths", "editor ms", "arrays ms", "tree ms",
+        "ratio", "apply ms", "copy ms", "ratio");
     for (int profiles : sizes) {
         const PlotDefinition definition = LargeDefinition(profiles);
         const double editor = Best([&] { return EditorLoad(definition, area); });
         const double arrays = Best([&] { return PlainCopy(definition); });
         const double tree = Best([&] { return PlainTree(profiles, area); });
-        std::printf("%9d %10d %12.1f %12.1f %12.1f %7.2f\n", profiles, profiles * VariablesPerProfile, editor, arrays,
-            tree, editor / (arrays + tree));
+        const double apply = EditorApply(definition, area);
+        const double copy = Best([&] { return PlainWrite(definition); });
+        std::printf("%9d %10d %12.1f %12.1f %12.1f %7.2f %12.1f %12.1f %7.2f\n", profiles,
+            profiles * VariablesPerProfile, editor, arrays, tree, editor / (arrays + tree), apply, copy, apply / copy);
     }
     return 0;
 }

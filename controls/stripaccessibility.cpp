@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -63,9 +64,14 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override
     {
-        if (name == pressAction())
-            if (CListBoxExBuddy* strip = Strip())
-                strip->PressButton(m_index);
+        // Later, as a click would come: a command may show a modal box, and
+        // the assistive tool waits for the answer to its request.
+        if (name != pressAction() || !m_strip)
+            return;
+        QTimer::singleShot(0, m_strip.data(), [strip = m_strip, index = m_index] {
+            if (CListBoxExBuddy* buddy = StripOf(strip.data()))
+                buddy->PressButton(index);
+        });
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 

@@ -3,7 +3,6 @@
 
 #include "view/profileeditorview.h"
 
-#include "model/profileroles.h"
 #include "view/formcontrols.h"
 
 using namespace FormControl;
@@ -76,15 +75,4 @@ void CSUProfileEditorView::OnYAxisIsProfile()
         m_yAxisIsTime = 0;
         UpdateMaxTimePointsControls();
     }
-}
-
-void CSUProfileEditorView::ClearYAxisField()
-{
-    // The profile on the y axis becomes unassigned again.
-    if (m_yAxisKey >= 0) {
-        if (CSUPEProfile* profile = m_profiles.Find(m_yAxisKey))
-            ClearRole(*profile, ProfileRole::YAxis);
-        m_yAxisField.SetWindowText("");
-    }
-    m_yAxisKey = -1;
 }

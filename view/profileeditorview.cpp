@@ -58,12 +58,27 @@ const CommandEntry CSUProfileEditorView::MessageMap::Commands[] = {
     {RadioContinuousUpdate, BN_CLICKED, &CSUProfileEditorView::OnContinuousUpdate},
     {RadioSpecifyTimes, BN_CLICKED, &CSUProfileEditorView::OnSpecifyTimes},
     {RadioSpecifyInterval, BN_CLICKED, &CSUProfileEditorView::OnSpecifyInterval},
+    {ToXAxis, BN_CLICKED, &CSUProfileEditorView::OnToXAxis},
+    {ToYAxis, BN_CLICKED, &CSUProfileEditorView::OnToYAxis},
+    {ToPlot, BN_CLICKED, &CSUProfileEditorView::OnToPlot},
+    {ClearXAxis, BN_CLICKED, &CSUProfileEditorView::ClearXAxisField},
+    {ClearYAxis, BN_CLICKED, &CSUProfileEditorView::ClearYAxisField},
+    {Apply, BN_CLICKED, &CSUProfileEditorView::OnApply},
+    {Ok, BN_CLICKED, &CSUProfileEditorView::OnOk},
+    {Cancel, BN_CLICKED, &CSUProfileEditorView::OnCancel},
+    {StartTimeField, EN_KILLFOCUS, &CSUProfileEditorView::OnStartTimeKillFocus},
+    {IntervalField, EN_KILLFOCUS, &CSUProfileEditorView::OnIntervalKillFocus},
     {FindVariables, BN_CLICKED, &CSUProfileEditorView::OnFindVariables},
 };
 
 const NotifyEntry CSUProfileEditorView::MessageMap::Notifications[] = {
     {Tabs, TCN_SELCHANGE, &CSUProfileEditorView::OnPageChange},
     {ProfilesList, LVN_ITEMCHANGED, &CSUProfileEditorView::OnProfilesListItemChanged},
+    {TimesList, LVN_ENDLABELEDIT, &CSUProfileEditorView::OnTimesEndLabelEdit},
+    {TimesList, NM_CLICK, &CSUProfileEditorView::OnTimesClick},
+    {TimesList, LVN_KEYDOWN, &CSUProfileEditorView::OnTimesKeyDown},
+    {TimesList, NM_SETFOCUS, &CSUProfileEditorView::OnTimesFocusChange},
+    {TimesList, NM_KILLFOCUS, &CSUProfileEditorView::OnTimesFocusChange},
     {ProfilesList, LVN_BEGINDRAG, &CSUProfileEditorView::OnProfilesBeginDrag},
 };
 

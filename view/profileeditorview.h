@@ -6,14 +6,20 @@
 // and runs the form's commands. Its operations are spread over files by role:
 // profileeditorview.cpp (lifetime, initial update, message map),
 // profilesetops.cpp (the profile set and its displays), definitionexchange.cpp
-// (loading and reloading), timepage.cpp (the time settings page) and
-// plotbuilder.cpp (pages and plot type).
+// (loading and reloading), timepage.cpp (the time settings page),
+// plotbuilder.cpp (pages and plot type), assignment.cpp (plot roles),
+// validation.cpp (the checks before a write), definitionwrite.cpp (writing,
+// Apply, OK, Cancel), timeediting.cpp (editing the times), droptarget.cpp and
+// profiledrag.cpp (variables dragged in and out), findvariables.cpp,
+// contexthelp.cpp and accessibility.cpp.
 
 #include "controls/listboxexparent.h"
 #include "controls/mylistboxex.h"
 #include "host/frame/editorviewlink.h"
 #include "host/interfaces/profileplotdata.h"
 #include "host/interfaces/profileplothost.h"
+#include "model/plotrules.h"
+#include "model/profileroles.h"
 #include "model/profileset.h"
 #include "model/timeentries.h"
 #include "platform/controls/button.h"
@@ -24,8 +30,10 @@
 #include "platform/docview/formview.h"
 #include "platform/ole/globalmemory.h"
 #include "platform/ole/oledroptarget.h"
+#include "view/axisfield.h"
 
 #include <memory>
+#include <vector>
 
 class CKSUDocument;
 class CListBoxExBuddy;
@@ -46,6 +54,8 @@ public:
     void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
     void DoDataExchange(CDataExchange* pDX) override;
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    // The Delete key in an axis field takes the profile off that axis.
+    bool PreTranslateMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // IListBoxExParent
     CSUPEProfile* CurrentProfile() override { return m_currentProfile; }
@@ -71,6 +81,16 @@ public:
     void UpdateTimeModeControls(bool checkRadio);
     void UpdateMaxTimePointsControls();
     void RescaleTimes(double ratio);
+
+    // Plot roles, the checks before a write, and the write.
+    enum class AssignTarget { XAxisField, YAxisField, PlotList };
+    void AssignToTarget(AssignTarget target, ProfileRole role);
+    void RemoveFromTarget(AssignTarget target, ProfileRole role);
+    int ValidateDefinition();
+    int ClassifyPlotProfiles() const;
+    void ApplyDefinition();
+    // 1 when `text` is a valid time (or interval); otherwise tells why, and 0.
+    int ValidateTimeValue(const char* text, bool interval);
 
     // Pages and plot type.
     void UpdatePageControls();
@@ -152,8 +172,36 @@ private:
     void OnSpecifyTimes();
     void OnSpecifyInterval();
     void OnProfilesListItemChanged(const NMHDR* header);
+    void ClearXAxisField();
     void ClearYAxisField();
-    void RemoveFromPlotList();
+    void OnToXAxis();
+    void OnToYAxis();
+    void OnToPlot();
+    void OnPlotStripCommand(int button);
+    void OnApply();
+    void OnOk();
+    void OnCancel();
+    // Writing and its checks.
+    std::vector<int> PlotKeys() const;
+    PlotLayout CurrentLayout() const;
+    void ShowRuleMessage(const char* text);
+    CStringArray WriteTimeEntries();
+    CStringArray WrittenObjectNames() const;
+    // Time editing.
+    bool IsClosing() const;
+    bool FocusIsOnCancel() const;
+    void CheckTimeFieldOnFocusLoss(CEdit& field, bool interval);
+    void OnStartTimeKillFocus();
+    void OnIntervalKillFocus();
+    void OnTimesEndLabelEdit(const NMHDR* header);
+    void OnTimesClick(const NMHDR* header);
+    void OnTimesKeyDown(const NMHDR* header);
+    void OnTimesFocusChange(const NMHDR* header);
+    void OnTimesStripCommand(int button);
+    void NewTimeRow();
+    void DeleteSelectedTimeRows();
+    void SortAndThinTimeRows();
+    void RepaintTimesList();
     bool IsChecked(UINT id) const;
     void CheckRadio(UINT id, bool check);
     void SetControlText(UINT id, const char* text);
@@ -173,8 +221,8 @@ private:
     CEdit m_intervalEdit;
     CSpinButtonCtrl m_maxTimePointsUpDown;
     CListCtrl m_timesList;
-    CEdit m_yAxisField;
-    CEdit m_xAxisField;
+    CAxisFieldEdit m_yAxisField;
+    CAxisFieldEdit m_xAxisField;
     CListCtrl m_profilesList;
     CMyListBoxEx m_variablesList;
     CTabCtrl m_tabs;

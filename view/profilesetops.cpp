@@ -156,15 +156,26 @@ void CSUProfileEditorView::OnProfilesListItemChanged(const NMHDR* header)
 
 void CSUProfileEditorView::OnListStripCommand(int button, UINT stripId)
 {
-    if (stripId == FormControl::ProfilesStrip && button == 0) {
-        NewProfile();
-        return;
+    // The single entry of the strips without a list of their own (and of the
+    // plot list before it removes an entry): one function per strip.
+    try {
+        switch (stripId) {
+        case FormControl::ProfilesStrip:
+            if (button == 0)
+                NewProfile();
+            break;
+        case FormControl::PlotStrip:
+            OnPlotStripCommand(button);
+            break;
+        case FormControl::TimesStrip:
+            OnTimesStripCommand(button);
+            break;
+        default:
+            break;
+        }
+    } catch (const std::exception& error) {
+        ReportError(error.what());
     }
-    // The plot list calls this before it removes an entry (its strip's
-    // "Remove Profile" or its Delete key): the entry's profile is no longer
-    // plotted. The other strips' commands come with the list commands.
-    if (stripId == FormControl::PlotStrip)
-        RemoveFromPlotList();
 }
 
 void CSUProfileEditorView::NewProfile()
@@ -174,13 +185,4 @@ void CSUProfileEditorView::NewProfile()
     CreateProfile("New Profile");
     m_profilesList.SetFocus();
     m_profilesList.EditLabel(m_profilesList.GetItemCount() - 1);
-}
-
-void CSUProfileEditorView::RemoveFromPlotList()
-{
-    const int entry = m_plotList.GetCurSel();
-    if (entry < 0)
-        return;
-    if (CSUPEProfile* profile = m_profiles.Find(static_cast<int>(m_plotList.GetItemData(entry))))
-        ClearRole(*profile, ProfileRole::Plotted);
 }

@@ -7,6 +7,9 @@
 
 // Broadcast to the views when the display time unit changes.
 constexpr LPARAM HINT_DISPLAY_UNIT_CHANGED = 829;
+// Broadcast after an editor wrote a plot definition, with the owner object's
+// path and the context name as a two-entry CStringArray.
+constexpr LPARAM HINT_DEFINITION_WRITTEN = 823;
 
 class CKSUDocument : public CKDocument {
     DECLARE_DYNCREATE(CKSUDocument)

@@ -36,8 +36,10 @@ public:
 
     void doAction(const QString& name) override
     {
+        // Later, as a click would come: the assistive tool waits for the
+        // answer to its request while the click's command runs.
         if (name == pressAction() && widget()->isEnabled())
-            button()->click();
+            QMetaObject::invokeMethod(button(), &QAbstractButton::click, Qt::QueuedConnection);
         else
             QAccessibleWidget::doAction(name);
     }

@@ -12,7 +12,8 @@ bool OpenClipboard(HWND owner);
 // Takes every format off the clipboard; false when it is not open.
 bool EmptyClipboard();
 // Puts the block's bytes on the clipboard under `format`, replacing what that
-// format held, and takes the block over (it is freed). Null when the clipboard
-// is not open or the format is not registered; the block is then the caller's.
+// format held, and takes the block over (it is freed: the answer, the block's
+// old handle, only says that it worked). Null when the clipboard is not open
+// or the format is not registered; the block is then the caller's.
 HGLOBAL SetClipboardData(UINT format, HGLOBAL block);
 bool CloseClipboard();

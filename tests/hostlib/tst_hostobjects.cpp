@@ -127,6 +127,26 @@ private slots:
             QJsonObject({{"previousPlottedNames", QJsonArray {"T", "P"}}, {"previousXAxisName", "Height"}}));
     }
 
+    void timeModeFollowsTheFormOfTheWrittenEntries()
+    {
+        // An editor writes entries only; the mode it saved must come back on the next open.
+        const struct {
+            CStringArray entries;
+            int32_t mode;
+        } cases[] = {{{"L"}, 0}, {{"0*", "60"}, 2}, {{"1,5*", "0,25"}, 2}, {{"0", "2,5", "600"}, 1}, {{"600"}, 1},
+            {{}, 1}, {{"L", "L"}, 1}, {{"0*"}, 1}, {{"*", "1"}, 2}};
+        PlotDefinition definition;
+        definition.timeMode = 2;
+        CComPtr<ProfilePlotDataObject> plot = ProfilePlotDataObject::Create("plot:A", definition, nullptr);
+        CComPtr<ProfilePlotHostObject> host = ProfilePlotHostObject::Create("plothost:A", plot.get());
+        for (const auto& c : cases) {
+            plot->SetTimes(c.entries);
+            int32_t mode = -1;
+            QCOMPARE(host->GetTimeMode(&mode), S_OK);
+            QCOMPARE(mode, c.mode);
+        }
+    }
+
     void modelVariableGivesPathAndAttributes()
     {
         CComPtr<ModelVariableObject> variable = ModelVariableObject::Create("B1.T(3)", 0x400001);

@@ -1,5 +1,6 @@
 #include "editorfixture.h"
 
+#include "controls/listboxexbuddy.h"
 #include "platform/controls/listbox.h"
 #include "platform/controls/listctrl.h"
 #include "platform/controls/tabctrlwidget.h"
@@ -41,7 +42,7 @@ void EditorFixture::CloseAll()
 CSUProfileEditorView* EditorFixture::Open(
     const PlotDefinition& definition, Access access, double factor, const char* unit, const char* contextName)
 {
-    m_plotData = ProfilePlotDataObject::Create("plot:test", definition, nullptr);
+    m_plotData = ProfilePlotDataObject::Create("plot:test", definition, m_owner.get());
     IUnknown* edited = static_cast<IProfilePlotData*>(m_plotData.get());
     if (access == Access::Host) {
         m_plotHost = ProfilePlotHostObject::Create("plothost:test", m_plotData.get());
@@ -163,6 +164,17 @@ void EditorFixture::ClickTab(int index) const
 {
     QTabBar* bar = qobject_cast<TabCtrlWidget*>(Widget(FormControl::Tabs))->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+void EditorFixture::ClickStripButton(UINT stripId, int button, int buttonCount) const
+{
+    QWidget* strip = Widget(stripId);
+    const int width = CListBoxExBuddy::ButtonWidth;
+    const QPoint local(strip->width() - (buttonCount - button) * width + width / 2, strip->height() / 2);
+    QWidget* window = strip->window();
+    const QPoint point = strip->mapTo(window, local);
+    QTest::mouseMove(window->windowHandle(), point);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, point);
 }
 
 void AddPlotted(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables)

@@ -31,6 +31,8 @@ public:
     // Opens an editor on `definition`; the view, or null when none was made.
     CSUProfileEditorView* Open(const PlotDefinition& definition, Access access, double factor = 1.0,
         const char* unit = "s", const char* contextName = "Column.TemperaturePlot");
+    // The owner object that the next Open's plot object gives (none by default).
+    void SetOwner(IUnknown* owner) { m_owner = CComPtr<IUnknown>(owner); }
     // Opens an editor on an object that is neither kind of plot object.
     CSUProfileEditorView* OpenOn(IUnknown* editedObject, const char* contextName);
 
@@ -58,6 +60,8 @@ public:
     // Real clicks.
     void Click(UINT id) const;
     void ClickTab(int index) const;
+    // A click on button `button` of a strip of `buttonCount` buttons.
+    void ClickStripButton(UINT stripId, int button, int buttonCount) const;
 
 private:
     std::unique_ptr<CKBaseApp> m_app;
@@ -65,6 +69,7 @@ private:
     std::unique_ptr<CKDocTemplate> m_template;
     CComPtr<ProfilePlotDataObject> m_plotData;
     CComPtr<ProfilePlotHostObject> m_plotHost;
+    CComPtr<IUnknown> m_owner;
     CSUProfileEditorFrame* m_frame = nullptr;
     CSUProfileEditorView* m_view = nullptr;
     CKSUDocument* m_document = nullptr;

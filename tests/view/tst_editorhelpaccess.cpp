@@ -208,7 +208,7 @@ void EditorHelpAccessTest::stripButtonsArePressedByName()
     QCOMPARE(newButton->role(), QAccessible::PushButton);
     QVERIFY(strip->rect().contains(newButton->rect()));
     newButton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
+    QTRY_COMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
 }
 
 void EditorHelpAccessTest::formAnswersTheAccessibilityQueries()

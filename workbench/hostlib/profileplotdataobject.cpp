@@ -178,6 +178,7 @@ HRESULT ProfilePlotDataObject::SetTimes(const CStringArray& timeEntries)
 {
     LogCall("SetTimes", Arg("timeEntries", JsonTexts(timeEntries)));
     m_definition.timeEntries = TimeEntriesFromUserConventions(timeEntries);
+    m_definition.timeMode = TimeModeOfEntries(timeEntries);
     return S_OK;
 }
 

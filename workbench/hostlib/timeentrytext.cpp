@@ -47,3 +47,12 @@ CStringArray TimeEntriesFromUserConventions(const CStringArray& user)
 {
     return SwapSeparators(user);
 }
+
+int32_t TimeModeOfEntries(const CStringArray& entries)
+{
+    if (entries.GetSize() == 1 && entries[0] == "L")
+        return 0;
+    if (entries.GetSize() == 2 && !entries[0].IsEmpty() && entries[0][entries[0].GetLength() - 1] == '*')
+        return 2;
+    return 1;
+}

@@ -7,8 +7,16 @@
 
 #include "platform/core/collections.h"
 
+#include <cstdint>
+
 // The entries with "." and the user's decimal separator swapped: from the
 // kept form to the user's and back. Swapping both ways makes the round trip
 // exact, so the object still gives back exactly what was written to it.
 CStringArray TimeEntriesInUserConventions(const CStringArray& kept);
 CStringArray TimeEntriesFromUserConventions(const CStringArray& user);
+
+// The time mode that entries written by an editor stand for: one "L" is
+// continuous update, a start ending in "*" followed by an interval is start
+// and interval, anything else is a list of times. Editors send no mode of
+// their own, so the host reads it off the entries' form.
+int32_t TimeModeOfEntries(const CStringArray& entries);

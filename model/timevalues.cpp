@@ -1,0 +1,89 @@
+#include "model/timevalues.h"
+
+#include "host/services/lustring.h"
+#include "host/services/setlocale.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int EditedTimeDigits = 16;
+constexpr int FieldTimeDigits = 6;
+
+} // namespace
+
+bool ReadLeadingReal(const char* text, double& value)
+{
+    const CSetLocale locale(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+    return text && std::sscanf(text, "%lf", &value) == 1;
+}
+
+const char* TimeValueProblem(const char* text, TimeRule rule)
+{
+    double value = 0;
+    // "nan" and "inf" read as numbers, but no time can be one.
+    if (!ReadLeadingReal(text, value) || !std::isfinite(value))
+        return "Value is not a real value.";
+    if (rule == TimeRule::Interval && !(value > 0))
+        return "Time intervals must be greater than zero.";
+    if (rule == TimeRule::Time && value < 0)
+        return "Times cannot be less than zero.";
+    return nullptr;
+}
+
+CString FormatEditedTime(double value)
+{
+    const CSetLocale locale(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+    CString text = LuString::FormatReal_S(value, EditedTimeDigits, true);
+    const int length = text.GetLength();
+    if (length > 0 && !std::isdigit(static_cast<unsigned char>(text.GetString()[length - 1])))
+        text += "0";
+    return text;
+}
+
+CString FormatFieldTime(double value)
+{
+    const CSetLocale locale(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+    return LuString::FormatReal_S(value, FieldTimeDigits, true);
+}
+
+int CompareTimeValues(double first, double second)
+{
+    const bool firstIsNumber = !std::isnan(first);
+    const bool secondIsNumber = !std::isnan(second);
+    if (firstIsNumber != secondIsNumber)
+        return firstIsNumber ? -1 : 1;
+    if (!firstIsNumber)
+        return 0;
+    const double difference = first - second;
+    return difference > 0 ? 1 : difference < 0 ? -1 : 0;
+}
+
+std::vector<int> DuplicateTimeRows(const std::vector<double>& sortedValues)
+{
+    std::vector<int> rows;
+    for (size_t row = 1; row < sortedValues.size(); ++row) {
+        if (sortedValues[row] == sortedValues[row - 1])
+            rows.push_back(static_cast<int>(row));
+    }
+    return rows;
+}
+
+double TimeTextValue(const char* text)
+{
+    const CSetLocale locale(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+    return text ? std::atof(text) : 0.0;
+}
+
+std::vector<double> TimeTextValues(const std::vector<CString>& texts)
+{
+    const CSetLocale locale(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+    std::vector<double> values;
+    values.reserve(texts.size());
+    for (const CString& text : texts)
+        values.push_back(std::atof(text));
+    return values;
+}

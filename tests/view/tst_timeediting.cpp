@@ -1,0 +1,209 @@
+// The time settings edited as a person edits them: rows of the times list
+// added with Insert, typed in place, checked, sorted and thinned, deleted with
+// the Delete key and the strip; the start-time and interval fields checked when
+// they lose the focus; numbers in the C and a comma-decimal locale.
+
+#include "editorfixture.h"
+
+#include "support/projecttest.h"
+#include "support/scriptedmessageboxresponder.h"
+#include "view/formcontrols.h"
+
+#include <QJsonArray>
+#include <QLineEdit>
+#include <QTest>
+#include <algorithm>
+
+using namespace FormControl;
+
+namespace {
+
+PlotDefinition SpecifiedTimes(const QStringList& entries)
+{
+    PlotDefinition definition;
+    definition.timeMode = 1;
+    definition.timeEntries = Strings(entries);
+    return definition;
+}
+
+CListCtrl& TimesListOf(const EditorFixture& editor)
+{
+    return *dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(editor.Widget(TimesList)));
+}
+
+// Insert in the times list, then `text` typed over the new row's 0.0, ended by `key`.
+void EnterRow(const EditorFixture& editor, const QString& text, Qt::Key key = Qt::Key_Return)
+{
+    QTest::keyClick(editor.Widget(TimesList), Qt::Key_Insert);
+    CEdit* label = TimesListOf(editor).GetEditControl();
+    QVERIFY(label);
+    auto* line = qobject_cast<QLineEdit*>(label->GetSafeHwnd());
+    QVERIFY(line);
+    line->selectAll();
+    if (!text.isNull()) {
+        QTest::keyClick(line, Qt::Key_Backspace);
+        QTest::keyClicks(line, text);
+    }
+    QTest::keyClick(line, key);
+    QVERIFY(!TimesListOf(editor).GetEditControl());
+}
+
+QStringList BoxTexts(const ScriptedMessageBoxResponder& boxes)
+{
+    QStringList texts;
+    for (const auto& box : boxes.boxes())
+        texts << box.text.ToQString();
+    return texts;
+}
+
+class DefaultNumericLocale {
+public:
+    explicit DefaultNumericLocale(const char* name)
+    {
+        m_previous = qgetenv("LC_NUMERIC");
+        qputenv("LC_NUMERIC", name);
+    }
+    ~DefaultNumericLocale() { qputenv("LC_NUMERIC", m_previous); }
+
+private:
+    QByteArray m_previous;
+};
+
+} // namespace
+
+class TimeEditingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rowsSortByValueAndThinDuplicates();
+    void refusedRowsDisappearWithTheirMessage();
+    void deleteRemovesTheSelectedRows();
+    void fieldsAreCheckedWhenLeft();
+    void commaDecimalRowsAreWrittenAsTyped();
+};
+
+void TimeEditingTest::rowsSortByValueAndThinDuplicates()
+{
+    ScriptedMessageBoxResponder boxes;
+    EditorFixture editor;
+    QVERIFY(editor.Open(SpecifiedTimes({}), Access::Host));
+    editor.ClickTab(1);
+    EnterRow(editor, "5");
+    EnterRow(editor, "1");
+    EnterRow(editor, "3");
+    QCOMPARE(editor.TimeRows(), QStringList({"1", "3", "5"}));
+    // A new row accepted unchanged holds zero and sorts first; a second one
+    // is a duplicate and goes.
+    EnterRow(editor, QString());
+    EnterRow(editor, QString());
+    EnterRow(editor, "3.0");
+    QCOMPARE(editor.TimeRows(), QStringList({"0", "1", "3", "5"}));
+    // Escape still applies the typed text.
+    EnterRow(editor, "2", Qt::Key_Escape);
+    QCOMPARE(editor.TimeRows(), QStringList({"0", "1", "2", "3", "5"}));
+    QVERIFY(boxes.events().empty());
+}
+
+void TimeEditingTest::refusedRowsDisappearWithTheirMessage()
+{
+    ScriptedMessageBoxResponder boxes;
+    EditorFixture editor;
+    QVERIFY(editor.Open(SpecifiedTimes({"10", "4"}), Access::Host));
+    editor.ClickTab(1);
+    for (const char* text : {"-1", "apples", "", "nan", "inf"})
+        EnterRow(editor, text);
+    QCOMPARE(BoxTexts(boxes),
+        QStringList({"Times cannot be less than zero.", "Value is not a real value.", "Value is not a real value.",
+            "Value is not a real value.", "Value is not a real value."}));
+    // Rows read from the host keep the host's order until a row is edited.
+    QCOMPARE(editor.TimeRows(), QStringList({"10", "4"}));
+    EnterRow(editor, "3 apples");
+    QCOMPARE(editor.TimeRows(), QStringList({"3", "4", "10"}));
+}
+
+void TimeEditingTest::deleteRemovesTheSelectedRows()
+{
+    EditorFixture editor;
+    QVERIFY(editor.Open(SpecifiedTimes({"1", "2", "3", "4", "5"}), Access::Host));
+    editor.ClickTab(1);
+    CListCtrl& list = TimesListOf(editor);
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
+    QTest::keyClick(editor.Widget(TimesList), Qt::Key_Delete);
+    QCOMPARE(editor.TimeRows(), QStringList({"1", "3", "5"}));
+    list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    editor.ClickStripButton(TimesStrip, 1, 2);
+    QVERIFY(editor.TimeRows().isEmpty());
+}
+
+void TimeEditingTest::fieldsAreCheckedWhenLeft()
+{
+    ScriptedMessageBoxResponder boxes;
+    EditorFixture editor;
+    PlotDefinition definition = SpecifiedTimes({"0*", "1"});
+    definition.timeMode = 2;
+    CSUProfileEditorView* view = editor.Open(definition, Access::Host);
+    QVERIFY(view);
+    editor.ClickTab(1);
+    QWidget* start = editor.Widget(StartTimeField);
+    QWidget* interval = editor.Widget(IntervalField);
+    view->GetDlgItem(IntervalField)->SetWindowText("0");
+    interval->setFocus();
+    QTRY_VERIFY(interval->hasFocus());
+    start->setFocus();
+    QCOMPARE(BoxTexts(boxes), QStringList({"Time intervals must be greater than zero."}));
+    QTRY_VERIFY(interval->hasFocus());
+    QCOMPARE(editor.Text(IntervalField), QStringLiteral("0"));
+    boxes.Clear();
+    view->GetDlgItem(IntervalField)->SetWindowText(" 2.50 ");
+    start->setFocus();
+    QTRY_VERIFY(start->hasFocus());
+    QCOMPARE(editor.Text(IntervalField), QStringLiteral("2.5"));
+    view->GetDlgItem(StartTimeField)->SetWindowText("0.1234567");
+    interval->setFocus();
+    QTRY_VERIFY(interval->hasFocus());
+    QCOMPARE(editor.Text(StartTimeField), QStringLiteral("0.123457"));
+    // Apply finds the interval out of range: no box of its own, and the
+    // interval field gets the focus back, so that leaving it tells again.
+    view->GetDlgItem(IntervalField)->SetWindowText("0");
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(Apply, BN_CLICKED), 0);
+    QVERIFY(boxes.events().empty());
+    QTRY_VERIFY(interval->hasFocus());
+    start->setFocus();
+    QCOMPARE(BoxTexts(boxes), QStringList({"Time intervals must be greater than zero."}));
+    boxes.Clear();
+    view->GetDlgItem(IntervalField)->SetWindowText("2.5");
+    start->setFocus();
+    QTRY_VERIFY(start->hasFocus());
+    // An erased field is left alone here; Apply tells of it.
+    view->GetDlgItem(IntervalField)->SetWindowText("");
+    start->setFocus();
+    QTRY_VERIFY(start->hasFocus());
+    QVERIFY(boxes.events().empty());
+}
+
+void TimeEditingTest::commaDecimalRowsAreWrittenAsTyped()
+{
+    const DefaultNumericLocale locale("de_DE.UTF-8");
+    ScriptedMessageBoxResponder boxes;
+    EditorFixture editor;
+    QVERIFY(editor.Open(SpecifiedTimes({}), Access::Host));
+    editor.ClickTab(1);
+    EnterRow(editor, "2,5");
+    EnterRow(editor, "10");
+    QCOMPARE(editor.TimeRows(), QStringList({"2,5", "10"}));
+    editor.Click(Apply);
+    QVERIFY(boxes.events().empty());
+    // The host gets the entries in the user's conventions and gives them back so.
+    const std::vector<CallRecord>& calls = editor.plotData()->calls();
+    const auto write = std::find_if(
+        calls.rbegin(), calls.rend(), [](const CallRecord& record) { return record.call == "SetTimes"; });
+    QVERIFY(write != calls.rend());
+    QCOMPARE(write->args.value("timeEntries").toVariant().toStringList(), QStringList({"2,5", "10"}));
+    CStringArray readBack;
+    editor.plotData()->GetTimes(readBack);
+    QCOMPARE(readBack.GetSize(), 2);
+    QCOMPARE(readBack[0].ToQString(), QStringLiteral("2,5"));
+}
+
+PE_TEST_MAIN(TimeEditingTest)
+#include "tst_timeediting.moc"

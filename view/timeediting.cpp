@@ -1,0 +1,198 @@
+// Editing the time settings: the checks of the start-time and interval fields
+// when they lose the focus, and the times list's rows, which are edited in
+// place, kept in ascending order without duplicates, added and deleted from
+// the times strip or with the Insert and Delete keys.
+
+#include "view/profileeditorview.h"
+
+#include "host/frame/profileeditorframe.h"
+#include "model/timevalues.h"
+#include "view/formcontrols.h"
+
+#include <algorithm>
+#include <vector>
+
+using namespace FormControl;
+
+namespace {
+
+// Each row's value by the row's parameter. Parameters come from one counter,
+// so those of the rows lie close together and index a vector directly: the
+// comparison costs two array reads.
+class TimeRowValues {
+public:
+    TimeRowValues(const std::vector<LPARAM>& params, const std::vector<double>& values)
+    {
+        if (params.empty())
+            return;
+        const auto [lowest, highest] = std::minmax_element(params.begin(), params.end());
+        m_first = *lowest;
+        m_values.assign(static_cast<size_t>(*highest - *lowest) + 1, 0.0);
+        for (size_t i = 0; i < params.size(); ++i)
+            m_values[static_cast<size_t>(params[i] - m_first)] = values[i];
+    }
+    double operator[](LPARAM param) const { return m_values.at(static_cast<size_t>(param - m_first)); }
+
+private:
+    LPARAM m_first = 0;
+    std::vector<double> m_values;
+};
+
+// The sort's comparison: each row's value, looked up by its parameter.
+int CompareTimeRows(LPARAM first, LPARAM second, LPARAM sortData)
+{
+    const auto& values = *reinterpret_cast<const TimeRowValues*>(sortData);
+    return CompareTimeValues(values[first], values[second]);
+}
+
+} // namespace
+
+bool CSUProfileEditorView::IsClosing() const
+{
+    return m_frame && m_frame->IsClosing();
+}
+
+bool CSUProfileEditorView::FocusIsOnCancel() const
+{
+    const CWnd* focus = CWnd::GetFocus();
+    return focus && focus->GetSafeHwnd() == GetDlgItemHandle(static_cast<int>(Cancel));
+}
+
+int CSUProfileEditorView::ValidateTimeValue(const char* text, bool interval)
+{
+    if (IsClosing())
+        return 0;
+    if (const char* problem = TimeValueProblem(text, interval ? TimeRule::Interval : TimeRule::Time)) {
+        ShowRuleMessage(problem);
+        return 0;
+    }
+    return 1;
+}
+
+void CSUProfileEditorView::CheckTimeFieldOnFocusLoss(CEdit& field, bool interval)
+{
+    if (IsClosing())
+        return;
+    // Leaving a field by clicking Cancel cancels: the check below then fails
+    // silently, as the editor is closing.
+    if (FocusIsOnCancel())
+        OnCancel();
+    CString text = field.GetWindowText();
+    text.Trim();
+    if (text.IsEmpty())
+        return;
+    if (!ValidateTimeValue(text, interval)) {
+        field.SetFocus();
+        return;
+    }
+    double value = 0;
+    ReadLeadingReal(text, value);
+    field.SetWindowText(FormatFieldTime(value));
+}
+
+void CSUProfileEditorView::OnStartTimeKillFocus()
+{
+    CheckTimeFieldOnFocusLoss(m_startTimeEdit, false);
+}
+
+void CSUProfileEditorView::OnIntervalKillFocus()
+{
+    CheckTimeFieldOnFocusLoss(m_intervalEdit, true);
+}
+
+void CSUProfileEditorView::OnTimesEndLabelEdit(const NMHDR* header)
+{
+    if (IsClosing())
+        return;
+    if (FocusIsOnCancel())
+        OnCancel();
+    const int row = reinterpret_cast<const NMLVDISPINFO*>(header)->item.iItem;
+    // The label editor's text, whatever ended the edit (Escape included).
+    const CEdit* editor = m_timesList.GetEditControl();
+    CString text = editor ? editor->GetWindowText() : CString();
+    text.Trim();
+    if (!ValidateTimeValue(text, false)) {
+        m_timesList.DeleteItem(row);
+        return;
+    }
+    double value = 0;
+    ReadLeadingReal(text, value);
+    m_timesList.SetItemText(row, 0, FormatEditedTime(value));
+    SortAndThinTimeRows();
+}
+
+void CSUProfileEditorView::SortAndThinTimeRows()
+{
+    // Each row's value is read once, before the sort.
+    const int rows = m_timesList.GetItemCount();
+    std::vector<LPARAM> params;
+    std::vector<CString> texts;
+    params.reserve(static_cast<size_t>(rows));
+    texts.reserve(static_cast<size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
+        params.push_back(static_cast<LPARAM>(m_timesList.GetItemData(row)));
+        texts.push_back(m_timesList.GetItemText(row, 0));
+    }
+    const TimeRowValues values(params, TimeTextValues(texts));
+    m_timesList.SortItems(CompareTimeRows, reinterpret_cast<LPARAM>(&values));
+    std::vector<double> sorted;
+    sorted.reserve(static_cast<size_t>(rows));
+    for (int row = 0; row < rows; ++row)
+        sorted.push_back(values[static_cast<LPARAM>(m_timesList.GetItemData(row))]);
+    const std::vector<int> duplicates = DuplicateTimeRows(sorted);
+    for (auto row = duplicates.rbegin(); row != duplicates.rend(); ++row)
+        m_timesList.DeleteItem(*row);
+}
+
+void CSUProfileEditorView::OnTimesStripCommand(int button)
+{
+    if (button == 0)
+        NewTimeRow();
+    else if (button == 1)
+        DeleteSelectedTimeRows();
+}
+
+void CSUProfileEditorView::NewTimeRow()
+{
+    // The row stays only if its edit ends with a valid time.
+    const int row = AppendTimeRow(FormatZeroRow());
+    m_timesList.SetFocus();
+    m_timesList.EditLabel(row);
+    RepaintTimesList();
+}
+
+void CSUProfileEditorView::DeleteSelectedTimeRows()
+{
+    // No row before a deleted one is selected: the search goes on from there.
+    for (int row = m_timesList.GetNextItem(-1, LVNI_SELECTED); row >= 0;
+         row = m_timesList.GetNextItem(row - 1, LVNI_SELECTED)) {
+        if (!m_timesList.DeleteItem(row))
+            break;
+    }
+}
+
+void CSUProfileEditorView::RepaintTimesList()
+{
+    // The frame is part of the widget's painting here.
+    m_timesList.Invalidate(true);
+}
+
+void CSUProfileEditorView::OnTimesClick(const NMHDR* header)
+{
+    // A click on no row passes -1, which ends any open edit.
+    m_timesList.EditLabel(reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem);
+}
+
+void CSUProfileEditorView::OnTimesKeyDown(const NMHDR* header)
+{
+    const WORD key = reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey;
+    if (key == VK_DELETE)
+        OnListStripCommand(1, TimesStrip);
+    else if (key == VK_INSERT)
+        OnListStripCommand(0, TimesStrip);
+}
+
+void CSUProfileEditorView::OnTimesFocusChange(const NMHDR* /*header*/)
+{
+    RepaintTimesList();
+}
