@@ -263,6 +263,14 @@ void EditorHelpAccessTest::keyboardReachesEveryControl()
             missed << static_cast<int>(id);
     }
     QCOMPARE(missed, QList<int>());
+    // A strip's buttons are chosen with the arrow keys and pressed with Space.
+    QWidget* strip = editor.Widget(ProfilesStrip);
+    strip->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(strip->hasFocus());
+    QTest::keyClick(strip, Qt::Key_Right);
+    QTest::keyClick(strip, Qt::Key_Left);
+    QTest::keyClick(strip, Qt::Key_Space);
+    QCOMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
 }
 
 PE_TEST_MAIN(EditorHelpAccessTest)
