@@ -2,6 +2,7 @@
 
 #include "controls/listboxex.h"
 #include "controls/listboxexparent.h"
+#include "controls/stripaccessibility.h"
 #include "platform/core/invalidarg.h"
 #include "platform/drawing/bitmap.h"
 #include "platform/drawing/drawedge.h"
@@ -40,9 +41,10 @@ void CListBoxExBuddy::PreSubclassWindow()
     widget()->setMouseTracking(true);
     clientWidget()->setMouseTracking(true);
     // A click on a strip button leaves the focus where it was (in its list,
-    // say): the strip has no keyboard input of its own.
-    widget()->setFocusPolicy(Qt::NoFocus);
+    // say); the keyboard reaches the strip with Tab (OnKeyDown).
+    widget()->setFocusPolicy(Qt::TabFocus);
     CreateTooltips();
+    InstallStripAccessibility(widget());
     CRect client;
     GetClientRect(&client);
     LayOut(client.Width(), client.Height());
@@ -138,6 +140,21 @@ bool CListBoxExBuddy::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         }
         *result = 0;
         return true;
+    case WM_KEYDOWN:
+        if (OnKeyDown(static_cast<UINT>(wParam))) {
+            *result = 0;
+            return true;
+        }
+        break;
+    case WM_SETFOCUS:
+        if (m_hotIndex >= m_buttonCount)
+            SetHotButton(0);
+        *result = Default();
+        return true;
+    case WM_KILLFOCUS:
+        SetHotButton(m_buttonCount);
+        *result = Default();
+        return true;
     case WM_NCMOUSEMOVE:
     case WM_MOUSELEAVE:
         SetHotButton(m_buttonCount);
@@ -229,6 +246,38 @@ void CListBoxExBuddy::OnLButtonUp(CPoint point)
     ReleaseCapture();
     if (clicked)
         RunCommand(button);
+}
+
+bool CListBoxExBuddy::OnKeyDown(UINT key)
+{
+    // Left and Right choose the hot button, Space or Return presses it.
+    if (m_buttonCount == 0)
+        return false;
+    switch (key) {
+    case VK_LEFT:
+        SetHotButton(m_hotIndex < m_buttonCount && m_hotIndex > 0 ? m_hotIndex - 1 : 0);
+        return true;
+    case VK_RIGHT:
+        SetHotButton(m_hotIndex + 1 < m_buttonCount ? m_hotIndex + 1 : m_buttonCount - 1);
+        return true;
+    case VK_SPACE:
+    case VK_RETURN:
+        PressButton(m_hotIndex < m_buttonCount ? m_hotIndex : 0);
+        return true;
+    default:
+        return false;
+    }
+}
+
+CRect CListBoxExBuddy::GetButtonRect(UINT index) const
+{
+    return index < m_buttonRects.size() ? m_buttonRects[index] : CRect();
+}
+
+void CListBoxExBuddy::PressButton(UINT index)
+{
+    if (IsWindowEnabled() && index < m_buttonCount)
+        RunCommand(index);
 }
 
 void CListBoxExBuddy::RunCommand(UINT button)

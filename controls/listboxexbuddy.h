@@ -47,6 +47,11 @@ public:
     // The tooltip text of tool `toolId` (button toolId - 1); an id outside
     // 1..GetButtonCount() raises CInvalidArgException.
     CString GetTooltipText(UINT_PTR toolId) const;
+    // Button `index`'s cell in client coordinates; empty outside the buttons.
+    CRect GetButtonRect(UINT index) const;
+    // Runs button `index`'s command as a click does (assistive tools and the
+    // keyboard press buttons this way); nothing when disabled or out of range.
+    void PressButton(UINT index);
 
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void PreSubclassWindow() override;
@@ -63,6 +68,7 @@ private:
     void OnMouseMove(CPoint point);
     void OnLButtonDown(CPoint point);
     void OnLButtonUp(CPoint point);
+    bool OnKeyDown(UINT key);
     void OnNeedText(NMTTDISPINFOA* info);
     void RunCommand(UINT button);
     // Ends an operation that failed with an error, telling the user why.

@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need from Debian's archive, when missing,
 # and creates the comma-decimal locale that the number tests use.
+#   scripts/install-dependencies.sh [--checks]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev clang-format qt6-base-dev qt6-base-dev-tools qt6-charts-dev qt6-svg-dev xvfb xauth locales fonts-dejavu-core)
+# --checks: also what the scripted checks under a real X server use (a screen
+# reader's bus and client, another program reading the clipboard).
+if [ "${1:-}" = "--checks" ]; then
+    packages+=(dbus at-spi2-core python3-pyatspi xclip)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -12,7 +12,7 @@ seconds="${1:-30}"
 shift || true
 targets=("$@")
 if [ "${#targets[@]}" -eq 0 ]; then
-    targets=(fuzz_modelfile fuzz_variablepath fuzz_numbers fuzz_plotdefinition)
+    targets=(fuzz_modelfile fuzz_variablepath fuzz_numbers fuzz_plotdefinition fuzz_droppayload)
 fi
 
 bash scripts/install-dependencies.sh

@@ -7,6 +7,7 @@
 #include "host/services/ksudocument.h"
 #include "host/services/viewcontext.h"
 #include "platform/drawing/bitmap.h"
+#include "platform/ole/oledatasource.h"
 #include "platform/windows/messagebox.h"
 #include "resources/bitmaps.h"
 #include "resources/editorform.h"
@@ -67,6 +68,7 @@ const CommandEntry CSUProfileEditorView::MessageMap::Commands[] = {
     {Cancel, BN_CLICKED, &CSUProfileEditorView::OnCancel},
     {StartTimeField, EN_KILLFOCUS, &CSUProfileEditorView::OnStartTimeKillFocus},
     {IntervalField, EN_KILLFOCUS, &CSUProfileEditorView::OnIntervalKillFocus},
+    {FindVariables, BN_CLICKED, &CSUProfileEditorView::OnFindVariables},
 };
 
 const NotifyEntry CSUProfileEditorView::MessageMap::Notifications[] = {
@@ -82,6 +84,7 @@ const NotifyEntry CSUProfileEditorView::MessageMap::Notifications[] = {
     {ProfilesList, NM_DBLCLK, &CSUProfileEditorView::OnProfilesListDoubleClick},
     {ProfilesList, LVN_KEYDOWN, &CSUProfileEditorView::OnProfilesListKeyDown},
     {ProfilesList, NM_RCLICK, &CSUProfileEditorView::OnProfilesListRightClick},
+    {ProfilesList, LVN_BEGINDRAG, &CSUProfileEditorView::OnProfilesBeginDrag},
 };
 
 CSUProfileEditorView::CSUProfileEditorView() : CFormView(EditorFormId)
@@ -99,6 +102,7 @@ CSUProfileEditorView::~CSUProfileEditorView()
     m_plotStrip.reset();
     m_currentProfile = nullptr;
     m_profiles.DeleteAll();
+    m_dragSource.reset();
     if (m_plotHost)
         m_plotHost->Release();
     if (m_plotData)
@@ -142,6 +146,14 @@ bool CSUProfileEditorView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
     // The control that sent a notification sees it first.
     if (CFormView::OnWndMsg(message, wParam, lParam, result))
         return true;
+    if (message == WM_HELPHITTEST) {
+        *result = OnHelpHitTest(lParam);
+        return true;
+    }
+    if (message == WM_COMMANDHELP) {
+        *result = OnCommandHelp(lParam);
+        return true;
+    }
     try {
         if (message == WM_COMMAND) {
             const UINT id = LOWORD(static_cast<uint64_t>(wParam));
@@ -375,6 +387,7 @@ void CSUProfileEditorView::OnInitialUpdate()
     if (m_frame)
         m_frame->SetViewLink(this);
     CreateStrips();
+    NameControlsForAccessibility();
     CreateTabsAndColumns();
     TakeTimeUnitFromDocument();
     FillTimeFields();
@@ -395,6 +408,7 @@ void CSUProfileEditorView::OnInitialUpdate()
         m_profilesList.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     m_variablesStrip->EnableWindow(m_currentProfile != nullptr);
     UpdateTimeModeControls(true);
+    m_dropTarget.Register(this);
     UpdateData(false);
 }
 

@@ -11,7 +11,9 @@
 // validation.cpp (the checks before a write), definitionwrite.cpp (writing,
 // Apply, OK, Cancel), timeediting.cpp (editing the times),
 // profilelistcommands.cpp (the profiles list's commands), profilesort.cpp,
-// dimensionchange.cpp and variablelistcommands.cpp (the variables strip).
+// dimensionchange.cpp and variablelistcommands.cpp (the variables strip),
+// droptarget.cpp and profiledrag.cpp (variables dragged in and out),
+// findvariables.cpp, contexthelp.cpp and accessibility.cpp.
 
 #include "controls/listboxexparent.h"
 #include "controls/mylistboxex.h"
@@ -28,6 +30,8 @@
 #include "platform/controls/spinbuttonctrl.h"
 #include "platform/controls/tabctrl.h"
 #include "platform/docview/formview.h"
+#include "platform/ole/globalmemory.h"
+#include "platform/ole/oledroptarget.h"
 #include "view/axisfield.h"
 
 #include <memory>
@@ -35,7 +39,9 @@
 
 class CKSUDocument;
 class CListBoxExBuddy;
+class COleDataSource;
 class CSUProfileEditorFrame;
+class QAccessibleInterface;
 class QLabel;
 struct tag_VarnelViewContext;
 
@@ -107,6 +113,29 @@ public:
     // False when the edited object gave no plot-definition object: the form
     // then says so and offers nothing to edit.
     bool HasDefinition() const { return m_plotData != nullptr; }
+
+    // Variables dragged in and out (droptarget.cpp, profiledrag.cpp).
+    DROPEFFECT OnDragEnter(const COleDataObject* data, DWORD keyState, CPoint point) override;
+    DROPEFFECT OnDragOver(const COleDataObject* data, DWORD keyState, CPoint point) override;
+    bool OnDrop(const COleDataObject* data, DROPEFFECT effect, CPoint point) override;
+    DROPEFFECT DropEffectAt(CPoint point);
+    void UpdateDropRects();
+    bool BuildVariablePathPayload(HGLOBAL* block) const;
+    bool BuildProfileNamePayload(HGLOBAL* block) const;
+    bool IsDraggingProfile() const { return m_selfDrag != 0; }
+
+    // Accessibility queries (accessibility.cpp), answered from the child
+    // controls: child 0 is the form itself, 1 to the count its controls.
+    HRESULT get_accChildCount(long* count) const;
+    HRESULT get_accChild(long child, QAccessibleInterface** out) const;
+    HRESULT get_accName(long child, CString* name) const;
+    HRESULT accLocation(long* left, long* top, long* width, long* height, long child) const;
+    HRESULT accHitTest(long screenX, long screenY, long* child) const;
+
+    // Context help (contexthelp.cpp): WM_HELPHITTEST and WM_COMMANDHELP.
+    LRESULT OnHelpHitTest(LPARAM lParam) const;
+    LRESULT OnCommandHelp(LPARAM lParam);
+    CWnd* HelpHitTestChild(CPoint screenPoint) const;
 
 private:
     struct MessageMap;
@@ -205,6 +234,11 @@ private:
     CString ControlText(UINT id) const;
     // Ends a command that failed with an error, telling the user why.
     void ReportError(const char* what);
+    void OnProfilesBeginDrag(const NMHDR* header);
+    void OnFindVariables();
+    // Names every control for assistive tools and puts every one in the tab
+    // order (accessibility.cpp).
+    void NameControlsForAccessibility();
 
     // The form's controls, in the order DoDataExchange binds them.
     CMyListBoxEx m_plotList;
@@ -245,4 +279,11 @@ private:
     IProfilePlotData* m_plotData = nullptr;
     IUnknown* m_owner = nullptr;
     QLabel* m_nothingToEdit = nullptr;
+    // Drag and drop: the drag data source (made on the first drag), the drop
+    // target, the two drop rectangles in view coordinates and the self-drag flag.
+    std::unique_ptr<COleDataSource> m_dragSource;
+    COleDropTarget m_dropTarget;
+    CRect m_variablesDropRect;
+    CRect m_profilesDropRect;
+    int32_t m_selfDrag = 0;
 };

@@ -2,9 +2,57 @@
 
 #include "platform/docview/dialogtemplate.h"
 
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 
 namespace {
+
+// Assistive tools see a radio button, not the check box that Qt reports for
+// a radio without Qt's own exclusivity.
+class AutoRadioButtonAccessible final : public QAccessibleWidget {
+public:
+    explicit AutoRadioButtonAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::RadioButton) { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            QString caption = button()->text();
+            caption.replace(QLatin1String("&&"), QLatin1String("\x01"));
+            caption.remove(QLatin1Char('&'));
+            return caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = button()->isChecked();
+        return s;
+    }
+
+    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& name) override
+    {
+        // Later, as a click would come: the assistive tool waits for the
+        // answer to its request while the click's command runs.
+        if (name == pressAction() && widget()->isEnabled())
+            QMetaObject::invokeMethod(button(), &QAbstractButton::click, Qt::QueuedConnection);
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
+};
+
+QAccessibleInterface* AutoRadioButtonAccessibleFactory(const QString& /*className*/, QObject* object)
+{
+    auto* radio = qobject_cast<AutoRadioButton*>(object);
+    return radio ? new AutoRadioButtonAccessible(radio) : nullptr;
+}
 
 QWidget* CreateAutoRadioButton(QWidget* parent, const DialogControlTemplate& control)
 {
@@ -23,6 +71,16 @@ AutoRadioButton::AutoRadioButton(const QString& text, QWidget* parent) : QRadioB
 {
     // Qt's exclusivity would also act on checks made by the program.
     setAutoExclusive(false);
+    static const bool accessibilityInstalled = [] {
+        QAccessible::installFactory(AutoRadioButtonAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(accessibilityInstalled)
+    // Seen already while Qt made the button, as a check box.
+    if (QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(this)) {
+        if (!dynamic_cast<AutoRadioButtonAccessible*>(seen))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(seen));
+    }
 }
 
 void AutoRadioButton::nextCheckState()

@@ -2,3 +2,4 @@
 
 Q_LOGGING_CATEGORY(lcPlatformDocView, "pe.platform.docview")
 Q_LOGGING_CATEGORY(lcPlatformControls, "pe.platform.controls")
+Q_LOGGING_CATEGORY(lcPlatformOle, "pe.platform.ole")

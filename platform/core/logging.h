@@ -8,3 +8,4 @@
 
 Q_DECLARE_LOGGING_CATEGORY(lcPlatformDocView) // "pe.platform.docview"
 Q_DECLARE_LOGGING_CATEGORY(lcPlatformControls) // "pe.platform.controls"
+Q_DECLARE_LOGGING_CATEGORY(lcPlatformOle) // "pe.platform.ole"

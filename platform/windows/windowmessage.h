@@ -30,6 +30,8 @@ constexpr UINT WM_RBUTTONUP = 0x0205;
 constexpr UINT WM_SIZING = 0x0214;
 constexpr UINT WM_NCMOUSEMOVE = 0x00A0;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
+constexpr UINT WM_COMMANDHELP = 0x0365; // lParam a help context number, or 0
+constexpr UINT WM_HELPHITTEST = 0x0366; // lParam a client point, x low and y next 16 bits
 constexpr UINT WM_USER = 0x0400;
 
 // Virtual-key codes of the keys the editor looks at.

@@ -2,9 +2,11 @@
 
 #include "workbench/app/calllogview.h"
 #include "workbench/app/commandids.h"
+#include "workbench/app/helpwindow.h"
 #include "workbench/app/modelbrowser.h"
 #include "workbench/app/modelsession.h"
 #include "workbench/app/plotwindows.h"
+#include "workbench/app/profiledropzone.h"
 #include "workbench/app/sendprofiledialog.h"
 #include "workbench/app/variablefinder.h"
 #include "workbench/app/workbenchmenu.h"
@@ -13,6 +15,7 @@
 #include "host/services/kbaseapp.h"
 #include "platform/core/resources.h"
 #include "platform/docview/frame.h"
+#include "platform/docview/view.h"
 #include "platform/windows/menubuilder.h"
 #include "workbench/plot/plotwindow.h"
 
@@ -52,6 +55,7 @@ MainWindow::MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, const ModelSe
     setCentralWidget(m_area);
     m_plotWindows = new PlotWindows(m_session, m_clock, m_area);
     BuildDocks();
+    BuildHelpAndDropDocks();
     FillPlotList();
 
     m_unitLabel = new QLabel(this);
@@ -77,6 +81,7 @@ MainWindow::~MainWindow()
     CloseAllEditors();
     if (m_app.m_pMainWnd == &m_wnd)
         m_app.m_pMainWnd = nullptr;
+    m_app.SetHelpHandler({});
     if (m_app.GetMdiArea() == m_area)
         m_app.SetMdiArea(nullptr);
     m_wnd.Detach();
@@ -124,6 +129,40 @@ void MainWindow::BuildDocks()
     resizeDocks({m_browserDock, m_plotsDock}, {520, 180}, Qt::Vertical);
     resizeDocks({m_browserDock}, {300}, Qt::Horizontal);
     resizeDocks({m_callLogDock}, {170}, Qt::Vertical);
+}
+
+void MainWindow::BuildHelpAndDropDocks()
+{
+    m_help = new HelpWindow(this);
+    m_helpDock = new QDockWidget(QStringLiteral("Help"), this);
+    m_helpDock->setObjectName(QStringLiteral("helpDock"));
+    m_helpDock->setWidget(m_help);
+    addDockWidget(Qt::RightDockWidgetArea, m_helpDock);
+    m_helpDock->hide();
+    m_app.SetHelpHandler([this](DWORD_PTR context, UINT command) { ShowHelp(context, command); });
+
+    m_dropZone = new ProfileDropZone(this);
+    m_dropDock = new QDockWidget(QStringLiteral("Dropped Profiles"), this);
+    m_dropDock->setObjectName(QStringLiteral("droppedProfilesDock"));
+    m_dropDock->setWidget(m_dropZone);
+    addDockWidget(Qt::RightDockWidgetArea, m_dropDock);
+    connect(m_dropZone, &ProfileDropZone::dropped, this,
+        [this](const QString& summary) { statusBar()->showMessage(summary, StatusMessageTimeout); });
+}
+
+void MainWindow::ShowHelp(DWORD_PTR context, UINT command)
+{
+    m_help->ShowTopic(context, command, m_wnd.helpFile());
+    ShowDock(m_helpDock);
+}
+
+void MainWindow::HelpOnActiveEditor()
+{
+    CFrameWnd* frame = ActiveEditorFrame();
+    CView* view = frame ? frame->GetActiveView() : nullptr;
+    if (view && view->SendMessage(WM_COMMANDHELP, 0, 0))
+        return;
+    ShowHelp(0, HELP_CONTEXT);
 }
 
 void MainWindow::FillPlotList()
@@ -449,6 +488,9 @@ void MainWindow::RunCommand(UINT command)
         break;
     case Command::AppExit:
         close();
+        break;
+    case Command::HelpContents:
+        HelpOnActiveEditor();
         break;
     case Command::AppAbout:
         QMessageBox::about(this, QStringLiteral("About the Workbench"),

@@ -16,6 +16,8 @@
 #include <vector>
 
 class CallLogView;
+class HelpWindow;
+class ProfileDropZone;
 class CKBaseApp;
 class CKDocTemplate;
 class ModelBrowser;
@@ -68,6 +70,10 @@ public:
     VariableFinder* finder() const { return m_finder; }
     QDockWidget* finderDock() const { return m_finderDock; }
     CallLogView* callLog() const { return m_callLog; }
+    HelpWindow* helpWindow() const { return m_help; }
+    QDockWidget* helpDock() const { return m_helpDock; }
+    ProfileDropZone* dropZone() const { return m_dropZone; }
+    const MainWindowWnd& wnd() const { return m_wnd; }
     QListWidget* plotList() const { return m_plotList; }
 
 private:
@@ -83,6 +89,10 @@ private:
     void ShowDock(QDockWidget* dock);
     void ShowPlot();
     void ExportPlot();
+    void BuildHelpAndDropDocks();
+    void ShowHelp(DWORD_PTR context, UINT command);
+    // F1: help on the focused control of the active editor, else the contents.
+    void HelpOnActiveEditor();
     QString CommandText(UINT command) const;
 
     CKBaseApp& m_app;
@@ -99,6 +109,10 @@ private:
     QDockWidget* m_plotsDock = nullptr;
     QDockWidget* m_callLogDock = nullptr;
     QDockWidget* m_finderDock = nullptr;
+    HelpWindow* m_help = nullptr;
+    QDockWidget* m_helpDock = nullptr;
+    ProfileDropZone* m_dropZone = nullptr;
+    QDockWidget* m_dropDock = nullptr;
     QLabel* m_unitLabel = nullptr;
     QLabel* m_clockLabel = nullptr;
     PlotWindows* m_plotWindows = nullptr;

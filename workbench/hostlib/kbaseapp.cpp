@@ -1,5 +1,9 @@
 #include "host/services/kbaseapp.h"
 
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcHostHelp, "pe.workbench.help")
+
 CDocument* CKBaseApp::GetCurrentDocument()
 {
     // The document the host made current, not the active window's: while a
@@ -12,4 +16,13 @@ void CKBaseApp::ForgetDocument(CDocument* document)
 {
     if (m_currentDocument == document)
         m_currentDocument = nullptr;
+}
+
+void CKBaseApp::WinHelp(DWORD_PTR context, UINT command)
+{
+    if (m_helpHandler)
+        m_helpHandler(context, command);
+    else
+        qCInfo(lcHostHelp, "Help asked for context %llu with command %u; no help is installed.",
+            static_cast<unsigned long long>(context), command);
 }

@@ -1,0 +1,136 @@
+#include "platform/ole/oledroptarget.h"
+
+#include "platform/core/logging.h"
+#include "platform/docview/view.h"
+
+#include <QDropEvent>
+#include <QWidget>
+
+namespace {
+
+DWORD KeyState(const QDropEvent& event)
+{
+    DWORD state = 0;
+    const Qt::MouseButtons buttons = event.buttons();
+    const Qt::KeyboardModifiers keys = event.modifiers();
+    if (buttons & Qt::LeftButton)
+        state |= MK_LBUTTON;
+    if (buttons & Qt::RightButton)
+        state |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton)
+        state |= MK_MBUTTON;
+    if (keys & Qt::ShiftModifier)
+        state |= MK_SHIFT;
+    if (keys & Qt::ControlModifier)
+        state |= MK_CONTROL;
+    if (keys & Qt::AltModifier)
+        state |= MK_ALT;
+    return state;
+}
+
+// The Qt action for the effect a target chose; none for DROPEFFECT_NONE or an
+// effect the source does not allow.
+Qt::DropAction ToAction(DROPEFFECT effect, Qt::DropActions allowed)
+{
+    if ((effect & DROPEFFECT_COPY) && (allowed & Qt::CopyAction))
+        return Qt::CopyAction;
+    if ((effect & DROPEFFECT_MOVE) && (allowed & Qt::MoveAction))
+        return Qt::MoveAction;
+    if ((effect & DROPEFFECT_LINK) && (allowed & Qt::LinkAction))
+        return Qt::LinkAction;
+    return Qt::IgnoreAction;
+}
+
+class DropFilter final : public QObject {
+public:
+    DropFilter(CView* view, QWidget* widget) : QObject(widget), m_view(view), m_widget(widget) { }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_widget)
+            return false;
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            const COleDataObject data(drag->mimeData());
+            const CPoint point = PointOf(*drag);
+            const DROPEFFECT effect = event->type() == QEvent::DragEnter
+                ? m_view->OnDragEnter(&data, KeyState(*drag), point)
+                : m_view->OnDragOver(&data, KeyState(*drag), point);
+            Answer(*drag, effect);
+            return true;
+        }
+        case QEvent::DragLeave:
+            m_view->OnDragLeave();
+            return true;
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const COleDataObject data(drop->mimeData());
+            const CPoint point = PointOf(*drop);
+            const DROPEFFECT effect = m_view->OnDragOver(&data, KeyState(*drop), point);
+            const Qt::DropAction action = ToAction(effect, drop->possibleActions());
+            if (action != Qt::IgnoreAction && m_view->OnDrop(&data, effect, point)) {
+                drop->setDropAction(action);
+                drop->accept();
+            } else {
+                drop->ignore();
+            }
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    CPoint PointOf(const QDropEvent& event) const
+    {
+        const QPoint point = event.position().toPoint();
+        return CPoint(point.x(), point.y());
+    }
+
+    static void Answer(QDragMoveEvent& drag, DROPEFFECT effect)
+    {
+        const Qt::DropAction action = ToAction(effect, drag.possibleActions());
+        if (action == Qt::IgnoreAction) {
+            drag.ignore();
+            return;
+        }
+        drag.setDropAction(action);
+        drag.accept();
+    }
+
+    CView* m_view;
+    QWidget* m_widget;
+};
+
+} // namespace
+
+COleDropTarget::~COleDropTarget()
+{
+    Revoke();
+}
+
+bool COleDropTarget::Register(CView* view)
+{
+    QWidget* widget = view ? view->GetSafeHwnd() : nullptr;
+    if (!widget || m_filter) {
+        qCWarning(lcPlatformOle, "COleDropTarget::Register: no view window, or registered already.");
+        return false;
+    }
+    auto* filter = new DropFilter(view, widget);
+    widget->installEventFilter(filter);
+    widget->setAcceptDrops(true);
+    m_filter = filter;
+    return true;
+}
+
+void COleDropTarget::Revoke()
+{
+    if (!m_filter)
+        return;
+    if (auto* widget = qobject_cast<QWidget*>(m_filter->parent()))
+        widget->setAcceptDrops(false);
+    delete m_filter;
+}

@@ -1,0 +1,277 @@
+// What the form tells the host and assistive tools: the variable finder
+// request, context help numbers and help on command, the names of every
+// control, the strip buttons as buttons, and the keyboard's way through.
+
+#include "editorfixture.h"
+
+#include "host/services/hosthelp.h"
+#include "host/services/showviewrequest.h"
+#include "host/sharedids/sharedids.h"
+#include "support/projecttest.h"
+#include "view/formcontrols.h"
+#include "workbench/hostlib/modelobject.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+
+#include <cstring>
+
+using namespace FormControl;
+
+namespace {
+
+// The host's main window as the editor sees it: it answers the finder request
+// and hears which help file a popup topic comes from.
+class MainWindowRecorder final : public CWnd, public IHostHelpWindow {
+public:
+    MainWindowRecorder() { Attach(new QWidget); }
+    ~MainWindowRecorder() override { delete Detach(); }
+
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override
+    {
+        if (message != SharedIds::ShowVarnelViewMessage())
+            return CWnd::OnWndMsg(message, wParam, lParam, result);
+        std::memcpy(block, reinterpret_cast<const void*>(lParam), sizeof block);
+        text = reinterpret_cast<const ShowViewRequest*>(lParam)->ownerPrefix;
+        *result = 1;
+        return true;
+    }
+    void SetHelpContextFile(const char* helpFile) override { calls << QStringLiteral("file %1").arg(helpFile); }
+
+    unsigned char block[80] = {};
+    const char* text = nullptr;
+    QStringList calls;
+};
+
+LPARAM ClientPoint(const EditorFixture& editor, UINT id)
+{
+    QWidget* control = editor.Widget(id);
+    const QPoint p = control->mapTo(editor.view()->GetSafeHwnd(), control->rect().center());
+    return static_cast<LPARAM>(p.x() | (p.y() << 16));
+}
+
+PlotDefinition OneProfile()
+{
+    PlotDefinition definition;
+    AddUnassigned(definition, "Top", 1, {"T(1)"});
+    return definition;
+}
+
+} // namespace
+
+class EditorHelpAccessTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void findVariablesSendsTheRequestBlock_data();
+    void findVariablesSendsTheRequestBlock();
+    void helpHitTestAnswersTheSmallestVisibleControl();
+    void helpOnCommandAsksTheHost();
+    void everyControlHasAName();
+    void stripButtonsArePressedByName();
+    void formAnswersTheAccessibilityQueries();
+    void keyboardReachesEveryControl();
+
+private:
+    MainWindowRecorder* m_mainWindow = nullptr;
+    QStringList m_help;
+};
+
+void EditorHelpAccessTest::init()
+{
+    SharedIds::RegisterAll();
+    m_mainWindow = new MainWindowRecorder;
+    m_help.clear();
+}
+
+void EditorHelpAccessTest::cleanup()
+{
+    delete m_mainWindow;
+    m_mainWindow = nullptr;
+}
+
+void EditorHelpAccessTest::findVariablesSendsTheRequestBlock_data()
+{
+    QTest::addColumn<QString>("ownerPath");
+    QTest::addColumn<QString>("contextName");
+    QTest::addColumn<QString>("sent");
+    QTest::newRow("owner at the top") << "B1"
+                                      << "B1.Plot"
+                                      << "";
+    QTest::newRow("owner inside an area") << "Area1.B1"
+                                          << "Area1.Plot"
+                                          << "Area1";
+    QTest::newRow("context without a dot") << "Area1.B1"
+                                           << "Plot"
+                                           << "";
+}
+
+void EditorHelpAccessTest::findVariablesSendsTheRequestBlock()
+{
+    QFETCH(QString, ownerPath);
+    QFETCH(QString, contextName);
+    QFETCH(QString, sent);
+    EditorFixture editor;
+    AfxGetApp()->m_pMainWnd = m_mainWindow;
+    CComPtr<ModelObject> owner = ModelObject::Create(ownerPath.toLocal8Bit().constData());
+    CComPtr<ProfilePlotDataObject> plotData = ProfilePlotDataObject::Create(
+        "plot:test", OneProfile(), static_cast<IUnknown*>(static_cast<IHostObjectPath*>(owner.get())));
+    QVERIFY(editor.OpenOn(static_cast<IProfilePlotData*>(plotData.get()), contextName.toLocal8Bit().constData()));
+    editor.Click(FindVariables);
+    const unsigned char guid[16]
+        = {0xD0, 0xE8, 0x40, 0x45, 0x7F, 0x94, 0xD0, 0x11, 0xB8, 0x64, 0x00, 0xC0, 0xDF, 0x12, 0x1F, 0x4E};
+    QCOMPARE(std::memcmp(m_mainWindow->block, guid, 16), 0);
+    for (size_t i : {16, 47, 64, 72, 75})
+        QCOMPARE(m_mainWindow->block[i], 0);
+    int64_t kind = 0;
+    std::memcpy(&kind, m_mainWindow->block + 56, 8);
+    QCOMPARE(kind, 14);
+    QVERIFY(m_mainWindow->text);
+    // The text outlives the editor: the host may read it later.
+    editor.CloseAll();
+    QCOMPARE(QString::fromLocal8Bit(m_mainWindow->text), sent);
+    AfxGetApp()->m_pMainWnd = nullptr;
+}
+
+void EditorHelpAccessTest::helpHitTestAnswersTheSmallestVisibleControl()
+{
+    EditorFixture editor;
+    QVERIFY(editor.Open(OneProfile(), Access::Direct));
+    CSUProfileEditorView* view = editor.view();
+    // The list lies inside the "Profile Builder" group box and wins over it.
+    QCOMPARE(view->SendMessage(WM_HELPHITTEST, 0, ClientPoint(editor, ProfilesList)), 1006 + 8000000);
+    QCOMPARE(view->SendMessage(WM_HELPHITTEST, 0, 2 | (2 << 16)), -100);
+    editor.Widget(ProfilesList)->hide();
+    QCOMPARE(view->SendMessage(WM_HELPHITTEST, 0, ClientPoint(editor, ProfilesList)), 1003 + 8000000);
+}
+
+void EditorHelpAccessTest::helpOnCommandAsksTheHost()
+{
+    EditorFixture editor;
+    AfxGetApp()->m_pMainWnd = m_mainWindow;
+    auto* app = dynamic_cast<CKBaseApp*>(AfxGetApp());
+    app->SetHelpHandler([this](DWORD_PTR context, UINT command) {
+        m_mainWindow->calls << QStringLiteral("help %1 %2").arg(context).arg(command);
+    });
+    QVERIFY(editor.Open(OneProfile(), Access::Direct));
+    QWidget* list = editor.Widget(ProfilesList);
+    list->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(list->window()));
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    QCOMPARE(editor.view()->SendMessage(WM_COMMANDHELP, 0, 0), TRUE);
+    QCOMPARE(m_mainWindow->calls, QStringList({"file workbench.hlp", "help 8001006 8"}));
+    m_mainWindow->calls.clear();
+    QCOMPARE(editor.view()->SendMessage(WM_COMMANDHELP, 0, 4711), TRUE);
+    QCOMPARE(m_mainWindow->calls, QStringList({"help 4711 1"}));
+    AfxGetApp()->m_pMainWnd = nullptr;
+}
+
+void EditorHelpAccessTest::everyControlHasAName()
+{
+    EditorFixture editor;
+    QVERIFY(editor.Open(OneProfile(), Access::Host));
+    QStringList unnamed;
+    for (QWidget* child : editor.view()->GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const int id = CWnd::GetDlgCtrlID(child);
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(child);
+        if (id != 0 && (!control || control->text(QAccessible::Name).isEmpty()))
+            unnamed << QString::number(id);
+    }
+    QCOMPARE(unnamed, QStringList());
+    const std::pair<UINT, const char*> names[] = {{Apply, "Apply"}, {FindVariables, "Find Variables..."},
+        {Radio2DPlot, "2d plot"}, {ProfilesList, "Profiles"}, {VariablesList, "Profile Variables"},
+        {PlotList, "Profiles to plot"}, {XAxisField, "X - axis profile (optional)"}, {StartTimeField, "Start time:"},
+        {MaxTimePointsField, "Max. time points:"}};
+    for (const auto& [id, name] : names)
+        QCOMPARE(QAccessible::queryAccessibleInterface(editor.Widget(id))->text(QAccessible::Name), QString(name));
+    // Radios are radios to a screen reader, checked or not.
+    QAccessibleInterface* radio = QAccessible::queryAccessibleInterface(editor.Widget(Radio2DPlot));
+    QCOMPARE(radio->role(), QAccessible::RadioButton);
+    QVERIFY(radio->state().checked);
+    QVERIFY(!QAccessible::queryAccessibleInterface(editor.Widget(Radio3DPlot))->state().checked);
+}
+
+void EditorHelpAccessTest::stripButtonsArePressedByName()
+{
+    EditorFixture editor;
+    QVERIFY(editor.Open(OneProfile(), Access::Direct));
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(editor.Widget(ProfilesStrip));
+    QCOMPARE(strip->text(QAccessible::Name), QStringLiteral("Profiles"));
+    QStringList buttons;
+    for (int i = 0; i < strip->childCount(); ++i)
+        buttons << strip->child(i)->text(QAccessible::Name);
+    QCOMPARE(buttons, QStringList({"New", "Delete", "Toggle Dimension"}));
+    QAccessibleInterface* newButton = strip->child(0);
+    QCOMPARE(newButton->role(), QAccessible::PushButton);
+    QVERIFY(strip->rect().contains(newButton->rect()));
+    newButton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
+}
+
+void EditorHelpAccessTest::formAnswersTheAccessibilityQueries()
+{
+    EditorFixture editor;
+    QVERIFY(editor.Open(OneProfile(), Access::Direct));
+    CSUProfileEditorView* view = editor.view();
+    long count = 0;
+    QCOMPARE(view->get_accChildCount(&count), S_OK);
+    QCOMPARE(count, long(view->GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size()));
+    QWidget* apply = editor.Widget(Apply);
+    const QPoint centre = apply->mapToGlobal(apply->rect().center());
+    long child = -1;
+    QCOMPARE(view->accHitTest(centre.x(), centre.y(), &child), S_OK);
+    CString name;
+    QCOMPARE(view->get_accName(child, &name), S_OK);
+    QCOMPARE(name, CString("Apply"));
+    long left = 0, top = 0, width = 0, height = 0;
+    QCOMPARE(view->accLocation(&left, &top, &width, &height, child), S_OK);
+    QCOMPARE(
+        QRect(int(left), int(top), int(width), int(height)), QRect(apply->mapToGlobal(QPoint(0, 0)), apply->size()));
+    QAccessibleInterface* control = nullptr;
+    QCOMPARE(view->get_accChild(child, &control), S_OK);
+    QCOMPARE(control->object(), apply);
+    QCOMPARE(view->get_accName(count + 1, &name), E_INVALIDARG);
+}
+
+void EditorHelpAccessTest::keyboardReachesEveryControl()
+{
+    EditorFixture editor;
+    QVERIFY(editor.Open(OneProfile(), Access::Host));
+    QWidget* first = editor.Widget(VariablesList);
+    first->window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(first->window()));
+    first->setFocus();
+    QTRY_VERIFY(first->hasFocus());
+    QSet<int> reached;
+    for (int i = 0; i < 80; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        for (QWidget* w = focus; w && w != editor.view()->GetSafeHwnd(); w = w->parentWidget()) {
+            if (CWnd::GetDlgCtrlID(w) != 0)
+                reached.insert(CWnd::GetDlgCtrlID(w));
+        }
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    // The enabled controls of the shown page that a person operates; of a
+    // radio set, Tab reaches the checked one.
+    QList<int> missed;
+    for (UINT id : {VariablesList, VariablesStrip, ProfilesList, ProfilesStrip, ToXAxis, ToPlot, Tabs, XAxisField,
+             ClearXAxis, PlotList, PlotStrip, Radio2DPlot, Apply, FindVariables, Cancel, Ok}) {
+        if (!reached.contains(static_cast<int>(id)))
+            missed << static_cast<int>(id);
+    }
+    QCOMPARE(missed, QList<int>());
+    // A strip's buttons are chosen with the arrow keys and pressed with Space.
+    QWidget* strip = editor.Widget(ProfilesStrip);
+    strip->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(strip->hasFocus());
+    QTest::keyClick(strip, Qt::Key_Right);
+    QTest::keyClick(strip, Qt::Key_Left);
+    QTest::keyClick(strip, Qt::Key_Space);
+    QCOMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
+}
+
+PE_TEST_MAIN(EditorHelpAccessTest)
+#include "tst_editorhelpaccess.moc"

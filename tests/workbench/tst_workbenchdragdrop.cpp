@@ -1,0 +1,182 @@
+// The workbench as the other side of the editor's drags, drops and help, with
+// the module loaded as the program loads it: variables from the model browser
+// dropped on an editor, a profile dragged out onto the workbench, F1 help.
+
+#include "support/projecttest.h"
+#include "workbench/app/helpwindow.h"
+#include "workbench/app/mainwindow.h"
+#include "workbench/app/modelbrowser.h"
+#include "workbench/app/modelfile.h"
+#include "workbench/app/modelsession.h"
+#include "workbench/app/moduleloader.h"
+#include "workbench/app/profiledropzone.h"
+#include "workbench/app/samplemodel.h"
+
+#include "host/services/hosthelp.h"
+#include "host/services/kbaseapp.h"
+#include "platform/controls/listbox.h"
+#include "platform/controls/listctrl.h"
+#include "platform/docview/frame.h"
+#include "platform/docview/view.h"
+#include "platform/ole/oledatasource.h"
+
+#include <QDockWidget>
+#include <QDropEvent>
+#include <QItemSelectionModel>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+void FlushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Drags `data` over `target` to `point` and drops it there: whether it was taken.
+bool DropOn(QWidget* target, const QMimeData& data, QPoint point)
+{
+    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &move);
+    QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+} // namespace
+
+class WorkbenchDragDropTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void browserVariablesDroppedOnAnEditorMakeAProfile();
+    void profileDraggedOutLandsInTheWorkbench();
+    void dropZoneRefusesWhatIsNotAPathList();
+    void f1InTheProfilesListShowsItsPopupTopic();
+
+private:
+    CView* OpenColumnEditor();
+    QWidget* Control(CView* view, int id) const { return view->GetDlgItemHandle(id); }
+
+    std::unique_ptr<CKBaseApp> m_app;
+    std::unique_ptr<ModelSession> m_session;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void WorkbenchDragDropTest::init()
+{
+    m_app = std::make_unique<CKBaseApp>();
+    WorkbenchModel model;
+    QString error;
+    QVERIFY2(ReadModelFile(SampleModelText(), model, error), qPrintable(error));
+    m_session = std::make_unique<ModelSession>();
+    QVERIFY2(m_session->Start(model, &error), qPrintable(error));
+    LoadedModule module;
+    QVERIFY2(LoadEditorModule(QString(), *m_app, module, error), qPrintable(error));
+    m_window = std::make_unique<MainWindow>(*m_app, *module.docTemplate, *m_session);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void WorkbenchDragDropTest::cleanup()
+{
+    COleDataSource::SetDragRunner({});
+    m_window.reset();
+    FlushDeletes();
+    m_session.reset();
+    m_app.reset();
+}
+
+CView* WorkbenchDragDropTest::OpenColumnEditor()
+{
+    const int plot = m_session->model().PlotIndex("Column temperatures");
+    if (!m_window->OpenPlot(plot))
+        return nullptr;
+    CFrameWnd* frame = m_window->editors().FrameForPlot(plot);
+    return frame ? frame->GetActiveView() : nullptr;
+}
+
+void WorkbenchDragDropTest::browserVariablesDroppedOnAnEditorMakeAProfile()
+{
+    CView* view = OpenColumnEditor();
+    QVERIFY(view);
+    ModelBrowser* browser = m_window->browser();
+    browser->expand(browser->FindPath(QStringLiteral("Column.T")));
+    browser->selectionModel()->select(
+        browser->FindPath(QStringLiteral("Column.T(3)")), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    std::unique_ptr<QMimeData> one(browser->MimeDataForSelection());
+    QVERIFY(one);
+    QWidget* profiles = Control(view, 1006);
+    const QPoint onProfiles = profiles->mapTo(view->GetSafeHwnd(), profiles->rect().center());
+    QVERIFY(DropOn(view->GetSafeHwnd(), *one, onProfiles));
+    // One element of a widenable array, owner prefix "Column": the whole variable.
+    auto* variables = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(Control(view, 1004)));
+    QCOMPARE(variables->GetCount(), 1);
+    QCOMPARE(variables->GetText(0), CString("T(*)"));
+
+    browser->selectionModel()->select(
+        browser->FindPath(QStringLiteral("Column.P")), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    std::unique_ptr<QMimeData> two(browser->MimeDataForSelection());
+    QWidget* list = Control(view, 1004);
+    QVERIFY(DropOn(view->GetSafeHwnd(), *two, list->mapTo(view->GetSafeHwnd(), list->rect().center())));
+    QCOMPARE(variables->GetCount(), 3);
+    QCOMPARE(variables->GetText(1), CString("T(3)"));
+    QCOMPARE(variables->GetText(2), CString("P(*)"));
+}
+
+void WorkbenchDragDropTest::profileDraggedOutLandsInTheWorkbench()
+{
+    CView* view = OpenColumnEditor();
+    QVERIFY(view);
+    auto* profiles = dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(Control(view, 1006)));
+    profiles->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    const CString name = profiles->GetItemText(0, 0);
+    ProfileDropZone* zone = m_window->dropZone();
+    COleDataSource::SetDragRunner([zone](const QMimeData& data, DROPEFFECT) {
+        return DropOn(zone->viewport(), data, zone->viewport()->rect().center()) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    });
+    NMLISTVIEW info {};
+    info.hdr.hwndFrom = profiles->GetSafeHwnd();
+    info.hdr.idFrom = 1006;
+    info.hdr.code = LVN_BEGINDRAG;
+    view->SendMessage(WM_NOTIFY, 1006, reinterpret_cast<LPARAM>(&info));
+    QCOMPARE(zone->count(), 2);
+    QCOMPARE(zone->item(0)->text(), QStringLiteral("%1: 1 variables").arg(QString::fromLocal8Bit(name.GetString())));
+    QCOMPARE(zone->item(1)->text(), QStringLiteral("    z(*)"));
+}
+
+void WorkbenchDragDropTest::dropZoneRefusesWhatIsNotAPathList()
+{
+    ProfileDropZone* zone = m_window->dropZone();
+    QString error;
+    QVERIFY(!zone->TakeDrop(QByteArray("Flowsheet\r\nB1\x07.T", 16), QString(), &error));
+    QVERIFY(error.contains(QStringLiteral("not a list of variable paths")));
+    QVERIFY(!zone->TakeDrop(QByteArray((4 << 20) + 1, 'x'), QString(), &error));
+    QCOMPARE(zone->count(), 0);
+}
+
+void WorkbenchDragDropTest::f1InTheProfilesListShowsItsPopupTopic()
+{
+    CView* view = OpenColumnEditor();
+    QVERIFY(view);
+    QWidget* profiles = Control(view, 1006);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    profiles->setFocus();
+    QTRY_VERIFY(profiles->hasFocus());
+    QTest::keyClick(profiles, Qt::Key_F1);
+    QCOMPARE(m_window->helpWindow()->lastTopic(), DWORD_PTR(1006 + 8000000));
+    QCOMPARE(m_window->helpWindow()->lastCommand(), HELP_CONTEXTPOPUP);
+    QVERIFY(m_window->helpDock()->isVisible());
+    QVERIFY(m_window->helpWindow()->toPlainText().contains(QStringLiteral("control 1006")));
+}
+
+PE_TEST_MAIN(WorkbenchDragDropTest)
+#include "tst_workbenchdragdrop.moc"
