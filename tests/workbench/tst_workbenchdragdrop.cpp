@@ -148,7 +148,7 @@ void WorkbenchDragDropTest::profileDraggedOutLandsInTheWorkbench()
     info.hdr.code = LVN_BEGINDRAG;
     view->SendMessage(WM_NOTIFY, 1006, reinterpret_cast<LPARAM>(&info));
     QCOMPARE(zone->count(), 2);
-    QCOMPARE(zone->item(0)->text(), QStringLiteral("%1: 1 variables").arg(QString::fromLocal8Bit(name.GetString())));
+    QCOMPARE(zone->item(0)->text(), QStringLiteral("%1: 1 variable").arg(QString::fromLocal8Bit(name.GetString())));
     QCOMPARE(zone->item(1)->text(), QStringLiteral("    z(*)"));
 }
 

@@ -61,7 +61,9 @@ bool ProfileDropZone::TakeDrop(const QByteArray& payload, const QString& profile
         return false;
     }
     const QString name = profileName.isEmpty() ? QStringLiteral("(no name on the clipboard)") : profileName;
-    auto* header = new QListWidgetItem(QStringLiteral("%1: %2 variables").arg(name).arg(paths.GetSize()), this);
+    const int count = paths.GetSize();
+    const QString counted = count == 1 ? QStringLiteral("1 variable") : QStringLiteral("%1 variables").arg(count);
+    auto* header = new QListWidgetItem(QStringLiteral("%1: %2").arg(name, counted), this);
     QFont bold = header->font();
     bold.setBold(true);
     header->setFont(bold);
