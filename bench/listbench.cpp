@@ -15,6 +15,7 @@
 #include "view/profileeditorview.h"
 #include "workbench/hostlib/profileplotdataobject.h"
 
+#include "benchhost.h"
 #include "cputimer.h"
 
 #include <QApplication>
@@ -178,11 +179,8 @@ Figures PlainTree(const std::vector<Row>& rows, QMdiArea& area)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    CKBaseApp hostApp;
-    QMdiArea area;
-    area.resize(1400, 1000);
-    area.show();
-    hostApp.SetMdiArea(&area);
+    BenchHost host;
+    QMdiArea& area = host.area();
     const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
     const std::vector<Row> rows = Rows(count);
     const PlotDefinition definition = Definition(rows);
