@@ -1,15 +1,16 @@
 #pragma once
 
-// The host application that the editor benchmarks open their editors in.
+// The application that the editor benchmarks open their editors in.
 
 #include "host/services/kbaseapp.h"
 
+#include <QApplication>
 #include <QMdiArea>
 
-// The host's application object with a shown MDI area; made after the QApplication.
+// The Qt application, the host's application object and a shown MDI area.
 class BenchHost {
 public:
-    BenchHost()
+    BenchHost(int& argc, char** argv) : m_qtApp(argc, argv)
     {
         m_area.resize(1400, 1000);
         m_area.show();
@@ -18,6 +19,7 @@ public:
     QMdiArea& area() { return m_area; }
 
 private:
+    QApplication m_qtApp;
     CKBaseApp m_app;
     QMdiArea m_area;
 };

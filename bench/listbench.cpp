@@ -18,7 +18,6 @@
 #include "benchhost.h"
 #include "cputimer.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -178,8 +177,7 @@ Figures PlainTree(const std::vector<Row>& rows, QMdiArea& area)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    BenchHost host;
+    BenchHost host(argc, argv);
     QMdiArea& area = host.area();
     const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
     const std::vector<Row> rows = Rows(count);

@@ -19,7 +19,6 @@
 #include "cputimer.h"
 #include "plainplotdata.h"
 
-#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
@@ -185,8 +184,7 @@ double PlainWrite(const PlotDefinition& definition)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    BenchHost host;
+    BenchHost host(argc, argv);
     QMdiArea& area = host.area();
     const std::vector<int> sizes = SizesFromArguments(argc, argv, {2500, 5000, 10000});
     std::printf("Processor time in ms, the best of three runs.\n");

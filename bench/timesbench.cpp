@@ -17,7 +17,6 @@
 #include "benchsupport.h"
 #include "cputimer.h"
 
-#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
@@ -115,8 +114,7 @@ double PlainSort(int count, QMdiArea& area)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    BenchHost host;
+    BenchHost host(argc, argv);
     QMdiArea& area = host.area();
     const std::vector<int> sizes = SizesFromArguments(argc, argv, {2500, 5000, 10000});
     std::printf("%9s %12s %12s %7s\n", "rows", "editor ms", "qt sort ms", "ratio");
