@@ -54,7 +54,6 @@ private slots:
     void commaLocaleWritesTheZeroRowWithAComma();
     void disagreeingArraysKeepWhatWasReadAndSaySo();
     void objectWithoutPlotDataShowsNothingToEdit();
-    void screenshotsOfBothPages();
 };
 
 void EditorOpenTest::tabsFollowTheKindOfPlotObject_data()
@@ -285,22 +284,6 @@ void EditorOpenTest::objectWithoutPlotDataShowsNothingToEdit()
         QVERIFY(editor.ProfileRows().isEmpty());
     }
     QCOMPARE(block->refCount(), references);
-}
-
-void EditorOpenTest::screenshotsOfBothPages()
-{
-    // Pictures for a person to look at: PE_VIEW_SCREENSHOTS names a folder.
-    const QString folder = qEnvironmentVariable("PE_VIEW_SCREENSHOTS");
-    if (folder.isEmpty())
-        QSKIP("PE_VIEW_SCREENSHOTS is not set");
-    PlotDefinition definition = FullDefinition();
-    definition.timeMode = 1;
-    definition.timeEntries = Strings({"0", "30", "90"});
-    EditorFixture editor;
-    QVERIFY(editor.Open(definition, Access::Host));
-    QVERIFY(editor.frame()->GetSafeHwnd()->grab().save(folder + "/profiles-page.png"));
-    editor.ClickTab(1);
-    QVERIFY(editor.frame()->GetSafeHwnd()->grab().save(folder + "/time-page.png"));
 }
 
 PE_TEST_MAIN(EditorOpenTest)
