@@ -15,9 +15,9 @@
 #include "view/profileeditorview.h"
 #include "workbench/hostlib/profileplotdataobject.h"
 
+#include "benchhost.h"
 #include "cputimer.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -177,12 +177,8 @@ Figures PlainTree(const std::vector<Row>& rows, QMdiArea& area)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    CKBaseApp hostApp;
-    QMdiArea area;
-    area.resize(1400, 1000);
-    area.show();
-    hostApp.SetMdiArea(&area);
+    BenchHost host(argc, argv);
+    QMdiArea& area = host.area();
     const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
     const std::vector<Row> rows = Rows(count);
     const PlotDefinition definition = Definition(rows);

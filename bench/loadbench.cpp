@@ -14,15 +14,15 @@
 #include "workbench/hostlib/profileplotdataobject.h"
 #include "workbench/hostlib/profileplothostobject.h"
 
+#include "benchhost.h"
+#include "benchsupport.h"
 #include "cputimer.h"
 #include "plainplotdata.h"
 
-#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -115,17 +115,6 @@ double PlainTree(int rows, QMdiArea& area)
     return elapsed;
 }
 
-// The best of a few runs: the first run of each also pays for the pages the
-// process has not touched yet, which would favour whatever runs after it.
-template <class Measure> double Best(Measure measure)
-{
-    constexpr int Runs = 3;
-    double best = measure();
-    for (int run = 1; run < Runs; ++run)
-        best = std::min(best, measure());
-    return best;
-}
-
 // The editor's write of the whole definition, as Apply runs it once the checks
 // have passed; the host object keeps what it is given and logs nothing.
 double EditorApply(const PlotDefinition& definition, QMdiArea& area)
@@ -140,7 +129,7 @@ double EditorApply(const PlotDefinition& definition, QMdiArea& area)
     auto* view = frame ? dynamic_cast<CSUProfileEditorView*>(frame->GetActiveView()) : nullptr;
     double elapsed = 0;
     if (view) {
-        elapsed = Best([view] {
+        elapsed = BestOf(3, [view] {
             CpuTimer timer;
             timer.start();
             view->ApplyDefinition();
@@ -195,27 +184,19 @@ double PlainWrite(const PlotDefinition& definition)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    CKBaseApp hostApp;
-    QMdiArea area;
-    area.resize(1400, 1000);
-    area.show();
-    hostApp.SetMdiArea(&area);
-    std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i)
-        sizes.push_back(std::atoi(argv[i]));
-    if (sizes.empty())
-        sizes = {2500, 5000, 10000};
+    BenchHost host(argc, argv);
+    QMdiArea& area = host.area();
+    const std::vector<int> sizes = SizesFromArguments(argc, argv, {2500, 5000, 10000});
     std::printf("Processor time in ms, the best of three runs.\n");
     std::printf("%9s %10s %12s %12s %12s %7s %12s %12s %7s\n", "profiles", "paths", "editor ms", "arrays ms", "tree ms",
         "ratio", "apply ms", "copy ms", "ratio");
     for (int profiles : sizes) {
         const PlotDefinition definition = LargeDefinition(profiles);
-        const double editor = Best([&] { return EditorLoad(definition, area); });
-        const double arrays = Best([&] { return PlainCopy(definition); });
-        const double tree = Best([&] { return PlainTree(profiles, area); });
+        const double editor = BestOf(3, [&] { return EditorLoad(definition, area); });
+        const double arrays = BestOf(3, [&] { return PlainCopy(definition); });
+        const double tree = BestOf(3, [&] { return PlainTree(profiles, area); });
         const double apply = EditorApply(definition, area);
-        const double copy = Best([&] { return PlainWrite(definition); });
+        const double copy = BestOf(3, [&] { return PlainWrite(definition); });
         std::printf("%9d %10d %12.1f %12.1f %12.1f %7.2f %12.1f %12.1f %7.2f\n", profiles,
             profiles * VariablesPerProfile, editor, arrays, tree, editor / (arrays + tree), apply, copy, apply / copy);
     }

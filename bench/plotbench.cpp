@@ -10,6 +10,8 @@
 #include "workbench/plot/colourmappainter.h"
 #include "workbench/plot/plotdata.h"
 
+#include "benchsupport.h"
+
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -19,7 +21,6 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <limits>
 
 namespace {
 
@@ -29,14 +30,12 @@ constexpr double Step = 60;
 
 double BestOfFive(const std::function<void()>& work)
 {
-    double best = std::numeric_limits<double>::infinity();
-    for (int run = 0; run < 5; ++run) {
+    return BestOf(5, [&] {
         QElapsedTimer timer;
         timer.start();
         work();
-        best = std::min(best, static_cast<double>(timer.nsecsElapsed()) / 1e6);
-    }
-    return best;
+        return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    });
 }
 
 } // namespace

@@ -13,14 +13,14 @@
 #include "workbench/hostlib/profileplotdataobject.h"
 #include "workbench/hostlib/profileplothostobject.h"
 
+#include "benchhost.h"
+#include "benchsupport.h"
 #include "cputimer.h"
 
-#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -114,32 +114,19 @@ double PlainSort(int count, QMdiArea& area)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    CKBaseApp hostApp;
-    QMdiArea area;
-    area.resize(1400, 1000);
-    area.show();
-    hostApp.SetMdiArea(&area);
-    std::vector<int> sizes;
-    for (int i = 1; i < argc; ++i)
-        sizes.push_back(std::atoi(argv[i]));
-    if (sizes.empty())
-        sizes = {2500, 5000, 10000};
+    BenchHost host(argc, argv);
+    QMdiArea& area = host.area();
+    const std::vector<int> sizes = SizesFromArguments(argc, argv, {2500, 5000, 10000});
     std::printf("%9s %12s %12s %7s\n", "rows", "editor ms", "qt sort ms", "ratio");
     for (int rows : sizes) {
-        // The best of three runs of each, as the first also pays for memory
-        // the process has not touched yet.
         bool ordered = true;
-        double editor = 0;
-        double plain = 0;
-        for (int run = 0; run < 3; ++run) {
+        const double editor = BestOf(3, [&] {
             bool runOrdered = false;
-            const double editorRun = EditorSort(rows, area, runOrdered);
-            const double plainRun = PlainSort(rows, area);
+            const double elapsed = EditorSort(rows, area, runOrdered);
             ordered = ordered && runOrdered;
-            editor = run == 0 ? editorRun : std::min(editor, editorRun);
-            plain = run == 0 ? plainRun : std::min(plain, plainRun);
-        }
+            return elapsed;
+        });
+        const double plain = BestOf(3, [&] { return PlainSort(rows, area); });
         std::printf(
             "%9d %12.1f %12.1f %7.2f%s\n", rows, editor, plain, editor / plain, ordered ? "" : "  NOT IN ORDER");
     }

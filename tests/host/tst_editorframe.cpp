@@ -63,9 +63,8 @@ private slots:
     void unsetLimitsClampNothing();
     void closeSetsTheClosingFlagButTheHostsCloseDoesNot();
     void hostMessagesReachTheView();
-    void moduleResourcesAreCurrentWhileAFrameLives();
-    void moduleResourcesStayCurrentUntilTheLastOfTwoFramesCloses_data();
-    void moduleResourcesStayCurrentUntilTheLastOfTwoFramesCloses();
+    void moduleResourcesStayCurrentUntilTheLastFrameCloses_data();
+    void moduleResourcesStayCurrentUntilTheLastFrameCloses();
     void eachEditorReadsTheDocumentTheHostMadeCurrent();
 
 private:
@@ -228,33 +227,28 @@ void EditorFrameTest::hostMessagesReachTheView()
     QCOMPARE(view->received.size(), size_t(1));
 }
 
-void EditorFrameTest::moduleResourcesAreCurrentWhileAFrameLives()
+void EditorFrameTest::moduleResourcesStayCurrentUntilTheLastFrameCloses_data()
 {
-    QCOMPARE(CString(AfxFindString(1)), CString("Host Application"));
-    CSUProfileEditorFrame* frame = Open("B1.Plot");
-    QCOMPARE(AfxGetResourceHandle(), &EditorResourceModule());
-    QCOMPARE(CString(AfxFindString(1)), CString("Profile Editor"));
-    frame->SendMessage(WM_CLOSE);
-    QCOMPARE(AfxGetResourceHandle(), &m_hostResources);
-    QCOMPARE(CString(AfxFindString(1)), CString("Host Application"));
+    QTest::addColumn<QList<int>>("closeOrder"); // indexes of the frames in the order opened
+    QTest::newRow("one frame") << QList<int> {0};
+    QTest::newRow("first opened closes first") << QList<int> {0, 1};
+    QTest::newRow("last opened closes first") << QList<int> {1, 0};
 }
 
-void EditorFrameTest::moduleResourcesStayCurrentUntilTheLastOfTwoFramesCloses_data()
+void EditorFrameTest::moduleResourcesStayCurrentUntilTheLastFrameCloses()
 {
-    QTest::addColumn<bool>("firstClosesFirst");
-    QTest::newRow("first opened closes first") << true;
-    QTest::newRow("last opened closes first") << false;
-}
-
-void EditorFrameTest::moduleResourcesStayCurrentUntilTheLastOfTwoFramesCloses()
-{
-    QFETCH(bool, firstClosesFirst);
-    CSUProfileEditorFrame* a = Open("A.Plot");
-    CSUProfileEditorFrame* b = Open("B.Plot");
-    (firstClosesFirst ? a : b)->SendMessage(WM_CLOSE);
-    QCOMPARE(AfxGetResourceHandle(), &EditorResourceModule());
-    QCOMPARE(CString(AfxFindString(1)), CString("Profile Editor"));
-    (firstClosesFirst ? b : a)->SendMessage(WM_CLOSE);
+    QFETCH(QList<int>, closeOrder);
+    QCOMPARE(CString(AfxFindString(1)), CString("Host Application"));
+    QList<CSUProfileEditorFrame*> frames;
+    for (const char* context : {"A.Plot", "B.Plot"}) {
+        if (frames.size() < closeOrder.size())
+            frames << Open(context);
+    }
+    for (int frame : closeOrder) {
+        QCOMPARE(AfxGetResourceHandle(), &EditorResourceModule());
+        QCOMPARE(CString(AfxFindString(1)), CString("Profile Editor"));
+        frames[frame]->SendMessage(WM_CLOSE);
+    }
     QCOMPARE(AfxGetResourceHandle(), &m_hostResources);
     QCOMPARE(CString(AfxFindString(1)), CString("Host Application"));
 }

@@ -2,6 +2,7 @@
 // arrays that may disagree, and time entries written by time mode under the C
 // and a comma-decimal numeric locale and read back.
 
+#include "support/defaultnumericlocale.h"
 #include "support/projecttest.h"
 
 #include "model/profilearrays.h"
@@ -36,22 +37,6 @@ QStringList ToList(const CStringArray& strings)
         list << s.ToQString();
     return list;
 }
-
-// Switches the process's default numeric locale (what the user's default
-// means here) for one test row.
-class DefaultNumericLocale {
-public:
-    explicit DefaultNumericLocale(const char* name)
-    {
-        m_previous = qgetenv("LC_NUMERIC");
-        qputenv("LC_NUMERIC", name);
-        qunsetenv("LC_ALL");
-    }
-    ~DefaultNumericLocale() { qputenv("LC_NUMERIC", m_previous); }
-
-private:
-    QByteArray m_previous;
-};
 
 } // namespace
 

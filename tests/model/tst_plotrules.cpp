@@ -1,6 +1,7 @@
 // The rules a definition must meet before it is written, the rules of typed
 // times and intervals, and the numeric order and thinning of the times list.
 
+#include "support/defaultnumericlocale.h"
 #include "support/projecttest.h"
 
 #include "model/outgoingprofiles.h"
@@ -65,20 +66,6 @@ const char* const AllOneD
     = "All of the profiles must be 1d profiles unless you have selected a 3d plot where the y axis "
       "does not represent time";
 const char* const MoreThanOne = "Cannot plot more than one profile on a 3d plot where the Y axis represents time";
-
-class DefaultNumericLocale {
-public:
-    explicit DefaultNumericLocale(const char* name)
-    {
-        m_previous = qgetenv("LC_NUMERIC");
-        qputenv("LC_NUMERIC", name);
-        qunsetenv("LC_ALL");
-    }
-    ~DefaultNumericLocale() { qputenv("LC_NUMERIC", m_previous); }
-
-private:
-    QByteArray m_previous;
-};
 
 } // namespace
 

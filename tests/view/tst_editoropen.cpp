@@ -4,6 +4,7 @@
 
 #include "editorfixture.h"
 
+#include "support/defaultnumericlocale.h"
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
 #include "view/formcontrols.h"
@@ -12,8 +13,6 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
-
-#include <clocale>
 
 using namespace FormControl;
 
@@ -55,7 +54,6 @@ private slots:
     void commaLocaleWritesTheZeroRowWithAComma();
     void disagreeingArraysKeepWhatWasReadAndSaySo();
     void objectWithoutPlotDataShowsNothingToEdit();
-    void screenshotsOfBothPages();
 };
 
 void EditorOpenTest::tabsFollowTheKindOfPlotObject_data()
@@ -215,11 +213,8 @@ void EditorOpenTest::withoutPlotHostTheModeIsContinuous()
 void EditorOpenTest::commaLocaleWritesTheZeroRowWithAComma()
 {
     // The locale must be installed: a missing one fails here rather than passing unnoticed.
-    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
-    QVERIFY2(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), "the de_DE.UTF-8 locale is not installed");
-    std::setlocale(LC_NUMERIC, before.c_str());
-    const QByteArray previous = qgetenv("LC_NUMERIC");
-    qputenv("LC_NUMERIC", "de_DE.UTF-8");
+    QVERIFY2(DefaultNumericLocale::IsInstalled("de_DE.UTF-8"), "the de_DE.UTF-8 locale is not installed");
+    const DefaultNumericLocale locale("de_DE.UTF-8");
     PlotDefinition definition;
     definition.timeMode = 2;
     definition.timeEntries = Strings({"2.5*", "0.5"}); // as the model file keeps them
@@ -230,7 +225,6 @@ void EditorOpenTest::commaLocaleWritesTheZeroRowWithAComma()
         QCOMPARE(editor.Text(StartTimeField), QStringLiteral("2,5"));
         QCOMPARE(editor.Text(IntervalField), QStringLiteral("0,5"));
     }
-    qputenv("LC_NUMERIC", previous);
 }
 
 void EditorOpenTest::disagreeingArraysKeepWhatWasReadAndSaySo()
@@ -290,22 +284,6 @@ void EditorOpenTest::objectWithoutPlotDataShowsNothingToEdit()
         QVERIFY(editor.ProfileRows().isEmpty());
     }
     QCOMPARE(block->refCount(), references);
-}
-
-void EditorOpenTest::screenshotsOfBothPages()
-{
-    // Pictures for a person to look at: PE_VIEW_SCREENSHOTS names a folder.
-    const QString folder = qEnvironmentVariable("PE_VIEW_SCREENSHOTS");
-    if (folder.isEmpty())
-        QSKIP("PE_VIEW_SCREENSHOTS is not set");
-    PlotDefinition definition = FullDefinition();
-    definition.timeMode = 1;
-    definition.timeEntries = Strings({"0", "30", "90"});
-    EditorFixture editor;
-    QVERIFY(editor.Open(definition, Access::Host));
-    QVERIFY(editor.frame()->GetSafeHwnd()->grab().save(folder + "/profiles-page.png"));
-    editor.ClickTab(1);
-    QVERIFY(editor.frame()->GetSafeHwnd()->grab().save(folder + "/time-page.png"));
 }
 
 PE_TEST_MAIN(EditorOpenTest)

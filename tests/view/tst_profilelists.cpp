@@ -60,16 +60,6 @@ public:
         Tree()->setFocus();
         QTest::keyClick(Tree(), key, modifiers);
     }
-    // A strip button clicked through the window, as the strip captures the mouse.
-    void ClickStrip(UINT stripId, int button, int buttonCount) const
-    {
-        QWidget* strip = Widget(stripId);
-        const QPoint local(strip->width() - (buttonCount - button) * 22 + 11, strip->height() / 2);
-        QWindow* window = strip->window()->windowHandle();
-        const QPoint at = strip->mapTo(strip->window(), local);
-        QTest::mouseMove(window, at);
-        QTest::mouseClick(window, Qt::LeftButton, {}, at);
-    }
     QLineEdit* LabelEditor() const
     {
         CEdit* edit = Profiles().GetEditControl();
@@ -126,7 +116,7 @@ void ProfileListsTest::newProfilesHaveConsecutiveKeysAndTheLastIsEdited()
     CSUProfileEditorView* view = editor.Open(PlotDefinition(), Access::Direct);
     QVERIFY(view);
     const int next = view->Profiles().nextProfileKey() + 1;
-    editor.ClickStrip(ProfilesStrip, 0, 3);
+    editor.ClickStripButton(ProfilesStrip, 0, 3);
     QVERIFY(editor.LabelEditor());
     QTest::keyClick(editor.LabelEditor(), Qt::Key_Escape);
     editor.Key(Qt::Key_Insert);
@@ -210,7 +200,7 @@ void ProfileListsTest::deletingTheCurrentProfileLeavesNoCurrentProfile()
     // Answering No for P leaves "b" alone selected, so "b" becomes current
     // just before it is deleted.
     editor.Select({"P", "b"});
-    editor.ClickStrip(ProfilesStrip, 1, 3);
+    editor.ClickStripButton(ProfilesStrip, 1, 3);
     QCOMPARE(int(boxes.boxes().size()), 1);
     QCOMPARE(editor.RowNamed("b"), -1);
     QCOMPARE(view->CurrentProfile(), nullptr);
@@ -238,7 +228,7 @@ void ProfileListsTest::dimensionByStripAndCtrlD()
     // D alone does nothing.
     editor.Key(Qt::Key_D);
     QCOMPARE(editor.ProfileRows().mid(2, 2), (QStringList {"b|2 D", "B|1 D"}));
-    editor.ClickStrip(ProfilesStrip, 2, 3);
+    editor.ClickStripButton(ProfilesStrip, 2, 3);
     QCOMPARE(editor.ProfileRows().mid(2, 2), (QStringList {"b|1 D", "B|2 D"}));
     QCOMPARE(editor.ProfileNamed("b")->dimension, 1);
     QCOMPARE(editor.ProfileNamed("B")->dimension, 2);
@@ -320,7 +310,7 @@ void ProfileListsTest::rowsWithoutProfileAreLeftAlone()
     editor.Select({"b"});
     QCOMPARE(view->CurrentProfile(), nullptr);
     QTest::ignoreMessage(QtWarningMsg, "Dimension: row 2 of the profiles list names no profile; it stays as it is.");
-    editor.ClickStrip(ProfilesStrip, 2, 3);
+    editor.ClickStripButton(ProfilesStrip, 2, 3);
     QTest::ignoreMessage(QtWarningMsg, "Dimension: row 2 of the profiles list names no profile; it stays as it is.");
     editor.Key(Qt::Key_D, Qt::ControlModifier);
     editor.Profiles().EditLabel(orphan);
@@ -375,7 +365,7 @@ void ProfileListsTest::variablesStripKeepsTheProfileEqualToTheList()
     auto* variables = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(editor.Widget(VariablesList)));
     const auto inPlaceEdit = [&editor] { return editor.Widget(VariablesList)->findChild<QLineEdit*>(); };
     // Add Variable, then type a path.
-    editor.ClickStrip(VariablesStrip, 0, 4);
+    editor.ClickStripButton(VariablesStrip, 0, 4);
     QVERIFY(inPlaceEdit() && inPlaceEdit()->isVisible());
     QCOMPARE(Variables(profile), (QStringList {"b(1)", "b(2)", ""}));
     QTest::keyClicks(inPlaceEdit(), "b(3)");
@@ -383,19 +373,19 @@ void ProfileListsTest::variablesStripKeepsTheProfileEqualToTheList()
     QTRY_COMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(2)", "b(3)"}));
     QCOMPARE(Variables(profile), editor.VariableEntries());
     // Add Variable left empty: nothing is added.
-    editor.ClickStrip(VariablesStrip, 0, 4);
+    editor.ClickStripButton(VariablesStrip, 0, 4);
     QTest::keyClick(inPlaceEdit(), Qt::Key_Return);
     QTRY_COMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(2)", "b(3)"}));
     QCOMPARE(Variables(profile), editor.VariableEntries());
     variables->SetCurSel(2);
-    editor.ClickStrip(VariablesStrip, 2, 4);
+    editor.ClickStripButton(VariablesStrip, 2, 4);
     QCOMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(3)", "b(2)"}));
     QCOMPARE(Variables(profile), editor.VariableEntries());
     variables->SetCurSel(0);
-    editor.ClickStrip(VariablesStrip, 3, 4);
+    editor.ClickStripButton(VariablesStrip, 3, 4);
     QCOMPARE(editor.VariableEntries(), (QStringList {"b(3)", "b(1)", "b(2)"}));
     QCOMPARE(Variables(profile), editor.VariableEntries());
-    editor.ClickStrip(VariablesStrip, 1, 4);
+    editor.ClickStripButton(VariablesStrip, 1, 4);
     QCOMPARE(Variables(profile), editor.VariableEntries());
     QCOMPARE(Variables(profile).size(), 2);
     // Two profiles selected: no current profile, an empty list and a disabled strip.

@@ -5,6 +5,7 @@
 
 #include "editorfixture.h"
 
+#include "support/defaultnumericlocale.h"
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
 #include "view/formcontrols.h"
@@ -55,19 +56,6 @@ QStringList BoxTexts(const ScriptedMessageBoxResponder& boxes)
         texts << box.text.ToQString();
     return texts;
 }
-
-class DefaultNumericLocale {
-public:
-    explicit DefaultNumericLocale(const char* name)
-    {
-        m_previous = qgetenv("LC_NUMERIC");
-        qputenv("LC_NUMERIC", name);
-    }
-    ~DefaultNumericLocale() { qputenv("LC_NUMERIC", m_previous); }
-
-private:
-    QByteArray m_previous;
-};
 
 } // namespace
 

@@ -6,11 +6,9 @@
 #include "workbench/app/helpwindow.h"
 #include "workbench/app/mainwindow.h"
 #include "workbench/app/modelbrowser.h"
-#include "workbench/app/modelfile.h"
 #include "workbench/app/modelsession.h"
-#include "workbench/app/moduleloader.h"
 #include "workbench/app/profiledropzone.h"
-#include "workbench/app/samplemodel.h"
+#include "workbenchfixture.h"
 
 #include "host/services/hosthelp.h"
 #include "host/services/kbaseapp.h"
@@ -31,12 +29,6 @@
 
 namespace {
 
-void FlushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 // Drags `data` over `target` to `point` and drops it there: whether it was taken.
 bool DropOn(QWidget* target, const QMimeData& data, QPoint point)
 {
@@ -51,7 +43,7 @@ bool DropOn(QWidget* target, const QMimeData& data, QPoint point)
 
 } // namespace
 
-class WorkbenchDragDropTest : public QObject {
+class WorkbenchDragDropTest : public QObject, private WorkbenchFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -64,34 +56,17 @@ private slots:
 private:
     CView* OpenColumnEditor();
     QWidget* Control(CView* view, int id) const { return view->GetDlgItemHandle(id); }
-
-    std::unique_ptr<CKBaseApp> m_app;
-    std::unique_ptr<ModelSession> m_session;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 void WorkbenchDragDropTest::init()
 {
-    m_app = std::make_unique<CKBaseApp>();
-    WorkbenchModel model;
-    QString error;
-    QVERIFY2(ReadModelFile(SampleModelText(), model, error), qPrintable(error));
-    m_session = std::make_unique<ModelSession>();
-    QVERIFY2(m_session->Start(model, &error), qPrintable(error));
-    LoadedModule module;
-    QVERIFY2(LoadEditorModule(QString(), *m_app, module, error), qPrintable(error));
-    m_window = std::make_unique<MainWindow>(*m_app, *module.docTemplate, *m_session);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    OpenWorkbench();
 }
 
 void WorkbenchDragDropTest::cleanup()
 {
     COleDataSource::SetDragRunner({});
-    m_window.reset();
-    FlushDeletes();
-    m_session.reset();
-    m_app.reset();
+    CloseWorkbench();
 }
 
 CView* WorkbenchDragDropTest::OpenColumnEditor()

@@ -5,12 +5,10 @@
 #include "support/projecttest.h"
 #include "workbench/app/commandids.h"
 #include "workbench/app/mainwindow.h"
-#include "workbench/app/modelfile.h"
 #include "workbench/app/modelsession.h"
-#include "workbench/app/moduleloader.h"
 #include "workbench/app/plotwindows.h"
-#include "workbench/app/samplemodel.h"
 #include "workbench/plot/plotwindow.h"
+#include "workbenchfixture.h"
 
 #include "host/services/kbaseapp.h"
 #include "host/services/ksudocument.h"
@@ -27,7 +25,7 @@
 
 #include <memory>
 
-class WorkbenchPlotsTest : public QObject {
+class WorkbenchPlotsTest : public QObject, private WorkbenchFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -36,34 +34,16 @@ private slots:
     void commandLineWritesAPictureOfEachPlot();
     void badPlotImagesAndTimesAreBadStarts_data();
     void badPlotImagesAndTimesAreBadStarts();
-
-private:
-    std::unique_ptr<CKBaseApp> m_app;
-    std::unique_ptr<ModelSession> m_session;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 void WorkbenchPlotsTest::init()
 {
-    m_app = std::make_unique<CKBaseApp>();
-    WorkbenchModel model;
-    QString error;
-    QVERIFY2(ReadModelFile(SampleModelText(), model, error), qPrintable(error));
-    m_session = std::make_unique<ModelSession>();
-    QVERIFY2(m_session->Start(model, &error), qPrintable(error));
-    LoadedModule module;
-    QVERIFY2(LoadEditorModule(QString(), *m_app, module, error), qPrintable(error));
-    m_window = std::make_unique<MainWindow>(*m_app, *module.docTemplate, *m_session);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    OpenWorkbench();
 }
 
 void WorkbenchPlotsTest::cleanup()
 {
-    m_window.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    m_session.reset();
-    m_app.reset();
+    CloseWorkbench();
 }
 
 void WorkbenchPlotsTest::plotWindowRedrawsWhenTheDefinitionIsWrittenAndTheClockMoves()

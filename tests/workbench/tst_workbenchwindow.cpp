@@ -7,11 +7,9 @@
 #include "workbench/app/commandids.h"
 #include "workbench/app/mainwindow.h"
 #include "workbench/app/modelbrowser.h"
-#include "workbench/app/modelfile.h"
 #include "workbench/app/modelsession.h"
-#include "workbench/app/moduleloader.h"
-#include "workbench/app/samplemodel.h"
 #include "workbench/app/variablefinder.h"
+#include "workbenchfixture.h"
 
 #include "host/interfaces/editorcontract.h"
 #include "host/services/kbaseapp.h"
@@ -71,12 +69,6 @@ void ClickStripButton(QWidget* strip, int button, int buttonCount)
     QTest::mouseClick(strip->window()->windowHandle(), Qt::LeftButton, {}, at);
 }
 
-void FlushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 // "text id" of every command of the menu bar, popups depth first.
 QStringList MenuCommands(const QList<QAction*>& actions)
 {
@@ -91,7 +83,7 @@ QStringList MenuCommands(const QList<QAction*>& actions)
 
 } // namespace
 
-class WorkbenchWindowTest : public QObject {
+class WorkbenchWindowTest : public QObject, private WorkbenchFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -108,34 +100,16 @@ private slots:
 private:
     int PlotIndex(const char* name) const { return m_session->model().PlotIndex(name); }
     QAction* Action(UINT command) const { return FindCommandAction(m_window->menuBar(), command); }
-
-    std::unique_ptr<CKBaseApp> m_app;
-    std::unique_ptr<ModelSession> m_session;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 void WorkbenchWindowTest::init()
 {
-    m_app = std::make_unique<CKBaseApp>();
-    WorkbenchModel model;
-    QString error;
-    QVERIFY2(ReadModelFile(SampleModelText(), model, error), qPrintable(error));
-    m_session = std::make_unique<ModelSession>();
-    QVERIFY2(m_session->Start(model, &error), qPrintable(error));
-    // dlopen and KDInitDll, as the program does.
-    LoadedModule module;
-    QVERIFY2(LoadEditorModule(QString(), *m_app, module, error), qPrintable(error));
-    m_window = std::make_unique<MainWindow>(*m_app, *module.docTemplate, *m_session);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    OpenWorkbench();
 }
 
 void WorkbenchWindowTest::cleanup()
 {
-    m_window.reset();
-    FlushDeletes();
-    m_session.reset();
-    m_app.reset();
+    CloseWorkbench();
 }
 
 void WorkbenchWindowTest::openingAPlotShowsItsEditorFrameOnThePlotsObject()

@@ -1,0 +1,36 @@
+#include "workbenchfixture.h"
+
+#include "workbench/app/modelfile.h"
+#include "workbench/app/moduleloader.h"
+#include "workbench/app/samplemodel.h"
+
+#include <QTest>
+
+void WorkbenchFixture::OpenWorkbench()
+{
+    m_app = std::make_unique<CKBaseApp>();
+    WorkbenchModel model;
+    QString error;
+    QVERIFY2(ReadModelFile(SampleModelText(), model, error), qPrintable(error));
+    m_session = std::make_unique<ModelSession>();
+    QVERIFY2(m_session->Start(model, &error), qPrintable(error));
+    LoadedModule module;
+    QVERIFY2(LoadEditorModule(QString(), *m_app, module, error), qPrintable(error));
+    m_window = std::make_unique<MainWindow>(*m_app, *module.docTemplate, *m_session);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void WorkbenchFixture::CloseWorkbench()
+{
+    m_window.reset();
+    FlushDeletes();
+    m_session.reset();
+    m_app.reset();
+}
+
+void FlushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+// The workbench in-process as the program starts it: the application object,
+// a session on the sample model, the editor module loaded by dlopen and
+// KDInitDll, and the main window shown. Test classes derive from it and call
+// OpenWorkbench from init and CloseWorkbench from cleanup.
+
+#include "workbench/app/mainwindow.h"
+#include "workbench/app/modelsession.h"
+
+#include "host/services/kbaseapp.h"
+
+#include <memory>
+
+class WorkbenchFixture {
+protected:
+    // Fails the current test (through QVERIFY) when any step fails.
+    void OpenWorkbench();
+    // Window first, then deferred deletions, then session and application.
+    void CloseWorkbench();
+
+    std::unique_ptr<CKBaseApp> m_app;
+    std::unique_ptr<ModelSession> m_session;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+// Lets deferred deletions and the events they post run.
+void FlushDeletes();
