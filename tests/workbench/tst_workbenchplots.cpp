@@ -14,6 +14,7 @@
 #include "host/services/ksudocument.h"
 #include "platform/docview/frame.h"
 
+#include <QAbstractButton>
 #include <QChart>
 #include <QImage>
 #include <QLabel>
@@ -90,6 +91,14 @@ void WorkbenchPlotsTest::plotWindowRedrawsWhenTheDefinitionIsWrittenAndTheClockM
     const QImage picture = window->grab().toImage();
     QVERIFY(picture.width() > 100);
     QCOMPARE(window->reasonLabel()->isVisible(), false);
+
+    // The editor's own Apply: it opened on the 2-d definition and writes it
+    // back, so the window draws lines again.
+    auto* apply = qobject_cast<QAbstractButton*>(FormControl(m_window->editors().FrameForPlot(plot), 1042));
+    QVERIFY(apply);
+    QTest::mouseClick(apply, Qt::LeftButton);
+    QCOMPARE(window->data().kind, PlotKind::Lines);
+    QVERIFY(window->chart());
 }
 
 void WorkbenchPlotsTest::commandLineWritesAPictureOfEachPlot()

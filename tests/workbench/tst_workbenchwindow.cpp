@@ -51,16 +51,6 @@ public:
     std::unique_ptr<CSUPEProfile> received;
 };
 
-// The control `id` of an editor's form, found as the module's window objects know it.
-QWidget* FormControl(CFrameWnd* frame, int id)
-{
-    for (QWidget* widget : frame->GetSafeHwnd()->findChildren<QWidget*>()) {
-        if (CWnd::GetDlgCtrlID(widget) == id)
-            return widget;
-    }
-    return nullptr;
-}
-
 // A strip button clicked through the window, as the strip captures the mouse.
 void ClickStripButton(QWidget* strip, int button, int buttonCount)
 {

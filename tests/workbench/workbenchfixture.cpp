@@ -4,6 +4,8 @@
 #include "workbench/app/moduleloader.h"
 #include "workbench/app/samplemodel.h"
 
+#include "platform/docview/frame.h"
+
 #include <QTest>
 
 void WorkbenchFixture::OpenWorkbench()
@@ -33,4 +35,13 @@ void FlushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+QWidget* FormControl(CFrameWnd* frame, int id)
+{
+    for (QWidget* widget : frame->GetSafeHwnd()->findChildren<QWidget*>()) {
+        if (CWnd::GetDlgCtrlID(widget) == id)
+            return widget;
+    }
+    return nullptr;
 }

@@ -26,3 +26,8 @@ protected:
 
 // Lets deferred deletions and the events they post run.
 void FlushDeletes();
+
+class CFrameWnd;
+class QWidget;
+// The control `id` of an editor's form, found as the module's window objects know it.
+QWidget* FormControl(CFrameWnd* frame, int id);
