@@ -55,10 +55,21 @@ public:
             auto* drag = static_cast<QDragMoveEvent*>(event);
             const COleDataObject data(drag->mimeData());
             const CPoint point = PointOf(*drag);
-            const DROPEFFECT effect = event->type() == QEvent::DragEnter
-                ? m_view->OnDragEnter(&data, KeyState(*drag), point)
-                : m_view->OnDragOver(&data, KeyState(*drag), point);
-            Answer(*drag, effect);
+            if (event->type() == QEvent::DragEnter) {
+                // Qt sends no moves to a widget that ignored the enter, while
+                // a drag that enters where nothing may be dropped can still
+                // reach a place that takes it. So the enter is always taken,
+                // with no action when the view answers none, and each move
+                // answers for its own point, as drag-over does.
+                const DROPEFFECT effect = m_view->OnDragEnter(&data, KeyState(*drag), point);
+                Answer(*drag, effect);
+                if (!drag->isAccepted()) {
+                    drag->setDropAction(Qt::IgnoreAction);
+                    drag->accept();
+                }
+                return true;
+            }
+            Answer(*drag, m_view->OnDragOver(&data, KeyState(*drag), point));
             return true;
         }
         case QEvent::DragLeave:

@@ -220,6 +220,12 @@ void EditorDragDropTest::cursorFollowsTheListUnderIt()
     QVERIFY(!DropAt(editor, *data, variables));
     QVERIFY(AcceptsAt(editor, *data, CentreOf(editor, FormControl::ProfilesList)));
     QVERIFY(!AcceptsAt(editor, *data, CentreOf(editor, FormControl::Apply)));
+    // A drag that enters over no list is still taken, with no action: Qt
+    // sends no moves after a refused enter, and the drag may go on to a list.
+    QDragEnterEvent enter(CentreOf(editor, FormControl::Apply), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(editor.view()->GetSafeHwnd(), &enter);
+    QVERIFY(enter.isAccepted());
+    QCOMPARE(enter.dropAction(), Qt::IgnoreAction);
     SelectRow(editor, 0);
     QVERIFY(AcceptsAt(editor, *data, variables));
     // Data without the path format is refused everywhere.
