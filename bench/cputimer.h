@@ -4,6 +4,8 @@
 // that other programs keep busy, wall-clock time also counts the time this
 // program waits for a processor, which neither side of a comparison causes.
 
+#include <sys/resource.h>
+
 #include <ctime>
 
 class CpuTimer {
@@ -11,6 +13,13 @@ public:
     CpuTimer() { start(); }
     void start() { m_start = Now(); }
     double Milliseconds() const { return Now() - m_start; }
+    // The minor page faults (first touches of fresh pages) of this thread so far.
+    static long MinorFaults()
+    {
+        rusage usage {};
+        getrusage(RUSAGE_THREAD, &usage);
+        return usage.ru_minflt;
+    }
 
 private:
     static double Now()

@@ -2,9 +2,11 @@
 // header sorts the rows (first "Profile", ascending, then "Dim.", descending),
 // printed beside Qt's own sort of the same rows in a plain QTreeWidget; then
 // every other profile is selected and deleted with the Delete command, beside
-// removing the same selected rows from the plain QTreeWidget. Each figure is
-// the best of five runs, the two sides taking turns. Run with the offscreen platform:
-//   QT_QPA_PLATFORM=offscreen build/release/bench/listbench [N]
+// removing the same selected rows from the plain QTreeWidget; and, as the floor
+// under both sorts, std::sort of the same texts. Each figure is the median and
+// 90th percentile of rounds in which the sides take turns. Run with the
+// offscreen platform:
+//   QT_QPA_PLATFORM=offscreen build/release/bench/listbench [N...] [--rounds R]
 
 #include "host/frame/profileeditorframe.h"
 #include "host/services/kbaseapp.h"
@@ -16,7 +18,7 @@
 #include "workbench/hostlib/profileplotdataobject.h"
 
 #include "benchhost.h"
-#include "cputimer.h"
+#include "benchsupport.h"
 
 #include <QHeaderView>
 #include <QMdiArea>
@@ -26,6 +28,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -74,18 +78,8 @@ void SelectEveryOtherRow(QTreeView* tree)
     tree->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
-struct Figures {
-    double sortName = 0;
-    double sortDimension = 0;
-    double deleteHalf = 0;
-};
-
-void KeepBest(Figures& best, const Figures& next)
-{
-    best.sortName = std::min(best.sortName, next.sortName);
-    best.sortDimension = std::min(best.sortDimension, next.sortDimension);
-    best.deleteHalf = std::min(best.deleteHalf, next.deleteHalf);
-}
+// One run of a side: sort by name, sort by dimension, delete half.
+using Figures = std::vector<Measurement>;
 
 void CloseAll(QMdiArea& area)
 {
@@ -105,27 +99,26 @@ Figures Editor(const PlotDefinition& definition, QMdiArea& area)
     CFrameWnd* frame = docTemplate.OpenDocument(document);
     auto* view = frame ? dynamic_cast<CSUProfileEditorView*>(frame->GetActiveView()) : nullptr;
     if (!view) {
-        std::fprintf(stderr, "The editor did not open.\n");
+        ReportFault("The editor did not open.\n");
         std::exit(1);
     }
     auto* list = dynamic_cast<CListCtrl*>(view->GetDlgItem(static_cast<int>(FormControl::ProfilesList)));
     auto* tree = qobject_cast<QTreeView*>(list->GetSafeHwnd());
     QHeaderView* header = tree->header();
     Figures figures;
-    CpuTimer timer;
-    timer.start();
+    Stopwatch stopwatch;
     emit header->sectionClicked(0);
-    figures.sortName = timer.Milliseconds();
-    timer.start();
+    figures.push_back(stopwatch.Read());
+    stopwatch.start();
     emit header->sectionClicked(1);
-    figures.sortDimension = timer.Milliseconds();
+    figures.push_back(stopwatch.Read());
     SelectEveryOtherRow(tree);
     const int before = list->GetItemCount();
-    timer.start();
+    stopwatch.start();
     view->DeleteSelectedProfiles();
-    figures.deleteHalf = timer.Milliseconds();
+    figures.push_back(stopwatch.Read());
     if (list->GetItemCount() != before / 2 || view->Profiles().GetCount() != before / 2)
-        std::fprintf(stderr, "The editor kept %d rows of %d.\n", list->GetItemCount(), before);
+        ReportFault("The editor kept %d rows of %d.\n", list->GetItemCount(), before);
     CloseAll(area);
     return figures;
 }
@@ -144,16 +137,15 @@ Figures PlainTree(const std::vector<Row>& rows, QMdiArea& area)
     tree->addTopLevelItems(items);
     area.addSubWindow(tree)->show();
     Figures figures;
-    CpuTimer timer;
-    timer.start();
+    Stopwatch stopwatch;
     tree->sortItems(0, Qt::AscendingOrder);
-    figures.sortName = timer.Milliseconds();
-    timer.start();
+    figures.push_back(stopwatch.Read());
+    stopwatch.start();
     tree->sortItems(1, Qt::DescendingOrder);
-    figures.sortDimension = timer.Milliseconds();
+    figures.push_back(stopwatch.Read());
     SelectEveryOtherRow(tree);
     const int before = tree->topLevelItemCount();
-    timer.start();
+    stopwatch.start();
     QModelIndexList selected = tree->selectionModel()->selectedRows();
     std::sort(
         selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() > b.row(); });
@@ -166,10 +158,30 @@ Figures PlainTree(const std::vector<Row>& rows, QMdiArea& area)
     tree->clearSelection();
     for (const int row : doomed)
         delete tree->takeTopLevelItem(row);
-    figures.deleteHalf = timer.Milliseconds();
+    figures.push_back(stopwatch.Read());
     if (tree->topLevelItemCount() != before / 2)
-        std::fprintf(stderr, "The plain tree kept %d rows of %d.\n", tree->topLevelItemCount(), before);
+        ReportFault("The plain tree kept %d rows of %d.\n", tree->topLevelItemCount(), before);
     CloseAll(area);
+    return figures;
+}
+
+// The floor under both sorts: std::sort of copies of the same texts, byte by
+// byte, the names ascending and the dimensions descending.
+Figures PlainSort(const std::vector<Row>& rows)
+{
+    std::vector<std::string> names;
+    std::vector<std::string> dimensions;
+    for (const Row& row : rows) {
+        names.emplace_back(row.name.GetString());
+        dimensions.push_back(std::to_string(row.dimension) + " D");
+    }
+    Figures figures;
+    Stopwatch stopwatch;
+    std::sort(names.begin(), names.end());
+    figures.push_back(stopwatch.Read());
+    stopwatch.start();
+    std::sort(dimensions.begin(), dimensions.end(), std::greater<>());
+    figures.push_back(stopwatch.Read());
     return figures;
 }
 
@@ -177,27 +189,38 @@ Figures PlainTree(const std::vector<Row>& rows, QMdiArea& area)
 
 int main(int argc, char** argv)
 {
+    KeepFreedMemory();
     BenchHost host(argc, argv);
     QMdiArea& area = host.area();
-    const int count = argc > 1 ? std::atoi(argv[1]) : 10000;
-    const std::vector<Row> rows = Rows(count);
-    const PlotDefinition definition = Definition(rows);
-    // Both sides take turns, so that a busy moment of the machine does not
-    // fall on one side only; each keeps its best of five runs.
-    Figures editor = Editor(definition, area);
-    Figures plain = PlainTree(rows, area);
-    for (int run = 1; run < 5; ++run) {
-        KeepBest(editor, Editor(definition, area));
-        KeepBest(plain, PlainTree(rows, area));
+    const BenchArguments arguments = ArgumentsOf(argc, argv, {2500, 5000, 10000});
+    std::printf(
+        "Processor time of this thread; after a warm-up, %d rounds with the sides taking turns.\n", arguments.rounds);
+    for (int count : arguments.sizes) {
+        const std::vector<Row> rows = Rows(count);
+        const PlotDefinition definition = Definition(rows);
+        const auto samples = RunRounds(arguments.rounds,
+            {
+                [&] { return Editor(definition, area); },
+                [&] { return PlainTree(rows, area); },
+                [&] { return PlainSort(rows); },
+            });
+        const auto& editor = samples[0];
+        const auto& tree = samples[1];
+        const auto& floor = samples[2];
+        std::printf("%d profiles\n", count);
+        const char* const sorts[] = {"sort by \"Profile\"", "sort by \"Dim.\""};
+        for (size_t sort = 0; sort < 2; ++sort) {
+            const std::string name = sorts[sort];
+            PrintSamples("editor " + name, editor[sort]);
+            PrintSamples("QTreeWidget " + name, tree[sort]);
+            PrintSamples("std::sort " + name, floor[sort]);
+            PrintRatioAim("editor / QTreeWidget", editor[sort], tree[sort], 1);
+            PrintRatioAim("editor / std::sort", editor[sort], floor[sort], 0);
+        }
+        const std::string deleted = "delete " + std::to_string(count / 2) + " selected";
+        PrintSamples("editor " + deleted, editor[2]);
+        PrintSamples("QTreeWidget " + deleted, tree[2]);
+        PrintRatioAim("editor / QTreeWidget", editor[2], tree[2], 0.1);
     }
-    std::printf("%d profiles\n%-28s %12s %12s %7s\n", count, "", "editor ms", "QTreeWidget ms", "ratio");
-    const auto line = [](const char* what, double ours, double theirs) {
-        std::printf("%-28s %12.1f %14.1f %7.2f\n", what, ours, theirs, ours / theirs);
-    };
-    line("sort by \"Profile\"", editor.sortName, plain.sortName);
-    line("sort by \"Dim.\"", editor.sortDimension, plain.sortDimension);
-    CString deleted;
-    deleted.Format("delete %d selected", count / 2);
-    line(deleted, editor.deleteHalf, plain.deleteHalf);
-    return 0;
+    return FaultCount() > 0 ? 1 : 0;
 }

@@ -3,8 +3,9 @@
 // same data in plain form: the paths copied into N plain arrays, and N rows in
 // a plain QTreeWidget; then the time Apply takes to write the same definition
 // back, beside a plain copy of the paths into arrays such as the host's; all
-// in processor time of this thread. Run with the offscreen platform:
-//   QT_QPA_PLATFORM=offscreen build/release/bench/loadbench [N...]
+// in processor time of this thread, the median and 90th percentile of rounds
+// in which the sides take turns. Run with the offscreen platform:
+//   QT_QPA_PLATFORM=offscreen build/release/bench/loadbench [N...] [--rounds R]
 
 #include "host/frame/profileeditorframe.h"
 #include "host/services/kbaseapp.h"
@@ -51,8 +52,14 @@ PlotDefinition LargeDefinition(int profiles)
     return definition;
 }
 
+void CloseAll(QMdiArea& area)
+{
+    area.closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // The editor's load: document, frame and view made, the definition read and shown.
-double EditorLoad(const PlotDefinition& definition, QMdiArea& area)
+std::vector<Measurement> EditorLoad(const PlotDefinition& definition, QMdiArea& area)
 {
     CKDocTemplate docTemplate(ProfileEditorDocumentType, ProfileEditorResourceId, RUNTIME_CLASS(CKSUDocument),
         RUNTIME_CLASS(CSUProfileEditorFrame), RUNTIME_CLASS(CSUProfileEditorView), nullptr);
@@ -61,22 +68,19 @@ double EditorLoad(const PlotDefinition& definition, QMdiArea& area)
     auto* document = dynamic_cast<CKSUDocument*>(docTemplate.CreateNewDocument());
     document->SetViewContext("Bench.Plot", static_cast<IProfilePlotHost*>(plotHost.get()));
     dynamic_cast<CKBaseApp*>(AfxGetApp())->SetCurrentDocument(document);
-    CpuTimer timer;
-    timer.start();
+    const Stopwatch stopwatch;
     CFrameWnd* frame = docTemplate.OpenDocument(document);
-    const double elapsed = timer.Milliseconds();
+    const Measurement elapsed = stopwatch.Read();
     if (!frame)
-        std::fprintf(stderr, "The editor did not open.\n");
-    area.closeAllSubWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return elapsed;
+        ReportFault("The editor did not open.\n");
+    CloseAll(area);
+    return {elapsed};
 }
 
 // The same paths in plain arrays, one per profile, read from the host's arrays.
-double PlainCopy(const PlotDefinition& definition)
+std::vector<Measurement> PlainCopy(const PlotDefinition& definition)
 {
-    CpuTimer timer;
-    timer.start();
+    const Stopwatch stopwatch;
     std::vector<std::vector<std::string>> profiles;
     const auto copyGroup = [&profiles](const CUIntArray& counts, const CStringArray& variables) {
         int position = 0;
@@ -89,17 +93,16 @@ double PlainCopy(const PlotDefinition& definition)
     };
     copyGroup(definition.plottedCounts, definition.plottedVariables);
     copyGroup(definition.unassignedCounts, definition.unassignedVariables);
-    const double elapsed = timer.Milliseconds();
+    const Measurement elapsed = stopwatch.Read();
     if (profiles.empty())
-        std::fprintf(stderr, "Nothing was copied.\n");
-    return elapsed;
+        ReportFault("Nothing was copied.\n");
+    return {elapsed};
 }
 
 // A plain two-column tree widget with one row per profile, shown.
-double PlainTree(int rows, QMdiArea& area)
+std::vector<Measurement> PlainTree(int rows, QMdiArea& area)
 {
-    CpuTimer timer;
-    timer.start();
+    const Stopwatch stopwatch;
     auto* tree = new QTreeWidget;
     tree->setColumnCount(2);
     tree->setHeaderLabels({QStringLiteral("Profile"), QStringLiteral("Dim.")});
@@ -109,15 +112,14 @@ double PlainTree(int rows, QMdiArea& area)
         items << new QTreeWidgetItem({QStringLiteral("Profile %1").arg(row + 1), QStringLiteral("1 D")});
     tree->addTopLevelItems(items);
     area.addSubWindow(tree)->show();
-    const double elapsed = timer.Milliseconds();
-    area.closeAllSubWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return elapsed;
+    const Measurement elapsed = stopwatch.Read();
+    CloseAll(area);
+    return {elapsed};
 }
 
 // The editor's write of the whole definition, as Apply runs it once the checks
 // have passed; the host object keeps what it is given and logs nothing.
-double EditorApply(const PlotDefinition& definition, QMdiArea& area)
+std::vector<Measurement> EditorApply(const PlotDefinition& definition, QMdiArea& area)
 {
     CKDocTemplate docTemplate(ProfileEditorDocumentType, ProfileEditorResourceId, RUNTIME_CLASS(CKSUDocument),
         RUNTIME_CLASS(CSUProfileEditorFrame), RUNTIME_CLASS(CSUProfileEditorView), nullptr);
@@ -127,29 +129,25 @@ double EditorApply(const PlotDefinition& definition, QMdiArea& area)
     dynamic_cast<CKBaseApp*>(AfxGetApp())->SetCurrentDocument(document);
     CFrameWnd* frame = docTemplate.OpenDocument(document);
     auto* view = frame ? dynamic_cast<CSUProfileEditorView*>(frame->GetActiveView()) : nullptr;
-    double elapsed = 0;
+    Measurement elapsed;
     if (view) {
-        elapsed = BestOf(3, [view] {
-            CpuTimer timer;
-            timer.start();
-            view->ApplyDefinition();
-            return timer.Milliseconds();
-        });
+        const Stopwatch stopwatch;
+        view->ApplyDefinition();
+        elapsed = stopwatch.Read();
     } else {
-        std::fprintf(stderr, "The editor did not open.\n");
+        ReportFault("The editor did not open.\n");
     }
     if (plotData.definition().plottedVariables.GetSize() != definition.plottedVariables.GetSize()
         || plotData.definition().unassignedVariables.GetSize() != definition.unassignedVariables.GetSize())
-        std::fprintf(stderr, "The write did not give back every path.\n");
-    area.closeAllSubWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return elapsed;
+        ReportFault("The write did not give back every path.\n");
+    CloseAll(area);
+    return {elapsed};
 }
 
 // The same paths, held one array per profile, copied into the run-together
 // arrays of the plotted and the unassigned profiles, which the host then keeps
 // a copy of: the copies any write of the definition makes.
-double PlainWrite(const PlotDefinition& definition)
+std::vector<Measurement> PlainWrite(const PlotDefinition& definition)
 {
     std::vector<CStringArray> held;
     const auto holdGroup = [&held](const CUIntArray& counts, const CStringArray& variables) {
@@ -162,8 +160,7 @@ double PlainWrite(const PlotDefinition& definition)
     };
     holdGroup(definition.plottedCounts, definition.plottedVariables);
     holdGroup(definition.unassignedCounts, definition.unassignedVariables);
-    CpuTimer timer;
-    timer.start();
+    const Stopwatch stopwatch;
     const auto plottedProfiles = static_cast<size_t>(definition.plottedCounts.GetSize());
     CStringArray plotted;
     CStringArray unassigned;
@@ -174,31 +171,46 @@ double PlainWrite(const PlotDefinition& definition)
     PlotDefinition host;
     host.plottedVariables = plotted;
     host.unassignedVariables = unassigned;
-    const double elapsed = timer.Milliseconds();
+    const Measurement elapsed = stopwatch.Read();
     if (host.plottedVariables.GetSize() + host.unassignedVariables.GetSize() == 0)
-        std::fprintf(stderr, "Nothing was copied.\n");
-    return elapsed;
+        ReportFault("Nothing was copied.\n");
+    return {elapsed};
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    KeepFreedMemory();
     BenchHost host(argc, argv);
     QMdiArea& area = host.area();
-    const std::vector<int> sizes = SizesFromArguments(argc, argv, {2500, 5000, 10000});
-    std::printf("Processor time in ms, the best of three runs.\n");
-    std::printf("%9s %10s %12s %12s %12s %7s %12s %12s %7s\n", "profiles", "paths", "editor ms", "arrays ms", "tree ms",
-        "ratio", "apply ms", "copy ms", "ratio");
-    for (int profiles : sizes) {
+    const BenchArguments arguments = ArgumentsOf(argc, argv, {2500, 5000, 10000});
+    std::printf(
+        "Processor time of this thread; after a warm-up, %d rounds with the sides taking turns.\n", arguments.rounds);
+    for (int profiles : arguments.sizes) {
         const PlotDefinition definition = LargeDefinition(profiles);
-        const double editor = BestOf(3, [&] { return EditorLoad(definition, area); });
-        const double arrays = BestOf(3, [&] { return PlainCopy(definition); });
-        const double tree = BestOf(3, [&] { return PlainTree(profiles, area); });
-        const double apply = EditorApply(definition, area);
-        const double copy = BestOf(3, [&] { return PlainWrite(definition); });
-        std::printf("%9d %10d %12.1f %12.1f %12.1f %7.2f %12.1f %12.1f %7.2f\n", profiles,
-            profiles * VariablesPerProfile, editor, arrays, tree, editor / (arrays + tree), apply, copy, apply / copy);
+        const auto samples = RunRounds(arguments.rounds,
+            {
+                [&] { return EditorLoad(definition, area); },
+                [&] { return PlainCopy(definition); },
+                [&] { return PlainTree(profiles, area); },
+                [&] { return EditorApply(definition, area); },
+                [&] { return PlainWrite(definition); },
+            });
+        const Samples& open = samples[0][0];
+        const Samples& copy = samples[1][0];
+        const Samples& tree = samples[2][0];
+        const Samples& apply = samples[3][0];
+        const Samples& write = samples[4][0];
+        std::printf("%d profiles, %d paths\n", profiles, profiles * VariablesPerProfile);
+        PrintSamples("editor open", open);
+        PrintSamples("plain copy into arrays", copy);
+        PrintSamples("plain QTreeWidget", tree);
+        PrintSamples("editor Apply", apply);
+        PrintSamples("plain copy as Apply writes", write);
+        PrintRatioAim("open / (copy + tree)", open, Sum(copy, tree), 2.5);
+        PrintRatioAim("open / copy", open, copy, 0);
+        PrintRatioAim("Apply / plain copy", apply, write, 1.5);
     }
-    return 0;
+    return FaultCount() > 0 ? 1 : 0;
 }

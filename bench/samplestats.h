@@ -28,10 +28,14 @@ inline SampleStats StatsOf(std::vector<double> samples)
     return stats;
 }
 
-// "name median p90" in milliseconds, for one side of a comparison.
-inline void PrintStats(const char* name, const SampleStats& stats)
+// "name median p90" in milliseconds, for one side of a comparison, and the
+// median number of page faults of its rounds where it is given.
+inline void PrintStats(const char* name, const SampleStats& stats, double faults = -1)
 {
-    std::printf("  %-28s median %10.3f ms   p90 %10.3f ms\n", name, stats.median, stats.p90);
+    std::printf("  %-34s median %10.3f ms   p90 %10.3f ms", name, stats.median, stats.p90);
+    if (faults >= 0)
+        std::printf("   %8.0f faults", faults);
+    std::printf("\n");
 }
 
 // The ratio of two sides' medians and of their 90th percentiles.
@@ -39,5 +43,5 @@ inline void PrintRatio(const char* name, const SampleStats& ours, const SampleSt
 {
     const double median = baseline.median > 0 ? ours.median / baseline.median : 0;
     const double p90 = baseline.p90 > 0 ? ours.p90 / baseline.p90 : 0;
-    std::printf("  %-28s ratio  %10.2f (median)  %6.2f (p90)\n", name, median, p90);
+    std::printf("  %-34s ratio  %10.2f (median)  %6.2f (p90)\n", name, median, p90);
 }

@@ -1,8 +1,10 @@
 // Opens an editor on a definition with N specified times in a scrambled order,
 // ends an edit of one row (which sorts the times list by value and removes
 // duplicates) and prints the time that takes beside Qt's own sort of a plain
-// QTreeWidget holding the same N values. Run with the offscreen platform:
-//   QT_QPA_PLATFORM=offscreen build/release/bench/timesbench [N...]
+// QTreeWidget holding the same N values and std::sort of the N numbers, the
+// floor under both: the median and 90th percentile of rounds in which the
+// sides take turns. Run with the offscreen platform:
+//   QT_QPA_PLATFORM=offscreen build/release/bench/timesbench [N...] [--rounds R]
 
 #include "host/frame/profileeditorframe.h"
 #include "host/services/kbaseapp.h"
@@ -15,12 +17,12 @@
 
 #include "benchhost.h"
 #include "benchsupport.h"
-#include "cputimer.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -42,7 +44,7 @@ std::vector<int> ScrambledValues(int count)
 }
 
 // The editor: the first row (0) edited to 0.5, then the rows sorted and thinned.
-double EditorSort(int count, QMdiArea& area, bool& ordered)
+std::vector<Measurement> EditorSort(int count, QMdiArea& area)
 {
     PlotDefinition definition;
     definition.timeMode = 1;
@@ -58,25 +60,26 @@ double EditorSort(int count, QMdiArea& area, bool& ordered)
     CFrameWnd* frame = docTemplate.OpenDocument(document);
     auto* view = frame ? dynamic_cast<CSUProfileEditorView*>(frame->GetActiveView()) : nullptr;
     auto* list = view ? dynamic_cast<CListCtrl*>(view->GetDlgItem(FormTimesList)) : nullptr;
-    double elapsed = 0;
-    ordered = false;
+    Measurement elapsed;
+    bool ordered = false;
     if (list) {
         CEdit* label = list->EditLabel(0);
         if (label)
             label->SetWindowText("0.5");
-        CpuTimer timer;
-        timer.start();
+        const Stopwatch stopwatch;
         list->EditLabel(-1);
-        elapsed = timer.Milliseconds();
+        elapsed = stopwatch.Read();
         ordered = list->GetItemCount() == count && list->GetItemText(0, 0) == "0.5";
         for (int row = 1; ordered && row < list->GetItemCount(); ++row)
             ordered = std::atof(list->GetItemText(row - 1, 0)) < std::atof(list->GetItemText(row, 0));
     } else {
-        std::fprintf(stderr, "The editor did not open.\n");
+        ReportFault("The editor did not open.\n");
     }
+    if (!ordered)
+        ReportFault("The times list is not in order after the edit.\n");
     area.closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return elapsed;
+    return {elapsed};
 }
 
 // A row that sorts by its number.
@@ -93,7 +96,7 @@ private:
 };
 
 // Qt's own sort of a plain tree widget with the same values.
-double PlainSort(int count, QMdiArea& area)
+std::vector<Measurement> QtSort(int count, QMdiArea& area)
 {
     auto* tree = new QTreeWidget;
     QList<QTreeWidgetItem*> items;
@@ -101,34 +104,51 @@ double PlainSort(int count, QMdiArea& area)
         items << new NumberItem(value);
     tree->addTopLevelItems(items);
     area.addSubWindow(tree)->show();
-    CpuTimer timer;
-    timer.start();
+    const Stopwatch stopwatch;
     tree->sortItems(0, Qt::AscendingOrder);
-    const double elapsed = timer.Milliseconds();
+    const Measurement elapsed = stopwatch.Read();
     area.closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return elapsed;
+    return {elapsed};
+}
+
+// The floor: std::sort of the same numbers.
+std::vector<Measurement> PlainSort(int count)
+{
+    std::vector<double> values;
+    for (int value : ScrambledValues(count))
+        values.push_back(value);
+    const Stopwatch stopwatch;
+    std::sort(values.begin(), values.end());
+    return {stopwatch.Read()};
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    KeepFreedMemory();
     BenchHost host(argc, argv);
     QMdiArea& area = host.area();
-    const std::vector<int> sizes = SizesFromArguments(argc, argv, {2500, 5000, 10000});
-    std::printf("%9s %12s %12s %7s\n", "rows", "editor ms", "qt sort ms", "ratio");
-    for (int rows : sizes) {
-        bool ordered = true;
-        const double editor = BestOf(3, [&] {
-            bool runOrdered = false;
-            const double elapsed = EditorSort(rows, area, runOrdered);
-            ordered = ordered && runOrdered;
-            return elapsed;
-        });
-        const double plain = BestOf(3, [&] { return PlainSort(rows, area); });
-        std::printf(
-            "%9d %12.1f %12.1f %7.2f%s\n", rows, editor, plain, editor / plain, ordered ? "" : "  NOT IN ORDER");
+    const BenchArguments arguments = ArgumentsOf(argc, argv, {2500, 5000, 10000});
+    std::printf(
+        "Processor time of this thread; after a warm-up, %d rounds with the sides taking turns.\n", arguments.rounds);
+    for (int rows : arguments.sizes) {
+        const auto samples = RunRounds(arguments.rounds,
+            {
+                [&] { return EditorSort(rows, area); },
+                [&] { return QtSort(rows, area); },
+                [&] { return PlainSort(rows); },
+            });
+        const Samples& editor = samples[0][0];
+        const Samples& qt = samples[1][0];
+        const Samples& floor = samples[2][0];
+        std::printf("%d rows\n", rows);
+        PrintSamples("editor: edit ends, rows sort", editor);
+        PrintSamples("QTreeWidget::sortItems", qt);
+        PrintSamples("std::sort", floor);
+        PrintRatioAim("editor / QTreeWidget", editor, qt, 1);
+        PrintRatioAim("editor / std::sort", editor, floor, 0);
     }
-    return 0;
+    return FaultCount() > 0 ? 1 : 0;
 }
