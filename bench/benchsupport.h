@@ -22,10 +22,11 @@ struct BenchArguments {
 };
 
 // "[SIZE...] [--rounds N]": the sizes given, or `defaults` when there are none,
-// and at least one round (11 unless asked otherwise).
-inline BenchArguments ArgumentsOf(int argc, char** argv, std::vector<int> defaults)
+// and at least one round (`rounds` unless asked otherwise).
+inline BenchArguments ArgumentsOf(int argc, char** argv, std::vector<int> defaults, int rounds = 11)
 {
     BenchArguments arguments;
+    arguments.rounds = rounds;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {
             arguments.rounds = std::max(1, std::atoi(argv[++i]));
@@ -76,6 +77,13 @@ inline void KeepFreedMemory()
         return;
     if (!mallopt(M_MMAP_THRESHOLD, 1 << 30) || !mallopt(M_TRIM_THRESHOLD, 1 << 30))
         std::fprintf(stderr, "The allocator's thresholds could not be set; the rounds may pay for fresh pages.\n");
+}
+
+// The line above a benchmark's figures: what they are.
+inline void PrintFiguresHeading(const BenchArguments& arguments)
+{
+    std::printf(
+        "Processor time of this thread; after a warm-up, %d rounds with the sides taking turns.\n", arguments.rounds);
 }
 
 // One figure of one run: processor time and the minor page faults it took.

@@ -193,8 +193,7 @@ int main(int argc, char** argv)
     BenchHost host(argc, argv);
     QMdiArea& area = host.area();
     const BenchArguments arguments = ArgumentsOf(argc, argv, {2500, 5000, 10000});
-    std::printf(
-        "Processor time of this thread; after a warm-up, %d rounds with the sides taking turns.\n", arguments.rounds);
+    PrintFiguresHeading(arguments);
     for (int count : arguments.sizes) {
         const std::vector<Row> rows = Rows(count);
         const PlotDefinition definition = Definition(rows);

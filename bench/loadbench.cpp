@@ -185,8 +185,7 @@ int main(int argc, char** argv)
     BenchHost host(argc, argv);
     QMdiArea& area = host.area();
     const BenchArguments arguments = ArgumentsOf(argc, argv, {2500, 5000, 10000});
-    std::printf(
-        "Processor time of this thread; after a warm-up, %d rounds with the sides taking turns.\n", arguments.rounds);
+    PrintFiguresHeading(arguments);
     for (int profiles : arguments.sizes) {
         const PlotDefinition definition = LargeDefinition(profiles);
         const auto samples = RunRounds(arguments.rounds,

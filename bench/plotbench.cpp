@@ -117,8 +117,7 @@ int main(int argc, char* argv[])
     KeepFreedMemory();
     QGuiApplication application(argc, argv);
     const BenchArguments arguments = ArgumentsOf(argc, argv, {250, 500, 1000});
-    std::printf(
-        "Processor time of this thread; after a warm-up, %d rounds with the sides taking turns.\n", arguments.rounds);
+    PrintFiguresHeading(arguments);
     for (int times : arguments.sizes) {
         if (!Measure(times, arguments.rounds))
             return 1;
