@@ -43,5 +43,5 @@ inline void PrintRatio(const char* name, const SampleStats& ours, const SampleSt
 {
     const double median = baseline.median > 0 ? ours.median / baseline.median : 0;
     const double p90 = baseline.p90 > 0 ? ours.p90 / baseline.p90 : 0;
-    std::printf("  %-34s ratio  %10.2f (median)  %6.2f (p90)\n", name, median, p90);
+    std::printf("  %-34s ratio  %10.3f (median)  %6.3f (p90)\n", name, median, p90);
 }
