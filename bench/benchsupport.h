@@ -68,8 +68,13 @@ __attribute__((format(printf, 1, 2))) inline void ReportFault(const char* format
 // after the first such block is freed, and hands the top of the heap back to
 // the system once enough of it is free; so a round either reused warm pages
 // or paid a fault for every fresh page it touched, depending on what the
-// rounds before it had freed. Called first thing in main, it makes every
-// round after the warm-up reuse memory. PE_BENCH_MALLOC_DEFAULTS=1 in the
+// rounds before it had freed. At 10,000 profiles the editor's load took
+// 26 ms in the rounds with no page fault and 130 ms in those with 7,800, and
+// the plain copy that Apply is compared with 110 to 167 ms with 7,800 to
+// 11,700 faults in every round (processor time). Called first thing in main,
+// it makes every round after the warm-up reuse memory: a median of no
+// faults, and the load's and that copy's medians of 27 and 16 ms with
+// 90th percentiles within 15 % of them. PE_BENCH_MALLOC_DEFAULTS=1 in the
 // environment leaves glibc's settings alone, to show the difference.
 inline void KeepFreedMemory()
 {
