@@ -256,6 +256,20 @@ void WorkbenchLargeModelTest::fileOrderAndSpellingReadAsOneDocumentWould_data()
         "\xEF\xBB\xBF{\"blocks\": [{\"path\": \"B\", \"variables\": [{\"name\": \"T\"}]}]}")
                                      << QString("B.T");
     QTest::newRow("empty blocks") << QByteArray(R"j( {"blocks": []} )j") << QString();
+    QTest::newRow("keys of a variable in another order") << QByteArray(
+        R"j({"blocks": [{"path": "B", "variables": [{"widenable": false, "extents": [1000000], "name": "T"}]}]})j")
+                                                         << QString("B.T");
+    QTest::newRow("escapes and non-ASCII in names")
+        << QByteArray(R"j({"blocks": [{"path": "K\u00fchler", "variables": [{"name": "Ü\ud834\udd1e\/\""}]}]})j")
+        << QString::fromUtf8("K\u00fchler.\u00dc\U0001D11E/\"");
+    QTest::newRow("elements up to a signed 64-bit count") << QByteArray(
+        R"j({"blocks": [{"path": "B", "variables": [{"name": "T", "extents": [1000000, 1000000, 1000000, 9]}]}]})j")
+                                                          << QString("B.T");
+    QTest::newRow("numbers the parser reads as whole") << QByteArray(R"j({"blocks": [{"path": "B", "variables": [
+        {"name": "T", "extents": [2.0, 3e0, 1E1]}]}]})j")
+                                                       << QString("B.T");
+    QTest::newRow("variables before the path")
+        << QByteArray(R"j({"blocks": [{"variables": [{"name": "T"}], "path": "B"}]})j") << QString("B.T");
 }
 
 void WorkbenchLargeModelTest::fileOrderAndSpellingReadAsOneDocumentWould()
@@ -270,6 +284,11 @@ void WorkbenchLargeModelTest::fileOrderAndSpellingReadAsOneDocumentWould()
             last = block.path.ToQString() + QLatin1Char('.') + QString::fromStdString(std::string(block.NameAt(v)));
     }
     QCOMPARE(last, lastVariable);
+    // The direct reading gives what the one-document reading gives.
+    WorkbenchModel whole;
+    QString error;
+    QVERIFY2(ReadModelFileAsOneDocument(text, whole, error), qPrintable(error));
+    QVERIFY(whole == model);
     // What is written reads back as the same model.
     QVERIFY(Read(WriteModelFile(model)) == model);
 }

@@ -229,7 +229,7 @@ void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace_data()
         "blocks[0].variables[0]: The variable \"X\" in \"B\" has too many elements: the product of its extents is "
         "larger than 9223372036854775807");
     row("elements past a signed 64-bit count",
-        withVariable(R"j({"name": "X", "extents": [1000000, 1000000, 1000000, 9224]})j"),
+        withVariable(R"j({"name": "X", "extents": [1000000, 1000000, 1000000, 10]})j"),
         "blocks[0].variables[0]: The variable \"X\" in \"B\" has too many elements");
     row("extent past the largest", withVariable(R"j({"name": "X", "extents": [4294967297]})j"),
         "blocks[0].variables[0].extents[0]: expected a whole number from 1 to 1000000, found a number");

@@ -288,6 +288,11 @@ bool ReadModelFile(const QByteArray& text, WorkbenchModel& model, QString& error
             return true;
         }
     }
+    return ReadModelFileAsOneDocument(text, model, error);
+}
+
+bool ReadModelFileAsOneDocument(const QByteArray& text, WorkbenchModel& model, QString& error)
+{
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {

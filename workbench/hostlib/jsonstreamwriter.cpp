@@ -4,31 +4,32 @@
 #include <QJsonObject>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
-namespace {
-
-constexpr qsizetype BufferSize = qsizetype(1) << 20;
-
-} // namespace
-
-JsonStreamWriter::JsonStreamWriter(QIODevice& device) : m_device(device)
+JsonStreamWriter::JsonStreamWriter(QIODevice& device) : m_device(device), m_buffer(new char[BufferSize])
 {
-    m_buffer.reserve(BufferSize + 4096);
 }
 
-void JsonStreamWriter::Put(const char* text, qsizetype size)
+void JsonStreamWriter::PutLong(const char* text, qsizetype size)
 {
-    m_buffer.append(text, size);
-    if (m_buffer.size() >= BufferSize)
-        Flush();
+    while (size > 0) {
+        if (m_used == BufferSize)
+            Flush();
+        const qsizetype step = std::min(size, BufferSize - m_used);
+        std::memcpy(m_buffer.get() + m_used, text, static_cast<size_t>(step));
+        m_used += step;
+        text += step;
+        size -= step;
+    }
 }
 
 void JsonStreamWriter::Flush()
 {
-    if (!m_failed && !m_buffer.isEmpty() && m_device.write(m_buffer) != m_buffer.size())
+    if (!m_failed && m_used > 0 && m_device.write(m_buffer.get(), m_used) != m_used)
         m_failed = true;
-    m_buffer.clear();
+    m_used = 0;
 }
 
 bool JsonStreamWriter::Finish()
@@ -40,8 +41,13 @@ bool JsonStreamWriter::Finish()
 void JsonStreamWriter::Indent(size_t depth)
 {
     static const char spaces[] = "                                                                ";
+    constexpr size_t most = sizeof spaces - 1;
+    if (depth * 4 <= most) {
+        Put(spaces, static_cast<qsizetype>(depth * 4));
+        return;
+    }
     for (size_t left = depth * 4; left > 0;) {
-        const size_t step = std::min(left, sizeof spaces - 1);
+        const size_t step = std::min(left, most);
         Put(spaces, static_cast<qsizetype>(step));
         left -= step;
     }

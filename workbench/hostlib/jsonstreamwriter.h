@@ -11,6 +11,8 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <cstring>
+#include <memory>
 #include <vector>
 
 class JsonStreamWriter {
@@ -41,14 +43,25 @@ private:
     void BeforeValue();
     void Indent(size_t depth);
     void Open(char opener, char closer);
-    void Put(const char* text, qsizetype size);
+    void Put(const char* text, qsizetype size)
+    {
+        if (size <= BufferSize - m_used) {
+            std::memcpy(m_buffer.get() + m_used, text, static_cast<size_t>(size));
+            m_used += size;
+        } else {
+            PutLong(text, size);
+        }
+    }
+    void PutLong(const char* text, qsizetype size);
     // A string without what comes before a value.
     void PutString(const char* text, qsizetype size);
     void Put(const QByteArray& text) { Put(text.constData(), text.size()); }
     void Flush();
 
     QIODevice& m_device;
-    QByteArray m_buffer;
+    static constexpr qsizetype BufferSize = qsizetype(1) << 16;
+    std::unique_ptr<char[]> m_buffer;
+    qsizetype m_used = 0;
     struct Level {
         char closer; // '}' or ']'
         qsizetype count; // values written so far
