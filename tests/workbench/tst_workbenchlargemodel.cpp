@@ -11,7 +11,9 @@
 #include "host/interfaces/modelvariable.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -78,6 +80,7 @@ private slots:
     void fileOrderAndSpellingReadAsOneDocumentWould();
     void largeModelIsBrowsedDeepWithoutItemObjects();
     void longBlockPathLoadsInLinearTime();
+    void largeFileIsReportedAsTheWholeTextWould();
 };
 
 void WorkbenchLargeModelTest::hostModelFindsVariablesIgnoringCase_data()
@@ -346,6 +349,36 @@ void WorkbenchLargeModelTest::longBlockPathLoadsInLinearTime()
     QCOMPARE(finder.finderModel()->rowCount(), 1);
     QVERIFY(model.blocks.FindVariable((path + ".V3999").constData()));
     QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+}
+
+void WorkbenchLargeModelTest::largeFileIsReportedAsTheWholeTextWould()
+{
+    // Loading gives the text it has read back to the system; a fault after
+    // more than that is still reported from the whole file, and a file
+    // without fault reads as its text does.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("large.json"));
+    // A first block of 12 MB: more than is given back at a time.
+    const QByteArray valid = "{\"blocks\": [{\"path\": \"" + QByteArray("Area.").repeated(2400000)
+        + "Unit\"}, {\"path\": \"B\", \"variables\": [{\"name\": \"T\"}]}]}";
+    for (const QByteArray& text : {valid, valid.chopped(2) + R"j(, {"path": "Bad", "variables": [{"name": 3}]}]})j"}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        file.close();
+        WorkbenchModel loaded;
+        WorkbenchModel read;
+        QString loadError;
+        QString readError;
+        const bool readOk = ReadModelFile(text, read, readError);
+        QCOMPARE(LoadModelFile(path, loaded, loadError), readOk);
+        if (readOk) {
+            QVERIFY(loaded == read);
+            QVERIFY(loaded.blocks.FindVariable("B.T"));
+        } else {
+            QCOMPARE(readError, QStringLiteral("blocks[2].variables[0].name: expected a string, found a number"));
+            QVERIFY2(loadError.endsWith(QStringLiteral("is not valid: ") + readError), qPrintable(loadError));
+        }
+    }
 }
 
 PE_TEST_MAIN(WorkbenchLargeModelTest)

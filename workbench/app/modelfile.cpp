@@ -20,7 +20,11 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <set>
 #include <string_view>
 
@@ -58,7 +62,8 @@ public:
     // parsed alone once the blocks they name are read. Only a file that
     // reads without fault is read this way; false means "read it as one
     // document", which gives the fault's message.
-    bool ReadModelInParts(const QByteArray& text, WorkbenchModel& out)
+    bool ReadModelInParts(
+        const QByteArray& text, WorkbenchModel& out, const std::function<void(const char*)>& passed = {})
     {
         ModelTextScanner scanner(text);
         bool blocksRead = false;
@@ -72,7 +77,7 @@ public:
                 return false;
             if (key == "blocks" && !blocksRead) {
                 blocksRead = true;
-                if (!scanner.TakeBlocks(out.blocks))
+                if (!scanner.TakeBlocks(out.blocks, passed))
                     return false;
             } else if (key == "values" && values.isNull()) {
                 if (!scanner.TakeArray(values))
@@ -277,6 +282,76 @@ QJsonObject PlotToJson(const ModelPlot& plot)
         {QStringLiteral("definition"), PlotDefinitionToJson(plot.definition)}};
 }
 
+// Memory for a file's text, in large pages where the system offers them:
+// reading 100 MB into fresh small pages costs a page fault every 4 KiB, more
+// than reading the text itself.
+class TextMemory {
+public:
+    explicit TextMemory(qint64 size) : m_size(static_cast<size_t>(std::max<qint64>(size, 1)))
+    {
+        void* memory = mmap(nullptr, m_size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (memory == MAP_FAILED)
+            return;
+        m_data = static_cast<char*>(memory);
+        madvise(memory, m_size, MADV_HUGEPAGE);
+    }
+    ~TextMemory()
+    {
+        if (m_data)
+            munmap(m_data, m_size);
+    }
+    TextMemory(const TextMemory&) = delete;
+    TextMemory& operator=(const TextMemory&) = delete;
+
+    char* data() const { return m_data; }
+    // Gives pages before `upTo` back to the system; they read as zeros from
+    // then on.
+    void Release(const char* upTo)
+    {
+        // In steps of whole large pages (2 MiB), a few at a time: splitting
+        // large pages or a call per block would cost more than the reading.
+        constexpr size_t Step = size_t(2) << 20;
+        const size_t end = reinterpret_cast<uintptr_t>(upTo) / Step * Step - reinterpret_cast<uintptr_t>(m_data);
+        if (upTo - m_data >= static_cast<ptrdiff_t>(m_released + 5 * Step)
+            && madvise(m_data + m_released, end - m_released, MADV_DONTNEED) == 0)
+            m_released = end;
+    }
+    bool released() const { return m_released > 0; }
+
+private:
+    size_t m_size;
+    char* m_data = nullptr;
+    size_t m_released = 0;
+};
+
+// Reads the file at `path`, at most `sizeLimit` bytes, into `memory`; `text` is its text there.
+bool ReadFileText(
+    const QString& path, qint64 sizeLimit, std::unique_ptr<TextMemory>& memory, QByteArray& text, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Cannot read the model file \"%1\": %2").arg(path, file.errorString());
+        return false;
+    }
+    // Read up to one byte past the limit, so that a file growing meanwhile is caught too.
+    const qint64 wanted = file.size() > sizeLimit ? 0 : file.size() + 1;
+    memory = std::make_unique<TextMemory>(wanted);
+    const qint64 read = wanted > 0 && memory->data() ? file.read(memory->data(), wanted) : 0;
+    text = QByteArray::fromRawData(memory->data(), static_cast<qsizetype>(std::max<qint64>(read, 0)));
+    if (file.size() > sizeLimit || text.size() > sizeLimit) {
+        error = QStringLiteral("The model file \"%1\" is larger than %2 bytes, the most a model file may hold.")
+                    .arg(path)
+                    .arg(sizeLimit);
+        return false;
+    }
+    if (file.error() != QFileDevice::NoError || read < 0 || !memory->data()) {
+        error = QStringLiteral("Cannot read the model file \"%1\": %2")
+                    .arg(path, memory->data() ? file.errorString() : QStringLiteral("out of memory"));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool ReadModelFile(const QByteArray& text, WorkbenchModel& model, QString& error)
@@ -353,26 +428,24 @@ bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error, q
         error = QStringLiteral("Cannot read the model file \"%1\": it is not a regular file.").arg(path);
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot read the model file \"%1\": %2").arg(path, file.errorString());
+    std::unique_ptr<TextMemory> memory;
+    QByteArray text;
+    if (!ReadFileText(path, sizeLimit, memory, text, error))
         return false;
+    {
+        // The text is given back as the blocks are read from it, so that the
+        // file and the model are never both held whole.
+        WorkbenchModel read;
+        if (ModelReader().ReadModelInParts(text, read, [&memory](const char* upTo) { memory->Release(upTo); })) {
+            model = std::move(read);
+            return true;
+        }
     }
-    // Read up to one byte past the limit, so that a file growing meanwhile is caught too.
-    const QByteArray text = file.size() > sizeLimit ? QByteArray() : file.read(file.size() + 1);
-    if (file.size() > sizeLimit || text.size() > sizeLimit) {
-        error = QStringLiteral("The model file \"%1\" is larger than %2 bytes, the most a model file may hold.")
-                    .arg(path)
-                    .arg(sizeLimit);
+    // A fault: its message comes from the whole text, read again where part of it was given back.
+    if (memory->released() && !ReadFileText(path, sizeLimit, memory, text, error))
         return false;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("Cannot read the model file \"%1\": %2").arg(path, file.errorString());
-        return false;
-    }
-    file.close();
     QString reason;
-    if (!ReadModelFile(text, model, reason)) {
+    if (!ReadModelFileAsOneDocument(text, model, reason)) {
         error = QStringLiteral("The model file \"%1\" is not valid: %2").arg(path, reason);
         return false;
     }

@@ -217,7 +217,7 @@ bool ModelTextScanner::TakeArray(QByteArray& raw)
             ++depth;
         } else if ((ch == ']' || ch == '}') && --depth == 0) {
             m_at = at + 1;
-            raw = QByteArray::fromRawData(start, m_at - start);
+            raw = QByteArray(start, m_at - start);
             return true;
         }
     }
@@ -239,7 +239,7 @@ bool ModelTextScanner::TakeExtent(UINT& out)
     return true;
 }
 
-bool ModelTextScanner::TakeBlocks(HostModel& blocks)
+bool ModelTextScanner::TakeBlocks(HostModel& blocks, const std::function<void(const char*)>& passed)
 {
     if (!Take('['))
         return false;
@@ -248,6 +248,8 @@ bool ModelTextScanner::TakeBlocks(HostModel& blocks)
     do {
         if (!TakeBlock(blocks))
             return false;
+        if (passed)
+            passed(m_at);
     } while (Take(','));
     return Take(']');
 }

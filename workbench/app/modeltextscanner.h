@@ -13,6 +13,7 @@
 
 #include <QByteArray>
 
+#include <functional>
 #include <string>
 
 // The largest extent a model file may give a subscript.
@@ -29,11 +30,13 @@ public:
     // A string, decoded to UTF-8; false for one the scanner leaves to the
     // parser (invalid UTF-8, a control character, a lone surrogate).
     bool TakeString(std::string& out);
-    // The array here, up to its closing bracket, as raw data over the text;
+    // The array here, up to its closing bracket, as a copy of its text;
     // whether it is valid JSON is for the parser to say.
     bool TakeArray(QByteArray& raw);
-    // The array of blocks, each added to `blocks` with its variables.
-    bool TakeBlocks(HostModel& blocks);
+    // The array of blocks, each added to `blocks` with its variables. After
+    // each block, `passed` (when set) is told that the text before the
+    // present place will not be read again.
+    bool TakeBlocks(HostModel& blocks, const std::function<void(const char*)>& passed = {});
 
 private:
     void SkipSpace();
