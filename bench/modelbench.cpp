@@ -1,44 +1,76 @@
-// Loading and showing a large model against a plain JSON parse of its file.
+// Loading, showing and saving a large model, against plain work on the same bytes.
 //
-//   modelbench [MEGABYTES] [FILE]
+//   modelbench [MEGABYTES] [FILE] [ROUNDS]
 //
 // Writes a model file of about MEGABYTES (default 100) MB to FILE (default a
-// temporary file, removed at the end), then measures, each in a fresh process
-// of its own so that peak memory is its own: a plain QJsonDocument parse of the
-// file, and the workbench loading the model and showing it in the model
-// browser and the variable finder. Prints time, peak memory above the
-// process's start and the ratios: memory to file size, time to the JSON parse.
+// temporary file, removed at the end), then, after one round of warm-up,
+// measures ROUNDS (default 11) rounds, the four sides taking turns, each
+// measurement in a fresh process of its own so that its peak memory is its own:
+//   - a plain QJsonDocument parse of the file (the load's baseline);
+//   - the workbench loading the model and showing it in the model browser and
+//     the variable finder;
+//   - a plain buffered write of the file's bytes, held in memory (the save's
+//     baseline);
+//   - the workbench saving the loaded model (--save-on-exit's code).
+// Prints, for each side, the median and 90th percentile of its processor time
+// and of its peak memory (above the process's state before the measured work:
+// its start for a load, the loaded model for a save), and the ratios to the
+// baselines and to the file's size (the saved file's for a save). Aims: load
+// and show <= 1.5 s, memory <= 2 x the file; save <= 2 x the plain write,
+// memory <= 1.5 x the file.
 
 #include "workbench/app/modelbrowser.h"
 #include "workbench/app/modelfile.h"
 #include "workbench/app/modelsession.h"
 #include "workbench/app/variablefinder.h"
 
+#include "samplestats.h"
+
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <vector>
 
 namespace {
 
 constexpr int VariablesPerBlock = 1000;
 
-// The process's peak resident memory so far, in bytes (VmHWM).
-qint64 PeakMemory()
+// A line of /proc/self/status in bytes ("VmHWM", "VmRSS").
+qint64 StatusBytes(const char* field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
+    const QByteArray prefix = QByteArray(field) + ':';
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').first().toLongLong() * 1024;
     }
     return -1;
+}
+
+// Starts the peak memory afresh at the present resident memory.
+void ResetPeakMemory()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+double ProcessMilliseconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 // Blocks of 1000 variables: scalars, one- and two-subscript arrays, some
@@ -83,23 +115,42 @@ bool WriteModel(const QString& path, qint64 bytes, qint64& variables)
     return file.write(chunk) == chunk.size();
 }
 
-// One measurement in this process: prints "<milliseconds> <peak bytes above start>".
-int Measure(const QString& what, const QString& path)
+QByteArray ReadAll(const QString& path)
 {
-    const qint64 start = PeakMemory();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// One measurement in this process, of side `what` on the model file `path`,
+// writing to `target` where it saves. Prints "<processor ms> <wall ms> <peak
+// bytes above the state before the work>".
+int Measure(const QString& what, const QString& path, const QString& target)
+{
+    WorkbenchModel model;
+    QString error;
+    QByteArray bytes; // the plain write's bytes
+    if (what == QLatin1String("save") && !LoadModelFile(path, model, error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    if (what == QLatin1String("write")) {
+        // The bytes a save writes, made beforehand.
+        if (!LoadModelFile(path, model, error))
+            return 1;
+        bytes = WriteModelFile(model);
+        model = WorkbenchModel();
+    }
+    ResetPeakMemory();
+    const qint64 start = StatusBytes("VmRSS");
+    const double cpuStart = ProcessMilliseconds();
     QElapsedTimer timer;
     timer.start();
     if (what == QLatin1String("json")) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        QJsonParseError parseError;
+        const QJsonDocument document = QJsonDocument::fromJson(ReadAll(path), &parseError);
+        if (parseError.error != QJsonParseError::NoError)
             return 1;
-        QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-        if (error.error != QJsonParseError::NoError)
-            return 1;
-    } else {
-        WorkbenchModel model;
-        QString error;
+    } else if (what == QLatin1String("load")) {
         ModelSession session;
         if (!LoadModelFile(path, model, error) || !session.Start(model, &error)) {
             std::fprintf(stderr, "%s\n", qPrintable(error));
@@ -113,29 +164,84 @@ int Measure(const QString& what, const QString& path)
         browser.show();
         finder.show();
         QCoreApplication::processEvents();
+    } else if (what == QLatin1String("write")) {
+        // Through a buffer of the size the save's writer uses.
+        QFile file(target);
+        if (!file.open(QIODevice::WriteOnly))
+            return 1;
+        constexpr qsizetype Chunk = qsizetype(1) << 16;
+        for (qsizetype at = 0; at < bytes.size(); at += Chunk) {
+            const qsizetype size = std::min(Chunk, bytes.size() - at);
+            if (file.write(bytes.constData() + at, size) != size)
+                return 1;
+        }
+    } else if (!SaveModelFile(target, model, error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
     }
-    std::printf("%lld %lld\n", static_cast<long long>(timer.elapsed()), static_cast<long long>(PeakMemory() - start));
+    const double cpu = ProcessMilliseconds() - cpuStart;
+    std::printf("%.3f %lld %lld\n", cpu, static_cast<long long>(timer.elapsed()),
+        static_cast<long long>(StatusBytes("VmHWM") - start));
     return 0;
 }
 
-struct Figures {
-    double seconds = 0;
-    double megabytes = 0;
+// The size of the file a save of the model in `path` writes.
+qint64 SavedSize(const QString& path)
+{
+    WorkbenchModel model;
+    QString error;
+    if (!LoadModelFile(path, model, error))
+        return 0;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    return WriteModelFile(model, buffer) ? buffer.size() : 0;
+}
+
+struct Side {
+    const char* name;
+    const char* what;
+    std::vector<double> cpu; // ms
+    std::vector<double> wall; // ms
+    std::vector<double> memory; // MB
 };
 
-bool RunMeasure(const QString& what, const QString& path, Figures& figures)
+bool RunMeasure(Side& side, const QString& path, const QString& target)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--measure"), what, path});
-    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return false;
+    process.start(
+        QCoreApplication::applicationFilePath(), {QStringLiteral("--measure"), QLatin1String(side.what), path, target});
+    const bool ok
+        = process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    QFile::remove(target);
     const QList<QByteArray> values = process.readAllStandardOutput().trimmed().split(' ');
-    if (values.size() != 2)
+    if (!ok || values.size() != 3)
         return false;
-    figures.seconds = values[0].toDouble() / 1000;
-    figures.megabytes = values[1].toDouble() / 1e6;
+    side.cpu.push_back(values[0].toDouble());
+    side.wall.push_back(values[1].toDouble());
+    side.memory.push_back(values[2].toDouble() / 1e6);
     return true;
+}
+
+void PrintMemory(const char* name, const SampleStats& stats, double fileMegabytes)
+{
+    std::printf("  %-28s median %10.1f MB   p90 %10.1f MB   (%.3f x / %.3f x the file)\n", name, stats.median,
+        stats.p90, stats.median / fileMegabytes, stats.p90 / fileMegabytes);
+}
+
+void PrintSide(const Side& side, double fileMegabytes)
+{
+    std::printf("%s\n", side.name);
+    PrintStats("processor time", StatsOf(side.cpu));
+    PrintStats("wall-clock time", StatsOf(side.wall));
+    PrintMemory("peak memory", StatsOf(side.memory), fileMegabytes);
+}
+
+void PrintComparison(const char* title, const Side& ours, const Side& baseline)
+{
+    std::printf("%s\n", title);
+    PrintRatio("processor time", StatsOf(ours.cpu), StatsOf(baseline.cpu));
+    PrintRatio("wall-clock time", StatsOf(ours.wall), StatsOf(baseline.wall));
 }
 
 } // namespace
@@ -146,36 +252,55 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 4 && arguments[1] == QLatin1String("--measure"))
-        return Measure(arguments[2], arguments[3]);
+    if (arguments.size() == 5 && arguments[1] == QLatin1String("--measure"))
+        return Measure(arguments[2], arguments[3], arguments[4]);
 
     bool ok = true;
     const double megabytes = arguments.size() > 1 ? arguments[1].toDouble(&ok) : 100;
-    if (!ok || megabytes <= 0) {
-        std::fprintf(stderr, "usage: modelbench [MEGABYTES] [FILE]\n");
+    const int rounds = arguments.size() > 3 ? arguments[3].toInt() : 11;
+    if (!ok || megabytes <= 0 || rounds < 1) {
+        std::fprintf(stderr, "usage: modelbench [MEGABYTES] [FILE] [ROUNDS]\n");
         return 2;
     }
     QTemporaryDir folder;
-    const QString path = arguments.size() > 2 ? arguments[2] : folder.filePath(QStringLiteral("model.json"));
+    const QString path = arguments.size() > 2 && !arguments[2].isEmpty()
+        ? arguments[2]
+        : folder.filePath(QStringLiteral("model.json"));
+    const QString target = folder.filePath(QStringLiteral("saved.json"));
     qint64 variables = 0;
     if (!WriteModel(path, static_cast<qint64>(megabytes * 1e6), variables)) {
         std::fprintf(stderr, "modelbench: cannot write %s\n", qPrintable(path));
         return 1;
     }
     const double fileMegabytes = static_cast<double>(QFile(path).size()) / 1e6;
-    std::printf("model file: %s, %.1f MB, %lld variables\n", qPrintable(path), fileMegabytes,
-        static_cast<long long>(variables));
+    std::printf("model file: %s, %.1f MB, %lld variables; %d rounds after one of warm-up\n", qPrintable(path),
+        fileMegabytes, static_cast<long long>(variables), rounds);
     std::fflush(stdout);
 
-    Figures json, model;
-    if (!RunMeasure(QStringLiteral("json"), path, json) || !RunMeasure(QStringLiteral("model"), path, model)) {
-        std::fprintf(stderr, "modelbench: a measurement failed\n");
-        return 1;
+    Side json {"plain QJsonDocument parse of the file", "json", {}, {}, {}};
+    Side load {"workbench: load the model, show it in browser and finder", "load", {}, {}, {}};
+    Side write {"plain buffered write of the saved bytes", "write", {}, {}, {}};
+    Side save {"workbench: save the model (above the loaded model)", "save", {}, {}, {}};
+    for (int round = 0; round <= rounds; ++round) {
+        for (Side* side : {&json, &load, &write, &save}) {
+            if (!RunMeasure(*side, path, target)) {
+                std::fprintf(stderr, "modelbench: measuring \"%s\" failed\n", side->name);
+                return 1;
+            }
+            if (round == 0) { // the warm-up
+                side->cpu.clear();
+                side->wall.clear();
+                side->memory.clear();
+            }
+        }
     }
-    std::printf("%-36s %10s %14s\n", "", "time (s)", "peak memory (MB)");
-    std::printf("%-36s %10.2f %14.0f\n", "QJsonDocument parse", json.seconds, json.megabytes);
-    std::printf("%-36s %10.2f %14.0f\n", "workbench: load and show the model", model.seconds, model.megabytes);
-    std::printf("ratios: memory %.2f x file size (aim <= 5), time %.2f x the JSON parse (aim <= 3)\n",
-        model.megabytes / fileMegabytes, model.seconds / json.seconds);
+    const double savedMegabytes = static_cast<double>(SavedSize(path)) / 1e6;
+    std::printf("saved file: %.1f MB (indented)\n", savedMegabytes);
+    PrintSide(json, fileMegabytes);
+    PrintSide(load, fileMegabytes);
+    PrintSide(write, savedMegabytes);
+    PrintSide(save, savedMegabytes);
+    PrintComparison("load and show / plain parse (aim: load <= 1.5 s, memory <= 2 x the file)", load, json);
+    PrintComparison("save / plain write (aim <= 2, memory <= 1.5 x the file)", save, write);
     return 0;
 }

@@ -1,5 +1,7 @@
-// The model-file reader: any bytes are read or refused with a message; a model
-// that is read writes out as a file that reads back as the same model.
+// The model-file reader: any bytes are read or refused with a message; what
+// the direct reading of the text takes, reading it as one JSON document takes
+// too, as the same model; a model that is read writes out as a file that
+// reads back as the same model.
 
 #include "workbench/app/modelfile.h"
 
@@ -15,6 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (error.isEmpty())
             std::abort(); // a refusal always says why
         return 0;
+    }
+    WorkbenchModel whole;
+    if (!ReadModelFileAsOneDocument(text, whole, error) || whole != model) {
+        std::fprintf(stderr, "read directly but not as one document: %s\n", qPrintable(error));
+        std::abort();
     }
     const QByteArray written = WriteModelFile(model);
     WorkbenchModel reread;

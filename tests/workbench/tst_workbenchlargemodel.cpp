@@ -11,7 +11,9 @@
 #include "host/interfaces/modelvariable.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -78,6 +80,7 @@ private slots:
     void fileOrderAndSpellingReadAsOneDocumentWould();
     void largeModelIsBrowsedDeepWithoutItemObjects();
     void longBlockPathLoadsInLinearTime();
+    void largeFileIsReportedAsTheWholeTextWould();
 };
 
 void WorkbenchLargeModelTest::hostModelFindsVariablesIgnoringCase_data()
@@ -256,6 +259,20 @@ void WorkbenchLargeModelTest::fileOrderAndSpellingReadAsOneDocumentWould_data()
         "\xEF\xBB\xBF{\"blocks\": [{\"path\": \"B\", \"variables\": [{\"name\": \"T\"}]}]}")
                                      << QString("B.T");
     QTest::newRow("empty blocks") << QByteArray(R"j( {"blocks": []} )j") << QString();
+    QTest::newRow("keys of a variable in another order") << QByteArray(
+        R"j({"blocks": [{"path": "B", "variables": [{"widenable": false, "extents": [1000000], "name": "T"}]}]})j")
+                                                         << QString("B.T");
+    QTest::newRow("escapes and non-ASCII in names")
+        << QByteArray(R"j({"blocks": [{"path": "K\u00fchler", "variables": [{"name": "Ü\ud834\udd1e\/\""}]}]})j")
+        << QString::fromUtf8("K\u00fchler.\u00dc\U0001D11E/\"");
+    QTest::newRow("elements up to a signed 64-bit count") << QByteArray(
+        R"j({"blocks": [{"path": "B", "variables": [{"name": "T", "extents": [1000000, 1000000, 1000000, 9]}]}]})j")
+                                                          << QString("B.T");
+    QTest::newRow("numbers the parser reads as whole") << QByteArray(R"j({"blocks": [{"path": "B", "variables": [
+        {"name": "T", "extents": [2.0, 3e0, 1E1]}]}]})j")
+                                                       << QString("B.T");
+    QTest::newRow("variables before the path")
+        << QByteArray(R"j({"blocks": [{"variables": [{"name": "T"}], "path": "B"}]})j") << QString("B.T");
 }
 
 void WorkbenchLargeModelTest::fileOrderAndSpellingReadAsOneDocumentWould()
@@ -270,6 +287,11 @@ void WorkbenchLargeModelTest::fileOrderAndSpellingReadAsOneDocumentWould()
             last = block.path.ToQString() + QLatin1Char('.') + QString::fromStdString(std::string(block.NameAt(v)));
     }
     QCOMPARE(last, lastVariable);
+    // The direct reading gives what the one-document reading gives.
+    WorkbenchModel whole;
+    QString error;
+    QVERIFY2(ReadModelFileAsOneDocument(text, whole, error), qPrintable(error));
+    QVERIFY(whole == model);
     // What is written reads back as the same model.
     QVERIFY(Read(WriteModelFile(model)) == model);
 }
@@ -327,6 +349,36 @@ void WorkbenchLargeModelTest::longBlockPathLoadsInLinearTime()
     QCOMPARE(finder.finderModel()->rowCount(), 1);
     QVERIFY(model.blocks.FindVariable((path + ".V3999").constData()));
     QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+}
+
+void WorkbenchLargeModelTest::largeFileIsReportedAsTheWholeTextWould()
+{
+    // Loading gives the text it has read back to the system; a fault after
+    // more than that is still reported from the whole file, and a file
+    // without fault reads as its text does.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("large.json"));
+    // A first block of 12 MB: more than is given back at a time.
+    const QByteArray valid = "{\"blocks\": [{\"path\": \"" + QByteArray("Area.").repeated(2400000)
+        + "Unit\"}, {\"path\": \"B\", \"variables\": [{\"name\": \"T\"}]}]}";
+    for (const QByteArray& text : {valid, valid.chopped(2) + R"j(, {"path": "Bad", "variables": [{"name": 3}]}]})j"}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        file.close();
+        WorkbenchModel loaded;
+        WorkbenchModel read;
+        QString loadError;
+        QString readError;
+        const bool readOk = ReadModelFile(text, read, readError);
+        QCOMPARE(LoadModelFile(path, loaded, loadError), readOk);
+        if (readOk) {
+            QVERIFY(loaded == read);
+            QVERIFY(loaded.blocks.FindVariable("B.T"));
+        } else {
+            QCOMPARE(readError, QStringLiteral("blocks[2].variables[0].name: expected a string, found a number"));
+            QVERIFY2(loadError.endsWith(QStringLiteral("is not valid: ") + readError), qPrintable(loadError));
+        }
+    }
 }
 
 PE_TEST_MAIN(WorkbenchLargeModelTest)

@@ -5,10 +5,14 @@
 #include "workbench/app/modelfile.h"
 #include "workbench/app/plotcheck.h"
 #include "workbench/app/samplemodel.h"
+#include "workbench/hostlib/jsonstreamwriter.h"
 
 #include "host/interfaces/modelvariable.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,6 +39,9 @@ class WorkbenchModelFileTest : public QObject {
 private slots:
     void sampleHasPlotsOfEveryKindAndEveryOneIsValid();
     void savedModelsReadBackEqual();
+    void writtenTextIsWhatAJsonDocumentWrites_data();
+    void writtenTextIsWhatAJsonDocumentWrites();
+    void numbersAreWrittenAsADocumentWritesThem();
     void malformedFilesAreRefusedNamingThePlace_data();
     void malformedFilesAreRefusedNamingThePlace();
     void onlyRegularFilesWithinTheLimitAreReadOrReplaced();
@@ -100,6 +107,50 @@ void WorkbenchModelFileTest::savedModelsReadBackEqual()
     QVERIFY(reread == model);
 }
 
+void WorkbenchModelFileTest::writtenTextIsWhatAJsonDocumentWrites_data()
+{
+    QTest::addColumn<QByteArray>("text");
+
+    QTest::newRow("sample") << SampleModelText();
+    QTest::newRow("empty") << QByteArray(R"j({"blocks": []})j");
+    QTest::newRow("empty block and variable list") << QByteArray(R"j({"blocks": [{"path": "B", "variables": []}]})j");
+    QTest::newRow("names to escape and non-ASCII")
+        << QByteArray(R"j({"blocks": [{"path": "K\u00fchler \"1\"", "variables": [
+            {"name": "back\\slash/", "extents": [1000000, 1]}, {"name": "\u00dcber", "extents": [2], "widenable": true}]}]})j");
+}
+
+void WorkbenchModelFileTest::writtenTextIsWhatAJsonDocumentWrites()
+{
+    QFETCH(QByteArray, text);
+    WorkbenchModel model;
+    QString error;
+    QVERIFY2(ReadModelFile(text, model, error), qPrintable(error));
+    // Written as it is made, the text is still the one a whole document gives.
+    const QByteArray written = WriteModelFile(model);
+    QCOMPARE(written, QJsonDocument::fromJson(written).toJson(QJsonDocument::Indented));
+    WorkbenchModel reread;
+    QVERIFY2(ReadModelFile(written, reread, error), qPrintable(error));
+    QVERIFY(reread == model);
+}
+
+void WorkbenchModelFileTest::numbersAreWrittenAsADocumentWritesThem()
+{
+    const std::vector<double> numbers {0.1, -0.0, 5e-324, 2.2250738585072014e-308, 1.7976931348623157e308, -2.5e-7,
+        3600.0, -3.0, 1e15, 9007199254740992.0, 9007199254740994.0, 1e16, 123456789012345678.0, 1e20, 1e21, -1e300};
+    QJsonArray expected;
+    for (double number : numbers)
+        expected.append(number);
+    QBuffer written;
+    written.open(QIODevice::WriteOnly);
+    JsonStreamWriter out(written);
+    out.OpenArray();
+    for (double number : numbers)
+        out.Number(number);
+    out.Close();
+    QVERIFY(out.Finish());
+    QCOMPARE(written.data(), QJsonDocument(expected).toJson(QJsonDocument::Indented));
+}
+
 void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -131,7 +182,25 @@ void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace_data()
         "blocks[1].variables[0].name: expected a string, found a number");
     row("syntax error after a faulty block",
         "{\"blocks\": [{\"path\": \"A\", \"size\": 1},\n {\"path\": \"B\"}],\n \"plots\": [}", "line 3, column");
-    row("blocks twice", R"j({"blocks": [], "blocks": {}})j", "blocks: expected an array, found an object");
+    // A key given twice would have one of its values dropped without a word.
+    row("blocks twice", R"j({"blocks": [], "blocks": {}})j",
+        "duplicate key \"blocks\" at line 1, column 16 (offset 15)");
+    row("plots twice, the first dropped",
+        "{\"blocks\": [{\"path\": \"B\"}],\n \"plots\": [" + plot + "],\n \"plots\": []}",
+        ("duplicate key \"plots\" at line 3, column 2 (offset " + QByteArray::number(43 + plot.size()) + ")")
+            .constData());
+    row("path twice in a block", R"j({"blocks": [{"path": "A", "path": "B"}]})j",
+        "blocks[0]: duplicate key \"path\" at line 1, column 27 (offset 26)");
+    row("key twice in a later variable", withVariable(R"j({"name": "T"}, {"name": "U", "name": "V"})j"),
+        "blocks[0].variables[1]: duplicate key \"name\" at line 1, column 70 (offset 69)");
+    row("key twice, once escaped", R"j({"blocks": [], "bl\u006fcks": []})j", "duplicate key \"blocks\" at line 1");
+    row("key twice in a definition",
+        withPlots(QByteArray(plot).replace(definition, R"j("definition": {"timeMode": 0, "timeMode": 1})j")),
+        "plots[0].definition: duplicate key \"timeMode\"");
+    row("key twice in given values",
+        withVariable(R"j({"name": "T"})j").chopped(1)
+            + R"j(, "values": [{"variable": "B.T", "times": [0], "rows": [[1]], "rows": [[2]]}]})j",
+        "values[0]: duplicate key \"rows\" at line 1");
     row("block not an object", R"j({"blocks": [{"path": "A"}, "B"]})j",
         "blocks[1]: expected an object, found a string");
     row("variable name with a subscript", withVariable(R"j({"name": "T(1)"})j"),
@@ -155,6 +224,15 @@ void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace_data()
         "blocks[1].path: The block \"KÜHLER\" exists already");
     row("extent of zero", withVariable(R"j({"name": "T", "extents": [3, 0]})j"),
         "blocks[0].variables[0].extents[1]: expected a whole number from 1 to 1000000");
+    // Extents whose product wraps a 64-bit count would read as a few elements.
+    row("elements past a 64-bit count", withVariable(R"j({"name": "X", "extents": [65536, 65536, 65536, 65536]})j"),
+        "blocks[0].variables[0]: The variable \"X\" in \"B\" has too many elements: the product of its extents is "
+        "larger than 9223372036854775807");
+    row("elements past a signed 64-bit count",
+        withVariable(R"j({"name": "X", "extents": [1000000, 1000000, 1000000, 10]})j"),
+        "blocks[0].variables[0]: The variable \"X\" in \"B\" has too many elements");
+    row("extent past the largest", withVariable(R"j({"name": "X", "extents": [4294967297]})j"),
+        "blocks[0].variables[0].extents[0]: expected a whole number from 1 to 1000000, found a number");
     row("widenable two-subscript array", withVariable(R"j({"name": "X", "extents": [2, 2], "widenable": true})j"),
         "blocks[0].variables[0].widenable: only an array with one subscript can be widenable");
     row("plot without name", withPlots(QByteArray(plot).replace(R"j("name": "P", )j", "")),

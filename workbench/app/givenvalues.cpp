@@ -1,6 +1,7 @@
 #include "workbench/app/givenvalues.h"
 
 #include "workbench/hostlib/jsonreader.h"
+#include "workbench/hostlib/jsonstreamwriter.h"
 
 #include <QJsonObject>
 
@@ -45,9 +46,9 @@ private:
             return Fail(variablePlace,
                 QStringLiteral("there is no variable %1 (a full path without subscripts)")
                     .arg(QuotedName(out.variable)));
-        size_t elements = 1;
-        for (UINT extent : match->variable.extents)
-            elements *= extent;
+        uint64_t elements = 0;
+        if (!HostModel::CountElements(match->variable.extents, elements))
+            return Fail(variablePlace, QStringLiteral("%1 has too many elements").arg(QuotedName(out.variable)));
 
         const QString timesPlace = JsonMemberPlace(where, "times");
         if (!ReadNumbers(object.value(QLatin1String("times")), timesPlace, out.times))
@@ -91,12 +92,12 @@ private:
     }
 };
 
-QJsonArray NumbersToJson(const std::vector<double>& numbers)
+void WriteNumbers(JsonStreamWriter& out, const std::vector<double>& numbers)
 {
-    QJsonArray array;
+    out.OpenArray();
     for (double number : numbers)
-        array.append(number);
-    return array;
+        out.Number(number);
+    out.Close();
 }
 
 } // namespace
@@ -113,15 +114,22 @@ bool ReadGivenValues(const QJsonValue& value, const HostModel& blocks, std::vect
     return true;
 }
 
-QJsonArray GivenValuesToJson(const std::vector<GivenValues>& values)
+void WriteGivenValues(JsonStreamWriter& out, const std::vector<GivenValues>& values)
 {
-    QJsonArray array;
+    // Keys in the order a JSON document sorts them.
+    out.OpenArray();
     for (const GivenValues& given : values) {
-        QJsonArray rows;
+        out.OpenObject();
+        out.Key("rows");
+        out.OpenArray();
         for (const std::vector<double>& row : given.rows)
-            rows.append(NumbersToJson(row));
-        array.append(QJsonObject {{QStringLiteral("variable"), given.variable.ToQString()},
-            {QStringLiteral("times"), NumbersToJson(given.times)}, {QStringLiteral("rows"), rows}});
+            WriteNumbers(out, row);
+        out.Close();
+        out.Key("times");
+        WriteNumbers(out, given.times);
+        out.Key("variable");
+        out.String(given.variable.ToQString());
+        out.Close();
     }
-    return array;
+    out.Close();
 }

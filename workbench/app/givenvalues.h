@@ -13,9 +13,10 @@
 
 #include "workbench/hostlib/hostmodel.h"
 
-#include <QJsonArray>
 #include <QJsonValue>
 #include <QString>
+
+class JsonStreamWriter;
 
 #include <vector>
 
@@ -34,4 +35,5 @@ struct GivenValues {
 // variable that is not in `blocks` or is given twice, times that are not
 // finite and increasing, and rows that do not hold one finite number per element.
 bool ReadGivenValues(const QJsonValue& value, const HostModel& blocks, std::vector<GivenValues>& out, QString& error);
-QJsonArray GivenValuesToJson(const std::vector<GivenValues>& values);
+// Writes `values` as the model file's "values" array.
+void WriteGivenValues(JsonStreamWriter& out, const std::vector<GivenValues>& values);

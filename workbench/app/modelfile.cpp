@@ -1,11 +1,15 @@
 #include "workbench/app/modelfile.h"
 
 #include "workbench/app/givenvalues.h"
+#include "workbench/app/modeltextscanner.h"
 
 #include "host/interfaces/modelvariable.h"
+#include "workbench/hostlib/jsonduplicatekeys.h"
 #include "workbench/hostlib/jsonreader.h"
+#include "workbench/hostlib/jsonstreamwriter.h"
 #include "workbench/hostlib/plotdefinitionjson.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,11 +20,15 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <sys/mman.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
 #include <set>
+#include <string_view>
 
 namespace {
-
-constexpr double LargestExtent = 1000000;
 
 const char* AccessName(PlotAccess access)
 {
@@ -49,152 +57,50 @@ public:
             && (!object.contains(QLatin1String("values")) || ReadValues(object.value(QLatin1String("values")), out));
     }
 
-    // The file block by block: each block's text is parsed alone and dropped
-    // once its variables are stored, so that a large model is never held as a
-    // whole JSON document beside the model. Only a file that reads without
-    // fault is read this way; false means "read it as one document", which
-    // gives the fault's message. Places are left out: they are wanted only in
-    // those messages.
-    bool ReadModelInParts(const QByteArray& text, WorkbenchModel& out)
+    // The file read by the scanner, without a JSON document: the blocks
+    // straight from the text; plots and given values, which are small, each
+    // parsed alone once the blocks they name are read. Only a file that
+    // reads without fault is read this way; false means "read it as one
+    // document", which gives the fault's message.
+    bool ReadModelInParts(
+        const QByteArray& text, WorkbenchModel& out, const std::function<void(const char*)>& passed = {})
     {
-        m_quiet = true;
-        JsonScanner scanner(text);
+        ModelTextScanner scanner(text);
         bool blocksRead = false;
         QByteArray plots;
         QByteArray values;
+        std::string key;
         if (!scanner.Take('{'))
             return false;
         for (bool first = true; !scanner.Take('}'); first = false) {
-            QByteArray key;
-            if ((!first && !scanner.Take(',')) || !scanner.TakePlainKey(key) || !scanner.Take(':'))
+            if ((!first && !scanner.Take(',')) || !scanner.TakeString(key) || !scanner.Take(':'))
                 return false;
             if (key == "blocks" && !blocksRead) {
                 blocksRead = true;
-                if (!ReadBlocksInParts(scanner, out.blocks))
+                if (!scanner.TakeBlocks(out.blocks, passed))
                     return false;
             } else if (key == "values" && values.isNull()) {
-                // Given values too are read once the blocks are.
                 if (!scanner.TakeArray(values))
                     return false;
             } else if (key != "plots" || !plots.isNull() || !scanner.TakeArray(plots)) {
-                // Plots are read once the blocks they name are.
                 return false;
             }
         }
         if (!scanner.AtEnd() || !blocksRead)
             return false;
-        QJsonParseError error;
-        if (!values.isNull()) {
-            const QJsonDocument document = QJsonDocument::fromJson(values, &error);
-            if (error.error != QJsonParseError::NoError || !ReadValues(document.array(), out))
-                return false;
-        }
-        if (plots.isNull())
-            return true;
-        const QJsonDocument document = QJsonDocument::fromJson(plots, &error);
-        return error.error == QJsonParseError::NoError && ReadPlots(document.array(), out);
+        QJsonDocument document;
+        return (values.isNull() || (ParseArray(values, document) && ReadValues(document.array(), out)))
+            && (plots.isNull() || (ParseArray(plots, document) && ReadPlots(document.array(), out)));
     }
 
 private:
-    // The top of a model file, read by hand: an object of plain keys whose
-    // values are arrays; the blocks are cut out one by one (as raw data over
-    // the text) to be parsed alone. Anything else is left to the
-    // whole-document reading.
-    class JsonScanner {
-    public:
-        explicit JsonScanner(const QByteArray& text) : m_at(text.constData()), m_end(text.constData() + text.size()) { }
-
-        bool Take(char ch)
-        {
-            SkipSpace();
-            if (m_at == m_end || *m_at != ch)
-                return false;
-            ++m_at;
-            return true;
-        }
-        bool AtEnd()
-        {
-            SkipSpace();
-            return m_at == m_end;
-        }
-        // A key without escapes.
-        bool TakePlainKey(QByteArray& key)
-        {
-            if (!Take('"'))
-                return false;
-            const char* const start = m_at;
-            while (m_at != m_end && *m_at != '"' && *m_at != '\\')
-                ++m_at;
-            if (m_at == m_end || *m_at != '"')
-                return false;
-            key = QByteArray(start, m_at - start);
-            ++m_at;
-            return true;
-        }
-        bool TakeArray(QByteArray& value) { return TakeNested('[', value); }
-        bool TakeObject(QByteArray& value) { return TakeNested('{', value); }
-
-    private:
-        void SkipSpace()
-        {
-            // JSON's white space, as QJsonDocument reads it.
-            while (m_at != m_end && (*m_at == ' ' || *m_at == '\t' || *m_at == '\n' || *m_at == '\r'))
-                ++m_at;
-        }
-        // The array or object here up to its closing bracket, skipping
-        // strings; whether it is valid is for the parser to say.
-        bool TakeNested(char open, QByteArray& value)
-        {
-            SkipSpace();
-            if (m_at == m_end || *m_at != open)
-                return false;
-            const char* const start = m_at;
-            int depth = 0;
-            bool inString = false;
-            for (const char* at = m_at; at != m_end; ++at) {
-                const char ch = *at;
-                if (inString) {
-                    if (ch == '\\' && at + 1 != m_end)
-                        ++at;
-                    else if (ch == '"')
-                        inString = false;
-                } else if (ch == '"') {
-                    inString = true;
-                } else if (ch == '[' || ch == '{') {
-                    ++depth;
-                } else if ((ch == ']' || ch == '}') && --depth == 0) {
-                    m_at = at + 1;
-                    value = QByteArray::fromRawData(start, m_at - start);
-                    return true;
-                }
-            }
-            return false;
-        }
-
-        const char* m_at;
-        const char* m_end;
-    };
-
-    bool ReadBlocksInParts(JsonScanner& scanner, HostModel& blocks)
+    // A part of the file as a document, when it is valid JSON and gives no key twice.
+    static bool ParseArray(const QByteArray& text, QJsonDocument& document)
     {
-        if (!scanner.Take('['))
-            return false;
-        for (bool first = true; !scanner.Take(']'); first = false) {
-            QByteArray item;
-            QJsonParseError error;
-            if ((!first && !scanner.Take(',')) || !scanner.TakeObject(item))
-                return false;
-            const QJsonDocument block = QJsonDocument::fromJson(item, &error);
-            if (error.error != QJsonParseError::NoError || !ReadBlock(block.object(), QString(), blocks))
-                return false;
-        }
-        return true;
-    }
-
-    // The place of a member, unless places are left out.
-    QString MemberPlace(const QString& where, const char* key) const
-    {
-        return m_quiet ? QString() : JsonMemberPlace(where, key);
+        QJsonParseError error;
+        document = QJsonDocument::fromJson(text, &error);
+        QString duplicate;
+        return error.error == QJsonParseError::NoError && !FindDuplicateJsonKey(text, duplicate);
     }
 
     bool ReadObject(const QJsonValue& value, const QString& where, QJsonObject& out)
@@ -210,22 +116,7 @@ private:
         const QJsonValue value = object.value(QLatin1String(key));
         if (value.isUndefined())
             return Fail(where, QStringLiteral("\"%1\" is missing").arg(QLatin1String(key)));
-        return ReadText(value, MemberPlace(where, key), out);
-    }
-
-    // Reads the array `value` as ReadEach does, naming items only when places are wanted.
-    template <typename ReadItem> bool ReadItems(const QJsonValue& value, const QString& where, ReadItem readItem)
-    {
-        if (!m_quiet)
-            return ReadEach(value, where, "an array", readItem);
-        if (!value.isArray())
-            return false;
-        const QJsonArray array = value.toArray();
-        for (const QJsonValue& item : array) {
-            if (!readItem(item, QString()))
-                return false;
-        }
-        return true;
+        return ReadText(value, JsonMemberPlace(where, key), out);
     }
 
     // The host's registry checks names and duplicates as it is filled.
@@ -238,7 +129,7 @@ private:
             return false;
         QString reason;
         if (!registry.AddBlock(path, &reason))
-            return Fail(MemberPlace(where, "path"), reason);
+            return Fail(JsonMemberPlace(where, "path"), reason);
         if (!object.contains(QLatin1String("variables")))
             return true;
         const size_t block = registry.blocks().size() - 1;
@@ -249,7 +140,8 @@ private:
             return ReadVariable(item, place, variable)
                 && (registry.AddVariable(block, variable, &reason) || Fail(place, reason));
         };
-        return ReadItems(object.value(QLatin1String("variables")), MemberPlace(where, "variables"), readVariable);
+        return ReadEach(
+            object.value(QLatin1String("variables")), JsonMemberPlace(where, "variables"), "an array", readVariable);
     }
 
     bool ReadVariable(const QJsonValue& value, const QString& where, HostModel::Variable& out)
@@ -260,21 +152,22 @@ private:
             return false;
         const auto readExtent = [&](const QJsonValue& item, const QString& place) {
             double extent = 0;
-            if (!ReadWhole(item, place, 1, LargestExtent, extent))
+            if (!ReadWhole(item, place, 1, LargestModelExtent, extent))
                 return false;
             out.extents.push_back(static_cast<UINT>(extent));
             return true;
         };
         if (object.contains(QLatin1String("extents"))
-            && !ReadItems(object.value(QLatin1String("extents")), MemberPlace(where, "extents"), readExtent))
+            && !ReadEach(
+                object.value(QLatin1String("extents")), JsonMemberPlace(where, "extents"), "an array", readExtent))
             return false;
         const QJsonValue widenable = object.value(QLatin1String("widenable"));
         if (!widenable.isUndefined()) {
             if (!widenable.isBool())
-                return Fail(MemberPlace(where, "widenable"),
+                return Fail(JsonMemberPlace(where, "widenable"),
                     QStringLiteral("expected true or false, found %1").arg(Describe(widenable)));
             if (widenable.toBool() && out.extents.size() != 1)
-                return Fail(MemberPlace(where, "widenable"),
+                return Fail(JsonMemberPlace(where, "widenable"),
                     QStringLiteral("only an array with one subscript can be widenable"));
             if (widenable.toBool())
                 out.attributes |= ModelVariableWidenableAttribute;
@@ -339,22 +232,124 @@ private:
             return Fail(JsonMemberPlace(where, "definition"), reason);
         return true;
     }
-
-    bool m_quiet = false;
 };
 
-QJsonObject VariableToJson(const HostModel::Variable& variable)
+// Host text as a JSON string: ASCII as it is, the rest through the locale
+// encoding as the document's writer takes it.
+void WriteHostText(JsonStreamWriter& out, std::string_view text)
 {
-    QJsonObject object {{QStringLiteral("name"), variable.name.ToQString()}};
-    if (!variable.extents.empty()) {
-        QJsonArray extents;
-        for (UINT extent : variable.extents)
-            extents.append(static_cast<qint64>(extent));
-        object.insert(QStringLiteral("extents"), extents);
+    if (std::all_of(text.begin(), text.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; }))
+        out.Utf8String(text.data(), static_cast<qsizetype>(text.size()));
+    else
+        out.String(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void WriteBlock(JsonStreamWriter& out, const HostModel::Block& block)
+{
+    // Keys in the order a JSON document sorts them.
+    out.OpenObject();
+    out.Key("path");
+    WriteHostText(out, block.path.str());
+    out.Key("variables");
+    out.OpenArray();
+    for (size_t i = 0; i < block.variableCount(); ++i) {
+        out.OpenObject();
+        const HostModel::Extents extents = block.ExtentsAt(i);
+        if (!extents.empty()) {
+            out.Key("extents");
+            out.OpenArray();
+            for (UINT extent : extents)
+                out.Whole(extent);
+            out.Close();
+        }
+        out.Key("name");
+        WriteHostText(out, block.NameAt(i));
+        if (block.AttributesAt(i) & ModelVariableWidenableAttribute) {
+            out.Key("widenable");
+            out.Bool(true);
+        }
+        out.Close();
     }
-    if (variable.attributes & ModelVariableWidenableAttribute)
-        object.insert(QStringLiteral("widenable"), true);
-    return object;
+    out.Close();
+    out.Close();
+}
+
+QJsonObject PlotToJson(const ModelPlot& plot)
+{
+    return QJsonObject {{QStringLiteral("name"), plot.name.ToQString()},
+        {QStringLiteral("owner"), plot.owner.ToQString()}, {QStringLiteral("context"), plot.contextName.ToQString()},
+        {QStringLiteral("access"), QLatin1String(AccessName(plot.access))},
+        {QStringLiteral("definition"), PlotDefinitionToJson(plot.definition)}};
+}
+
+// Memory for a file's text, in large pages where the system offers them:
+// reading 100 MB into fresh small pages costs a page fault every 4 KiB, more
+// than reading the text itself.
+class TextMemory {
+public:
+    explicit TextMemory(qint64 size) : m_size(static_cast<size_t>(std::max<qint64>(size, 1)))
+    {
+        void* memory = mmap(nullptr, m_size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (memory == MAP_FAILED)
+            return;
+        m_data = static_cast<char*>(memory);
+        madvise(memory, m_size, MADV_HUGEPAGE);
+    }
+    ~TextMemory()
+    {
+        if (m_data)
+            munmap(m_data, m_size);
+    }
+    TextMemory(const TextMemory&) = delete;
+    TextMemory& operator=(const TextMemory&) = delete;
+
+    char* data() const { return m_data; }
+    // Gives pages before `upTo` back to the system; they read as zeros from
+    // then on.
+    void Release(const char* upTo)
+    {
+        // In steps of whole large pages (2 MiB), a few at a time: splitting
+        // large pages or a call per block would cost more than the reading.
+        constexpr size_t Step = size_t(2) << 20;
+        const size_t end = reinterpret_cast<uintptr_t>(upTo) / Step * Step - reinterpret_cast<uintptr_t>(m_data);
+        if (upTo - m_data >= static_cast<ptrdiff_t>(m_released + 5 * Step)
+            && madvise(m_data + m_released, end - m_released, MADV_DONTNEED) == 0)
+            m_released = end;
+    }
+    bool released() const { return m_released > 0; }
+
+private:
+    size_t m_size;
+    char* m_data = nullptr;
+    size_t m_released = 0;
+};
+
+// Reads the file at `path`, at most `sizeLimit` bytes, into `memory`; `text` is its text there.
+bool ReadFileText(
+    const QString& path, qint64 sizeLimit, std::unique_ptr<TextMemory>& memory, QByteArray& text, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Cannot read the model file \"%1\": %2").arg(path, file.errorString());
+        return false;
+    }
+    // Read up to one byte past the limit, so that a file growing meanwhile is caught too.
+    const qint64 wanted = file.size() > sizeLimit ? 0 : file.size() + 1;
+    memory = std::make_unique<TextMemory>(wanted);
+    const qint64 read = wanted > 0 && memory->data() ? file.read(memory->data(), wanted) : 0;
+    text = QByteArray::fromRawData(memory->data(), static_cast<qsizetype>(std::max<qint64>(read, 0)));
+    if (file.size() > sizeLimit || text.size() > sizeLimit) {
+        error = QStringLiteral("The model file \"%1\" is larger than %2 bytes, the most a model file may hold.")
+                    .arg(path)
+                    .arg(sizeLimit);
+        return false;
+    }
+    if (file.error() != QFileDevice::NoError || read < 0 || !memory->data()) {
+        error = QStringLiteral("Cannot read the model file \"%1\": %2")
+                    .arg(path, memory->data() ? file.errorString() : QStringLiteral("out of memory"));
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -368,6 +363,11 @@ bool ReadModelFile(const QByteArray& text, WorkbenchModel& model, QString& error
             return true;
         }
     }
+    return ReadModelFileAsOneDocument(text, model, error);
+}
+
+bool ReadModelFileAsOneDocument(const QByteArray& text, WorkbenchModel& model, QString& error)
+{
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
@@ -377,6 +377,9 @@ bool ReadModelFile(const QByteArray& text, WorkbenchModel& model, QString& error
                     .arg(parseError.errorString());
         return false;
     }
+    // The parser keeps one of two values under one key: refuse the text.
+    if (FindDuplicateJsonKey(text, error))
+        return false;
     ModelReader reader;
     WorkbenchModel read;
     if (!reader.ReadModel(document, read)) {
@@ -387,28 +390,34 @@ bool ReadModelFile(const QByteArray& text, WorkbenchModel& model, QString& error
     return true;
 }
 
+bool WriteModelFile(const WorkbenchModel& model, QIODevice& device)
+{
+    JsonStreamWriter out(device);
+    out.OpenObject();
+    out.Key("blocks");
+    out.OpenArray();
+    for (const HostModel::Block& block : model.blocks.blocks())
+        WriteBlock(out, block);
+    out.Close();
+    out.Key("plots");
+    out.OpenArray();
+    for (const ModelPlot& plot : model.plots)
+        out.Object(PlotToJson(plot));
+    out.Close();
+    if (!model.values.empty()) {
+        out.Key("values");
+        WriteGivenValues(out, model.values);
+    }
+    out.Close();
+    return out.Finish();
+}
+
 QByteArray WriteModelFile(const WorkbenchModel& model)
 {
-    QJsonArray blocks;
-    for (const HostModel::Block& block : model.blocks.blocks()) {
-        QJsonArray variables;
-        for (size_t i = 0; i < block.variableCount(); ++i)
-            variables.append(VariableToJson(block.VariableAt(i)));
-        blocks.append(
-            QJsonObject {{QStringLiteral("path"), block.path.ToQString()}, {QStringLiteral("variables"), variables}});
-    }
-    QJsonArray plots;
-    for (const ModelPlot& plot : model.plots) {
-        plots.append(QJsonObject {{QStringLiteral("name"), plot.name.ToQString()},
-            {QStringLiteral("owner"), plot.owner.ToQString()},
-            {QStringLiteral("context"), plot.contextName.ToQString()},
-            {QStringLiteral("access"), QLatin1String(AccessName(plot.access))},
-            {QStringLiteral("definition"), PlotDefinitionToJson(plot.definition)}});
-    }
-    QJsonObject root {{QStringLiteral("blocks"), blocks}, {QStringLiteral("plots"), plots}};
-    if (!model.values.empty())
-        root.insert(QStringLiteral("values"), GivenValuesToJson(model.values));
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteModelFile(model, buffer);
+    return buffer.data();
 }
 
 bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error, qint64 sizeLimit)
@@ -419,26 +428,24 @@ bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error, q
         error = QStringLiteral("Cannot read the model file \"%1\": it is not a regular file.").arg(path);
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot read the model file \"%1\": %2").arg(path, file.errorString());
+    std::unique_ptr<TextMemory> memory;
+    QByteArray text;
+    if (!ReadFileText(path, sizeLimit, memory, text, error))
         return false;
+    {
+        // The text is given back as the blocks are read from it, so that the
+        // file and the model are never both held whole.
+        WorkbenchModel read;
+        if (ModelReader().ReadModelInParts(text, read, [&memory](const char* upTo) { memory->Release(upTo); })) {
+            model = std::move(read);
+            return true;
+        }
     }
-    // Read up to one byte past the limit, so that a file growing meanwhile is caught too.
-    const QByteArray text = file.size() > sizeLimit ? QByteArray() : file.read(file.size() + 1);
-    if (file.size() > sizeLimit || text.size() > sizeLimit) {
-        error = QStringLiteral("The model file \"%1\" is larger than %2 bytes, the most a model file may hold.")
-                    .arg(path)
-                    .arg(sizeLimit);
+    // A fault: its message comes from the whole text, read again where part of it was given back.
+    if (memory->released() && !ReadFileText(path, sizeLimit, memory, text, error))
         return false;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("Cannot read the model file \"%1\": %2").arg(path, file.errorString());
-        return false;
-    }
-    file.close();
     QString reason;
-    if (!ReadModelFile(text, model, reason)) {
+    if (!ReadModelFileAsOneDocument(text, model, reason)) {
         error = QStringLiteral("The model file \"%1\" is not valid: %2").arg(path, reason);
         return false;
     }
@@ -472,8 +479,7 @@ bool SaveModelFile(const QString& path, const WorkbenchModel& model, QString& er
     if (!CheckModelSaveTarget(path, error))
         return false;
     QSaveFile file(path);
-    const QByteArray text = WriteModelFile(model);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !WriteModelFile(model, file) || !file.commit()) {
         error = QStringLiteral("Cannot save the model to \"%1\": %2").arg(path, file.errorString());
         return false;
     }

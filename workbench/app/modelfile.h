@@ -33,13 +33,21 @@
 #include "workbench/app/workbenchmodel.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 // Reads `text` into `model`. On failure returns false with `error` set and
 // leaves `model` as it was.
 bool ReadModelFile(const QByteArray& text, WorkbenchModel& model, QString& error);
+// The same read as one JSON document, without the direct reading of the text
+// that ReadModelFile tries first: what every refusal's message comes from,
+// and what tests compare the direct reading with.
+bool ReadModelFileAsOneDocument(const QByteArray& text, WorkbenchModel& model, QString& error);
 // The model as JSON text, indented; ReadModelFile gives back an equal model.
 QByteArray WriteModelFile(const WorkbenchModel& model);
+// The same text written to `device` as it is made, through a small buffer,
+// never as a whole in memory. False when a write failed.
+bool WriteModelFile(const WorkbenchModel& model, QIODevice& device);
 
 // The most a model file may hold: 512 MiB. Reading a model takes a few times
 // its size in memory: the text, and the model stored compactly.

@@ -288,6 +288,17 @@ bool HostModel::AddVariable(const CString& blockPath, const Variable& variable, 
     return AddVariable(block->second, variable, error);
 }
 
+bool HostModel::CountElements(const std::vector<UINT>& extents, uint64_t& count)
+{
+    count = 1;
+    for (UINT extent : extents) {
+        if (extent != 0 && count > ElementCountLimit / extent)
+            return false;
+        count *= extent;
+    }
+    return true;
+}
+
 bool HostModel::AddVariable(size_t blockIndex, const Variable& variable, QString* error)
 {
     const CString& blockPath = m_data->blocks.at(blockIndex).path;
@@ -303,6 +314,13 @@ bool HostModel::AddVariable(size_t blockIndex, const Variable& variable, QString
                 QStringLiteral("The variable %1 in %2 has an extent of 0; each must be at least 1.")
                     .arg(QuotedName(variable.name), QuotedName(blockPath)));
     }
+    uint64_t elements = 0;
+    if (!CountElements(variable.extents, elements))
+        return SetError(error,
+            QStringLiteral("The variable %1 in %2 has too many elements: the product of its extents is larger "
+                           "than %3.")
+                .arg(QuotedName(variable.name), QuotedName(blockPath))
+                .arg(ElementCountLimit));
     // A record holds 32-bit offsets.
     const Block& before = m_data->blocks[blockIndex];
     if (before.variableCount() >= 0xFFFFFFFEu || before.m_names.size() + name.size() > 0xFFFFFFFFu)

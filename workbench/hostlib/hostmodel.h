@@ -110,12 +110,19 @@ public:
     // non-ASCII letters too).
     bool AddBlock(const CString& path, QString* error = nullptr);
     // Adds a variable to an existing block. Refuses an empty or blank name, a
-    // name with control characters or any of ".(),*?~", a zero extent and a
-    // name the block holds already (ignoring case).
+    // name with control characters or any of ".(),*?~", a zero extent,
+    // extents whose product passes ElementCountLimit and a name the block
+    // holds already (ignoring case).
     bool AddVariable(const CString& blockPath, const Variable& variable, QString* error = nullptr);
     // The same for the block at `block` in blocks(): what a reader filling a
     // block uses, as finding a block by its path reads the whole path.
     bool AddVariable(size_t block, const Variable& variable, QString* error = nullptr);
+
+    // The most elements a variable may have: what a signed 64-bit count
+    // holds, so that element counts and flat indexes never wrap.
+    static constexpr uint64_t ElementCountLimit = 0x7FFFFFFFFFFFFFFFull;
+    // The product of `extents` (1 for a scalar); false when it passes ElementCountLimit.
+    static bool CountElements(const std::vector<UINT>& extents, uint64_t& count);
 
     const std::vector<Block>& blocks() const { return m_data->blocks; }
     int variableCount() const { return static_cast<int>(m_data->variableCount); }
