@@ -147,6 +147,13 @@ void WorkbenchPlotDataTest::valuesAreSimulatedOrInterpolatedFromTheModelFile()
     QCOMPARE(InterpolateGiven(table, 1, 0), 10.0);
     QCOMPARE(InterpolateGiven(table, 1, 500), 30.0);
     QCOMPARE(InterpolateGiven(table, 0, 125), 25.0);
+    // Values and times whose differences pass the largest double.
+    GivenValues extreme;
+    extreme.times = {-1e308, 1e308};
+    extreme.rows = {{-1e308}, {1e308}};
+    QCOMPARE(InterpolateGiven(extreme, 0, 0), 0.0);
+    QCOMPARE(InterpolateGiven(extreme, 0, -1e308), -1e308);
+    QCOMPARE(InterpolateGiven(extreme, 0, 5e307), 5e307);
 }
 
 void WorkbenchPlotDataTest::givenValuesAreReadCheckedAndSaved()

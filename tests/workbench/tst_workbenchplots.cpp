@@ -9,6 +9,7 @@
 #include "workbench/app/modelsession.h"
 #include "workbench/app/plotwindows.h"
 #include "workbench/plot/axisscale.h"
+#include "workbench/plot/colourmappainter.h"
 #include "workbench/plot/plotwindow.h"
 #include "workbenchfixture.h"
 
@@ -25,6 +26,7 @@
 #include <QMdiArea>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
@@ -327,6 +329,26 @@ void WorkbenchPlotsTest::hostileValuesEndWithAPictureOrAReason()
     }
     QString problem;
     QVERIFY2(TicksAreBounded(low, high, problem), qPrintable(problem));
+    // A map of values told apart shows the scale's first and last colours.
+    const ColourScale scale;
+    for (const PlotMap& map : drawn.maps) {
+        double mapLow = std::numeric_limits<double>::infinity();
+        double mapHigh = -mapLow;
+        for (double value : map.values)
+            WidenToFinite(value, mapLow, mapHigh);
+        const AxisRange range = DisplayRange(mapLow, mapHigh);
+        if (range.low != mapLow || range.high != mapHigh || map.rows > 64)
+            continue;
+        const QImage cells = ColourMapImage(map, QSize(64, map.rows), range, scale);
+        QSet<QRgb> colours;
+        for (int y = 0; y < cells.height(); ++y) {
+            for (int x = 0; x < cells.width(); ++x)
+                colours.insert(cells.pixel(x, y));
+        }
+        QVERIFY2(colours.contains(scale.table().front() | 0xff000000u)
+                && colours.contains(scale.table().back() | 0xff000000u),
+            qPrintable(QStringLiteral("%1 colours").arg(colours.size())));
+    }
     if (QChart* chart = window.chart()) {
         for (QAbstractAxis* axis : chart->axes()) {
             const auto* valueAxis = qobject_cast<QValueAxis*>(axis);
