@@ -5,6 +5,8 @@
 # stops the run with a non-zero exit and leaves its input in
 # build/fuzz/crashes/<target>-crash-<hash>, which the target replays:
 #   build/fuzz/fuzz/<target> build/fuzz/crashes/<target>-crash-<hash>
+# A run that takes longer than 10 s on one input, or more than 1 GiB of memory,
+# fails like a crash.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,7 +14,7 @@ seconds="${1:-30}"
 shift || true
 targets=("$@")
 if [ "${#targets[@]}" -eq 0 ]; then
-    targets=(fuzz_modelfile fuzz_variablepath fuzz_numbers fuzz_plotdefinition fuzz_droppayload)
+    targets=(fuzz_modelfile fuzz_variablepath fuzz_numbers fuzz_plotdefinition fuzz_droppayload fuzz_plotpipeline)
 fi
 
 bash scripts/install-dependencies.sh
@@ -26,8 +28,8 @@ for target in "${targets[@]}"; do
     # The first folder receives new inputs; the seeds in the tree are only read.
     log="build/fuzz/$target.log"
     status=0
-    ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-        "build/fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+        "build/fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 -print_final_stats=1 \
         -artifact_prefix="build/fuzz/crashes/$target-" "build/fuzz/corpus/$target" "fuzz/corpus/$target" \
         >"$log" 2>&1 || status=$?
     if [ "$status" -ne 0 ]; then

@@ -80,6 +80,10 @@ void WorkbenchPlotDataTest::drawnTimesFollowTheTimeMode_data()
     row("interval up to now", 2, {"60*", "120"}, 5, 300, 60, {60, 180, 300});
     row("interval before its start", 2, {"60*", "120"}, 5, 59, 60, {});
     row("interval of zero draws nothing", 2, {"0*", "0"}, 5, 100, 60, {});
+    // Steps below the spacing of doubles at the clock: each time once.
+    row("continuous far on draws each time once", 0, {"L"}, 10, 1e20, 60, {1e20});
+    row("interval far on draws each time once", 2, {"1e20*", "1"}, 5, 1e20, 60, {1e20});
+    row("interval from far on, growing", 2, {"1e17*", "8"}, 4, 2e17, 60, {1e17, 1e17 + 16, 1e17 + 32});
 }
 
 void WorkbenchPlotDataTest::drawnTimesFollowTheTimeMode()
@@ -103,7 +107,13 @@ void WorkbenchPlotDataTest::valuesAreSimulatedOrInterpolatedFromTheModelFile()
     const VariableValues temperature = m_values.For("Column.T");
     first.source = last.source = &temperature;
     last.place = 1.0;
-    QCOMPARE(first.At(600), first.At(600));
+    // The first element stands at place 0; a second source of the same
+    // variable gives the same value (nothing is left over from earlier calls).
+    QCOMPARE(first.At(600), SimulatedProfile::For("Column.T").At(0.0, 0, 600));
+    const VariableValues temperatureAgain = m_values.For("Column.T");
+    PlotElement again = first;
+    again.source = &temperatureAgain;
+    QCOMPARE(again.At(600), first.At(600));
     QVERIFY(first.At(600) != last.At(600));
     QVERIFY(std::fabs(first.At(0) - first.At(3600)) > 1 || std::fabs(last.At(0) - last.At(3600)) > 1);
     const VariableValues pressure = m_values.For("Column.P");
@@ -137,6 +147,13 @@ void WorkbenchPlotDataTest::valuesAreSimulatedOrInterpolatedFromTheModelFile()
     QCOMPARE(InterpolateGiven(table, 1, 0), 10.0);
     QCOMPARE(InterpolateGiven(table, 1, 500), 30.0);
     QCOMPARE(InterpolateGiven(table, 0, 125), 25.0);
+    // Values and times whose differences pass the largest double.
+    GivenValues extreme;
+    extreme.times = {-1e308, 1e308};
+    extreme.rows = {{-1e308}, {1e308}};
+    QCOMPARE(InterpolateGiven(extreme, 0, 0), 0.0);
+    QCOMPARE(InterpolateGiven(extreme, 0, -1e308), -1e308);
+    QCOMPARE(InterpolateGiven(extreme, 0, 5e307), 5e307);
 }
 
 void WorkbenchPlotDataTest::givenValuesAreReadCheckedAndSaved()

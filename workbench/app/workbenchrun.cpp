@@ -9,6 +9,7 @@
 #include "workbench/app/samplemodel.h"
 #include "workbench/app/unattendedmessageboxes.h"
 #include "workbench/hostlib/calllog.h"
+#include "workbench/plot/picturefile.h"
 
 #include "host/services/kbaseapp.h"
 
@@ -114,11 +115,36 @@ void Settle()
     }
 }
 
+QString ScreenshotError(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot save the picture of the main window to \"%1\": %2.").arg(path, reason);
+}
+
+// Pictures go where a file can be written: checked before the session starts,
+// like the model's save target, so that a pipe cannot block the exit.
+bool CheckPictureTargets(const WorkbenchOptions& options, const std::vector<PlotImage>& images)
+{
+    QString reason;
+    if (!options.screenshotPath.isEmpty() && !CheckPictureTarget(options.screenshotPath, reason)) {
+        Report(ScreenshotError(options.screenshotPath, reason));
+        return false;
+    }
+    for (const PlotImage& image : images) {
+        if (!CheckPictureTarget(image.path, reason)) {
+            Report(QStringLiteral("Cannot write the plot picture to \"%1\": %2.").arg(image.path, reason));
+            return false;
+        }
+    }
+    return true;
+}
+
 bool SaveScreenshot(QWidget& window, const QString& path)
 {
     const QPixmap picture = window.grab();
-    if (picture.isNull() || !picture.save(path, "PNG")) {
-        Report(QStringLiteral("Cannot save the picture of the main window to \"%1\".").arg(path));
+    const QByteArray bytes = PngBytes(picture);
+    QString reason = QStringLiteral("the picture could not be drawn");
+    if (bytes.isEmpty() || !WritePictureFile(path, bytes, reason)) {
+        Report(ScreenshotError(path, reason));
         return false;
     }
     Say(QStringLiteral("Saved a picture of the main window (%1x%2) to %3")
@@ -134,7 +160,7 @@ int Run(QApplication& application, const WorkbenchOptions& options)
     std::vector<int> toOpen;
     std::vector<PlotImage> images;
     if (!LoadModel(options, model) || !FindPlotsToOpen(options, model, toOpen)
-        || !FindPlotImages(options, model, images))
+        || !FindPlotImages(options, model, images) || !CheckPictureTargets(options, images))
         return ExitBadStart;
     QString error;
     // Found now rather than after the session's edits.

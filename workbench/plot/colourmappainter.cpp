@@ -16,6 +16,7 @@ constexpr int BottomMargin = 56;
 constexpr int BarArea = 96;
 constexpr int MapGap = 56;
 constexpr int TickLength = 4;
+constexpr long double Largest = std::numeric_limits<double>::max();
 
 // Which cell each pixel along an axis shows, and the axis's value range.
 struct AxisCells {
@@ -24,6 +25,16 @@ struct AxisCells {
     double high = 1;
 };
 
+// Cells in an equal share each, labelled by position: for centres in no order.
+void ShareEqually(size_t n, int pixels, AxisCells& axis)
+{
+    axis.low = 0.5;
+    axis.high = static_cast<double>(n) + 0.5;
+    for (int p = 0; p < pixels; ++p)
+        axis.cellOfPixel[static_cast<size_t>(p)]
+            = std::min(static_cast<int>(n) - 1, static_cast<int>(static_cast<double>(p) * n / pixels));
+}
+
 AxisCells MapAxis(const std::vector<double>& centres, int pixels)
 {
     AxisCells axis;
@@ -31,36 +42,35 @@ AxisCells MapAxis(const std::vector<double>& centres, int pixels)
     axis.cellOfPixel.assign(static_cast<size_t>(std::max(pixels, 0)), 0);
     if (n == 0 || pixels <= 0)
         return axis;
-    bool rising = true;
-    bool falling = true;
+    bool rising = std::isfinite(centres[0]);
+    bool falling = rising;
     for (size_t i = 1; i < n; ++i) {
-        rising = rising && centres[i] > centres[i - 1];
-        falling = falling && centres[i] < centres[i - 1];
+        rising = rising && std::isfinite(centres[i]) && centres[i] > centres[i - 1];
+        falling = falling && std::isfinite(centres[i]) && centres[i] < centres[i - 1];
     }
-    if (n > 1 && !rising && !falling) {
-        // No order to place cells by: an equal share each, labelled by position.
-        axis.low = 0.5;
-        axis.high = static_cast<double>(n) + 0.5;
-        for (int p = 0; p < pixels; ++p)
-            axis.cellOfPixel[static_cast<size_t>(p)]
-                = std::min(static_cast<int>(n) - 1, static_cast<int>(static_cast<double>(p) * n / pixels));
+    if (!rising && !falling) {
+        ShareEqually(n, pixels, axis);
         return axis;
     }
     std::vector<int> order(n);
     std::iota(order.begin(), order.end(), 0);
     if (falling && n > 1)
         std::reverse(order.begin(), order.end());
-    std::vector<double> edges(n + 1);
-    const auto value = [&](size_t i) { return centres[static_cast<size_t>(order[i])]; };
+    // In long double: the edges beyond values near the largest double, and the
+    // span between them, need not be doubles.
+    std::vector<long double> edges(n + 1);
+    const auto value = [&](size_t i) { return static_cast<long double>(centres[static_cast<size_t>(order[i])]); };
     for (size_t i = 1; i < n; ++i)
         edges[i] = (value(i - 1) + value(i)) / 2;
-    edges[0] = n > 1 ? value(0) - (value(1) - value(0)) / 2 : value(0) - 0.5;
-    edges[n] = n > 1 ? value(n - 1) + (value(n - 1) - value(n - 2)) / 2 : value(0) + 0.5;
-    axis.low = edges[0];
-    axis.high = edges[n];
+    edges[0] = n > 1 ? value(0) - (value(1) - value(0)) / 2 : value(0) - 0.5L;
+    edges[n] = n > 1 ? value(n - 1) + (value(n - 1) - value(n - 2)) / 2 : value(0) + 0.5L;
+    const AxisRange range = DisplayRange(
+        static_cast<double>(std::max(edges[0], -Largest)), static_cast<double>(std::min(edges[n], Largest)));
+    axis.low = range.low;
+    axis.high = range.high;
     size_t cell = 0;
     for (int p = 0; p < pixels; ++p) {
-        const double at = axis.low + (p + 0.5) / pixels * (axis.high - axis.low);
+        const long double at = edges[0] + (p + 0.5L) / pixels * (edges[n] - edges[0]);
         while (cell + 1 < n && at >= edges[cell + 1])
             ++cell;
         axis.cellOfPixel[static_cast<size_t>(p)] = order[cell];
@@ -68,61 +78,42 @@ AxisCells MapAxis(const std::vector<double>& centres, int pixels)
     return axis;
 }
 
-std::vector<double> Ticks(double low, double high, int most)
+// The pixel `fraction` of the way along `pixels`, kept within them.
+int PixelAt(double fraction, int pixels)
 {
-    std::vector<double> ticks;
-    if (!(high > low) || most < 2)
-        return ticks;
-    const double rough = (high - low) / (most - 1);
-    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
-    double step = magnitude;
-    for (double factor : {1.0, 2.0, 2.5, 5.0, 10.0}) {
-        step = factor * magnitude;
-        if (step >= rough)
-            break;
-    }
-    for (double tick = std::ceil(low / step) * step; tick <= high + step * 1e-9; tick += step)
-        ticks.push_back(std::fabs(tick) < step * 1e-9 ? 0.0 : tick);
-    return ticks;
+    return static_cast<int>(std::clamp(fraction, 0.0, 1.0) * pixels);
 }
 
-QString TickText(double value)
-{
-    return QString::number(value, 'g', 5);
-}
-
-void PaintHorizontalAxis(QPainter& painter, const QRect& rect, double low, double high)
+void PaintHorizontalAxis(QPainter& painter, const QRect& rect, const AxisRange& range)
 {
     const QFontMetrics metrics = painter.fontMetrics();
-    for (double tick : Ticks(low, high, std::max(2, rect.width() / 70))) {
-        const int x = rect.left() + static_cast<int>((tick - low) / (high - low) * rect.width());
+    for (const AxisTick& tick : AxisTicks(range, std::max(2, rect.width() / 70))) {
+        const int x = rect.left() + PixelAt(range.Fraction(tick.value), rect.width());
         painter.drawLine(x, rect.bottom() + 1, x, rect.bottom() + TickLength);
-        const QString text = TickText(tick);
         painter.drawText(
-            x - metrics.horizontalAdvance(text) / 2, rect.bottom() + TickLength + metrics.ascent() + 2, text);
+            x - metrics.horizontalAdvance(tick.text) / 2, rect.bottom() + TickLength + metrics.ascent() + 2, tick.text);
     }
 }
 
-void PaintVerticalAxis(QPainter& painter, const QRect& rect, double low, double high, bool rightSide)
+void PaintVerticalAxis(QPainter& painter, const QRect& rect, const AxisRange& range, bool rightSide)
 {
     const QFontMetrics metrics = painter.fontMetrics();
-    for (double tick : Ticks(low, high, std::max(2, rect.height() / 40))) {
-        const int y = rect.bottom() - static_cast<int>((tick - low) / (high - low) * rect.height());
-        const QString text = TickText(tick);
+    for (const AxisTick& tick : AxisTicks(range, std::max(2, rect.height() / 40))) {
+        const int y = rect.bottom() - PixelAt(range.Fraction(tick.value), rect.height());
         if (rightSide) {
             painter.drawLine(rect.right() + 1, y, rect.right() + TickLength, y);
-            painter.drawText(rect.right() + TickLength + 3, y + metrics.ascent() / 2, text);
+            painter.drawText(rect.right() + TickLength + 3, y + metrics.ascent() / 2, tick.text);
         } else {
             painter.drawLine(rect.left() - TickLength, y, rect.left() - 1, y);
-            painter.drawText(
-                rect.left() - TickLength - 3 - metrics.horizontalAdvance(text), y + metrics.ascent() / 2, text);
+            painter.drawText(rect.left() - TickLength - 3 - metrics.horizontalAdvance(tick.text),
+                y + metrics.ascent() / 2, tick.text);
         }
     }
 }
 
 } // namespace
 
-QImage ColourMapImage(const PlotMap& map, QSize size, double low, double high, const ColourScale& scale)
+QImage ColourMapImage(const PlotMap& map, QSize size, const AxisRange& range, const ColourScale& scale)
 {
     QImage image(size, QImage::Format_RGB32);
     if (size.isEmpty() || map.columns <= 0 || map.rows <= 0
@@ -132,23 +123,13 @@ QImage ColourMapImage(const PlotMap& map, QSize size, double low, double high, c
     }
     const AxisCells columns = MapAxis(map.xValues, size.width());
     const AxisCells rows = MapAxis(map.yValues, size.height());
-    const double toIndex = high > low ? (ColourScale::Size - 1) / (high - low) : 0.0;
-    const QRgb* table = scale.table().data();
     for (int y = 0; y < size.height(); ++y) {
         // The first row is drawn at the bottom.
         const int row = rows.cellOfPixel[static_cast<size_t>(size.height() - 1 - y)];
         const double* values = map.values.data() + static_cast<size_t>(row) * static_cast<size_t>(map.columns);
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < size.width(); ++x) {
-            const double value = values[columns.cellOfPixel[static_cast<size_t>(x)]];
-            if (std::isnan(value)) {
-                line[x] = ColourScale::Missing;
-                continue;
-            }
-            const double index = (value - low) * toIndex;
-            line[x] = table[index <= 0
-                    ? 0
-                    : (index >= ColourScale::Size - 1 ? ColourScale::Size - 1 : static_cast<int>(index + 0.5))];
+            line[x] = scale.At(range.Fraction(values[columns.cellOfPixel[static_cast<size_t>(x)]]));
         }
     }
     return image;
@@ -162,19 +143,10 @@ void PaintColourMaps(QPainter& painter, const QRect& area, const PlotData& data,
     double low = std::numeric_limits<double>::infinity();
     double high = -low;
     for (const PlotMap& map : data.maps) {
-        for (double value : map.values) {
-            if (std::isfinite(value)) {
-                low = std::min(low, value);
-                high = std::max(high, value);
-            }
-        }
+        for (double value : map.values)
+            WidenToFinite(value, low, high);
     }
-    if (!(high >= low)) {
-        low = 0;
-        high = 1;
-    } else if (high == low) {
-        high = low + 1;
-    }
+    const AxisRange range = DisplayRange(low, high);
 
     const QFontMetrics metrics = painter.fontMetrics();
     const int top = area.top() + TopMargin;
@@ -193,15 +165,15 @@ void PaintColourMaps(QPainter& painter, const QRect& area, const PlotData& data,
     for (int i = 0; i < count; ++i) {
         const PlotMap& map = data.maps[static_cast<size_t>(i)];
         const QRect rect(area.left() + LeftMargin + i * (width + MapGap), top, width, height);
-        painter.drawImage(rect.topLeft(), ColourMapImage(map, rect.size(), low, high, scale));
+        painter.drawImage(rect.topLeft(), ColourMapImage(map, rect.size(), range, scale));
         painter.setPen(Qt::black);
         painter.drawRect(rect.adjusted(-1, -1, 0, 0));
         painter.drawText(QRect(rect.left(), rect.top() - metrics.height() - 4, rect.width(), metrics.height()),
             Qt::AlignHCenter, metrics.elidedText(map.title, Qt::ElideRight, rect.width()));
         const AxisCells columns = MapAxis(map.xValues, 1);
         const AxisCells rows = MapAxis(map.yValues, 1);
-        PaintHorizontalAxis(painter, rect, columns.low, columns.high);
-        PaintVerticalAxis(painter, rect, rows.low, rows.high, false);
+        PaintHorizontalAxis(painter, rect, {columns.low, columns.high});
+        PaintVerticalAxis(painter, rect, {rows.low, rows.high}, false);
     }
     const int mapsRight = area.left() + LeftMargin + count * width + (count - 1) * MapGap;
     painter.drawText(QRect(area.left() + LeftMargin, top + height + TickLength + metrics.height() + 6,
@@ -222,5 +194,5 @@ void PaintColourMaps(QPainter& painter, const QRect& area, const PlotData& data,
     }
     painter.setPen(Qt::black);
     painter.drawRect(bar.adjusted(-1, -1, 0, 0));
-    PaintVerticalAxis(painter, bar, low, high, true);
+    PaintVerticalAxis(painter, bar, range, true);
 }

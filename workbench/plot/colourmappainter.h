@@ -4,6 +4,7 @@
 // works headless): the maps side by side, each with its title and axes, and
 // one colour bar for all of them on the right.
 
+#include "workbench/plot/axisscale.h"
 #include "workbench/plot/colourscale.h"
 #include "workbench/plot/plotdata.h"
 
@@ -12,10 +13,11 @@
 
 class QPainter;
 
-// The map's values as colours, `size` pixels, the first row at the bottom.
+// The map's values as colours over `range`, `size` pixels, the first row at
+// the bottom; values beyond the range take the end colours.
 // A column (row) covers the values from halfway to its neighbours when the
 // x (y) values rise or fall throughout, else an equal share.
-QImage ColourMapImage(const PlotMap& map, QSize size, double low, double high, const ColourScale& scale);
+QImage ColourMapImage(const PlotMap& map, QSize size, const AxisRange& range, const ColourScale& scale);
 
 // Every map of `data` with axes and the colour bar, into `area`.
 void PaintColourMaps(QPainter& painter, const QRect& area, const PlotData& data, const ColourScale& scale);

@@ -24,6 +24,14 @@ double ReadEntry(const CString& entry)
     return ok && std::isfinite(value) ? value : std::nan("");
 }
 
+// Far on, a step may be below the spacing of doubles: k and k + 1 steps then
+// give the same time, drawn once.
+void AddDistinct(std::vector<double>& times, double time)
+{
+    if (times.empty() || time > times.back())
+        times.push_back(time);
+}
+
 } // namespace
 
 PlotTimeSettings ReadPlotTimeSettings(const PlotDefinition& definition)
@@ -59,7 +67,7 @@ std::vector<double> DrawnTimes(const PlotTimeSettings& settings, double now, dou
         const double last = std::floor(now / clockStep + 1e-9);
         const double first = std::max(0.0, last - static_cast<double>(maxPoints) + 1);
         for (long long i = 0; i < maxPoints && first + static_cast<double>(i) <= last; ++i)
-            times.push_back((first + static_cast<double>(i)) * clockStep);
+            AddDistinct(times, (first + static_cast<double>(i)) * clockStep);
         break;
     }
     case 1:
@@ -79,7 +87,7 @@ std::vector<double> DrawnTimes(const PlotTimeSettings& settings, double now, dou
             const double time = settings.start + static_cast<double>(k) * settings.interval;
             if (!IsDue(time, now))
                 break;
-            times.push_back(time);
+            AddDistinct(times, time);
         }
         break;
     default:

@@ -28,5 +28,6 @@ inline constexpr int DrawnTimesLimit = 10000;
 // - specified times: each given time up to `now`, once;
 // - start time and interval: start + k x interval up to `now`, the first
 //   `maxPoints` of them.
-// A maximum below 1 counts as 1. Empty before the first time is due.
+// A maximum below 1 counts as 1. Empty before the first time is due. Each time
+// is drawn once, also where the clock is so far on that steps fall together.
 std::vector<double> DrawnTimes(const PlotTimeSettings& settings, double now, double clockStep);

@@ -34,13 +34,15 @@ public:
     bool Run(const std::vector<double>& times, PlotData& data, QString& error)
     {
         data.times = times;
+        std::vector<PlotProfile> plotted = SplitProfileGroup(m_definition.plottedNames, m_definition.plottedDimensions,
+            m_definition.plottedCounts, m_definition.plottedVariables);
+        if (!WithinBudget(plotted, data.kind, times.size(), error))
+            return false;
         ProfileRows xAxis;
         if (!m_definition.xAxisName.IsEmpty() && !m_resolver.Resolve(m_definition.xAxisVariables, 1, xAxis, error))
             return false;
         data.xTitle = m_definition.xAxisName.IsEmpty() ? QStringLiteral("Element position")
                                                        : m_definition.xAxisName.ToQString();
-        std::vector<PlotProfile> plotted = SplitProfileGroup(m_definition.plottedNames, m_definition.plottedDimensions,
-            m_definition.plottedCounts, m_definition.plottedVariables);
         std::vector<ProfileRows> rows(plotted.size());
         for (size_t i = 0; i < plotted.size(); ++i) {
             if (!m_resolver.Resolve(plotted[i].variables, plotted[i].dimension, rows[i], error))
@@ -66,8 +68,7 @@ public:
                 return false;
             data.yTitle = m_definition.yAxisName.ToQString();
             data.title += QStringLiteral(" at %1").arg(PlotTimeText(times.back(), m_unit));
-            AddMapOverProfile(plotted, rows, xAt, AxisValues(yAxis, times.back()), times.back(), data);
-            break;
+            return AddMapOverProfile(plotted, rows, xAt, AxisValues(yAxis, times.back()), times.back(), data, error);
         }
         case PlotKind::Refused:
             break;
@@ -76,6 +77,54 @@ public:
     }
 
 private:
+    // Whether what the plot draws stays within the drawing budget, counted
+    // from the paths before any element is made: the points of every line or
+    // the cells of every map, and the axis profiles' elements at each time.
+    bool WithinBudget(const std::vector<PlotProfile>& plotted, PlotKind kind, size_t timeCount, QString& error) const
+    {
+        size_t xCount = 0;
+        size_t yCount = 0;
+        size_t plottedCount = 0;
+        if (!m_definition.xAxisName.IsEmpty() && !m_resolver.Count(m_definition.xAxisVariables, xCount, error))
+            return false;
+        if (kind == PlotKind::MapOverProfile && !m_resolver.Count(m_definition.yAxisVariables, yCount, error))
+            return false;
+        for (const PlotProfile& profile : plotted) {
+            size_t count = 0;
+            if (!m_resolver.Count(profile.variables, count, error))
+                return false;
+            plottedCount += count;
+        }
+        // In double: counts times times may pass the range of size_t.
+        const double times = static_cast<double>(std::max<size_t>(timeCount, 1));
+        double cost = static_cast<double>(plottedCount + xCount + yCount);
+        if (kind == PlotKind::Lines)
+            cost = static_cast<double>(plottedCount + xCount) * times;
+        else if (kind == PlotKind::MapsOverTime)
+            cost = static_cast<double>(plottedCount) * times + static_cast<double>(xCount);
+        if (!CheckBudget(cost, error))
+            return false;
+        const double lines = kind == PlotKind::Lines ? static_cast<double>(plotted.size()) * times : 0;
+        if (lines > PlotLineLimit) {
+            error = QStringLiteral("it would draw %1 lines, more than the %2 a chart draws")
+                        .arg(QString::number(lines, 'f', 0))
+                        .arg(PlotLineLimit);
+            return false;
+        }
+        return true;
+    }
+
+    static bool CheckBudget(double cost, QString& error)
+    {
+        if (cost <= static_cast<double>(PlotDrawingBudget))
+            return true;
+        error = QStringLiteral("it would draw %1 values (elements times times drawn), more than the %2 a plot "
+                               "window draws")
+                    .arg(QString::number(cost, 'f', 0))
+                    .arg(PlotDrawingBudget);
+        return false;
+    }
+
     void AddLines(const QString& name, const std::vector<PlotElement>& elements, const ProfileRows& xAxis,
         const std::vector<double>& times, PlotData& data) const
     {
@@ -111,8 +160,8 @@ private:
     }
 
     // One 2-D profile gives its rows; several 1-D profiles give one row each.
-    void AddMapOverProfile(const std::vector<PlotProfile>& plotted, const std::vector<ProfileRows>& rows,
-        const std::vector<double>& x, const std::vector<double>& y, double time, PlotData& data) const
+    bool AddMapOverProfile(const std::vector<PlotProfile>& plotted, const std::vector<ProfileRows>& rows,
+        const std::vector<double>& x, const std::vector<double>& y, double time, PlotData& data, QString& error) const
     {
         std::vector<std::vector<PlotElement>> grid;
         if (rows.size() == 1 && plotted[0].dimension == 2)
@@ -121,12 +170,15 @@ private:
             for (const ProfileRows& profile : rows)
                 grid.push_back(profile.AllElements());
         if (grid.empty())
-            return;
+            return true;
         PlotMap map;
         map.title = plotted.size() == 1 ? plotted[0].name.ToQString() : QString();
         map.rows = static_cast<int>(grid.size());
         for (const std::vector<PlotElement>& row : grid)
             map.columns = std::max(map.columns, static_cast<int>(row.size()));
+        // Rows of unequal length are filled up to the longest.
+        if (!CheckBudget(static_cast<double>(map.rows) * map.columns, error))
+            return false;
         const std::vector<PlotElement>& widest = *std::max_element(
             grid.begin(), grid.end(), [](const auto& a, const auto& b) { return a.size() < b.size(); });
         for (const PlotElement& element : widest)
@@ -138,6 +190,7 @@ private:
                     static_cast<size_t>(c) < grid[r].size() ? grid[r][static_cast<size_t>(c)].At(time) : std::nan(""));
         }
         data.maps.push_back(std::move(map));
+        return true;
     }
 
     const PlotDefinition& m_definition;

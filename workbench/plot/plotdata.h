@@ -45,6 +45,15 @@ struct PlotData {
     std::vector<PlotMap> maps;
 };
 
+// The most values one plot window draws: the points of all its lines, or the
+// cells of all its maps, over every path and time drawn, with the axis
+// profiles' values. A definition asking for more is not drawn, and says so,
+// before anything is made for it.
+inline constexpr size_t PlotDrawingBudget = 2000000;
+// The most lines (profiles times times drawn) a 2-d plot's chart draws: the
+// chart's time grows faster than its number of lines.
+inline constexpr int PlotLineLimit = 500;
+
 // The display time unit: display time = seconds x factor.
 struct PlotTimeUnit {
     QString name = QStringLiteral("s");

@@ -29,8 +29,12 @@ double InterpolateGiven(const GivenValues& table, size_t element, double seconds
         return valueAt(times.size() - 1);
     const size_t after = static_cast<size_t>(std::upper_bound(times.begin(), times.end(), seconds) - times.begin());
     const size_t before = after - 1;
-    const double share = (seconds - times[before]) / (times[after] - times[before]);
-    return valueAt(before) + share * (valueAt(after) - valueAt(before));
+    // In long double: the times' differences need not be doubles.
+    const double share = static_cast<double>(
+        (static_cast<long double>(seconds) - times[before]) / (static_cast<long double>(times[after]) - times[before]));
+    // Weighted, not a + share x (b - a): the difference of values near the
+    // largest double overflows.
+    return (1 - share) * valueAt(before) + share * valueAt(after);
 }
 
 double VariableValues::At(const PlotElement& element, double seconds) const

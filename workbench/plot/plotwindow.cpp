@@ -1,8 +1,10 @@
 #include "workbench/plot/plotwindow.h"
 
 #include "workbench/plot/colourmappainter.h"
+#include "workbench/plot/picturefile.h"
 #include "workbench/plot/plotlogging.h"
 
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
@@ -20,15 +22,19 @@
 
 namespace {
 
-// Both axes over the points' range, a little wider when it is a single value.
-void SetRange(QValueAxis* axis, double low, double high)
+// An axis over the values from `low` to `high`, rounded to nice numbers where
+// Qt can round them: its rounding takes powers of ten of the span in double,
+// which fails for denormal spans, spans near the largest double, and spans too
+// narrow for the values' magnitude.
+AxisRange SetRange(QValueAxis* axis, double low, double high)
 {
-    if (!(high > low)) {
-        low -= 0.5;
-        high += 0.5;
-    }
-    axis->setRange(low, high);
-    axis->applyNiceNumbers();
+    const AxisRange range = DisplayRange(low, high);
+    axis->setRange(range.low, range.high);
+    const double span = range.high - range.low;
+    const double magnitude = std::max(std::fabs(range.low), std::fabs(range.high));
+    if (span > 1e-200 && magnitude < 1e200 && span > magnitude * 1e-9)
+        axis->applyNiceNumbers();
+    return {axis->min(), axis->max()};
 }
 
 void FillChart(QChart* chart, const PlotData& data)
@@ -50,24 +56,30 @@ void FillChart(QChart* chart, const PlotData& data)
     double yLow = xLow;
     double yHigh = -xLow;
     for (const PlotLine& line : data.lines) {
+        for (const QPointF& point : line.points) {
+            WidenToFinite(point.x(), xLow, xHigh);
+            WidenToFinite(point.y(), yLow, yHigh);
+        }
+    }
+    const AxisRange xRange = SetRange(x, xLow, xHigh);
+    const AxisRange yRange = SetRange(y, yLow, yHigh);
+    for (const PlotLine& line : data.lines) {
         auto* series = new QLineSeries(chart);
         series->setName(line.name);
-        QList<QPointF> points(line.points.begin(), line.points.end());
+        // A point that is not finite is left out; the ends of the range hold
+        // the rest, so that no coordinate overflows when drawn.
+        QList<QPointF> points;
+        points.reserve(static_cast<qsizetype>(line.points.size()));
+        for (const QPointF& point : line.points) {
+            if (std::isfinite(point.x()) && std::isfinite(point.y()))
+                points.append(
+                    {std::clamp(point.x(), xRange.low, xRange.high), std::clamp(point.y(), yRange.low, yRange.high)});
+        }
         series->replace(points);
-        series->setPointsVisible(line.points.size() < 60);
+        series->setPointsVisible(points.size() < 60);
         chart->addSeries(series);
         series->attachAxis(x);
         series->attachAxis(y);
-        for (const QPointF& point : line.points) {
-            xLow = std::min(xLow, point.x());
-            xHigh = std::max(xHigh, point.x());
-            yLow = std::min(yLow, point.y());
-            yHigh = std::max(yHigh, point.y());
-        }
-    }
-    if (std::isfinite(xLow)) {
-        SetRange(x, xLow, xHigh);
-        SetRange(y, yLow, yHigh);
     }
     chart->legend()->setAlignment(Qt::AlignRight);
 }
@@ -144,24 +156,28 @@ QChart* PlotWindow::chart() const
 
 bool PlotWindow::SavePicture(const QString& path, QString& error)
 {
+    // Drawn in memory first, so that PNG and SVG reach the file, and fail
+    // there, the same way.
+    QByteArray bytes;
     if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        QBuffer buffer(&bytes);
         QSvgGenerator generator;
-        generator.setFileName(path);
+        generator.setOutputDevice(&buffer);
         generator.setSize(size());
         generator.setViewBox(rect());
         generator.setTitle(m_data.title);
         QPainter painter;
-        if (!painter.begin(&generator)) {
-            error = QStringLiteral("Cannot write the plot picture to \"%1\".").arg(path);
-            qCWarning(lcPlot).noquote() << error;
-            return false;
+        if (buffer.open(QIODevice::WriteOnly) && painter.begin(&generator)) {
+            render(&painter);
+            if (!painter.end())
+                bytes.clear();
         }
-        render(&painter);
-        return true;
+    } else {
+        bytes = PngBytes(grab());
     }
-    const QPixmap picture = grab();
-    if (picture.isNull() || !picture.save(path, "PNG")) {
-        error = QStringLiteral("Cannot write the plot picture to \"%1\".").arg(path);
+    QString reason = QStringLiteral("the picture could not be drawn");
+    if (bytes.isEmpty() || !WritePictureFile(path, bytes, reason)) {
+        error = QStringLiteral("Cannot write the plot picture to \"%1\": %2.").arg(path, reason);
         qCWarning(lcPlot).noquote() << error;
         return false;
     }

@@ -41,8 +41,7 @@ ProfileElementResolver::ProfileElementResolver(
 {
 }
 
-bool ProfileElementResolver::ExpandPath(
-    const CString& path, std::vector<std::vector<PlotElement>>& groups, std::vector<QString>& labels, QString& error)
+bool ProfileElementResolver::ReadPath(const CString& path, PathShape& shape, QString& error) const
 {
     std::optional<HostModel::Match> match = m_registry.FindVariable(m_owner + "." + path);
     if (!match)
@@ -63,18 +62,18 @@ bool ProfileElementResolver::ExpandPath(
         return false;
     }
     // Each subscript's first and last value; the wildcards' dimensions in order.
-    std::vector<UINT> first(extents.size());
-    std::vector<UINT> last(extents.size());
-    std::vector<size_t> wildcards;
-    size_t count = 1;
+    shape.first.assign(extents.size(), 0);
+    shape.last.assign(extents.size(), 0);
+    shape.wildcards.clear();
+    shape.count = 1;
     for (size_t d = 0; d < extents.size(); ++d) {
         const QString& text = texts[static_cast<qsizetype>(d)];
         if (IsWildcardSubscript(text)) {
-            first[d] = 1;
-            last[d] = extents[d];
-            wildcards.push_back(d);
-            count *= extents[d];
-            if (count > PlotPathElementLimit) {
+            shape.first[d] = 1;
+            shape.last[d] = extents[d];
+            shape.wildcards.push_back(d);
+            shape.count *= extents[d];
+            if (shape.count > PlotPathElementLimit) {
                 error = QStringLiteral("the path %1 names more than %2 elements")
                             .arg(QuotedName(path))
                             .arg(PlotPathElementLimit);
@@ -87,14 +86,41 @@ bool ProfileElementResolver::ExpandPath(
                 error = QStringLiteral("the path %1 has a subscript out of range").arg(QuotedName(path));
                 return false;
             }
-            first[d] = last[d] = value;
+            shape.first[d] = shape.last[d] = value;
         }
     }
+    shape.match = std::move(match);
+    return true;
+}
 
-    const std::string variablePath = match->block->path.str() + "." + match->variable.name.str();
+bool ProfileElementResolver::Count(const CStringArray& paths, size_t& count, QString& error) const
+{
+    count = 0;
+    PathShape shape;
+    for (const CString& path : paths) {
+        if (!ReadPath(path, shape, error))
+            return false;
+        count += shape.count;
+    }
+    return true;
+}
+
+bool ProfileElementResolver::ExpandPath(
+    const CString& path, std::vector<std::vector<PlotElement>>& groups, std::vector<QString>& labels, QString& error)
+{
+    PathShape shape;
+    if (!ReadPath(path, shape, error))
+        return false;
+    const HostModel::Match& match = *shape.match;
+    const std::vector<UINT>& extents = match.variable.extents;
+    const std::vector<UINT>& first = shape.first;
+    const std::vector<UINT>& last = shape.last;
+    const std::vector<size_t>& wildcards = shape.wildcards;
+
+    const std::string variablePath = match.block->path.str() + "." + match.variable.name.str();
     m_sources.push_back(m_values.For(variablePath));
     const VariableValues* source = &m_sources.back();
-    const QString name = match->variable.name.ToQString();
+    const QString name = match.variable.name.ToQString();
 
     // Odometer over every subscript, the last running fastest; an element goes
     // to the group of its wildcards after the first.

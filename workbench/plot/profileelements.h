@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <deque>
+#include <optional>
 #include <vector>
 
 // The most elements one path may name in a plot.
@@ -32,8 +33,20 @@ public:
     // False with the reason in `error` when a path names nothing in the model
     // or too many elements.
     bool Resolve(const CStringArray& paths, UINT dimension, ProfileRows& out, QString& error);
+    // How many elements Resolve would give for `paths`, found without making
+    // them; false as Resolve would be.
+    bool Count(const CStringArray& paths, size_t& count, QString& error) const;
 
 private:
+    // A path's variable, and the range of each of its subscripts.
+    struct PathShape {
+        std::optional<HostModel::Match> match;
+        std::vector<UINT> first;
+        std::vector<UINT> last;
+        std::vector<size_t> wildcards; // the dimensions given as wildcards, in order
+        size_t count = 0; // elements named
+    };
+    bool ReadPath(const CString& path, PathShape& shape, QString& error) const;
     bool ExpandPath(const CString& path, std::vector<std::vector<PlotElement>>& groups, std::vector<QString>& labels,
         QString& error);
 
