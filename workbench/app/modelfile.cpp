@@ -2,6 +2,7 @@
 
 #include "workbench/app/givenvalues.h"
 #include "workbench/app/modeltextscanner.h"
+#include "workbench/app/outputtarget.h"
 
 #include "host/interfaces/modelvariable.h"
 #include "workbench/hostlib/jsonduplicatekeys.h"
@@ -455,9 +456,9 @@ bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error, q
 bool CheckModelSaveTarget(const QString& path, QString& error)
 {
     const QFileInfo info(path);
-    // Renaming the new file over a device or a pipe would replace it.
-    if (info.exists() && !info.isFile()) {
-        error = QStringLiteral("Cannot save the model to \"%1\": it exists and is not a regular file.").arg(path);
+    QString reason;
+    if (!CheckOutputTarget(path, reason)) {
+        error = QStringLiteral("Cannot save the model to \"%1\": %2.").arg(path, reason);
         return false;
     }
     if (info.exists() && !info.isWritable()) {

@@ -1,4 +1,5 @@
 #include "workbench/app/workbenchrun.h"
+#include "workbench/app/outputtarget.h"
 
 #include "workbench/app/commandline.h"
 #include "workbench/app/mainwindow.h"
@@ -125,12 +126,12 @@ QString ScreenshotError(const QString& path, const QString& reason)
 bool CheckPictureTargets(const WorkbenchOptions& options, const std::vector<PlotImage>& images)
 {
     QString reason;
-    if (!options.screenshotPath.isEmpty() && !CheckPictureTarget(options.screenshotPath, reason)) {
+    if (!options.screenshotPath.isEmpty() && !CheckOutputTarget(options.screenshotPath, reason)) {
         Report(ScreenshotError(options.screenshotPath, reason));
         return false;
     }
     for (const PlotImage& image : images) {
-        if (!CheckPictureTarget(image.path, reason)) {
+        if (!CheckOutputTarget(image.path, reason)) {
             Report(QStringLiteral("Cannot write the plot picture to \"%1\": %2.").arg(image.path, reason));
             return false;
         }

@@ -1,23 +1,14 @@
 #include "workbench/plot/picturefile.h"
+#include "workbench/app/outputtarget.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPixmap>
 
-bool CheckPictureTarget(const QString& path, QString& reason)
-{
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        reason = QStringLiteral("it exists and is not a regular file");
-        return false;
-    }
-    return true;
-}
-
 bool WritePictureFile(const QString& path, const QByteArray& bytes, QString& reason)
 {
-    if (!CheckPictureTarget(path, reason))
+    if (!CheckOutputTarget(path, reason))
         return false;
     QFile file(path);
     // Unbuffered, so that a failed write is seen, with its cause, where it happens.

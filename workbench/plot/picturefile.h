@@ -8,12 +8,7 @@
 
 class QPixmap;
 
-// Whether `path` may receive a file: nothing is there yet, or a regular file.
-// A pipe or a device is refused (writing would block, or go nowhere). False
-// with the reason ("it exists and is not a regular file") otherwise.
-bool CheckPictureTarget(const QString& path, QString& reason);
-
-// Checks `path` as above and writes `bytes` to it; false with the reason
+// Checks `path` (CheckOutputTarget) and writes `bytes` to it; false with the reason
 // (the system's, such as "No space left on device") when any step fails.
 bool WritePictureFile(const QString& path, const QByteArray& bytes, QString& reason);
 
