@@ -1,5 +1,6 @@
 #include "platform/controls/updownaccessible.h"
 
+#include "platform/controls/accessiblefactory.h"
 #include "platform/controls/updownwidget.h"
 
 #include <QAccessibleWidget>
@@ -64,23 +65,9 @@ private:
     UpDownWidget* upDown() const { return static_cast<UpDownWidget*>(widget()); }
 };
 
-QAccessibleInterface* UpDownAccessibleFactory(const QString& /*className*/, QObject* object)
-{
-    auto* upDown = qobject_cast<UpDownWidget*>(object);
-    return upDown ? new UpDownAccessible(upDown) : nullptr;
-}
-
 } // namespace
 
 void InstallUpDownAccessibility(UpDownWidget* upDown)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(UpDownAccessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(installed)
-    if (QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(upDown)) {
-        if (!dynamic_cast<UpDownAccessible*>(seen))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(seen));
-    }
+    UseAccessibleInterface<UpDownAccessible>(upDown);
 }
