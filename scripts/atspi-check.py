@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 """Reads the workbench's open Profile Editor over AT-SPI, as a screen reader
-does: every control of the form has a name, the button strips offer their
-buttons by tooltip text, pressing buttons works, and the message box Apply
-brings up can be read and closed. Run by
-scripts/check-accessibility.sh; prints what it read and exits non-zero on a
-missing name or a failed press."""
+does: every control and every button of the form has a name, the maximum
+number of time points is a spin button with a value, the button strips offer
+their buttons by tooltip text, pressing buttons works, and the message box
+Apply brings up can be read and closed. Run by scripts/check-accessibility.sh;
+prints what it read and exits non-zero on a missing name or a failed press."""
 
 import sys
 import time
@@ -79,6 +79,15 @@ def main():
         print(f"  strip {strip.name!r}: {[b.name for b in strip]}")
     if missing:
         sys.exit(f"FAIL: controls without a name: {missing}")
+    unnamed_buttons = []
+    find(form, lambda n: (n.getRoleName() == "push button" and not n.name
+                          and unnamed_buttons.append(n.parent.name)) or False)
+    if unnamed_buttons:
+        sys.exit(f"FAIL: buttons without a name inside {unnamed_buttons}")
+    spin = find(form, lambda n: n.name == "Max. time points:" and n.getRoleName() == "spin button")
+    if spin is None:
+        sys.exit("FAIL: 'Max. time points:' has no spin button")
+    print(f"Spin button {spin.name!r} reads {spin.queryValue().currentValue:g}")
     profiles_strip = next((s for s in strips if s.name == "Profiles"), None)
     if profiles_strip is None or [b.name for b in profiles_strip] != ["New", "Delete", "Toggle Dimension"]:
         sys.exit("FAIL: the profiles strip does not offer New, Delete, Toggle Dimension")

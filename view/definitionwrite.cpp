@@ -24,17 +24,6 @@ namespace {
 // The host reads at most nine characters of the maximum-points field.
 constexpr int MaxTimePointsDigits = 9;
 
-// `document` while the host still has it current; closing the editor may
-// have deleted it.
-CDocument* CurrentDocumentIfStill(CDocument* document)
-{
-    if (document && CKBaseApp::GetCurrentDocument() != document) {
-        qCInfo(lcView, "The document went away with the editor; the closing broadcasts are not sent.");
-        return nullptr;
-    }
-    return document;
-}
-
 } // namespace
 
 void CSUProfileEditorView::ApplyDefinition()
@@ -131,10 +120,10 @@ void CSUProfileEditorView::OnOk()
             m_plotHost->NotifyEditorClosing();
         CStringArray written = WrittenObjectNames();
         // The view is destroyed while the frame closes: from here on only the
-        // document and the names are used.
+        // document and the names are used. A document that closes with its
+        // last frame is deleted only after this handler returns.
         if (CSUProfileEditorFrame* frame = m_frame)
             frame->SendMessage(WM_CLOSE);
-        document = CurrentDocumentIfStill(document);
         if (document)
             document->UpdateAllViews(nullptr, HINT_DEFINITION_WRITTEN, &written);
     }

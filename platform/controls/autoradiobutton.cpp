@@ -1,5 +1,6 @@
 #include "platform/controls/autoradiobutton.h"
 
+#include "platform/controls/accessiblefactory.h"
 #include "platform/docview/dialogtemplate.h"
 
 #include <QAccessibleWidget>
@@ -48,12 +49,6 @@ private:
     QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
 };
 
-QAccessibleInterface* AutoRadioButtonAccessibleFactory(const QString& /*className*/, QObject* object)
-{
-    auto* radio = qobject_cast<AutoRadioButton*>(object);
-    return radio ? new AutoRadioButtonAccessible(radio) : nullptr;
-}
-
 QWidget* CreateAutoRadioButton(QWidget* parent, const DialogControlTemplate& control)
 {
     return new AutoRadioButton(QString::fromLocal8Bit(control.caption ? control.caption : ""), parent);
@@ -71,16 +66,7 @@ AutoRadioButton::AutoRadioButton(const QString& text, QWidget* parent) : QRadioB
 {
     // Qt's exclusivity would also act on checks made by the program.
     setAutoExclusive(false);
-    static const bool accessibilityInstalled = [] {
-        QAccessible::installFactory(AutoRadioButtonAccessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(accessibilityInstalled)
-    // Seen already while Qt made the button, as a check box.
-    if (QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(this)) {
-        if (!dynamic_cast<AutoRadioButtonAccessible*>(seen))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(seen));
-    }
+    UseAccessibleInterface<AutoRadioButtonAccessible>(this);
 }
 
 void AutoRadioButton::nextCheckState()

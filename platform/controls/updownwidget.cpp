@@ -1,10 +1,12 @@
 #include "platform/controls/updownwidget.h"
 
 #include "platform/controls/editwidget.h"
+#include "platform/controls/updownaccessible.h"
 #include "platform/core/logging.h"
 #include "platform/docview/dialogtemplate.h"
 #include "platform/windows/wnd.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -65,6 +67,7 @@ UpDownWidget::UpDownWidget(DWORD style, QWidget* parent)
     layout->addWidget(m_down);
     connect(m_up, &QToolButton::clicked, this, [this] { Step(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { Step(-1); });
+    InstallUpDownAccessibility(this);
 }
 
 void UpDownWidget::SetRange(int lower, int upper)
@@ -115,6 +118,10 @@ void UpDownWidget::Step(int steps)
 
 void UpDownWidget::WriteBuddy()
 {
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, m_position);
+        QAccessible::updateAccessibility(&changed);
+    }
     auto* edit = qobject_cast<QLineEdit*>(m_buddy.data());
     if (!edit || !(m_style & UDS_SETBUDDYINT))
         return;

@@ -6,7 +6,8 @@
 // text back before each step; with UDS_ARROWKEYS the Up and Down keys in the
 // buddy step it too; with UDS_ALIGNRIGHT it sits on the buddy's right edge.
 // Dialog templates make their up-down controls with it, and with
-// UDS_AUTOBUDDY give it the control before it as buddy.
+// UDS_AUTOBUDDY give it the control before it as buddy. Assistive tools see
+// it as one spin button with the position as its value.
 
 #include "platform/core/types.h"
 

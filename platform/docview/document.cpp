@@ -3,7 +3,27 @@
 #include "platform/docview/frame.h"
 #include "platform/docview/view.h"
 
+#include <QCoreApplication>
+#include <QObject>
+
 #include <algorithm>
+
+namespace {
+
+// Deletes a document when Qt deletes it: posted with deleteLater, once
+// control is back in the event loop that was running when it was posted.
+class DocumentDeleter : public QObject {
+public:
+    explicit DocumentDeleter(CDocument* document) : m_document(document) { }
+    ~DocumentDeleter() override { delete m_document; }
+    DocumentDeleter(const DocumentDeleter&) = delete;
+    DocumentDeleter& operator=(const DocumentDeleter&) = delete;
+
+private:
+    CDocument* m_document;
+};
+
+} // namespace
 
 IMPLEMENT_DYNCREATE(CDocument, CCmdTarget)
 
@@ -57,5 +77,17 @@ void CDocument::OnCloseDocument()
     }
     m_closing = false;
     if (autoDelete)
+        DeleteAfterCurrentMessage();
+}
+
+void CDocument::DeleteAfterCurrentMessage()
+{
+    if (m_deletePending)
+        return;
+    m_deletePending = true;
+    if (!QCoreApplication::instance()) {
         delete this;
+        return;
+    }
+    (new DocumentDeleter(this))->deleteLater();
 }

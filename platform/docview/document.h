@@ -29,8 +29,10 @@ public:
     CDocTemplate* GetDocTemplate() const { return m_template; }
     void SetDocTemplate(CDocTemplate* docTemplate) { m_template = docTemplate; }
 
-    // Destroys every frame that shows the document, then deletes the document
-    // when it deletes itself with its last view (auto-delete).
+    // Destroys every frame that shows the document, then, when it deletes
+    // itself with its last view (auto-delete), deletes the document once the
+    // message being handled returns: the handler that closed the last frame
+    // may still tell the document's views.
     virtual void OnCloseDocument();
     // After a view joined or left: a document left without views closes.
     virtual void OnChangedViewList();
@@ -42,4 +44,7 @@ private:
     CString m_title;
     CDocTemplate* m_template = nullptr;
     bool m_closing = false;
+    bool m_deletePending = false;
+
+    void DeleteAfterCurrentMessage();
 };

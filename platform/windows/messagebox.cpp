@@ -57,6 +57,8 @@ int QtMessageBoxService::Show(HWND owner, const CString& text, const CString& ti
         break;
     }
     QMessageBox box(icon, title.ToQString(), text.ToQString(), buttons, owner);
+    // The text may quote names a person typed: never read it as markup.
+    box.setTextFormat(Qt::PlainText);
     if (style & MB_TOPMOST)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     switch (box.exec()) {

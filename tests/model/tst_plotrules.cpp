@@ -214,7 +214,9 @@ void PlotRulesTest::commaDecimalTimes()
     QVERIFY(ReadLeadingReal("2,5", value));
     QCOMPARE(value, 2.5);
     QCOMPARE(FormatEditedTime(2.5), CString("2,5"));
-    QCOMPARE(FormatFieldTime(1.0 / 3.0), CString("0,333333"));
+    // Fields keep every digit of a value; six digits are the least they show.
+    QCOMPARE(FormatFieldTime(3600.125), CString("3600,125"));
+    QCOMPARE(FormatFieldTime(1.0 / 3.0), CString("0,3333333333333333"));
     QCOMPARE(TimeTextValue("2,5"), 2.5);
 }
 

@@ -61,7 +61,7 @@ private slots:
     void cleanup();
     void templateCreatesDocumentFrameAndViewByClass();
     void updateAllViewsSkipsTheSender();
-    void closingTheFrameDestroysViewAndDocumentAtOnce();
+    void closingTheFrameDestroysViewAtOnceAndDocumentAfterTheMessage();
     void aViewClassThatCannotBeCreatedFailsTheFrame();
 
 private:
@@ -121,23 +121,28 @@ void DocViewTest::updateAllViewsSkipsTheSender()
     delete document;
 }
 
-void DocViewTest::closingTheFrameDestroysViewAndDocumentAtOnce()
+void DocViewTest::closingTheFrameDestroysViewAtOnceAndDocumentAfterTheMessage()
 {
     const int documentsBefore = g_documentsAlive;
     CFrameWnd* frame = m_template->OpenDocument(m_template->CreateNewDocument());
     QCOMPARE(g_viewsAlive, 1);
     frame->SendMessage(WM_CLOSE);
-    // The objects go synchronously; the widgets follow on the event loop.
+    // Frame and view go synchronously; the document, like the widgets, once
+    // the message that closed its last frame has been handled.
     QCOMPARE(g_framesAlive, 0);
     QCOMPARE(g_viewsAlive, 0);
-    QCOMPARE(g_documentsAlive, documentsBefore);
+    QCOMPARE(g_documentsAlive, documentsBefore + 1);
     QVERIFY(m_area->subWindowList().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(g_documentsAlive, documentsBefore);
 
     // Qt's own close of the sub-window goes through the frame too.
     frame = m_template->OpenDocument(m_template->CreateNewDocument());
     qobject_cast<QMdiSubWindow*>(frame->GetSafeHwnd())->close();
     QCOMPARE(g_framesAlive, 0);
     QCOMPARE(g_viewsAlive, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(g_documentsAlive, documentsBefore);
 }
 
 void DocViewTest::aViewClassThatCannotBeCreatedFailsTheFrame()

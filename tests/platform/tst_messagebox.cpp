@@ -1,9 +1,16 @@
-// The message-box service as tests use it: every box recorded, answers scripted.
+// The message-box service as tests use it: every box recorded, answers
+// scripted; and Qt's boxes as people see them.
 
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
+#include <QTimer>
 #include <QWidget>
 
 class MessageBoxTest : public QObject {
@@ -12,6 +19,8 @@ private slots:
     void responderRecordsBoxesAndBeepsInOrder();
     void answersComeFromTheScriptThenTheDefaultButton();
     void responderRestoresThePreviousServiceWhenItGoes();
+    void qtBoxesShowTheirTextAsWritten_data();
+    void qtBoxesShowTheirTextAsWritten();
 };
 
 void MessageBoxTest::responderRecordsBoxesAndBeepsInOrder()
@@ -52,6 +61,40 @@ void MessageBoxTest::responderRestoresThePreviousServiceWhenItGoes()
     MessageBox(nullptr, "outer", "t", MB_OK);
     QCOMPARE(static_cast<int>(outer.boxes().size()), 1);
     QCOMPARE(outer.boxes().front().text, CString("outer"));
+}
+
+void MessageBoxTest::qtBoxesShowTheirTextAsWritten_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<uint>("style");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("profile without variables")
+        << "The profile <b>x</b> contains no variables." << (MB_ICONEXCLAMATION | MB_TOPMOST) << IDOK;
+    QTest::newRow("delete question") << "Delete the profile <i>y</i>&amp;<br>z?"
+                                     << (MB_YESNO | MB_ICONQUESTION | MB_TOPMOST) << IDNO;
+}
+
+void MessageBoxTest::qtBoxesShowTheirTextAsWritten()
+{
+    QFETCH(QString, text);
+    QFETCH(uint, style);
+    QFETCH(int, answer);
+    QVERIFY(Qt::mightBeRichText(text));
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    // The box runs its own loop: read it and answer from inside that loop.
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        shown = label->text();
+        format = label->textFormat();
+        box->button(answer == IDNO ? QMessageBox::No : QMessageBox::Ok)->click();
+    });
+    QCOMPARE(MessageBox(nullptr, text.toLatin1().constData(), "Profile Editor", style), answer);
+    QCOMPARE(shown, text);
+    QCOMPARE(format, Qt::PlainText);
 }
 
 PE_TEST_MAIN(MessageBoxTest)

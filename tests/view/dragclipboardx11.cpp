@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDrag>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTimer>
 
@@ -22,10 +23,25 @@ QByteArray ReadClipboardByName(const char* format, int* exitCode)
 {
     QProcess xclip;
     xclip.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-t", QString::fromLatin1(format), "-o"});
-    // The clipboard's owner is this program: keep its events running meanwhile.
-    while (!xclip.waitForFinished(20))
+    if (!xclip.waitForStarted()) {
+        std::fprintf(stderr, "xclip did not start: %s\n", qPrintable(xclip.errorString()));
+        *exitCode = -1;
+        return {};
+    }
+    // The clipboard's owner is this program: keep its events running meanwhile,
+    // for ten seconds at most.
+    QElapsedTimer waited;
+    waited.start();
+    while (!xclip.waitForFinished(20) && waited.elapsed() < 10000)
         QCoreApplication::processEvents();
-    *exitCode = xclip.exitCode();
+    if (xclip.state() != QProcess::NotRunning) {
+        std::fprintf(stderr, "xclip did not finish within ten seconds.\n");
+        xclip.kill();
+        xclip.waitForFinished();
+        *exitCode = -1;
+        return {};
+    }
+    *exitCode = xclip.exitStatus() == QProcess::NormalExit ? xclip.exitCode() : -1;
     return xclip.readAllStandardOutput();
 }
 

@@ -51,6 +51,22 @@ LPARAM ClientPoint(const EditorFixture& editor, UINT id)
     return static_cast<LPARAM>(p.x() | (p.y() << 16));
 }
 
+// The buttons without a name on the accessibility tree under `node`, each as
+// the id of the control that holds it.
+QStringList UnnamedButtons(QAccessibleInterface* node, int depth = 0)
+{
+    QStringList unnamed;
+    if (!node || depth > 8)
+        return unnamed;
+    if (node->role() == QAccessible::PushButton && node->text(QAccessible::Name).isEmpty()) {
+        const auto* button = qobject_cast<QWidget*>(node->object());
+        unnamed << QString::number(button ? CWnd::GetDlgCtrlID(button->parentWidget()) : 0);
+    }
+    for (int i = 0; i < node->childCount(); ++i)
+        unnamed << UnnamedButtons(node->child(i), depth + 1);
+    return unnamed;
+}
+
 PlotDefinition OneProfile()
 {
     PlotDefinition definition;
@@ -70,6 +86,7 @@ private slots:
     void helpHitTestAnswersTheSmallestVisibleControl();
     void helpOnCommandAsksTheHost();
     void everyControlHasAName();
+    void maxTimePointsIsOneSpinButton();
     void stripButtonsArePressedByName();
     void formAnswersTheAccessibilityQueries();
     void keyboardReachesEveryControl();
@@ -181,6 +198,7 @@ void EditorHelpAccessTest::everyControlHasAName()
             unnamed << QString::number(id);
     }
     QCOMPARE(unnamed, QStringList());
+    QCOMPARE(UnnamedButtons(QAccessible::queryAccessibleInterface(editor.view()->GetSafeHwnd())), QStringList());
     const std::pair<UINT, const char*> names[] = {{Apply, "Apply"}, {FindVariables, "Find Variables..."},
         {Radio2DPlot, "2d plot"}, {ProfilesList, "Profiles"}, {VariablesList, "Profile Variables"},
         {PlotList, "Profiles to plot"}, {XAxisField, "X - axis profile (optional)"}, {StartTimeField, "Start time:"},
@@ -192,6 +210,38 @@ void EditorHelpAccessTest::everyControlHasAName()
     QCOMPARE(radio->role(), QAccessible::RadioButton);
     QVERIFY(radio->state().checked);
     QVERIFY(!QAccessible::queryAccessibleInterface(editor.Widget(Radio3DPlot))->state().checked);
+}
+
+void EditorHelpAccessTest::maxTimePointsIsOneSpinButton()
+{
+    EditorFixture editor;
+    PlotDefinition definition = OneProfile();
+    definition.timeMode = 2;
+    definition.timeEntries = Strings({"0*", "1"});
+    definition.maxTimePoints = 10000;
+    QVERIFY(editor.Open(definition, Access::Host));
+    editor.ClickTab(1);
+    QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(editor.Widget(MaxTimePointsUpDown));
+    QCOMPARE(spin->role(), QAccessible::SpinBox);
+    QCOMPARE(spin->text(QAccessible::Name), QStringLiteral("Max. time points:"));
+    QCOMPARE(spin->childCount(), 0);
+    QAccessibleValueInterface* value = spin->valueInterface();
+    QVERIFY(value);
+    QCOMPARE(value->currentValue().toInt(), 10000);
+    QCOMPARE(spin->text(QAccessible::Value), QStringLiteral("10000"));
+    QCOMPARE(value->minimumValue().toInt(), 1);
+    QCOMPARE(value->maximumValue().toInt(), 10000);
+    CWnd* field = editor.view()->GetDlgItem(MaxTimePointsField);
+    QAccessibleActionInterface* actions = spin->actionInterface();
+    actions->doAction(QAccessibleActionInterface::increaseAction());
+    QCOMPARE(field->GetWindowText(), CString("10000"));
+    actions->doAction(QAccessibleActionInterface::decreaseAction());
+    QCOMPARE(field->GetWindowText(), CString("9999"));
+    // What the person typed is where the steps start.
+    field->SetWindowText("42");
+    QCOMPARE(value->currentValue().toInt(), 42);
+    value->setCurrentValue(7);
+    QCOMPARE(field->GetWindowText(), CString("7"));
 }
 
 void EditorHelpAccessTest::stripButtonsArePressedByName()

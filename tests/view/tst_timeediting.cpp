@@ -67,6 +67,8 @@ private slots:
     void deleteRemovesTheSelectedRows();
     void fieldsAreCheckedWhenLeft();
     void commaDecimalRowsAreWrittenAsTyped();
+    void typedStartTimeKeepsEveryDigit_data();
+    void typedStartTimeKeepsEveryDigit();
 };
 
 void TimeEditingTest::rowsSortByValueAndThinDuplicates()
@@ -146,10 +148,10 @@ void TimeEditingTest::fieldsAreCheckedWhenLeft()
     start->setFocus();
     QTRY_VERIFY(start->hasFocus());
     QCOMPARE(editor.Text(IntervalField), QStringLiteral("2.5"));
-    view->GetDlgItem(StartTimeField)->SetWindowText("0.1234567");
+    view->GetDlgItem(StartTimeField)->SetWindowText("0.12345670");
     interval->setFocus();
     QTRY_VERIFY(interval->hasFocus());
-    QCOMPARE(editor.Text(StartTimeField), QStringLiteral("0.123457"));
+    QCOMPARE(editor.Text(StartTimeField), QStringLiteral("0.1234567"));
     // Apply finds the interval out of range: no box of its own, and the
     // interval field gets the focus back, so that leaving it tells again.
     view->GetDlgItem(IntervalField)->SetWindowText("0");
@@ -191,6 +193,52 @@ void TimeEditingTest::commaDecimalRowsAreWrittenAsTyped()
     editor.plotData()->GetTimes(readBack);
     QCOMPARE(readBack.GetSize(), 2);
     QCOMPARE(readBack[0].ToQString(), QStringLiteral("2,5"));
+}
+
+void TimeEditingTest::typedStartTimeKeepsEveryDigit_data()
+{
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("seven digits") << QByteArray("C") << "3600.125"
+                                  << "3600.125";
+    QTest::newRow("seven digits, decimal comma") << QByteArray("de_DE.UTF-8") << "3600,125"
+                                                 << "3600,125";
+    QTest::newRow("many digits") << QByteArray("C") << "12.00000000000012"
+                                 << "12.00000000000012";
+    QTest::newRow("trailing zeros and blanks") << QByteArray("C") << " 0.10 "
+                                               << "0.1";
+}
+
+// What a person types in the start-time field stays as typed when the field
+// is left, and Apply writes that value.
+void TimeEditingTest::typedStartTimeKeepsEveryDigit()
+{
+    QFETCH(QByteArray, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    const DefaultNumericLocale numbers(locale.constData());
+    ScriptedMessageBoxResponder boxes;
+    EditorFixture editor;
+    PlotDefinition definition = SpecifiedTimes({"0*", "1"});
+    definition.timeMode = 2;
+    QVERIFY(editor.Open(definition, Access::Host));
+    editor.ClickTab(1);
+    auto* start = qobject_cast<QLineEdit*>(editor.Widget(StartTimeField));
+    start->setFocus();
+    QTRY_VERIFY(start->hasFocus());
+    start->selectAll();
+    QTest::keyClick(start, Qt::Key_Backspace);
+    QTest::keyClicks(start, typed);
+    editor.Widget(IntervalField)->setFocus();
+    QTRY_VERIFY(editor.Widget(IntervalField)->hasFocus());
+    QCOMPARE(editor.Text(StartTimeField), shown);
+    editor.Click(Apply);
+    QVERIFY(boxes.events().empty());
+    // The model keeps the written start time with a decimal point.
+    const CStringArray& written = editor.plotData()->definition().timeEntries;
+    QCOMPARE(written.GetSize(), 2);
+    QCOMPARE(written[0].ToQString(), QString(shown).replace(',', '.') + '*');
 }
 
 PE_TEST_MAIN(TimeEditingTest)

@@ -21,6 +21,22 @@ std::string DecimalSeparator()
     return ".";
 }
 
+// Seventeen significant digits give back any double.
+constexpr int MaxSignificantDigits = 17;
+
+// `value` as "%.*e" writes it with `digits` significant digits, or with as
+// many more as strtod needs to read back the same value: a person's 3600.125
+// keeps its seventh digit. The text is then laid out from these digits and
+// exponent, so the rounding is the C library's own.
+void RoundedToReadBack(double value, int digits, char* scientific, size_t size)
+{
+    for (int precision = digits; precision <= MaxSignificantDigits; ++precision) {
+        std::snprintf(scientific, size, "%.*e", precision - 1, value);
+        if (std::strtod(scientific, nullptr) == value)
+            return;
+    }
+}
+
 void TrimTrailingZeros(std::string& digits)
 {
     while (!digits.empty() && digits.back() == '0')
@@ -36,11 +52,8 @@ CString LuString::FormatReal_S(double value, int digits, bool trimZeros)
     if (std::isinf(value))
         return value < 0 ? "-inf" : "inf";
 
-    const int precision = std::clamp(digits, 1, 17);
-    // "%e" rounds to the significant digits once; the text is then laid out from
-    // its digits and exponent, so the rounding is the C library's own.
     char scientific[64];
-    std::snprintf(scientific, sizeof scientific, "%.*e", precision - 1, value);
+    RoundedToReadBack(value, std::clamp(digits, 1, MaxSignificantDigits), scientific, sizeof scientific);
 
     std::string significant;
     const char* exponentPart = nullptr;
