@@ -1,5 +1,6 @@
 #include "controls/listboxex.h"
 
+#include "controls/controlslogging.h"
 #include "controls/inplacebutton.h"
 #include "controls/inplaceedit.h"
 #include "controls/inplacenotify.h"
@@ -11,6 +12,7 @@
 #include "platform/drawing/syscolors.h"
 #include "platform/windows/messagebox.h"
 
+#include <QAbstractItemView>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -69,6 +71,8 @@ CListBoxEx::CListBoxEx() = default;
 
 CListBoxEx::~CListBoxEx()
 {
+    for (const QMetaObject::Connection& connection : m_rowWatch)
+        QObject::disconnect(connection);
     // Nothing is left to end: the edit goes without reporting.
     m_editingIndex = -1;
     if (m_edit) {
@@ -135,6 +139,55 @@ void CListBoxEx::CreateInPlaceControls()
     m_edit->SetFont(GetFont());
     m_button = std::make_unique<CInPlaceButton>();
     m_button->Create("...", WS_CHILD, CRect(), this, InPlaceButtonId);
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(GetSafeHwnd())) {
+        const QAbstractItemModel* rows = view->model();
+        m_rowWatch.push_back(QObject::connect(rows, &QAbstractItemModel::rowsInserted,
+            [this](const QModelIndex&, int first, int last) { FollowRowsInserted(first, last); }));
+        m_rowWatch.push_back(QObject::connect(rows, &QAbstractItemModel::rowsRemoved,
+            [this](const QModelIndex&, int first, int last) { FollowRowsRemoved(first, last); }));
+        m_rowWatch.push_back(QObject::connect(rows, &QAbstractItemModel::modelReset, [this] { FollowReset(); }));
+    }
+}
+
+void CListBoxEx::FollowRowsInserted(int first, int last)
+{
+    const int count = last - first + 1;
+    if (m_currentIndex >= first)
+        m_currentIndex += count;
+    if (m_editingIndex >= first)
+        m_editingIndex += count;
+}
+
+void CListBoxEx::FollowRowsRemoved(int first, int last)
+{
+    const int count = last - first + 1;
+    if (m_currentIndex > last)
+        m_currentIndex -= count;
+    else if (m_currentIndex >= first)
+        m_currentIndex = -1;
+    if (m_editingIndex > last)
+        m_editingIndex -= count;
+    else if (m_editingIndex >= first)
+        CloseEditSilently("its row was removed");
+}
+
+void CListBoxEx::FollowReset()
+{
+    m_currentIndex = -1;
+    if (m_editingIndex != -1)
+        CloseEditSilently("the list was emptied");
+}
+
+void CListBoxEx::CloseEditSilently(const char* why)
+{
+    // Commands end an open edit before they change the rows; this is the
+    // guard for a change that did not.
+    qCWarning(lcControls, "The in-place edit of row %d closes without storing its text: %s.", m_editingIndex, why);
+    m_editingIndex = -1;
+    if (m_edit)
+        m_edit->Hide();
+    if (m_button)
+        m_button->Hide();
 }
 
 // Row operations.
@@ -264,6 +317,10 @@ void CListBoxEx::BeginEdit(int index)
 {
     if (!m_editable || m_editingIndex != -1 || !m_edit || !m_edit->GetSafeHwnd())
         return;
+    // Without a profile to hold them, the variables typed would go nowhere
+    // (Insert reaches the list while its strip is disabled).
+    if (m_role == ListBoxExRole::ProfileVariables && !MirroredProfile())
+        return;
     const int count = RowCount();
     if (index < 0)
         CheckRow(index, "Edit row");
@@ -324,9 +381,19 @@ void CListBoxEx::EndEdit(bool cancelled)
     Invalidate();
 }
 
+void CListBoxEx::CommitEdit()
+{
+    if (m_editingIndex != -1)
+        EndEdit(!AcceptEdit(m_editingIndex, false));
+}
+
 void CListBoxEx::ButtonStripCommand(int command)
 {
     try {
+        // A strip pressed without taking the focus (an assistive tool's press)
+        // finds the edit still open: it ends first, and the command then acts
+        // on the rows as the edit left them.
+        CommitEdit();
         if (command == 0) {
             AppendAndEdit();
             return;
@@ -532,6 +599,8 @@ void CListBoxEx::FollowSelection(int selectionBefore)
 
 void CListBoxEx::OnKeyDown(UINT key)
 {
+    if (key == VK_F2 || key == VK_DELETE || key == VK_INSERT)
+        CommitEdit();
     const int selectionBefore = GetCurSel();
     Default();
     FollowSelection(selectionBefore);
@@ -560,6 +629,8 @@ void CListBoxEx::OnKeyDown(UINT key)
 
 void CListBoxEx::OnSysKeyDown(UINT key)
 {
+    if (m_reorder && (key == VK_UP || key == VK_LEFT || key == VK_DOWN || key == VK_RIGHT))
+        CommitEdit();
     const int selectionBefore = GetCurSel();
     switch (key) {
     case VK_UP:
@@ -607,7 +678,7 @@ LRESULT CListBoxEx::OnInPlaceNotify(const InPlaceNotify* notify)
         const HWND to = notify->FocusWindow();
         if (to && ((m_edit && to == m_edit->GetSafeHwnd()) || (m_button && to == m_button->GetSafeHwnd())))
             return 0;
-        EndEdit(!AcceptEdit(m_editingIndex, false));
+        CommitEdit();
         return 1;
     }
     default:

@@ -15,7 +15,10 @@
 #include "controls/listboxexrole.h"
 #include "platform/controls/draglistbox.h"
 
+#include <QMetaObject>
+
 #include <memory>
+#include <vector>
 
 class CInPlaceButton;
 class CInPlaceEdit;
@@ -78,6 +81,10 @@ public:
     // Closes the edit: its trimmed text replaces the row's unless cancelled; an
     // empty text, or a cancelled edit of an empty row, removes the row.
     void EndEdit(bool cancelled);
+    // Ends an open edit as losing the focus ends it (the text is kept when
+    // AcceptEdit agrees). Every row operation from outside the edit runs it
+    // first, so that no edit stays open over rows that moved or went away.
+    void CommitEdit();
 
     // A button of the strip: 0 append and edit; on the selected row 1 remove,
     // 2 move up, 3 move down (nothing without a selected row).
@@ -120,6 +127,13 @@ private:
     void OnDropped(CPoint point);
     // After a key moved the selection, the current index follows it.
     void FollowSelection(int selectionBefore);
+    // Rows added or removed by anyone (the view refills the list for another
+    // profile): the current and the edited row follow their rows, and an edit
+    // whose row went away closes without writing anywhere.
+    void FollowRowsInserted(int first, int last);
+    void FollowRowsRemoved(int first, int last);
+    void FollowReset();
+    void CloseEditSilently(const char* why);
 
     CListBoxExBuddy* m_strip = nullptr;
     DWORD m_editStyle = 0;
@@ -133,4 +147,5 @@ private:
     BOOL m_reorder = TRUE;
     BOOL m_sentinel = FALSE;
     ListBoxExRole m_role = ListBoxExRole::Plain;
+    std::vector<QMetaObject::Connection> m_rowWatch;
 };

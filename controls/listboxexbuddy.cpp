@@ -284,6 +284,10 @@ void CListBoxExBuddy::RunCommand(UINT button)
 {
     auto* view = dynamic_cast<IListBoxExParent*>(GetParent());
     try {
+        // However the button was pressed (an assistive tool's press leaves the
+        // focus where it was), an open edit ends before the command reads rows.
+        if (view)
+            view->EndOpenEdits();
         if (!m_list) {
             if (view)
                 view->OnListStripCommand(static_cast<int>(button), m_controlId);

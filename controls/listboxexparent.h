@@ -15,4 +15,7 @@ public:
     virtual CSUPEProfile* CurrentProfile() = 0;
     // A button of a strip: button index and the strip's control id (1007, 1018 or 1036).
     virtual void OnListStripCommand(int button, UINT stripId) = 0;
+    // Ends every open in-place edit of the parent's lists as losing the focus
+    // would; a strip runs it before any of its commands.
+    virtual void EndOpenEdits() { }
 };

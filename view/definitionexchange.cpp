@@ -116,6 +116,7 @@ void CSUProfileEditorView::ReloadDefinition()
 {
     if (!m_plotData)
         return;
+    EndOpenEdits();
     const CWaitCursor wait;
     RemoveAllProfiles();
     for (const UINT* id = FormControlList::DefinitionRadioIds; *id; ++id)

@@ -160,6 +160,10 @@ bool CSUProfileEditorView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
             const UINT code = HIWORD(static_cast<uint64_t>(wParam));
             for (const CommandEntry& entry : MessageMap::Commands) {
                 if (entry.id == id && entry.code == code) {
+                    // A button pressed by its mnemonic leaves the focus in an
+                    // open edit; Cancel throws the edits away anyway.
+                    if (code == BN_CLICKED && id != Cancel)
+                        EndOpenEdits();
                     (this->*entry.handler)();
                     *result = 0;
                     return true;
@@ -181,6 +185,25 @@ bool CSUProfileEditorView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
         return true;
     }
     return false;
+}
+
+void CSUProfileEditorView::EndOpenEdits()
+{
+    for (CListCtrl* list : {&m_profilesList, &m_timesList}) {
+        if (list->GetSafeHwnd() && list->GetEditControl())
+            list->EditLabel(-1);
+    }
+    for (CListBoxEx* list : {static_cast<CListBoxEx*>(&m_variablesList), static_cast<CListBoxEx*>(&m_plotList)}) {
+        if (!list->GetSafeHwnd())
+            continue;
+        // The edit is closed however the commit ends; the operation that
+        // asked goes on with the rows as they are.
+        try {
+            list->CommitEdit();
+        } catch (const std::exception& error) {
+            ReportError(error.what());
+        }
+    }
 }
 
 void CSUProfileEditorView::ReportError(const char* what)
@@ -415,6 +438,8 @@ void CSUProfileEditorView::OnInitialUpdate()
 void CSUProfileEditorView::OnUpdate(CView* sender, LPARAM hint, CObject* hintObject)
 {
     if (hint == HINT_DISPLAY_UNIT_CHANGED && m_timesList.GetSafeHwnd()) {
+        // An edited time is in the old unit: it is stored before the rescale.
+        EndOpenEdits();
         if (const CKSUDocument* document = TimeDocument()) {
             const double factor = document->CommunicationToDisplayTime(1.0);
             if (std::isfinite(factor) && factor > 0) {

@@ -62,6 +62,12 @@ public:
     // IListBoxExParent
     CSUPEProfile* CurrentProfile() override { return m_currentProfile; }
     void OnListStripCommand(int button, UINT stripId) override;
+    // Ends the open in-place edit of every list (profiles, variables, plot,
+    // times) as losing the focus does, committing its text. Every row
+    // operation that does not come from the edit itself runs it first: strip
+    // presses however made, buttons (also by mnemonic), keys and menus of the
+    // lists, the host's messages and the display unit change.
+    void EndOpenEdits() override;
 
     // IEditorViewLink: WM_USER+1 and WM_USER+3 through the frame.
     void ReceiveProfile(const CSUPEProfile* source) override;
@@ -194,7 +200,10 @@ private:
     // Time editing.
     bool IsClosing() const;
     bool FocusIsOnCancel() const;
-    void CheckTimeFieldOnFocusLoss(CEdit& field, bool interval);
+    // False when the field holds text that is not a valid time (the user was told).
+    bool CheckTimeFieldOnFocusLoss(CEdit& field, bool interval);
+    // Runs the check of the time field that has the focus, as leaving it would.
+    bool CheckFocusedTimeField();
     void OnStartTimeKillFocus();
     void OnIntervalKillFocus();
     void OnTimesEndLabelEdit(const NMHDR* header);

@@ -86,44 +86,47 @@ int CSUProfileEditorView::RowWithKey(int row, int key) const
 
 void CSUProfileEditorView::DeleteSelectedProfiles()
 {
-    // First the selection is read once and a profile that has a role is asked
-    // about, top to bottom; then the rows go, all at once. A row
-    // is checked against its key before use, as the host may change the list
-    // while a question is open.
-    struct Doomed {
-        int row;
-        int key;
-    };
-    std::vector<Doomed> doomed;
+    // First the selection is read once, as profile keys, and a profile that
+    // has a role is asked about, top to bottom; then the rows go, all at once.
+    // A question runs a message loop in which the host may reload or extend
+    // the list: after it, profiles are found again by key, and a profile that
+    // went away meanwhile is left alone (keys are not given again until the
+    // 16-bit counter wraps).
+    std::vector<int> selectedKeys;
     for (const int selectedRow : SelectedProfileRows()) {
         const int key = static_cast<int>(m_profilesList.GetItemData(selectedRow));
-        const CSUPEProfile* profile = m_profiles.Find(key);
-        if (!profile) {
+        if (!m_profiles.Find(key)) {
             qCWarning(lcView, "Delete: row %d of the profiles list names no profile; it stays.", selectedRow);
             continue;
         }
-        int row = selectedRow;
+        selectedKeys.push_back(key);
+    }
+    std::vector<int> doomed;
+    for (const int key : selectedKeys) {
+        const CSUPEProfile* profile = m_profiles.Find(key);
+        if (!profile)
+            continue;
         if (profile->role != 0) {
             const CString text = "The profile " + profile->name + " is in use.\n\nDo you want to delete it anyway?";
             const int answer
                 = MessageBox(GetSafeHwnd(), text, MessageBoxTitle, MB_YESNO | MB_ICONQUESTION | MB_TOPMOST);
-            row = RowWithKey(row, key);
-            if (row < 0)
+            const int row = RowWithKey(-1, key);
+            if (row < 0 || !m_profiles.Find(key))
                 continue;
             if (answer != IDYES) {
                 m_profilesList.SetItemState(row, 0, LVIS_SELECTED);
                 continue;
             }
         }
-        doomed.push_back({row, key});
+        doomed.push_back(key);
     }
     std::vector<int> rows;
     std::vector<int> keys;
     rows.reserve(doomed.size());
     keys.reserve(doomed.size());
-    for (const Doomed& entry : doomed) {
-        CSUPEProfile* profile = m_profiles.Find(entry.key);
-        const int row = RowWithKey(entry.row, entry.key);
+    for (const int key : doomed) {
+        CSUPEProfile* profile = m_profiles.Find(key);
+        const int row = RowWithKey(-1, key);
         if (!profile || row < 0)
             continue;
         if (profile->role != 0)
@@ -131,7 +134,7 @@ void CSUProfileEditorView::DeleteSelectedProfiles()
         if (profile == m_currentProfile)
             m_currentProfile = nullptr;
         rows.push_back(row);
-        keys.push_back(entry.key);
+        keys.push_back(key);
     }
     // All rows in one pass: one at a time, each removal costs a walk over the
     // list's remaining selection.
@@ -146,6 +149,8 @@ void CSUProfileEditorView::DeleteSelectedProfiles()
 void CSUProfileEditorView::OnProfilesListKeyDown(const NMHDR* header)
 {
     const auto* key = reinterpret_cast<const NMLVKEYDOWN*>(header);
+    if (key->wVKey == VK_DELETE || key->wVKey == VK_INSERT || key->wVKey == 'D')
+        EndOpenEdits();
     switch (key->wVKey) {
     case VK_DELETE:
         DeleteSelectedProfiles();
@@ -178,6 +183,7 @@ int CSUProfileEditorView::ProfileRowAtCursor(int* column, UINT* flags) const
 
 void CSUProfileEditorView::OnProfilesListDoubleClick(const NMHDR* /*header*/)
 {
+    EndOpenEdits();
     int column = 0;
     UINT flags = 0;
     const int row = ProfileRowAtCursor(&column, &flags);
@@ -195,6 +201,7 @@ void CSUProfileEditorView::OnProfilesListDoubleClick(const NMHDR* /*header*/)
 
 void CSUProfileEditorView::OnProfilesListRightClick(const NMHDR* /*header*/)
 {
+    EndOpenEdits();
     int column = 0;
     UINT flags = 0;
     const int row = ProfileRowAtCursor(&column, &flags);

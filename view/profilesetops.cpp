@@ -121,6 +121,7 @@ void CSUProfileEditorView::ReceiveProfile(const CSUPEProfile* source)
 {
     if (!source || !source->plotRequested || !m_plotData)
         return;
+    EndOpenEdits();
     const CWaitCursor wait;
     try {
         auto* profile = new CSUPEProfile(*source);
@@ -134,6 +135,9 @@ void CSUProfileEditorView::ReceiveProfile(const CSUPEProfile* source)
 
 void CSUProfileEditorView::ShowProfileVariables()
 {
+    // A variable being edited is stored in the profile it belongs to before
+    // the list shows another one.
+    m_variablesList.CommitEdit();
     m_variablesList.ResetContent();
     m_currentProfile = nullptr;
     // Exactly one row selected: a first and no second. Counting every selected
@@ -163,6 +167,7 @@ void CSUProfileEditorView::OnListStripCommand(int button, UINT stripId)
     // Strip buttons, list keys, double-clicks and drops, by strip: one
     // function per strip.
     try {
+        EndOpenEdits();
         switch (stripId) {
         case FormControl::ProfilesStrip:
             OnProfilesStripCommand(button);

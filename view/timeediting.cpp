@@ -69,10 +69,10 @@ int CSUProfileEditorView::ValidateTimeValue(const char* text, bool interval)
     return 1;
 }
 
-void CSUProfileEditorView::CheckTimeFieldOnFocusLoss(CEdit& field, bool interval)
+bool CSUProfileEditorView::CheckTimeFieldOnFocusLoss(CEdit& field, bool interval)
 {
     if (IsClosing())
-        return;
+        return false;
     // Leaving a field by clicking Cancel cancels: the check below then fails
     // silently, as the editor is closing.
     if (FocusIsOnCancel())
@@ -80,14 +80,30 @@ void CSUProfileEditorView::CheckTimeFieldOnFocusLoss(CEdit& field, bool interval
     CString text = field.GetWindowText();
     text.Trim();
     if (text.IsEmpty())
-        return;
+        return true;
     if (!ValidateTimeValue(text, interval)) {
         field.SetFocus();
-        return;
+        return false;
     }
     double value = 0;
     ReadLeadingReal(text, value);
     field.SetWindowText(FormatFieldTime(value));
+    return true;
+}
+
+bool CSUProfileEditorView::CheckFocusedTimeField()
+{
+    // A button pressed by its mnemonic leaves the focus in the field, so the
+    // field's own check has not run.
+    const CWnd* focus = CWnd::GetFocus();
+    const HWND focused = focus ? focus->GetSafeHwnd() : nullptr;
+    if (!focused)
+        return true;
+    if (focused == m_startTimeEdit.GetSafeHwnd())
+        return CheckTimeFieldOnFocusLoss(m_startTimeEdit, false);
+    if (focused == m_intervalEdit.GetSafeHwnd())
+        return CheckTimeFieldOnFocusLoss(m_intervalEdit, true);
+    return true;
 }
 
 void CSUProfileEditorView::OnStartTimeKillFocus()
@@ -106,13 +122,21 @@ void CSUProfileEditorView::OnTimesEndLabelEdit(const NMHDR* header)
         return;
     if (FocusIsOnCancel())
         OnCancel();
-    const int row = reinterpret_cast<const NMLVDISPINFO*>(header)->item.iItem;
+    const auto* info = reinterpret_cast<const NMLVDISPINFO*>(header);
+    const int row = info->item.iItem;
     // The label editor's text, whatever ended the edit (Escape included).
     const CEdit* editor = m_timesList.GetEditControl();
     CString text = editor ? editor->GetWindowText() : CString();
     text.Trim();
     if (!ValidateTimeValue(text, false)) {
-        m_timesList.DeleteItem(row);
+        // The message ran a message loop in which the host may have reloaded
+        // the times: the row is found again by its parameter, if it is left.
+        LVFINDINFO find;
+        find.flags = LVFI_PARAM;
+        find.lParam = info->item.lParam;
+        const int refused = m_timesList.FindItem(&find);
+        if (refused >= 0)
+            m_timesList.DeleteItem(refused);
         return;
     }
     double value = 0;

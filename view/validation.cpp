@@ -35,6 +35,8 @@ void CSUProfileEditorView::ShowRuleMessage(const char* text)
 
 int CSUProfileEditorView::ValidateDefinition()
 {
+    if (!CheckFocusedTimeField())
+        return 0;
     const CString violation = PlotRuleViolation(CurrentLayout());
     if (!violation.IsEmpty()) {
         MessageBeep(MB_OK);

@@ -20,7 +20,7 @@ private slots:
     void doubleClickOnARowOrF2AfterAClickOpensTheEdit();
     void editStaysOpenWhileTheFocusIsOnItsOwnButton();
     void whileARowIsEditedNoKeyOrDragReachesTheList();
-    void editOfARowThatWentAwayIsReported();
+    void editOfARowThatWentAwayCloses();
 
 private:
     static QLineEdit* Edit(const CListBoxEx& list)
@@ -154,23 +154,25 @@ void ListBoxExEditingTest::whileARowIsEditedNoKeyOrDragReachesTheList()
     QVERIFY(Edit(f.list)->isVisible());
 }
 
-void ListBoxExEditingTest::editOfARowThatWentAwayIsReported()
+void ListBoxExEditingTest::editOfARowThatWentAwayCloses()
 {
     ScriptedMessageBoxResponder boxes;
     ListForm<> f(ListBoxExRole::Plain, Abc);
     QVERIFY(f.Ready());
     f.Click(2);
     f.Key(Qt::Key_F2);
-    // The view empties the list while the edit is open.
+    // The view takes the edited row away without ending the edit first: the
+    // edit closes with it (and says so), rather than stay open over no row.
+    QTest::ignoreMessage(
+        QtWarningMsg, "The in-place edit of row 2 closes without storing its text: its row was removed.");
     f.list.DeleteString(2);
+    QCOMPARE(f.list.GetEditingIndex(), -1);
+    QVERIFY(!Edit(f.list)->isVisible());
     f.list.DeleteString(1);
     f.Type("x");
     f.Key(Qt::Key_Return);
     QCOMPARE(f.Rows(), QStringList {"a"});
-    QCOMPARE(f.list.GetEditingIndex(), -1);
-    QVERIFY(!Edit(f.list)->isVisible());
-    QCOMPARE(boxes.boxes().size(), size_t(1));
-    QVERIFY(boxes.boxes().front().text.Find("no row 2") >= 0);
+    QVERIFY(boxes.boxes().empty());
 }
 
 PE_TEST_MAIN(ListBoxExEditingTest)

@@ -1,5 +1,7 @@
 #include "support/scriptedmessageboxresponder.h"
 
+#include <utility>
+
 namespace {
 
 int DefaultButton(UINT style)
@@ -37,6 +39,8 @@ int ScriptedMessageBoxResponder::Show(HWND owner, const CString& text, const CSt
     const Box box {owner, text, title, style};
     m_boxes.push_back(box);
     m_events.push_back(Event {false, box, 0});
+    if (m_during)
+        std::exchange(m_during, nullptr)();
     if (m_answers.empty())
         return DefaultButton(style);
     const int answer = m_answers.front();

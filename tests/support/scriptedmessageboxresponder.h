@@ -3,6 +3,7 @@
 #include "platform/windows/messagebox.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // For tests: installs itself for its lifetime, records each box and beep in
@@ -28,6 +29,9 @@ public:
     ScriptedMessageBoxResponder& operator=(const ScriptedMessageBoxResponder&) = delete;
 
     void Answer(int button) { m_answers.push_back(button); }
+    // Runs `action` while the next box is on screen (as the host's messages
+    // run during a modal loop), before the box is answered.
+    void DuringNextBox(std::function<void()> action) { m_during = std::move(action); }
     const std::vector<Box>& boxes() const { return m_boxes; }
     const std::vector<Event>& events() const { return m_events; }
     int beeps() const { return m_beeps; }
@@ -39,6 +43,7 @@ public:
 private:
     MessageBoxService* m_previous;
     std::deque<int> m_answers;
+    std::function<void()> m_during;
     std::vector<Box> m_boxes;
     std::vector<Event> m_events;
     int m_beeps = 0;

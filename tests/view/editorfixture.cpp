@@ -1,5 +1,6 @@
 #include "editorfixture.h"
 
+#include "controls/inplaceedit.h"
 #include "controls/listboxexbuddy.h"
 #include "platform/controls/listbox.h"
 #include "platform/controls/listctrl.h"
@@ -7,6 +8,8 @@
 #include "view/formcontrols.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QTabBar>
 #include <QTest>
@@ -175,6 +178,38 @@ void EditorFixture::ClickStripButton(UINT stripId, int button, int buttonCount) 
     const QPoint point = strip->mapTo(window, local);
     QTest::mouseMove(window->windowHandle(), point);
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, point);
+}
+
+void EditorFixture::PressStripButton(UINT stripId, int button) const
+{
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(Widget(stripId));
+    QAccessibleInterface* child = strip ? strip->child(button) : nullptr;
+    QVERIFY(child && child->actionInterface());
+    child->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    // The press runs as a click would come: from the event loop.
+    QCoreApplication::processEvents();
+}
+
+CListCtrl& EditorFixture::ListControl(UINT id) const
+{
+    return *dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(Widget(id)));
+}
+
+CListBoxEx& EditorFixture::EditableList(UINT id) const
+{
+    return *dynamic_cast<CListBoxEx*>(CWnd::FromHandlePermanent(Widget(id)));
+}
+
+QLineEdit* EditorFixture::OpenEditor(UINT listId) const
+{
+    if (listId == FormControl::ProfilesList || listId == FormControl::TimesList) {
+        CEdit* edit = ListControl(listId).GetEditControl();
+        return edit ? qobject_cast<QLineEdit*>(edit->GetSafeHwnd()) : nullptr;
+    }
+    const CListBoxEx& list = EditableList(listId);
+    if (list.GetEditingIndex() == -1 || !list.GetInPlaceEdit())
+        return nullptr;
+    return qobject_cast<QLineEdit*>(list.GetInPlaceEdit()->GetSafeHwnd());
 }
 
 void AddPlotted(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables)

@@ -14,6 +14,7 @@
 #include "workbench/hostlib/profileplotdataobject.h"
 #include "workbench/hostlib/profileplothostobject.h"
 
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QStringList>
 
@@ -62,6 +63,13 @@ public:
     void ClickTab(int index) const;
     // A click on button `button` of a strip of `buttonCount` buttons.
     void ClickStripButton(UINT stripId, int button, int buttonCount) const;
+    // Button `button` of a strip pressed as an assistive tool presses it: the
+    // focus stays where it is.
+    void PressStripButton(UINT stripId, int button) const;
+    // The form's list controls, and the in-place editor a list shows, or null.
+    CListCtrl& ListControl(UINT id) const;
+    CListBoxEx& EditableList(UINT id) const;
+    QLineEdit* OpenEditor(UINT listId) const;
 
 private:
     std::unique_ptr<CKBaseApp> m_app;

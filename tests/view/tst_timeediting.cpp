@@ -152,8 +152,11 @@ void TimeEditingTest::fieldsAreCheckedWhenLeft()
     interval->setFocus();
     QTRY_VERIFY(interval->hasFocus());
     QCOMPARE(editor.Text(StartTimeField), QStringLiteral("0.1234567"));
-    // Apply finds the interval out of range: no box of its own, and the
-    // interval field gets the focus back, so that leaving it tells again.
+    // Apply finds the interval, which the user is not in, out of range: no
+    // box of its own, and the interval field gets the focus back, so that
+    // leaving it tells again.
+    start->setFocus();
+    QTRY_VERIFY(start->hasFocus());
     view->GetDlgItem(IntervalField)->SetWindowText("0");
     view->SendMessage(WM_COMMAND, MAKEWPARAM(Apply, BN_CLICKED), 0);
     QVERIFY(boxes.events().empty());

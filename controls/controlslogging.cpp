@@ -1,0 +1,3 @@
+#include "controls/controlslogging.h"
+
+Q_LOGGING_CATEGORY(lcControls, "pe.controls")

@@ -1,0 +1,505 @@
+// Many short random sequences of what a person and the host do to an open
+// editor, edits often left open when the next event arrives: strip presses by
+// click and by an assistive tool's action, list keys (Insert, Delete, F2,
+// Alt+arrows, Ctrl+D), row clicks, display unit changes, reloads (also while
+// a question is open) and received profiles. After every step each list
+// shows the profile set, no edit stays open over a row that is gone, no error
+// was reported, and nothing the step did not touch has changed.
+
+#include "editorfixture.h"
+
+#include "controls/listboxex.h"
+#include "model/profileroles.h"
+#include "model/timevalues.h"
+#include "support/projecttest.h"
+#include "support/scriptedmessageboxresponder.h"
+#include "view/formcontrols.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTreeView>
+
+#include <cmath>
+#include <map>
+#include <set>
+
+using namespace FormControl;
+
+namespace {
+
+struct ProfileState {
+    QString name;
+    int dimension;
+    QStringList variables;
+    int role;
+    bool operator==(const ProfileState& other) const
+    {
+        return name == other.name && dimension == other.dimension && variables == other.variables && role == other.role;
+    }
+};
+
+QStringList Texts(const CStringArray& strings)
+{
+    QStringList texts;
+    for (const CString& text : strings)
+        texts << text.ToQString();
+    return texts;
+}
+
+// What a step may change besides the edits it found open.
+struct Touch {
+    std::set<int> keys; // profiles that may change or go
+    bool newProfiles = false;
+    bool times = false;
+    bool replaced = false; // a reload: everything is the host's definition
+};
+
+class RandomEditor : public EditorFixture {
+public:
+    explicit RandomEditor(QRandomGenerator& random) : m_random(random) { }
+
+    int Pick(int bound) { return bound > 0 ? static_cast<int>(m_random.bounded(bound)) : 0; }
+    bool Chance(int percent) { return Pick(100) < percent; }
+    QString Fresh(const char* prefix) { return prefix + QString::number(m_made++); }
+
+    PlotDefinition RandomDefinition()
+    {
+        PlotDefinition definition;
+        definition.timeMode = 1;
+        if (Chance(50)) {
+            definition.xAxisName = Fresh("x").toLocal8Bit().constData();
+            definition.xAxisVariables = Strings({"z(*)"});
+        }
+        for (int i = Pick(3); i > 0; --i)
+            AddPlotted(definition, Fresh("P").toLocal8Bit().constData(), 1 + Pick(2), RandomVariables());
+        for (int i = 1 + Pick(4); i > 0; --i)
+            AddUnassigned(definition, Fresh("u").toLocal8Bit().constData(), 1 + Pick(2), RandomVariables());
+        int time = 0;
+        QStringList times;
+        for (int i = Pick(5); i > 0; --i)
+            times << QString::number(time += 1 + Pick(5));
+        definition.timeEntries = Strings(times);
+        return definition;
+    }
+    QStringList RandomVariables()
+    {
+        QStringList variables;
+        for (int i = Pick(4); i > 0; --i)
+            variables << Fresh("v") + "(1)";
+        return variables;
+    }
+
+    QTreeView* Tree(UINT id) const { return qobject_cast<QTreeView*>(Widget(id)); }
+    std::set<int> SelectedKeys() const
+    {
+        std::set<int> keys;
+        const CListCtrl& list = ListControl(ProfilesList);
+        for (int row = list.GetNextItem(-1, LVNI_SELECTED); row != -1; row = list.GetNextItem(row, LVNI_SELECTED))
+            keys.insert(static_cast<int>(list.GetItemData(row)));
+        return keys;
+    }
+    std::set<int> PlottedKeys() const
+    {
+        std::set<int> keys;
+        for (const auto& [key, state] : Snapshot()) {
+            if (state.role & static_cast<int>(ProfileRole::Plotted))
+                keys.insert(key);
+        }
+        return keys;
+    }
+    std::map<int, ProfileState> Snapshot() const
+    {
+        std::map<int, ProfileState> states;
+        const CListCtrl& list = ListControl(ProfilesList);
+        for (int row = 0; row < list.GetItemCount(); ++row) {
+            const int key = static_cast<int>(list.GetItemData(row));
+            if (const CSUPEProfile* profile = view()->Profiles().Find(key))
+                states[key] = {profile->name.ToQString(), profile->dimension, Texts(profile->variables), profile->role};
+        }
+        return states;
+    }
+    // The shown times in seconds.
+    std::vector<double> Seconds() const
+    {
+        std::vector<double> seconds;
+        for (const QString& row : TimeRows())
+            seconds.push_back(TimeTextValue(row.toLocal8Bit().constData()) / view()->TimeFactor());
+        return seconds;
+    }
+    // The page that shows a control, before a person can reach it.
+    void ShowPage(int page)
+    {
+        if (view()->CurrentPage() != page)
+            ClickTab(page);
+    }
+    void Reload()
+    {
+        m_definition = RandomDefinition();
+        plotData()->setDefinition(m_definition);
+        frame()->SendMessage(WM_PE_RELOAD_DEFINITION);
+    }
+    const PlotDefinition& Definition() const { return m_definition; }
+    void SetDefinition(const PlotDefinition& definition) { m_definition = definition; }
+
+private:
+    QRandomGenerator& m_random;
+    int m_made = 0;
+    PlotDefinition m_definition;
+};
+
+// The names of a definition's profiles in the order the editor lists them.
+QStringList LoadOrder(const PlotDefinition& definition)
+{
+    QStringList names;
+    if (!definition.xAxisName.IsEmpty())
+        names << definition.xAxisName.ToQString();
+    names << Texts(definition.plottedNames) << Texts(definition.unassignedNames);
+    return names;
+}
+
+const QStringList AllowedBoxes {"Value is not a real value.", "Times cannot be less than zero."};
+
+} // namespace
+
+class EditorRandomTest : public QObject {
+    Q_OBJECT
+private slots:
+    void listsStayEqualToTheProfilesUnderRandomEvents();
+
+private:
+    // One random step; what it may change goes to `touch`, its name to `what`.
+    void Step(RandomEditor& editor, ScriptedMessageBoxResponder& boxes, Touch& touch, QString& what);
+    void CheckLists(RandomEditor& editor, const QString& what);
+};
+
+void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& boxes, Touch& touch, QString& what)
+{
+    CSUProfileEditorView* view = editor.view();
+    CListCtrl& profiles = editor.ListControl(ProfilesList);
+    CListBoxEx& variables = editor.EditableList(VariablesList);
+    CListCtrl& times = editor.ListControl(TimesList);
+    const std::set<int> selected = editor.SelectedKeys();
+    const int current = view->CurrentProfile() ? view->CurrentProfile()->key : -1;
+    const auto typeInto = [](QLineEdit* edit, const QString& text) {
+        if (!edit)
+            return;
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    };
+    switch (editor.Pick(13)) {
+    case 0: {
+        // Rename, left open.
+        if (profiles.GetItemCount() == 0)
+            return;
+        const int row = editor.Pick(profiles.GetItemCount());
+        what = QStringLiteral("rename row %1, left open").arg(row);
+        profiles.EditLabel(row);
+        typeInto(editor.OpenEditor(ProfilesList), editor.Chance(10) ? QString() : editor.Fresh("n"));
+        break;
+    }
+    case 1: {
+        // A variable edited or appended, left open.
+        if (current == -1)
+            return;
+        const int row = editor.Pick(variables.GetCount() + 1);
+        what = QStringLiteral("edit variable %1, left open").arg(row);
+        variables.BeginEdit(row);
+        touch.keys.insert(current);
+        typeInto(editor.OpenEditor(VariablesList), editor.Chance(15) ? QString() : editor.Fresh("w") + "(2)");
+        break;
+    }
+    case 2: {
+        // A time edited, left open; now and then text that is no time.
+        editor.ShowPage(1);
+        if (times.GetItemCount() == 0)
+            return;
+        const int row = editor.Pick(times.GetItemCount());
+        what = QStringLiteral("edit time %1, left open").arg(row);
+        times.EditLabel(row);
+        touch.times = true;
+        const int kind = editor.Pick(10);
+        typeInto(editor.OpenEditor(TimesList),
+            kind == 0 ? QStringLiteral("abc") : (kind == 1 ? QStringLiteral("-1") : QString::number(editor.Pick(40))));
+        break;
+    }
+    case 3:
+    case 4: {
+        // A strip button, clicked or pressed by an assistive tool.
+        struct Strip {
+            UINT id;
+            int buttons;
+            int page;
+        };
+        const Strip strips[] = {{ProfilesStrip, 3, -1}, {VariablesStrip, 4, -1}, {TimesStrip, 2, 1}, {PlotStrip, 3, 0}};
+        const Strip strip = strips[editor.Pick(4)];
+        const int button = editor.Pick(strip.buttons);
+        const bool click = editor.Chance(50);
+        what = QStringLiteral("%1 strip %2 button %3").arg(click ? "click" : "press").arg(strip.id).arg(button);
+        if (strip.page >= 0)
+            editor.ShowPage(strip.page);
+        boxes.Answer(editor.Chance(50) ? IDYES : IDNO);
+        if (strip.id == ProfilesStrip) {
+            touch.newProfiles = button == 0;
+            touch.keys = selected;
+        } else if (strip.id == VariablesStrip) {
+            touch.keys.insert(current);
+        } else if (strip.id == TimesStrip) {
+            touch.times = true;
+        } else {
+            touch.keys = editor.PlottedKeys();
+        }
+        if (click)
+            editor.ClickStripButton(strip.id, button, strip.buttons);
+        else
+            editor.PressStripButton(strip.id, button);
+        break;
+    }
+    case 5:
+    case 6: {
+        // A key in a list, with or without the focus moving there first.
+        const UINT lists[] = {ProfilesList, VariablesList, TimesList};
+        const UINT list = lists[editor.Pick(3)];
+        struct Key {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+        };
+        const Key keys[] = {{Qt::Key_Insert, {}}, {Qt::Key_Delete, {}}, {Qt::Key_F2, {}}, {Qt::Key_Up, Qt::AltModifier},
+            {Qt::Key_Down, Qt::AltModifier}, {Qt::Key_D, Qt::ControlModifier}};
+        const Key key = keys[editor.Pick(6)];
+        const bool focusFirst = editor.Chance(50);
+        what = QStringLiteral("key %1/%2 to list %3%4")
+                   .arg(key.key)
+                   .arg(int(key.modifiers))
+                   .arg(list)
+                   .arg(focusFirst ? ", focused first" : "");
+        if (list == TimesList)
+            editor.ShowPage(1);
+        boxes.Answer(editor.Chance(50) ? IDYES : IDNO);
+        touch.newProfiles = list == ProfilesList;
+        touch.keys = list == ProfilesList ? selected : std::set<int> {current};
+        touch.times = list == TimesList;
+        QWidget* widget = editor.Widget(list);
+        if (focusFirst)
+            widget->setFocus();
+        QTest::keyClick(widget, key.key, key.modifiers);
+        break;
+    }
+    case 7: {
+        // A click on a profile row, Ctrl adding to the selection.
+        if (profiles.GetItemCount() == 0)
+            return;
+        const int row = editor.Pick(profiles.GetItemCount());
+        const bool control = editor.Chance(30);
+        what = QStringLiteral("click profile row %1%2").arg(row).arg(control ? " with Ctrl" : "");
+        QTreeView* tree = editor.Tree(ProfilesList);
+        const QModelIndex index = tree->model()->index(row, 0);
+        tree->scrollTo(index);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, control ? Qt::ControlModifier : Qt::KeyboardModifiers(),
+            tree->visualRect(index).center());
+        break;
+    }
+    case 8: {
+        const char* units[] = {"s", "min", "h"};
+        const double factors[] = {1.0, 1.0 / 60, 1.0 / 3600};
+        const int unit = editor.Pick(3);
+        what = QStringLiteral("display unit %1").arg(units[unit]);
+        editor.document()->SetDisplayUnit(units[unit], factors[unit]);
+        break;
+    }
+    case 9:
+        what = QStringLiteral("reload");
+        touch.replaced = true;
+        editor.Reload();
+        break;
+    case 10: {
+        what = QStringLiteral("receive a profile");
+        touch.newProfiles = true;
+        CSUPEProfile sent(editor.Fresh("r").toLocal8Bit().constData());
+        sent.variables = Strings({"T(*)"});
+        sent.plotRequested = 1;
+        editor.frame()->SendMessage(WM_PE_RECEIVE_PROFILE, 0, reinterpret_cast<LPARAM>(&sent));
+        break;
+    }
+    case 11: {
+        // Delete with the host reloading while the question is open.
+        what = QStringLiteral("Delete, reload during a question");
+        boxes.Answer(editor.Chance(50) ? IDYES : IDNO);
+        boxes.DuringNextBox([&editor, &touch] {
+            touch.replaced = true;
+            editor.Reload();
+        });
+        touch.keys = selected;
+        editor.Widget(ProfilesList)->setFocus();
+        QTest::keyClick(editor.Widget(ProfilesList), Qt::Key_Delete);
+        boxes.DuringNextBox(nullptr);
+        break;
+    }
+    default: {
+        // F2 with an edit open elsewhere: the label edit of the selected row.
+        what = QStringLiteral("double-click a profile row");
+        if (profiles.GetItemCount() == 0)
+            return;
+        const int row = editor.Pick(profiles.GetItemCount());
+        QTreeView* tree = editor.Tree(ProfilesList);
+        const QModelIndex index = tree->model()->index(row, 0);
+        tree->scrollTo(index);
+        const QPoint at = tree->visualRect(index).center();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+        break;
+    }
+    }
+}
+
+void EditorRandomTest::CheckLists(RandomEditor& editor, const QString& what)
+{
+    CSUProfileEditorView* view = editor.view();
+    const ProfileSet& set = view->Profiles();
+    CListCtrl& profiles = editor.ListControl(ProfilesList);
+    QVERIFY2(profiles.GetItemCount() == set.GetCount(), qPrintable(what));
+    std::set<int> keys;
+    int selectedRows = 0;
+    const CSUPEProfile* selectedProfile = nullptr;
+    for (int row = 0; row < profiles.GetItemCount(); ++row) {
+        const int key = static_cast<int>(profiles.GetItemData(row));
+        const CSUPEProfile* profile = set.Find(key);
+        QVERIFY2(profile && keys.insert(key).second, qPrintable(what));
+        QVERIFY2(profiles.GetItemText(row, 0) == profile->name, qPrintable(what));
+        QVERIFY2(profiles.GetItemText(row, 1) == DimensionText(profile->dimension), qPrintable(what));
+        if (profiles.GetItemState(row, LVIS_SELECTED)) {
+            ++selectedRows;
+            selectedProfile = profile;
+        }
+    }
+    // The variables list is the current profile's, which is the one selected row's.
+    const CSUPEProfile* current = view->CurrentProfile();
+    QVERIFY2(current == (selectedRows == 1 ? selectedProfile : nullptr), qPrintable(what));
+    QStringList variables;
+    if (current) {
+        for (const CString& variable : current->variables)
+            variables << variable.ToQString();
+    }
+    QVERIFY2(editor.VariableEntries() == variables, qPrintable(what));
+    // No edit stays open over a row that is gone.
+    const CListBoxEx& variablesList = editor.EditableList(VariablesList);
+    const int editing = variablesList.GetEditingIndex();
+    QVERIFY2(editing == -1 || editing < variablesList.GetCount(), qPrintable(what));
+    QVERIFY2((editing != -1) == (editor.OpenEditor(VariablesList) != nullptr), qPrintable(what));
+    // The plot list and the axis fields show the profiles of those roles.
+    const std::vector<int> plotKeys = [&editor] {
+        std::vector<int> found;
+        const CListBoxEx& plot = editor.EditableList(PlotList);
+        for (int entry = 0; entry < plot.GetCount(); ++entry)
+            found.push_back(static_cast<int>(plot.GetItemData(entry)));
+        return found;
+    }();
+    const QStringList entries = editor.PlotEntries();
+    int plotted = 0;
+    for (const int key : keys) {
+        const CSUPEProfile* profile = set.Find(key);
+        if (ShownRole(profile->role) == ProfileRole::Plotted)
+            ++plotted;
+    }
+    QVERIFY2(int(plotKeys.size()) == plotted, qPrintable(what));
+    for (size_t i = 0; i < plotKeys.size(); ++i) {
+        const CSUPEProfile* profile = set.Find(plotKeys[i]);
+        QVERIFY2(profile && ShownRole(profile->role) == ProfileRole::Plotted, qPrintable(what));
+        QVERIFY2(entries[int(i)] == profile->name.ToQString(), qPrintable(what));
+    }
+    const CSUPEProfile* xAxis = set.Find(view->XAxisKey());
+    QVERIFY2(editor.Text(XAxisField) == (xAxis ? xAxis->name.ToQString() : QString()), qPrintable(what));
+    // The times ascend without duplicates; a row being edited (a new one
+    // waits at the end) takes its place when the edit ends.
+    std::vector<double> seconds = editor.Seconds();
+    if (editor.OpenEditor(TimesList)) {
+        const int edited = editor.ListControl(TimesList).GetNextItem(-1, LVNI_SELECTED);
+        QVERIFY2(edited >= 0, qPrintable(what));
+        seconds.erase(seconds.begin() + edited);
+    }
+    for (size_t i = 1; i < seconds.size(); ++i)
+        QVERIFY2(seconds[i - 1] < seconds[i], qPrintable(what));
+}
+
+void EditorRandomTest::listsStayEqualToTheProfilesUnderRandomEvents()
+{
+    QRandomGenerator random(20261207);
+    constexpr int Sequences = 300;
+    constexpr int Steps = 24;
+    int reloads = 0;
+    int questions = 0;
+    for (int sequence = 0; sequence < Sequences; ++sequence) {
+        ScriptedMessageBoxResponder boxes;
+        RandomEditor editor(random);
+        editor.SetDefinition(editor.RandomDefinition());
+        QVERIFY(editor.Open(editor.Definition(), Access::Host));
+        QString history;
+        for (int step = 0; step < Steps; ++step) {
+            const std::map<int, ProfileState> before = editor.Snapshot();
+            const std::vector<double> secondsBefore = editor.Seconds();
+            Touch touch;
+            // Edits open from earlier steps end with this one, changing what they edit.
+            if (CEdit* label = editor.ListControl(ProfilesList).GetEditControl(); label) {
+                for (int row = 0; row < editor.ListControl(ProfilesList).GetItemCount(); ++row) {
+                    if (editor.ListControl(ProfilesList).GetItemState(row, LVIS_SELECTED))
+                        touch.keys.insert(static_cast<int>(editor.ListControl(ProfilesList).GetItemData(row)));
+                }
+            }
+            if (editor.OpenEditor(VariablesList) && editor.view()->CurrentProfile())
+                touch.keys.insert(editor.view()->CurrentProfile()->key);
+            const bool timeEditOpen = editor.OpenEditor(TimesList) != nullptr;
+            const std::set<int> openEdits = touch.keys;
+            QString what;
+            const size_t boxesBefore = boxes.boxes().size();
+            Step(editor, boxes, touch, what);
+            touch.keys.insert(openEdits.begin(), openEdits.end());
+            touch.times = touch.times || timeEditOpen;
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            history += QStringLiteral("\n  %1: %2").arg(step).arg(what.isEmpty() ? "nothing" : what);
+            const QString where = QStringLiteral("sequence %1 after:%2").arg(sequence).arg(history);
+            for (size_t i = boxesBefore; i < boxes.boxes().size(); ++i) {
+                const QString text = boxes.boxes()[i].text.ToQString();
+                if (text.startsWith("The profile "))
+                    ++questions;
+                else
+                    QVERIFY2(AllowedBoxes.contains(text), qPrintable(text + " in " + where));
+            }
+            CheckLists(editor, where);
+            if (QTest::currentTestFailed())
+                return;
+            if (touch.replaced) {
+                ++reloads;
+                QStringList names;
+                for (const auto& [key, state] : editor.Snapshot())
+                    names << state.name;
+                QVERIFY2(names == LoadOrder(editor.Definition()), qPrintable(where));
+                QVERIFY2(editor.TimeRows().size() == editor.Definition().timeEntries.GetSize(), qPrintable(where));
+                continue;
+            }
+            const std::map<int, ProfileState> after = editor.Snapshot();
+            for (const auto& [key, state] : before) {
+                if (touch.keys.count(key))
+                    continue;
+                const auto kept = after.find(key);
+                QVERIFY2(kept != after.end() && kept->second == state,
+                    qPrintable(QStringLiteral("profile %1 changed in ").arg(state.name) + where));
+            }
+            for (const auto& [key, state] : after)
+                QVERIFY2(before.count(key) || touch.newProfiles,
+                    qPrintable(QStringLiteral("profile %1 appeared in ").arg(state.name) + where));
+            if (!touch.times) {
+                const std::vector<double> seconds = editor.Seconds();
+                QVERIFY2(seconds.size() == secondsBefore.size(), qPrintable(where));
+                for (size_t i = 0; i < seconds.size(); ++i)
+                    QVERIFY2(std::abs(seconds[i] - secondsBefore[i]) <= 1e-4 * std::max(1.0, secondsBefore[i]),
+                        qPrintable(where));
+            }
+        }
+    }
+    // The sequences reach what they are meant to reach.
+    QVERIFY(reloads > Sequences / 2);
+    QVERIFY(questions > 10);
+}
+
+PE_TEST_MAIN(EditorRandomTest)
+#include "tst_editorrandom.moc"
