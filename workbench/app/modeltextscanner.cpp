@@ -1,6 +1,7 @@
 #include "workbench/app/modeltextscanner.h"
 
 #include "host/interfaces/modelvariable.h"
+#include "workbench/hostlib/jsonreader.h"
 
 #include <QString>
 
@@ -8,17 +9,6 @@
 #include <cstring>
 
 namespace {
-
-int HexDigit(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    return -1;
-}
 
 void AppendUtf8(std::string& out, char32_t code)
 {
@@ -144,7 +134,7 @@ bool ModelTextScanner::TakeEscape(std::string& out)
             return false;
         unit = 0;
         for (int i = 0; i < 4; ++i) {
-            const int digit = HexDigit(m_at[i]);
+            const int digit = JsonHexDigit(m_at[i]);
             if (digit < 0)
                 return false;
             unit = unit * 16 + static_cast<char32_t>(digit);

@@ -16,17 +16,6 @@ struct Frame {
     QSet<QString> keys; // an object's keys so far
 };
 
-int HexValue(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    return -1;
-}
-
 // The string starting at the quote `at` as text; `at` ends past its closing quote.
 QString ReadString(const QByteArray& text, qsizetype& at)
 {
@@ -60,7 +49,7 @@ QString ReadString(const QByteArray& text, qsizetype& at)
         case 'u': {
             char16_t unit = 0;
             for (int i = 0; i < 4 && at < text.size(); ++i, ++at)
-                unit = static_cast<char16_t>(unit * 16 + qMax(0, HexValue(text[at])));
+                unit = static_cast<char16_t>(unit * 16 + qMax(0, JsonHexDigit(text[at])));
             out += QChar(unit);
             break;
         }

@@ -38,6 +38,17 @@ QString JsonMemberPlace(const QString& where, const char* key)
     return where.isEmpty() ? QString::fromLatin1(key) : where + QLatin1Char('.') + QLatin1String(key);
 }
 
+int JsonHexDigit(char ch)
+{
+    if (ch >= '0' && ch <= '9')
+        return ch - '0';
+    if (ch >= 'a' && ch <= 'f')
+        return ch - 'a' + 10;
+    if (ch >= 'A' && ch <= 'F')
+        return ch - 'A' + 10;
+    return -1;
+}
+
 QString JsonTextPosition(const QByteArray& text, int offset)
 {
     int line = 1;

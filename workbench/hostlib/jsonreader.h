@@ -26,6 +26,8 @@ QString DescribeJsonValue(const QJsonValue& value, JsonNumberText numbers);
 QString JsonItemPlace(const QString& where, qsizetype index);
 // The place of an object's member: "plots[2].name"; just "name" at the top.
 QString JsonMemberPlace(const QString& where, const char* key);
+// The value of a hexadecimal digit (a JSON "\\u" escape's), or -1.
+int JsonHexDigit(char ch);
 // The 1-based line and column of a byte offset in `text`: "line 3, column 7".
 QString JsonTextPosition(const QByteArray& text, int offset);
 
