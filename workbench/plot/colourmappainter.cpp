@@ -123,13 +123,25 @@ QImage ColourMapImage(const PlotMap& map, QSize size, const AxisRange& range, co
     }
     const AxisCells columns = MapAxis(map.xValues, size.width());
     const AxisCells rows = MapAxis(map.yValues, size.height());
+    // Where the span is a double (any range but one past the largest double),
+    // fractions are taken in double; the long double of AxisRange::Fraction
+    // would cost more than the rest of the fill.
+    const double span = range.high - range.low;
+    const bool plainSpan = std::isfinite(span) && span > 0;
+    int previousRow = -1;
     for (int y = 0; y < size.height(); ++y) {
         // The first row is drawn at the bottom.
         const int row = rows.cellOfPixel[static_cast<size_t>(size.height() - 1 - y)];
-        const double* values = map.values.data() + static_cast<size_t>(row) * static_cast<size_t>(map.columns);
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        if (row == previousRow) { // the same values as the line above
+            std::copy_n(reinterpret_cast<const QRgb*>(image.constScanLine(y - 1)), size.width(), line);
+            continue;
+        }
+        previousRow = row;
+        const double* values = map.values.data() + static_cast<size_t>(row) * static_cast<size_t>(map.columns);
         for (int x = 0; x < size.width(); ++x) {
-            line[x] = scale.At(range.Fraction(values[columns.cellOfPixel[static_cast<size_t>(x)]]));
+            const double value = values[columns.cellOfPixel[static_cast<size_t>(x)]];
+            line[x] = scale.At(plainSpan ? (value - range.low) / span : range.Fraction(value));
         }
     }
     return image;
