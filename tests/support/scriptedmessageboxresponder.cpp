@@ -53,3 +53,11 @@ void ScriptedMessageBoxResponder::Beep(UINT type)
     ++m_beeps;
     m_events.push_back(Event {true, Box {nullptr, {}, {}, 0}, type});
 }
+
+QStringList ScriptedMessageBoxResponder::texts() const
+{
+    QStringList texts;
+    for (const Box& box : m_boxes)
+        texts << box.text.ToQString();
+    return texts;
+}

@@ -2,6 +2,8 @@
 
 #include "platform/windows/messagebox.h"
 
+#include <QStringList>
+
 #include <deque>
 #include <functional>
 #include <vector>
@@ -33,6 +35,8 @@ public:
     // run during a modal loop), before the box is answered.
     void DuringNextBox(std::function<void()> action) { m_during = std::move(action); }
     const std::vector<Box>& boxes() const { return m_boxes; }
+    // The boxes' texts, in the order they were shown.
+    QStringList texts() const;
     const std::vector<Event>& events() const { return m_events; }
     int beeps() const { return m_beeps; }
     void Clear();

@@ -14,6 +14,8 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <algorithm>
+
 EditorFixture::EditorFixture()
 {
     m_app = std::make_unique<CKBaseApp>();
@@ -107,6 +109,16 @@ QStringList EditorFixture::VariableEntries() const
     for (int i = 0; i < list->GetCount(); ++i)
         entries << Qt8(list->GetText(i));
     return entries;
+}
+
+QStringList EditorFixture::WrittenTimes(bool* written) const
+{
+    const std::vector<CallRecord>& calls = m_plotData->calls();
+    const auto write = std::find_if(
+        calls.rbegin(), calls.rend(), [](const CallRecord& record) { return record.call == "SetTimes"; });
+    if (written)
+        *written = write != calls.rend();
+    return write != calls.rend() ? write->args.value("timeEntries").toVariant().toStringList() : QStringList();
 }
 
 QStringList EditorFixture::TimeRows() const
@@ -236,4 +248,12 @@ CStringArray Strings(const QStringList& texts)
     for (const QString& text : texts)
         array.Add(text.toLocal8Bit().constData());
     return array;
+}
+
+PlotDefinition SpecifiedTimes(const QStringList& entries)
+{
+    PlotDefinition definition;
+    definition.timeMode = 1;
+    definition.timeEntries = Strings(entries);
+    return definition;
 }

@@ -51,6 +51,8 @@ public:
     QStringList PlotEntries() const;
     QStringList VariableEntries() const;
     QStringList TimeRows() const;
+    // The entries of the last SetTimes call; `written` tells whether there was one.
+    QStringList WrittenTimes(bool* written = nullptr) const;
     QString Text(UINT id) const;
     bool Enabled(UINT id) const;
     bool Visible(UINT id) const;
@@ -87,6 +89,8 @@ private:
 void AddPlotted(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables);
 void AddUnassigned(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables);
 CStringArray Strings(const QStringList& texts);
+// A definition in time mode 1 (specified times) with these time entries.
+PlotDefinition SpecifiedTimes(const QStringList& entries);
 
 // The three time-mode radios.
 inline constexpr UINT TimeModeRadios[] = {1024, 1025, 1026, 0};

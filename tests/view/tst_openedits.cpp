@@ -12,8 +12,6 @@
 
 #include <QTest>
 
-#include <algorithm>
-
 using namespace FormControl;
 
 namespace {
@@ -26,24 +24,6 @@ QStringList Variables(const CSUPEProfile* profile)
     return texts;
 }
 
-QStringList BoxTexts(const ScriptedMessageBoxResponder& boxes)
-{
-    QStringList texts;
-    for (const auto& box : boxes.boxes())
-        texts << box.text.ToQString();
-    return texts;
-}
-
-// The entries of the last SetTimes call, or null when there was none.
-QStringList WrittenTimes(const EditorFixture& editor, bool* written)
-{
-    const std::vector<CallRecord>& calls = editor.plotData()->calls();
-    const auto write = std::find_if(
-        calls.rbegin(), calls.rend(), [](const CallRecord& record) { return record.call == "SetTimes"; });
-    *written = write != calls.rend();
-    return *written ? write->args.value("timeEntries").toVariant().toStringList() : QStringList();
-}
-
 // Replaces the open editor's text with `text`, leaving the edit open.
 void Type(QLineEdit* editor, const QString& text)
 {
@@ -51,14 +31,6 @@ void Type(QLineEdit* editor, const QString& text)
     editor->selectAll();
     QTest::keyClick(editor, Qt::Key_Backspace);
     QTest::keyClicks(editor, text);
-}
-
-PlotDefinition TimesDefinition(const QStringList& entries)
-{
-    PlotDefinition definition;
-    definition.timeMode = 1;
-    definition.timeEntries = Strings(entries);
-    return definition;
 }
 
 } // namespace
@@ -81,7 +53,7 @@ void OpenEditsTest::unitChangeStoresTheEditedTimeFirst()
 {
     ScriptedMessageBoxResponder boxes;
     EditorFixture editor;
-    QVERIFY(editor.Open(TimesDefinition({"600"}), Access::Host, 1.0, "s"));
+    QVERIFY(editor.Open(SpecifiedTimes({"600"}), Access::Host, 1.0, "s"));
     editor.ClickTab(1);
     editor.ListControl(TimesList).EditLabel(0);
     QVERIFY(editor.OpenEditor(TimesList));
@@ -93,7 +65,7 @@ void OpenEditsTest::unitChangeStoresTheEditedTimeFirst()
     editor.Click(Apply);
     QVERIFY(boxes.events().empty());
     bool written = false;
-    QCOMPARE(WrittenTimes(editor, &written), QStringList {"600"});
+    QCOMPARE(editor.WrittenTimes(&written), QStringList {"600"});
 }
 
 void OpenEditsTest::accessibleVariablesStripEndsTheEditFirst_data()
@@ -149,7 +121,7 @@ void OpenEditsTest::accessibleTimesStripEndsTheEditFirst()
     QFETCH(QStringList, rows);
     ScriptedMessageBoxResponder boxes;
     EditorFixture editor;
-    QVERIFY(editor.Open(TimesDefinition(times), Access::Host));
+    QVERIFY(editor.Open(SpecifiedTimes(times), Access::Host));
     editor.ClickTab(1);
     editor.ListControl(TimesList).EditLabel(0);
     Type(editor.OpenEditor(TimesList), typed);
@@ -188,7 +160,7 @@ void OpenEditsTest::reloadDuringTheDeleteQuestionDeletesNothingUnselected()
     boxes.Answer(IDYES);
     editor.Widget(ProfilesList)->setFocus();
     QTest::keyClick(editor.Widget(ProfilesList), Qt::Key_Delete);
-    QCOMPARE(BoxTexts(boxes), QStringList {"The profile P is in use.\n\nDo you want to delete it anyway?"});
+    QCOMPARE(boxes.texts(), QStringList {"The profile P is in use.\n\nDo you want to delete it anyway?"});
     QCOMPARE(editor.ProfileRows(), (QStringList {"P|1 D", "new|1 D", "b|1 D", "B|2 D"}));
     QCOMPARE(editor.PlotEntries(), QStringList {"P"});
     QCOMPARE(view->Profiles().GetCount(), 4);
@@ -240,7 +212,7 @@ void OpenEditsTest::mnemonicApplyAndOkCheckTheFocusedTimeField()
     QFETCH(QString, message);
     ScriptedMessageBoxResponder boxes;
     EditorFixture editor;
-    PlotDefinition definition = TimesDefinition({"0*", "2"});
+    PlotDefinition definition = SpecifiedTimes({"0*", "2"});
     definition.timeMode = 2;
     CSUProfileEditorView* view = editor.Open(definition, Access::Host);
     QVERIFY(view);
@@ -253,11 +225,11 @@ void OpenEditsTest::mnemonicApplyAndOkCheckTheFocusedTimeField()
         QTest::keyClick(edit, Qt::Key_A, Qt::AltModifier);
     else
         view->SendMessage(WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-    QTRY_COMPARE(BoxTexts(boxes), QStringList {message});
+    QTRY_COMPARE(boxes.texts(), QStringList {message});
     QTest::qWait(50);
-    QCOMPARE(BoxTexts(boxes), QStringList {message});
+    QCOMPARE(boxes.texts(), QStringList {message});
     bool written = false;
-    WrittenTimes(editor, &written);
+    editor.WrittenTimes(&written);
     QVERIFY(!written);
     QVERIFY(edit->hasFocus());
     QCOMPARE(editor.Text(field), text);

@@ -13,30 +13,16 @@
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QTest>
-#include <algorithm>
 
 using namespace FormControl;
 
 namespace {
 
-PlotDefinition SpecifiedTimes(const QStringList& entries)
-{
-    PlotDefinition definition;
-    definition.timeMode = 1;
-    definition.timeEntries = Strings(entries);
-    return definition;
-}
-
-CListCtrl& TimesListOf(const EditorFixture& editor)
-{
-    return *dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(editor.Widget(TimesList)));
-}
-
 // Insert in the times list, then `text` typed over the new row's 0.0, ended by `key`.
 void EnterRow(const EditorFixture& editor, const QString& text, Qt::Key key = Qt::Key_Return)
 {
     QTest::keyClick(editor.Widget(TimesList), Qt::Key_Insert);
-    CEdit* label = TimesListOf(editor).GetEditControl();
+    CEdit* label = editor.ListControl(TimesList).GetEditControl();
     QVERIFY(label);
     auto* line = qobject_cast<QLineEdit*>(label->GetSafeHwnd());
     QVERIFY(line);
@@ -46,15 +32,7 @@ void EnterRow(const EditorFixture& editor, const QString& text, Qt::Key key = Qt
         QTest::keyClicks(line, text);
     }
     QTest::keyClick(line, key);
-    QVERIFY(!TimesListOf(editor).GetEditControl());
-}
-
-QStringList BoxTexts(const ScriptedMessageBoxResponder& boxes)
-{
-    QStringList texts;
-    for (const auto& box : boxes.boxes())
-        texts << box.text.ToQString();
-    return texts;
+    QVERIFY(!editor.ListControl(TimesList).GetEditControl());
 }
 
 } // namespace
@@ -101,7 +79,7 @@ void TimeEditingTest::refusedRowsDisappearWithTheirMessage()
     editor.ClickTab(1);
     for (const char* text : {"-1", "apples", "", "nan", "inf"})
         EnterRow(editor, text);
-    QCOMPARE(BoxTexts(boxes),
+    QCOMPARE(boxes.texts(),
         QStringList({"Times cannot be less than zero.", "Value is not a real value.", "Value is not a real value.",
             "Value is not a real value.", "Value is not a real value."}));
     // Rows read from the host keep the host's order until a row is edited.
@@ -115,7 +93,7 @@ void TimeEditingTest::deleteRemovesTheSelectedRows()
     EditorFixture editor;
     QVERIFY(editor.Open(SpecifiedTimes({"1", "2", "3", "4", "5"}), Access::Host));
     editor.ClickTab(1);
-    CListCtrl& list = TimesListOf(editor);
+    CListCtrl& list = editor.ListControl(TimesList);
     list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
     list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
     QTest::keyClick(editor.Widget(TimesList), Qt::Key_Delete);
@@ -140,7 +118,7 @@ void TimeEditingTest::fieldsAreCheckedWhenLeft()
     interval->setFocus();
     QTRY_VERIFY(interval->hasFocus());
     start->setFocus();
-    QCOMPARE(BoxTexts(boxes), QStringList({"Time intervals must be greater than zero."}));
+    QCOMPARE(boxes.texts(), QStringList({"Time intervals must be greater than zero."}));
     QTRY_VERIFY(interval->hasFocus());
     QCOMPARE(editor.Text(IntervalField), QStringLiteral("0"));
     boxes.Clear();
@@ -162,7 +140,7 @@ void TimeEditingTest::fieldsAreCheckedWhenLeft()
     QVERIFY(boxes.events().empty());
     QTRY_VERIFY(interval->hasFocus());
     start->setFocus();
-    QCOMPARE(BoxTexts(boxes), QStringList({"Time intervals must be greater than zero."}));
+    QCOMPARE(boxes.texts(), QStringList({"Time intervals must be greater than zero."}));
     boxes.Clear();
     view->GetDlgItem(IntervalField)->SetWindowText("2.5");
     start->setFocus();
@@ -187,11 +165,9 @@ void TimeEditingTest::commaDecimalRowsAreWrittenAsTyped()
     editor.Click(Apply);
     QVERIFY(boxes.events().empty());
     // The host gets the entries in the user's conventions and gives them back so.
-    const std::vector<CallRecord>& calls = editor.plotData()->calls();
-    const auto write = std::find_if(
-        calls.rbegin(), calls.rend(), [](const CallRecord& record) { return record.call == "SetTimes"; });
-    QVERIFY(write != calls.rend());
-    QCOMPARE(write->args.value("timeEntries").toVariant().toStringList(), QStringList({"2,5", "10"}));
+    bool written = false;
+    QCOMPARE(editor.WrittenTimes(&written), QStringList({"2,5", "10"}));
+    QVERIFY(written);
     CStringArray readBack;
     editor.plotData()->GetTimes(readBack);
     QCOMPARE(readBack.GetSize(), 2);
