@@ -15,7 +15,7 @@
 #include "platform/controls/listctrl.h"
 #include "view/formcontrols.h"
 #include "view/profileeditorview.h"
-#include "workbench/hostlib/profileplotdataobject.h"
+#include "hostlib/profileplotdataobject.h"
 
 #include "benchhost.h"
 #include "benchsupport.h"

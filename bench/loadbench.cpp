@@ -12,8 +12,8 @@
 #include "host/services/kdoctemplate.h"
 #include "host/services/ksudocument.h"
 #include "view/profileeditorview.h"
-#include "workbench/hostlib/profileplotdataobject.h"
-#include "workbench/hostlib/profileplothostobject.h"
+#include "hostlib/profileplotdataobject.h"
+#include "hostlib/profileplothostobject.h"
 
 #include "benchhost.h"
 #include "benchsupport.h"

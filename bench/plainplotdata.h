@@ -6,7 +6,7 @@
 // logging of every path.
 
 #include "host/interfaces/profileplotdata.h"
-#include "workbench/hostlib/plotdefinition.h"
+#include "hostlib/plotdefinition.h"
 
 class PlainPlotData final : public IProfilePlotData {
 public:

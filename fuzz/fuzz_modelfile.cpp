@@ -3,7 +3,7 @@
 // too, as the same model; a model that is read writes out as a file that
 // reads back as the same model.
 
-#include "workbench/app/modelfile.h"
+#include "workbench/model/modelfile.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 // the model file. Any input ends in a picture or a reason, within the drawing
 // budget; the run's -timeout and -rss_limit_mb catch a hang or a blow-up.
 
-#include "workbench/app/modelfile.h"
+#include "workbench/model/modelfile.h"
 #include "workbench/plot/plotdata.h"
 #include "workbench/plot/plotwindow.h"
 

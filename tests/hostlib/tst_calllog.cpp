@@ -2,8 +2,8 @@
 // happens, with lines from other code among them.
 
 #include "support/projecttest.h"
-#include "workbench/hostlib/calllog.h"
-#include "workbench/hostlib/profileplotdataobject.h"
+#include "hostlib/calllog.h"
+#include "hostlib/profileplotdataobject.h"
 
 #include <QJsonDocument>
 #include <QSignalSpy>

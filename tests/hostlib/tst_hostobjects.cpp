@@ -2,10 +2,10 @@
 // write-then-read of every item and the plot host's refusal of IProfilePlotData.
 
 #include "support/projecttest.h"
-#include "workbench/hostlib/modelobject.h"
-#include "workbench/hostlib/modelvariableobject.h"
-#include "workbench/hostlib/profileplotdataobject.h"
-#include "workbench/hostlib/profileplothostobject.h"
+#include "hostlib/modelobject.h"
+#include "hostlib/modelvariableobject.h"
+#include "hostlib/profileplotdataobject.h"
+#include "hostlib/profileplothostobject.h"
 
 #include <QtTest>
 

@@ -3,9 +3,9 @@
 #include "host/interfaces/modelvariable.h"
 #include "host/services/luinstance.h"
 #include "support/projecttest.h"
-#include "workbench/hostlib/hostmodel.h"
-#include "workbench/hostlib/modelobject.h"
-#include "workbench/hostlib/profileplotdataobject.h"
+#include "hostlib/hostmodel.h"
+#include "hostlib/modelobject.h"
+#include "hostlib/profileplotdataobject.h"
 
 #include <QtTest>
 

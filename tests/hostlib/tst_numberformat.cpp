@@ -5,7 +5,7 @@
 #include "host/services/lustring.h"
 #include "host/services/setlocale.h"
 #include "support/projecttest.h"
-#include "workbench/hostlib/profileplotdataobject.h"
+#include "hostlib/profileplotdataobject.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 // the profile records behind the parallel arrays, and clear refusals.
 
 #include "support/projecttest.h"
-#include "workbench/hostlib/plotdefinitionjson.h"
+#include "hostlib/plotdefinitionjson.h"
 
 #include <QJsonDocument>
 #include <QtTest>

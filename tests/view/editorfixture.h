@@ -10,9 +10,9 @@
 #include "host/services/kdoctemplate.h"
 #include "host/services/ksudocument.h"
 #include "view/profileeditorview.h"
-#include "workbench/hostlib/plotdefinition.h"
-#include "workbench/hostlib/profileplotdataobject.h"
-#include "workbench/hostlib/profileplothostobject.h"
+#include "hostlib/plotdefinition.h"
+#include "hostlib/profileplotdataobject.h"
+#include "hostlib/profileplothostobject.h"
 
 #include <QLineEdit>
 #include <QMdiArea>

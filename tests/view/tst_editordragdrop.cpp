@@ -12,8 +12,8 @@
 #include "support/projecttest.h"
 #include "view/formcontrols.h"
 #include "view/variablepathpayload.h"
-#include "workbench/hostlib/hostmodel.h"
-#include "workbench/hostlib/modelobject.h"
+#include "hostlib/hostmodel.h"
+#include "hostlib/modelobject.h"
 
 #include <QApplication>
 #include <QClipboard>

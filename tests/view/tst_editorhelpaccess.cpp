@@ -9,7 +9,7 @@
 #include "host/sharedids/sharedids.h"
 #include "support/projecttest.h"
 #include "view/formcontrols.h"
-#include "workbench/hostlib/modelobject.h"
+#include "hostlib/modelobject.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
 #include "view/formcontrols.h"
-#include "workbench/hostlib/modelobject.h"
+#include "hostlib/modelobject.h"
 
 #include <QLabel>
 #include <QRegularExpression>

@@ -8,8 +8,8 @@
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
 #include "view/formcontrols.h"
-#include "workbench/hostlib/calllog.h"
-#include "workbench/hostlib/modelobject.h"
+#include "hostlib/calllog.h"
+#include "hostlib/modelobject.h"
 
 #include <QJsonArray>
 #include <QPointer>

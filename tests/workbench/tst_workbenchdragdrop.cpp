@@ -6,7 +6,7 @@
 #include "workbench/app/helpwindow.h"
 #include "workbench/app/mainwindow.h"
 #include "workbench/app/modelbrowser.h"
-#include "workbench/app/modelsession.h"
+#include "workbench/model/modelsession.h"
 #include "workbench/app/profiledropzone.h"
 #include "workbenchfixture.h"
 

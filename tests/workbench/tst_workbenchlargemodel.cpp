@@ -4,7 +4,7 @@
 
 #include "support/projecttest.h"
 #include "workbench/app/modelbrowser.h"
-#include "workbench/app/modelfile.h"
+#include "workbench/model/modelfile.h"
 #include "workbench/app/variablefinder.h"
 #include "workbench/app/variablefindermodel.h"
 

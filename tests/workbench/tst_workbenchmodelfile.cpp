@@ -2,10 +2,10 @@
 // must be refused with a message that names the place.
 
 #include "support/projecttest.h"
-#include "workbench/app/modelfile.h"
-#include "workbench/app/plotcheck.h"
+#include "workbench/model/modelfile.h"
+#include "workbench/model/plotcheck.h"
 #include "workbench/app/samplemodel.h"
-#include "workbench/hostlib/jsonstreamwriter.h"
+#include "hostlib/jsonstreamwriter.h"
 
 #include "host/interfaces/modelvariable.h"
 

@@ -2,9 +2,9 @@
 // paths against the model and the time entries against the time mode.
 
 #include "support/projecttest.h"
-#include "workbench/app/plotcheck.h"
+#include "workbench/model/plotcheck.h"
 
-#include "workbench/hostlib/plotdefinitionjson.h"
+#include "hostlib/plotdefinitionjson.h"
 
 #include <QTest>
 

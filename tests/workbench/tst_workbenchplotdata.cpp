@@ -3,7 +3,7 @@
 // refused definition gives.
 
 #include "support/projecttest.h"
-#include "workbench/app/modelfile.h"
+#include "workbench/model/modelfile.h"
 #include "workbench/app/samplemodel.h"
 #include "workbench/plot/drawntimes.h"
 #include "workbench/plot/plotdata.h"

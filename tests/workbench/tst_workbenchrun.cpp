@@ -4,7 +4,7 @@
 
 #include "support/projecttest.h"
 #include "workbench/app/mainwindow.h"
-#include "workbench/app/modelfile.h"
+#include "workbench/model/modelfile.h"
 #include "workbench/app/samplemodel.h"
 
 #include <QFile>

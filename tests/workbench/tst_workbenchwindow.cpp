@@ -7,7 +7,7 @@
 #include "workbench/app/commandids.h"
 #include "workbench/app/mainwindow.h"
 #include "workbench/app/modelbrowser.h"
-#include "workbench/app/modelsession.h"
+#include "workbench/model/modelsession.h"
 #include "workbench/app/variablefinder.h"
 #include "workbenchfixture.h"
 

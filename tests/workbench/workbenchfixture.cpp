@@ -1,6 +1,6 @@
 #include "workbenchfixture.h"
 
-#include "workbench/app/modelfile.h"
+#include "workbench/model/modelfile.h"
 #include "workbench/app/moduleloader.h"
 #include "workbench/app/samplemodel.h"
 

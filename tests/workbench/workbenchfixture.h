@@ -6,7 +6,7 @@
 // OpenWorkbench from init and CloseWorkbench from cleanup.
 
 #include "workbench/app/mainwindow.h"
-#include "workbench/app/modelsession.h"
+#include "workbench/model/modelsession.h"
 
 #include "host/services/kbaseapp.h"
 

@@ -1,6 +1,6 @@
 #include "workbench/app/calllogview.h"
 
-#include "workbench/hostlib/calllog.h"
+#include "hostlib/calllog.h"
 
 #include <QFontDatabase>
 #include <QJsonDocument>

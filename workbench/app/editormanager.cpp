@@ -1,6 +1,6 @@
 #include "workbench/app/editormanager.h"
 
-#include "workbench/app/modelsession.h"
+#include "workbench/model/modelsession.h"
 
 #include "host/services/kbaseapp.h"
 #include "host/services/kdoctemplate.h"

@@ -4,7 +4,7 @@
 #include "workbench/app/commandids.h"
 #include "workbench/app/helpwindow.h"
 #include "workbench/app/modelbrowser.h"
-#include "workbench/app/modelsession.h"
+#include "workbench/model/modelsession.h"
 #include "workbench/app/plotwindows.h"
 #include "workbench/app/profiledropzone.h"
 #include "workbench/app/sendprofiledialog.h"

@@ -7,7 +7,7 @@
 // (ModelBrowserModel): rows are made as they are shown.
 
 #include "workbench/app/modelbrowsermodel.h"
-#include "workbench/app/workbenchmodel.h"
+#include "workbench/model/workbenchmodel.h"
 
 #include <QTreeView>
 

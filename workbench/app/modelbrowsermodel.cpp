@@ -1,7 +1,7 @@
 #include "workbench/app/modelbrowsermodel.h"
 
 #include "workbench/app/variablepathmime.h"
-#include "workbench/app/workbenchmodel.h"
+#include "workbench/model/workbenchmodel.h"
 
 #include "host/interfaces/modelvariable.h"
 

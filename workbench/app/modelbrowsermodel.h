@@ -6,7 +6,7 @@
 // text is made when the view asks for it, so that a model of millions of
 // variables costs the browser nothing beyond the model itself.
 
-#include "workbench/hostlib/hostmodel.h"
+#include "hostlib/hostmodel.h"
 
 #include "platform/core/collections.h"
 

@@ -6,7 +6,7 @@
 // from the model browser. The list is a view over the host model
 // (VariableFinderModel).
 
-#include "workbench/app/workbenchmodel.h"
+#include "workbench/model/workbenchmodel.h"
 
 #include <QWidget>
 

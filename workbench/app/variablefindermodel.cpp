@@ -2,7 +2,7 @@
 
 #include "workbench/app/modelbrowsermodel.h"
 #include "workbench/app/variablepathmime.h"
-#include "workbench/app/workbenchmodel.h"
+#include "workbench/model/workbenchmodel.h"
 
 #include <algorithm>
 #include <cctype>

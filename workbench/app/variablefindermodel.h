@@ -5,7 +5,7 @@
 // through are kept as runs of neighbouring variables of one block, so that
 // the unfiltered list of millions of variables costs one run per block.
 
-#include "workbench/hostlib/hostmodel.h"
+#include "hostlib/hostmodel.h"
 
 #include <QAbstractListModel>
 

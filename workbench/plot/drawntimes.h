@@ -3,7 +3,7 @@
 // Which times a profile plot draws, from its time settings and the simulated
 // clock. All times are seconds.
 
-#include "workbench/hostlib/plotdefinition.h"
+#include "hostlib/plotdefinition.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 #include "workbench/plot/picturefile.h"
-#include "workbench/app/outputtarget.h"
+#include "workbench/model/outputtarget.h"
 
 #include <QBuffer>
 #include <QFile>

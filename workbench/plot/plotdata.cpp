@@ -1,6 +1,6 @@
 #include "workbench/plot/plotdata.h"
 
-#include "workbench/app/plotcheck.h"
+#include "workbench/model/plotcheck.h"
 #include "workbench/plot/drawntimes.h"
 #include "workbench/plot/profileelements.h"
 

@@ -4,7 +4,7 @@
 // definition as the host object holds it: the lines of a 2-d plot, or the
 // colour maps of a 3-d plot, or the reason it cannot be drawn. No widgets.
 
-#include "workbench/app/workbenchmodel.h"
+#include "workbench/model/workbenchmodel.h"
 #include "workbench/plot/plotvalues.h"
 
 #include <QPointF>

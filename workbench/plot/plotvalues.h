@@ -4,7 +4,7 @@
 // variable, interpolated linearly between its times (the first row before the
 // first time, the last after the last), else the simulated values.
 
-#include "workbench/app/givenvalues.h"
+#include "workbench/model/givenvalues.h"
 #include "workbench/plot/simulatedvalues.h"
 
 #include <limits>

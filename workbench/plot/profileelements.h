@@ -2,8 +2,8 @@
 
 // The model elements a plot's profiles name, in the rows the plot draws them.
 
-#include "workbench/hostlib/hostmodel.h"
-#include "workbench/hostlib/plotdefinition.h"
+#include "hostlib/hostmodel.h"
+#include "hostlib/plotdefinition.h"
 #include "workbench/plot/plotvalues.h"
 
 #include <QString>
