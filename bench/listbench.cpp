@@ -12,10 +12,10 @@
 #include "host/services/kbaseapp.h"
 #include "host/services/kdoctemplate.h"
 #include "host/services/ksudocument.h"
+#include "hostlib/profileplotdataobject.h"
 #include "platform/controls/listctrl.h"
 #include "view/formcontrols.h"
 #include "view/profileeditorview.h"
-#include "hostlib/profileplotdataobject.h"
 
 #include "benchhost.h"
 #include "benchsupport.h"

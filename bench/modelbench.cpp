@@ -20,9 +20,9 @@
 // memory <= 1.5 x the file.
 
 #include "workbench/app/modelbrowser.h"
+#include "workbench/app/variablefinder.h"
 #include "workbench/model/modelfile.h"
 #include "workbench/model/modelsession.h"
-#include "workbench/app/variablefinder.h"
 
 #include "samplestats.h"
 

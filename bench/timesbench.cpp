@@ -10,10 +10,10 @@
 #include "host/services/kbaseapp.h"
 #include "host/services/kdoctemplate.h"
 #include "host/services/ksudocument.h"
-#include "platform/controls/listctrl.h"
-#include "view/profileeditorview.h"
 #include "hostlib/profileplotdataobject.h"
 #include "hostlib/profileplothostobject.h"
+#include "platform/controls/listctrl.h"
+#include "view/profileeditorview.h"
 
 #include "benchhost.h"
 #include "benchsupport.h"

@@ -5,8 +5,8 @@
 // JSON that reads back as the same definition, and the checks give their
 // verdict without failing.
 
-#include "workbench/model/plotcheck.h"
 #include "hostlib/plotdefinitionjson.h"
+#include "workbench/model/plotcheck.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,9 +1,9 @@
 // The call log's file: one JSON object per line, on disk as soon as the call
 // happens, with lines from other code among them.
 
-#include "support/projecttest.h"
 #include "hostlib/calllog.h"
 #include "hostlib/profileplotdataobject.h"
+#include "support/projecttest.h"
 
 #include <QJsonDocument>
 #include <QSignalSpy>

@@ -1,11 +1,11 @@
 // The in-memory host objects as the editor meets them: IUnknown rules, the call log,
 // write-then-read of every item and the plot host's refusal of IProfilePlotData.
 
-#include "support/projecttest.h"
 #include "hostlib/modelobject.h"
 #include "hostlib/modelvariableobject.h"
 #include "hostlib/profileplotdataobject.h"
 #include "hostlib/profileplothostobject.h"
+#include "support/projecttest.h"
 
 #include <QtTest>
 

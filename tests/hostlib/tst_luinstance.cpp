@@ -2,10 +2,10 @@
 
 #include "host/interfaces/modelvariable.h"
 #include "host/services/luinstance.h"
-#include "support/projecttest.h"
 #include "hostlib/hostmodel.h"
 #include "hostlib/modelobject.h"
 #include "hostlib/profileplotdataobject.h"
+#include "support/projecttest.h"
 
 #include <QtTest>
 

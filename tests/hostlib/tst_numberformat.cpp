@@ -4,8 +4,8 @@
 
 #include "host/services/lustring.h"
 #include "host/services/setlocale.h"
-#include "support/projecttest.h"
 #include "hostlib/profileplotdataobject.h"
+#include "support/projecttest.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // The plot definition in the workbench's model file: JSON out and back in,
 // the profile records behind the parallel arrays, and clear refusals.
 
-#include "support/projecttest.h"
 #include "hostlib/plotdefinitionjson.h"
+#include "support/projecttest.h"
 
 #include <QJsonDocument>
 #include <QtTest>

@@ -9,10 +9,10 @@
 #include "host/services/kbaseapp.h"
 #include "host/services/kdoctemplate.h"
 #include "host/services/ksudocument.h"
-#include "view/profileeditorview.h"
 #include "hostlib/plotdefinition.h"
 #include "hostlib/profileplotdataobject.h"
 #include "hostlib/profileplothostobject.h"
+#include "view/profileeditorview.h"
 
 #include <QLineEdit>
 #include <QMdiArea>

@@ -7,13 +7,13 @@
 
 #include "host/interfaces/modelvariable.h"
 #include "host/sharedids/sharedids.h"
+#include "hostlib/hostmodel.h"
+#include "hostlib/modelobject.h"
 #include "platform/core/registry.h"
 #include "platform/ole/oledatasource.h"
 #include "support/projecttest.h"
 #include "view/formcontrols.h"
 #include "view/variablepathpayload.h"
-#include "hostlib/hostmodel.h"
-#include "hostlib/modelobject.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -7,9 +7,9 @@
 #include "host/services/hosthelp.h"
 #include "host/services/showviewrequest.h"
 #include "host/sharedids/sharedids.h"
+#include "hostlib/modelobject.h"
 #include "support/projecttest.h"
 #include "view/formcontrols.h"
-#include "hostlib/modelobject.h"
 
 #include <QAccessible>
 #include <QApplication>

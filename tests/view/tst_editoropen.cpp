@@ -4,11 +4,11 @@
 
 #include "editorfixture.h"
 
+#include "hostlib/modelobject.h"
 #include "support/defaultnumericlocale.h"
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
 #include "view/formcontrols.h"
-#include "hostlib/modelobject.h"
 
 #include <QLabel>
 #include <QRegularExpression>

@@ -4,12 +4,12 @@
 
 #include "editorfixture.h"
 
+#include "hostlib/calllog.h"
+#include "hostlib/modelobject.h"
 #include "model/profileroles.h"
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
 #include "view/formcontrols.h"
-#include "hostlib/calllog.h"
-#include "hostlib/modelobject.h"
 
 #include <QJsonArray>
 #include <QPointer>

@@ -6,8 +6,8 @@
 #include "workbench/app/helpwindow.h"
 #include "workbench/app/mainwindow.h"
 #include "workbench/app/modelbrowser.h"
-#include "workbench/model/modelsession.h"
 #include "workbench/app/profiledropzone.h"
+#include "workbench/model/modelsession.h"
 #include "workbenchfixture.h"
 
 #include "host/services/hosthelp.h"

@@ -4,9 +4,9 @@
 
 #include "support/projecttest.h"
 #include "workbench/app/modelbrowser.h"
-#include "workbench/model/modelfile.h"
 #include "workbench/app/variablefinder.h"
 #include "workbench/app/variablefindermodel.h"
+#include "workbench/model/modelfile.h"
 
 #include "host/interfaces/modelvariable.h"
 

@@ -1,11 +1,11 @@
 // The workbench's model file: the sample model, the round trip, and files that
 // must be refused with a message that names the place.
 
+#include "hostlib/jsonstreamwriter.h"
 #include "support/projecttest.h"
+#include "workbench/app/samplemodel.h"
 #include "workbench/model/modelfile.h"
 #include "workbench/model/plotcheck.h"
-#include "workbench/app/samplemodel.h"
-#include "hostlib/jsonstreamwriter.h"
 
 #include "host/interfaces/modelvariable.h"
 

@@ -3,8 +3,8 @@
 // refused definition gives.
 
 #include "support/projecttest.h"
-#include "workbench/model/modelfile.h"
 #include "workbench/app/samplemodel.h"
+#include "workbench/model/modelfile.h"
 #include "workbench/plot/drawntimes.h"
 #include "workbench/plot/plotdata.h"
 #include "workbench/plot/simulatedvalues.h"

@@ -4,8 +4,8 @@
 
 #include "support/projecttest.h"
 #include "workbench/app/mainwindow.h"
-#include "workbench/model/modelfile.h"
 #include "workbench/app/samplemodel.h"
+#include "workbench/model/modelfile.h"
 
 #include <QFile>
 #include <QFileInfo>

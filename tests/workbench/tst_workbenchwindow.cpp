@@ -7,8 +7,8 @@
 #include "workbench/app/commandids.h"
 #include "workbench/app/mainwindow.h"
 #include "workbench/app/modelbrowser.h"
-#include "workbench/model/modelsession.h"
 #include "workbench/app/variablefinder.h"
+#include "workbench/model/modelsession.h"
 #include "workbenchfixture.h"
 
 #include "host/interfaces/editorcontract.h"

@@ -1,8 +1,8 @@
 #include "workbenchfixture.h"
 
-#include "workbench/model/modelfile.h"
 #include "workbench/app/moduleloader.h"
 #include "workbench/app/samplemodel.h"
+#include "workbench/model/modelfile.h"
 
 #include "platform/docview/frame.h"
 

@@ -4,12 +4,12 @@
 #include "workbench/app/commandids.h"
 #include "workbench/app/helpwindow.h"
 #include "workbench/app/modelbrowser.h"
-#include "workbench/model/modelsession.h"
 #include "workbench/app/plotwindows.h"
 #include "workbench/app/profiledropzone.h"
 #include "workbench/app/sendprofiledialog.h"
 #include "workbench/app/variablefinder.h"
 #include "workbench/app/workbenchmenu.h"
+#include "workbench/model/modelsession.h"
 
 #include "host/interfaces/editorcontract.h"
 #include "host/services/kbaseapp.h"

@@ -1,9 +1,9 @@
 #include "workbench/app/plotwindows.h"
 
-#include "workbench/app/editormanager.h"
-#include "workbench/model/modelsession.h"
-#include "workbench/app/simulationclock.h"
 #include "hostlib/calllog.h"
+#include "workbench/app/editormanager.h"
+#include "workbench/app/simulationclock.h"
+#include "workbench/model/modelsession.h"
 #include "workbench/plot/plotwindow.h"
 
 #include <QCoreApplication>

@@ -1,15 +1,15 @@
 #include "workbench/app/workbenchrun.h"
 #include "workbench/model/outputtarget.h"
 
+#include "hostlib/calllog.h"
 #include "workbench/app/commandline.h"
 #include "workbench/app/mainwindow.h"
-#include "workbench/model/modelfile.h"
-#include "workbench/model/modelsession.h"
 #include "workbench/app/moduleloader.h"
 #include "workbench/app/plotwindows.h"
 #include "workbench/app/samplemodel.h"
 #include "workbench/app/unattendedmessageboxes.h"
-#include "hostlib/calllog.h"
+#include "workbench/model/modelfile.h"
+#include "workbench/model/modelsession.h"
 #include "workbench/plot/picturefile.h"
 
 #include "host/services/kbaseapp.h"

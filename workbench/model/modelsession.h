@@ -6,10 +6,10 @@
 // long as the session, across any number of editor openings, so a definition
 // written by one editor is what the next one reads and what is saved.
 
-#include "workbench/model/workbenchmodel.h"
 #include "hostlib/modelobject.h"
 #include "hostlib/profileplotdataobject.h"
 #include "hostlib/profileplothostobject.h"
+#include "workbench/model/workbenchmodel.h"
 
 #include <QString>
 #include <QStringList>

@@ -6,9 +6,9 @@
 // one store: the session, the host's registry and the views hold the model
 // once however large it is.
 
-#include "workbench/model/givenvalues.h"
 #include "hostlib/hostmodel.h"
 #include "hostlib/plotdefinition.h"
+#include "workbench/model/givenvalues.h"
 
 #include <QString>
 
