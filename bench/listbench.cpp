@@ -14,7 +14,7 @@
 #include "host/services/ksudocument.h"
 #include "hostlib/profileplotdataobject.h"
 #include "platform/controls/listctrl.h"
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 #include "view/profileeditorview.h"
 
 #include "benchhost.h"

@@ -6,7 +6,7 @@
 
 #include "view/profileeditorview.h"
 
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 
 #include <QAccessible>
 #include <QRadioButton>

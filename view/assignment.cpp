@@ -5,7 +5,7 @@
 
 #include "view/profileeditorview.h"
 
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 
 using namespace FormControl;
 

@@ -8,7 +8,7 @@
 #include "platform/core/invalidarg.h"
 #include "platform/windows/messagebox.h"
 #include "platform/windows/waitcursor.h"
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 #include "view/viewlogging.h"
 
 #include <utility>

@@ -11,7 +11,7 @@
 #include "model/outgoingprofiles.h"
 #include "model/timevalues.h"
 #include "platform/windows/waitcursor.h"
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 #include "view/viewlogging.h"
 
 #include <cstdlib>

@@ -7,7 +7,7 @@
 #include "host/interfaces/modelvariable.h"
 #include "host/services/luinstance.h"
 #include "host/sharedids/sharedids.h"
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 #include "view/variablepathpayload.h"
 #include "view/viewlogging.h"
 

@@ -3,7 +3,7 @@
 
 #include "view/profileeditorview.h"
 
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 
 using namespace FormControl;
 using namespace FormControlList;

@@ -12,7 +12,7 @@
 #include "resources/bitmaps.h"
 #include "resources/editorform.h"
 #include "resources/editorresources.h"
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 #include "view/viewlogging.h"
 
 #include <QLabel>

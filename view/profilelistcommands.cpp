@@ -4,7 +4,7 @@
 #include "view/profileeditorview.h"
 
 #include "platform/windows/messagebox.h"
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 #include "view/viewlogging.h"
 
 using namespace FormControl;

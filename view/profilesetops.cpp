@@ -6,7 +6,7 @@
 #include "controls/listboxexbuddy.h"
 #include "model/profileroles.h"
 #include "platform/windows/waitcursor.h"
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 
 CSUPEProfile* CSUProfileEditorView::CreateProfile(const CString& name)
 {

@@ -7,7 +7,7 @@
 
 #include "host/frame/profileeditorframe.h"
 #include "model/timevalues.h"
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,8 +3,9 @@
 
 #include "view/profileeditorview.h"
 
+#include "model/timevalues.h"
 #include "platform/windows/messagebox.h"
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 
 using namespace FormControl;
 

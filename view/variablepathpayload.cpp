@@ -48,8 +48,8 @@ bool ReadVariablePathPayload(const void* bytes, size_t size, CStringArray& paths
         reason = "the payload is empty";
         return false;
     }
-    if (size > MaxVariablePathPayloadBytes) {
-        reason.Format("the payload has %zu bytes, more than the %zu a drop reads", size, MaxVariablePathPayloadBytes);
+    if (size > MaxDropPayloadBytes) {
+        reason.Format("the payload has %zu bytes, more than the %zu a drop reads", size, MaxDropPayloadBytes);
         return false;
     }
     const auto* begin = static_cast<const char*>(bytes);

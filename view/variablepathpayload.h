@@ -9,15 +9,13 @@
 // Read: a block from another program, trusted for nothing: at most its size is
 // read, and text that is too long, binary or malformed is refused.
 
+#include "host/interfaces/dropformats.h"
 #include "platform/core/collections.h"
 
 #include <string>
 
 // The context line the editor writes.
 inline constexpr char VariablePathContextLine[] = "Flowsheet";
-// The largest payload a drop reads: far more than a drag of every variable of
-// a large model block, far less than would stall the form.
-inline constexpr size_t MaxVariablePathPayloadBytes = 4u << 20;
 
 // The bytes of the payload for `paths`, the terminating NUL included.
 std::string VariablePathPayloadBytes(const CStringArray& paths);

@@ -1,13 +1,15 @@
 #include "host/sharedids/sharedids.h"
 
+#include "host/interfaces/dropformats.h"
+
 #include "platform/controls/draglistbox.h"
 #include "platform/core/registry.h"
 
 namespace {
 
 const std::array<const char*, 30> FormatNames = {
-    "Lumen Variable Path Format",
-    "Profile Variable Name Format",
+    VariablePathFormatName,
+    ProfileVariableNameFormatName,
     "Lumen Model Format",
     "Lumen Model Object Format",
     "Lumen Model Block Format",
@@ -55,8 +57,8 @@ const Ids& Registered()
         Ids registered;
         for (const char* name : FormatNames)
             RegisterClipboardFormat(name);
-        registered.variablePathFormat = RegisterClipboardFormat("Lumen Variable Path Format");
-        registered.profileVariableNameFormat = RegisterClipboardFormat("Profile Variable Name Format");
+        registered.variablePathFormat = RegisterClipboardFormat(VariablePathFormatName);
+        registered.profileVariableNameFormat = RegisterClipboardFormat(ProfileVariableNameFormatName);
         registered.dragListMessage = ::DragListMessage(); // the platform drag list's own
         registered.inPlaceControlMessage = RegisterWindowMessage("ipc_CtrlMsg");
         registered.listControlMessage = RegisterWindowMessage("ipc_CtrlMsg");

@@ -7,7 +7,7 @@
 
 #include "host/sharedids/sharedids.h"
 #include "platform/controls/listctrl.h"
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 
 #include <QApplication>
 #include <QDrag>

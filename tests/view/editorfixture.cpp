@@ -5,7 +5,7 @@
 #include "platform/controls/listbox.h"
 #include "platform/controls/listctrl.h"
 #include "platform/controls/tabctrlwidget.h"
-#include "view/formcontrols.h"
+#include "resources/formcontrolids.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -11,8 +11,8 @@
 #include "hostlib/modelobject.h"
 #include "platform/core/registry.h"
 #include "platform/ole/oledatasource.h"
+#include "resources/formcontrolids.h"
 #include "support/projecttest.h"
-#include "view/formcontrols.h"
 #include "view/variablepathpayload.h"
 
 #include <QApplication>
@@ -240,7 +240,7 @@ void EditorDragDropTest::hostilePayloadsAreRefused_data()
 {
     QTest::addColumn<QByteArray>("payload");
     QTest::addColumn<QString>("reason");
-    QByteArray oversized(static_cast<qsizetype>(MaxVariablePathPayloadBytes) + 1, 'a');
+    QByteArray oversized(static_cast<qsizetype>(MaxDropPayloadBytes) + 1, 'a');
     oversized.replace(0, 11, "Flowsheet\r\n");
     QTest::newRow("oversized") << oversized << "more than";
     QTest::newRow("binary after the text") << QByteArray("Flowsheet\r\nB1.T\0\x01\x02", 19) << "binary";

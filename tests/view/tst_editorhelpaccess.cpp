@@ -8,8 +8,8 @@
 #include "host/services/showviewrequest.h"
 #include "host/sharedids/sharedids.h"
 #include "hostlib/modelobject.h"
+#include "resources/formcontrolids.h"
 #include "support/projecttest.h"
-#include "view/formcontrols.h"
 
 #include <QAccessible>
 #include <QApplication>

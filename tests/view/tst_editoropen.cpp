@@ -5,14 +5,17 @@
 #include "editorfixture.h"
 
 #include "hostlib/modelobject.h"
+#include "resources/editorform.h"
+#include "resources/formcontrolids.h"
 #include "support/defaultnumericlocale.h"
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
-#include "view/formcontrols.h"
 
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace FormControl;
 
@@ -43,6 +46,8 @@ PlotDefinition FullDefinition()
 class EditorOpenTest : public QObject {
     Q_OBJECT
 private slots:
+    void formHoldsEachControlTheViewReaches_data();
+    void formHoldsEachControlTheViewReaches();
     void tabsFollowTheKindOfPlotObject_data();
     void tabsFollowTheKindOfPlotObject();
     void captionAndSizeLimits();
@@ -55,6 +60,42 @@ private slots:
     void disagreeingArraysKeepWhatWasReadAndSaySo();
     void objectWithoutPlotDataShowsNothingToEdit();
 };
+
+void EditorOpenTest::formHoldsEachControlTheViewReaches_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("kind");
+    using K = DialogControlKind;
+    const auto rows = [](K kind, std::initializer_list<UINT> ids) {
+        for (UINT id : ids)
+            QTest::addRow("%u", id) << int(id) << int(kind);
+    };
+    rows(K::AutoRadioButton,
+        {Radio2DPlot, Radio3DPlot, RadioYAxisTime, RadioYAxisProfile, RadioContinuousUpdate, RadioSpecifyTimes,
+            RadioSpecifyInterval});
+    rows(K::ListView, {ProfilesList, TimesList});
+    rows(K::ListBox, {VariablesList, PlotList});
+    rows(K::OwnerDrawButton, {VariablesStrip, ProfilesStrip, PlotStrip, TimesStrip});
+    rows(K::PushButton, {ToXAxis, ToYAxis, ToPlot, Apply, FindVariables, Cancel});
+    rows(K::DefPushButton, {Ok});
+    rows(K::BitmapButton, {ClearXAxis, ClearYAxis});
+    rows(K::Edit, {XAxisField, YAxisField, StartTimeField, IntervalField, MaxTimePointsField});
+    rows(K::Static, {XAxisLabel, StartTimeLabel, IntervalLabel, MaxTimePointsLabel});
+    rows(K::GroupBox, {YAxisGroup});
+    rows(K::TabControl, {Tabs});
+    rows(K::UpDown, {MaxTimePointsUpDown});
+}
+
+void EditorOpenTest::formHoldsEachControlTheViewReaches()
+{
+    QFETCH(int, id);
+    QFETCH(int, kind);
+    const std::vector<DialogControlTemplate>& controls = EditorFormTemplate().controls;
+    const auto control = std::find_if(
+        controls.begin(), controls.end(), [id](const DialogControlTemplate& each) { return each.id == id; });
+    QVERIFY2(control != controls.end(), "the form has no control with this id");
+    QCOMPARE(int(control->kind), kind);
+}
 
 void EditorOpenTest::tabsFollowTheKindOfPlotObject_data()
 {

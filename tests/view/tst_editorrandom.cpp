@@ -11,9 +11,9 @@
 #include "controls/listboxex.h"
 #include "model/profileroles.h"
 #include "model/timevalues.h"
+#include "resources/formcontrolids.h"
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
-#include "view/formcontrols.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -3,8 +3,8 @@
 
 #include "editorfixture.h"
 
+#include "resources/formcontrolids.h"
 #include "support/projecttest.h"
-#include "view/formcontrols.h"
 
 #include <QTest>
 

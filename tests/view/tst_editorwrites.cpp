@@ -7,9 +7,9 @@
 #include "hostlib/calllog.h"
 #include "hostlib/modelobject.h"
 #include "model/profileroles.h"
+#include "resources/formcontrolids.h"
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
-#include "view/formcontrols.h"
 
 #include <QJsonArray>
 #include <QPointer>

@@ -6,9 +6,9 @@
 #include "editorfixture.h"
 
 #include "controls/listboxex.h"
+#include "resources/formcontrolids.h"
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
-#include "view/formcontrols.h"
 
 #include <QTest>
 

@@ -7,10 +7,10 @@
 #include "platform/controls/listbox.h"
 #include "platform/controls/listctrl.h"
 #include "resources/dimensionmenus.h"
+#include "resources/formcontrolids.h"
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
 #include "support/scriptedpopupmenu.h"
-#include "view/formcontrols.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

@@ -5,10 +5,10 @@
 
 #include "editorfixture.h"
 
+#include "resources/formcontrolids.h"
 #include "support/defaultnumericlocale.h"
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
-#include "view/formcontrols.h"
 
 #include <QJsonArray>
 #include <QLineEdit>

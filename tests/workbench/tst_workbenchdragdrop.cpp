@@ -10,6 +10,7 @@
 #include "workbench/model/modelsession.h"
 #include "workbenchfixture.h"
 
+#include "host/interfaces/dropformats.h"
 #include "host/services/hosthelp.h"
 #include "host/services/kbaseapp.h"
 #include "platform/controls/listbox.h"
@@ -133,7 +134,7 @@ void WorkbenchDragDropTest::dropZoneRefusesWhatIsNotAPathList()
     QString error;
     QVERIFY(!zone->TakeDrop(QByteArray("Flowsheet\r\nB1\x07.T", 16), QString(), &error));
     QVERIFY(error.contains(QStringLiteral("not a list of variable paths")));
-    QVERIFY(!zone->TakeDrop(QByteArray((4 << 20) + 1, 'x'), QString(), &error));
+    QVERIFY(!zone->TakeDrop(QByteArray(static_cast<qsizetype>(MaxDropPayloadBytes) + 1, 'x'), QString(), &error));
     QCOMPARE(zone->count(), 0);
 }
 

@@ -2,6 +2,7 @@
 
 #include "workbench/app/variablepathmime.h"
 
+#include "host/interfaces/dropformats.h"
 #include "host/services/variablepathparser.h"
 #include "platform/core/registry.h"
 
@@ -12,12 +13,9 @@
 
 namespace {
 
-// More than any profile the editor holds; a larger block is not read.
-constexpr qsizetype MaxPayloadBytes = 4 << 20;
-
 QString ProfileNameMimeType()
 {
-    return ClipboardFormatMimeType(RegisterClipboardFormat("Profile Variable Name Format"));
+    return ClipboardFormatMimeType(RegisterClipboardFormat(ProfileVariableNameFormatName));
 }
 
 // The clipboard's profile name: the text up to its NUL, empty when none.
@@ -26,7 +24,7 @@ QString ProfileNameOnClipboard()
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (!data || !data->hasFormat(ProfileNameMimeType()))
         return {};
-    QByteArray name = data->data(ProfileNameMimeType()).left(MaxPayloadBytes);
+    QByteArray name = data->data(ProfileNameMimeType()).left(static_cast<qsizetype>(MaxDropPayloadBytes));
     const qsizetype nul = name.indexOf('\0');
     if (nul >= 0)
         name.truncate(nul);
@@ -45,7 +43,7 @@ ProfileDropZone::ProfileDropZone(QWidget* parent) : QListWidget(parent)
 
 bool ProfileDropZone::TakeDrop(const QByteArray& payload, const QString& profileName, QString* error)
 {
-    if (payload.size() > MaxPayloadBytes) {
+    if (static_cast<size_t>(payload.size()) > MaxDropPayloadBytes) {
         if (error)
             *error = QStringLiteral("the dropped block has %1 bytes, too many to read").arg(payload.size());
         return false;

@@ -1,5 +1,6 @@
 #include "workbench/app/variablepathmime.h"
 
+#include "host/interfaces/dropformats.h"
 #include "host/services/variablepathparser.h"
 #include "platform/core/registry.h"
 
@@ -7,7 +8,7 @@
 
 QString VariablePathMimeType()
 {
-    return ClipboardFormatMimeType(RegisterClipboardFormat("Lumen Variable Path Format"));
+    return ClipboardFormatMimeType(RegisterClipboardFormat(VariablePathFormatName));
 }
 
 QByteArray VariablePathPayload(const CStringArray& fullPaths)

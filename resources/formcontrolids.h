@@ -1,7 +1,8 @@
 #pragma once
 
-// The controls of the editor's form (dialog template 101) by id, and the lists
-// of ids that the enable and show rules apply as a whole. Each list ends with 0.
+// The controls of the editor's form (dialog template 101) by id: the template
+// is built from these names and the view reaches its controls by them. Also the
+// lists of ids that the enable and show rules apply as a whole (each ends with 0).
 
 #include "platform/core/types.h"
 
@@ -9,6 +10,7 @@ namespace FormControl {
 
 constexpr UINT Radio2DPlot = 1001;
 constexpr UINT Radio3DPlot = 1002;
+constexpr UINT ProfileBuilderGroup = 1003;
 constexpr UINT VariablesList = 1004;
 constexpr UINT VariablesStrip = 1005;
 constexpr UINT ProfilesList = 1006;
@@ -39,6 +41,7 @@ constexpr UINT MaxTimePointsLabel = 1040;
 constexpr UINT MaxTimePointsUpDown = 1041;
 constexpr UINT Apply = 1042;
 constexpr UINT FindVariables = 1043;
+constexpr UINT PlotTypeGroup = 1044;
 constexpr UINT Cancel = 1045;
 constexpr UINT Ok = 1047;
 constexpr UINT ClearXAxis = 1048;
