@@ -1,7 +1,6 @@
 #include "model/plotrules.h"
 
 #include "model/profileroles.h"
-#include "model/timevalues.h"
 
 #include <cstring>
 
@@ -131,20 +130,4 @@ CString PlotRuleViolation(const PlotLayout& layout)
     if (message.IsEmpty())
         message = ProfileViolation(layout);
     return message;
-}
-
-TimeFieldsCheck CheckTimeFields(const CString& interval, const CString& startTime)
-{
-    // Text without a number passes here: the field's own check has reported it.
-    // A number that is not finite never reaches the host.
-    double value = 0;
-    if (interval.IsEmpty())
-        return TimeFieldsCheck::IntervalEmpty;
-    if (ReadLeadingReal(interval, value) && TimeValueProblem(interval, TimeRule::Interval))
-        return TimeFieldsCheck::IntervalOutOfRange;
-    if (startTime.IsEmpty())
-        return TimeFieldsCheck::StartTimeEmpty;
-    if (ReadLeadingReal(startTime, value) && TimeValueProblem(startTime, TimeRule::Time))
-        return TimeFieldsCheck::StartTimeOutOfRange;
-    return TimeFieldsCheck::Pass;
 }

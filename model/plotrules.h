@@ -3,7 +3,8 @@
 // The rules a plot definition must meet before it is written to the host: the
 // dimensions of the axis and plotted profiles for the plot type, the number of
 // profiles a 3-d plot against time takes, and the variables every profile in
-// use needs. Pure functions over the editor's copy of the definition.
+// use needs. Pure functions over the editor's copy of the definition, which
+// the workbench applies too (its own target: no widgets, no host).
 
 #include "model/profileset.h"
 
@@ -36,13 +37,3 @@ int ClassifyPlotProfiles(const PlotLayout& layout);
 // profiles and each profile's variables, in the order the rules are tried;
 // empty when none is broken.
 CString PlotRuleViolation(const PlotLayout& layout);
-
-// The time fields as Apply checks them (texts already trimmed).
-enum class TimeFieldsCheck {
-    Pass,
-    IntervalEmpty, // told with a box, the interval field focused
-    IntervalOutOfRange, // told by the field's own check, no box
-    StartTimeEmpty, // told with a box, the start-time field focused
-    StartTimeOutOfRange, // told by the field's own check, no box
-};
-TimeFieldsCheck CheckTimeFields(const CString& interval, const CString& startTime);

@@ -87,3 +87,19 @@ std::vector<double> TimeTextValues(const std::vector<CString>& texts)
         values.push_back(std::atof(text));
     return values;
 }
+
+TimeFieldsCheck CheckTimeFields(const CString& interval, const CString& startTime)
+{
+    // Text without a number passes here: the field's own check has reported it.
+    // A number that is not finite never reaches the host.
+    double value = 0;
+    if (interval.IsEmpty())
+        return TimeFieldsCheck::IntervalEmpty;
+    if (ReadLeadingReal(interval, value) && TimeValueProblem(interval, TimeRule::Interval))
+        return TimeFieldsCheck::IntervalOutOfRange;
+    if (startTime.IsEmpty())
+        return TimeFieldsCheck::StartTimeEmpty;
+    if (ReadLeadingReal(startTime, value) && TimeValueProblem(startTime, TimeRule::Time))
+        return TimeFieldsCheck::StartTimeOutOfRange;
+    return TimeFieldsCheck::Pass;
+}

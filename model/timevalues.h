@@ -23,6 +23,16 @@ enum class TimeRule {
 // value that is not a finite number counts as no real value at all.
 const char* TimeValueProblem(const char* text, TimeRule rule);
 
+// The time fields as Apply checks them (texts already trimmed).
+enum class TimeFieldsCheck {
+    Pass,
+    IntervalEmpty, // told with a box, the interval field focused
+    IntervalOutOfRange, // told by the field's own check, no box
+    StartTimeEmpty, // told with a box, the start-time field focused
+    StartTimeOutOfRange, // told by the field's own check, no box
+};
+TimeFieldsCheck CheckTimeFields(const CString& interval, const CString& startTime);
+
 // An edited row's text: FormatReal_S with 16 digits, and a trailing "0" when
 // the text would end in something other than a digit (a bare separator).
 CString FormatEditedTime(double value);

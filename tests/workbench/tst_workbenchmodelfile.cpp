@@ -8,6 +8,7 @@
 #include "workbench/model/plotcheck.h"
 
 #include "host/interfaces/modelvariable.h"
+#include "model/plotrules.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -266,8 +266,8 @@ void WorkbenchPlotDataTest::refusedDefinitionDrawsOnlyItsReason()
     QCOMPARE(data.kind, PlotKind::Refused);
     QVERIFY(data.lines.empty() && data.maps.empty());
     QCOMPARE(data.reason,
-        QStringLiteral("Not drawn: the plotted profile \"Tray temperatures\" is 2-D; a 2-d plot or a plot against "
-                       "time plots 1-D profiles only."));
+        QStringLiteral("Not drawn: the editor refuses it: All of the profiles must be 1d profiles unless you have "
+                       "selected a 3d plot where the y axis does not represent time."));
     QVERIFY(!data.reason.contains(QLatin1Char('\n')));
 
     // Specified times with access "direct" still draw: only what the editor shows differs.

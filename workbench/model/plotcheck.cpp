@@ -1,20 +1,15 @@
 #include "workbench/model/plotcheck.h"
 
+#include "model/plotrules.h"
+#include "model/profileroles.h"
+#include "model/profileset.h"
+#include "platform/core/invalidarg.h"
+
 #include <QLocale>
 
 #include <cmath>
-#include <cstring>
 
 namespace {
-
-constexpr const char* WildcardCharacters = "*?~";
-
-// A profile in one of the places a definition gives it.
-struct PlacedProfile {
-    PlotProfile profile;
-    bool assigned = false; // on an axis or plotted
-    const char* place = "";
-};
 
 // Time entries are written in the user's numeric conventions; either the C
 // locale's or the user's reading will do. "nan" and "inf" are no times.
@@ -44,12 +39,11 @@ public:
         GatherProfiles();
         if (!is3D && !yIsTime)
             Add(QStringLiteral("a 2-d plot has time on its y axis, so \"yAxisIsTime\" must be nonzero"));
-        if (!d.yAxisName.IsEmpty() && (!is3D || yIsTime))
+        if (!d.yAxisName.IsEmpty() && !is3D)
             Add(QStringLiteral("the y-axis profile %1 needs a 3-d plot whose y axis is not time")
                     .arg(QuotedName(d.yAxisName)));
-        if (m_plottedConsistent)
-            CheckPlottedDimensions(is3D, yIsTime);
-        CheckProfileContents(is3D);
+        CheckPlotRules(is3D, yIsTime);
+        CheckPaths();
         CheckTimes();
         if (d.maxTimePoints < 1)
             Add(QStringLiteral("the maximum number of time points must be at least 1, not %1").arg(d.maxTimePoints));
@@ -59,104 +53,81 @@ public:
 private:
     void Add(const QString& problem) { m_problems.append(problem); }
 
-    void AddAxis(const char* place, const CString& name, const CStringArray& variables)
+    // Each profile goes into the profile set as the editor would load it, with its role.
+    int AddProfile(const PlotProfile& profile, ProfileRole role)
+    {
+        auto* loaded = new CSUPEProfile(profile.name);
+        loaded->dimension = static_cast<int32_t>(profile.dimension);
+        loaded->variables = profile.variables;
+        loaded->role = static_cast<int16_t>(role);
+        m_profiles.push_back(profile);
+        return m_set.Add(loaded);
+    }
+
+    void AddAxis(const char* place, const CString& name, const CStringArray& variables, ProfileRole role, int& key)
     {
         if (name.IsEmpty()) {
             if (!variables.IsEmpty())
                 Add(QStringLiteral("the %1 has variables but no name").arg(QLatin1String(place)));
             return;
         }
-        PlacedProfile placed;
-        placed.profile.name = name;
-        placed.profile.variables = variables;
-        placed.assigned = true;
-        placed.place = place;
-        m_profiles.push_back(std::move(placed));
+        key = AddProfile({name, 1, variables}, role);
     }
 
-    bool AddGroup(const char* place, bool assigned, const CStringArray& names, const CUIntArray& dimensions,
+    void AddGroup(const char* place, ProfileRole role, const CStringArray& names, const CUIntArray& dimensions,
         const CUIntArray& counts, const CStringArray& variables)
     {
         if (!IsConsistentProfileGroup(names, dimensions, counts, variables)) {
             Add(QStringLiteral("the %1 profiles' names, dimensions, counts and variables do not agree")
                     .arg(QLatin1String(place)));
-            return false;
+            return;
         }
-        for (PlotProfile& profile : SplitProfileGroup(names, dimensions, counts, variables)) {
+        for (const PlotProfile& profile : SplitProfileGroup(names, dimensions, counts, variables)) {
             if (profile.dimension != 1 && profile.dimension != 2)
                 Add(QStringLiteral("the profile %1 has dimension %2; a profile is 1-D or 2-D")
                         .arg(QuotedName(profile.name))
                         .arg(profile.dimension));
-            if (assigned)
-                m_plotted.push_back(profile);
-            m_profiles.push_back({std::move(profile), assigned, place});
+            const int key = AddProfile(profile, role);
+            if (role == ProfileRole::Plotted)
+                m_plotKeys.push_back(key);
         }
-        return true;
     }
 
     void GatherProfiles()
     {
+        try {
+            GatherEveryProfile();
+        } catch (const CInvalidArgException& error) {
+            Add(QStringLiteral("the editor cannot hold every profile: %1").arg(QString::fromLocal8Bit(error.what())));
+        }
+    }
+
+    void GatherEveryProfile()
+    {
         const PlotDefinition& d = m_plot.definition;
-        AddAxis("x-axis profile", d.xAxisName, d.xAxisVariables);
-        AddAxis("y-axis profile", d.yAxisName, d.yAxisVariables);
-        m_plottedConsistent
-            = AddGroup("plotted", true, d.plottedNames, d.plottedDimensions, d.plottedCounts, d.plottedVariables);
+        AddAxis("x-axis profile", d.xAxisName, d.xAxisVariables, ProfileRole::XAxis, m_xAxisKey);
+        AddAxis("y-axis profile", d.yAxisName, d.yAxisVariables, ProfileRole::YAxis, m_yAxisKey);
         AddGroup(
-            "unassigned", false, d.unassignedNames, d.unassignedDimensions, d.unassignedCounts, d.unassignedVariables);
+            "plotted", ProfileRole::Plotted, d.plottedNames, d.plottedDimensions, d.plottedCounts, d.plottedVariables);
+        AddGroup("unassigned", ProfileRole::Unassigned, d.unassignedNames, d.unassignedDimensions, d.unassignedCounts,
+            d.unassignedVariables);
     }
 
-    void CheckPlottedDimensions(bool is3D, bool yIsTime)
+    // The editor's own rules, which Apply checks before it writes the definition.
+    void CheckPlotRules(bool is3D, bool yIsTime)
     {
-        if (!is3D || yIsTime) {
-            for (const PlotProfile& profile : m_plotted) {
-                if (profile.dimension != 1)
-                    Add(QStringLiteral("the plotted profile %1 is 2-D; a 2-d plot or a plot against time plots 1-D "
-                                       "profiles only")
-                            .arg(QuotedName(profile.name)));
-            }
-        }
-        if (is3D && yIsTime && m_plotted.size() > 1 && !HasTwoWildcardPath())
-            Add(QStringLiteral("a 3-d plot against time plots one profile, unless a plotted path holds two wildcards"));
-        if (is3D && !yIsTime) {
-            if (m_plotted.empty()) {
-                Add(QStringLiteral("a 3-d plot against a y-axis profile must plot one 2-D profile or several 1-D "
-                                   "profiles; it plots none"));
-            } else if (m_plotted.size() == 1 && m_plotted.front().dimension == 1) {
-                Add(QStringLiteral("a 3-d plot against a y-axis profile cannot plot a single 1-D profile (%1)")
-                        .arg(QuotedName(m_plotted.front().name)));
-            } else if (m_plotted.size() > 1) {
-                for (const PlotProfile& profile : m_plotted) {
-                    if (profile.dimension == 2)
-                        Add(QStringLiteral("a 3-d plot against a y-axis profile plots only one 2-D profile, alone; "
-                                           "%1 is 2-D among %2 profiles")
-                                .arg(QuotedName(profile.name))
-                                .arg(m_plotted.size()));
-                }
-            }
-        }
+        const PlotLayout layout {m_set, m_xAxisKey, m_yAxisKey, m_plotKeys, !is3D, yIsTime};
+        QString message = PlotRuleViolation(layout).ToQString().simplified();
+        if (message.isEmpty())
+            return;
+        if (message.endsWith(QLatin1Char('.')))
+            message.chop(1);
+        Add(QStringLiteral("the editor refuses it: %1").arg(message));
     }
 
-    bool HasTwoWildcardPath() const
+    void CheckPaths()
     {
-        for (const PlotProfile& profile : m_plotted) {
-            for (const CString& path : profile.variables) {
-                if (IsTwoWildcardPath(path))
-                    return true;
-            }
-        }
-        return false;
-    }
-
-    void CheckProfileContents(bool is3D)
-    {
-        for (const PlacedProfile& placed : m_profiles) {
-            const PlotProfile& profile = placed.profile;
-            if (placed.assigned && profile.variables.IsEmpty())
-                Add(QStringLiteral("the %1 %2 has no variables")
-                        .arg(QLatin1String(placed.place), QuotedName(profile.name)));
-            if (is3D && placed.assigned && profile.variables.GetSize() == 1 && !IsWildcardPath(profile.variables[0]))
-                Add(QStringLiteral("the %1 %2 holds a single variable, which a 3-d plot cannot show")
-                        .arg(QLatin1String(placed.place), QuotedName(profile.name)));
+        for (const PlotProfile& profile : m_profiles) {
             for (const CString& path : profile.variables) {
                 if (!Exists(path))
                     Add(QStringLiteral("the variable %1 of the profile %2 is not in the model (looked for in block %3)")
@@ -225,25 +196,15 @@ private:
     const ModelPlot& m_plot;
     const HostModel& m_registry;
     const bool m_checkAccess;
-    std::vector<PlacedProfile> m_profiles;
-    std::vector<PlotProfile> m_plotted;
-    bool m_plottedConsistent = true;
+    std::vector<PlotProfile> m_profiles;
+    ProfileSet m_set;
+    int m_xAxisKey = -1;
+    int m_yAxisKey = -1;
+    std::vector<int> m_plotKeys;
     QStringList m_problems;
 };
 
 } // namespace
-
-bool IsWildcardPath(const CString& path)
-{
-    return path.FindOneOf(WildcardCharacters) >= 0;
-}
-
-bool IsTwoWildcardPath(const CString& path)
-{
-    const std::string& text = path.str();
-    const size_t first = text.find_first_of(WildcardCharacters);
-    return first != std::string::npos && text.find_first_of(WildcardCharacters, first + 2) != std::string::npos;
-}
 
 QStringList PlotProblems(const ModelPlot& plot, const HostModel& registry)
 {

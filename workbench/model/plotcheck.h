@@ -1,11 +1,10 @@
 #pragma once
 
 // Whether a plot definition from the model file is one the editor can show and
-// write back unchanged: the plot rules (dimensions by plot type and y axis,
-// one profile against time unless a path holds two wildcards, every assigned
-// profile with variables, no single plain variable in a 3-d plot, a y-axis
-// profile only when the y axis is not time), variable paths that exist in the
-// model relative to the owner block, and time entries that fit the time mode
+// write back unchanged: the editor's own plot rules (model/plotrules.h), run
+// over the profiles as the editor loads them; a y-axis profile only on a 3-d
+// plot and time on the y axis of a 2-d plot; variable paths that exist in the
+// model relative to the owner block; and time entries that fit the time mode
 // and the plot's access.
 //
 // The workbench loads a plot with problems anyway (so that a saved model always
@@ -21,9 +20,3 @@ QStringList PlotProblems(const ModelPlot& plot, const HostModel& registry);
 // The same problems but for the time mode's fit to the plot's access, which
 // only decides what the editor shows: what keeps the host from drawing the plot.
 QStringList PlotDrawingProblems(const ModelPlot& plot, const HostModel& registry);
-
-// True when `path` holds one of "*?~" and another of them two or more
-// characters further on ("x(*,*)"; "T(**)" does not count).
-bool IsTwoWildcardPath(const CString& path);
-// True when `path` holds one of "*?~".
-bool IsWildcardPath(const CString& path);
