@@ -2,7 +2,7 @@
 
 // The editor's form: dialog template 101.
 
-#include "platform/docview/dialogtemplate.h"
+#include "platform/windows/dialogtemplate.h"
 
 inline constexpr UINT EditorFormId = 101;
 

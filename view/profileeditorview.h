@@ -45,7 +45,7 @@ class QAccessibleInterface;
 class QLabel;
 struct tag_VarnelViewContext;
 
-class CSUProfileEditorView : public CFormView, public IListBoxExParent, public IEditorViewLink {
+class CSUProfileEditorView : public CFormView, public IListBoxExParent, public IEditorViewLink, public IOleDropClient {
     DECLARE_DYNCREATE(CSUProfileEditorView)
 public:
     CSUProfileEditorView();

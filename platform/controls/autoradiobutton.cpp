@@ -1,7 +1,7 @@
 #include "platform/controls/autoradiobutton.h"
 
 #include "platform/controls/accessiblefactory.h"
-#include "platform/docview/dialogtemplate.h"
+#include "platform/windows/dialogtemplate.h"
 
 #include <QAccessibleWidget>
 #include <QButtonGroup>

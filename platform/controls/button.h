@@ -6,7 +6,7 @@
 // Taken over from a dialog, it also stands for a radio button (SetCheck,
 // GetCheck) or a bitmap button (SetBitmap).
 
-#include "platform/docview/frame.h"
+#include "platform/windows/createstruct.h"
 #include "platform/windows/wnd.h"
 
 #include <QPixmap>

@@ -6,7 +6,7 @@
 // object receives WM_CREATE (lParam the CREATESTRUCT) before anything else.
 
 #include "platform/core/types.h"
-#include "platform/docview/frame.h"
+#include "platform/windows/createstruct.h"
 
 class CWnd;
 class QWidget;

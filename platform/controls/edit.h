@@ -6,7 +6,7 @@
 // EN_KILLFOCUS as WM_COMMAND. An edit made by Create belongs to the control
 // that made it, which talks to it directly, and sends neither.
 
-#include "platform/docview/frame.h"
+#include "platform/windows/createstruct.h"
 #include "platform/windows/wnd.h"
 
 class QLineEdit;

@@ -2,7 +2,7 @@
 
 #include "platform/controls/edit.h"
 #include "platform/controls/notification.h"
-#include "platform/docview/dialogtemplate.h"
+#include "platform/windows/dialogtemplate.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -4,7 +4,7 @@
 // with a 64-bit item data each. Reading or writing a row that does not exist
 // raises CInvalidArgException; selection and geometry queries answer LB_ERR.
 
-#include "platform/docview/frame.h"
+#include "platform/windows/createstruct.h"
 #include "platform/windows/wnd.h"
 
 class ListBoxWidget;

@@ -2,7 +2,7 @@
 
 #include "platform/controls/listbox.h"
 #include "platform/core/logging.h"
-#include "platform/docview/dialogtemplate.h"
+#include "platform/windows/dialogtemplate.h"
 #include "platform/windows/wnd.h"
 
 #include <QFocusEvent>

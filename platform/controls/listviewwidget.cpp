@@ -4,7 +4,7 @@
 #include "platform/controls/listviewmodel.h"
 #include "platform/core/invalidarg.h"
 #include "platform/core/logging.h"
-#include "platform/docview/dialogtemplate.h"
+#include "platform/windows/dialogtemplate.h"
 #include "platform/windows/windowhook.h"
 
 #include <QApplication>

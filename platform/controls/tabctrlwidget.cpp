@@ -2,7 +2,7 @@
 
 #include "platform/controls/notification.h"
 #include "platform/controls/tabctrl.h"
-#include "platform/docview/dialogtemplate.h"
+#include "platform/windows/dialogtemplate.h"
 
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>

@@ -3,7 +3,7 @@
 #include "platform/controls/editwidget.h"
 #include "platform/controls/updownaccessible.h"
 #include "platform/core/logging.h"
-#include "platform/docview/dialogtemplate.h"
+#include "platform/windows/dialogtemplate.h"
 #include "platform/windows/wnd.h"
 
 #include <QAccessible>

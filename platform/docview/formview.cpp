@@ -3,7 +3,7 @@
 #include "platform/core/logging.h"
 
 #include "platform/core/resources.h"
-#include "platform/docview/dialogtemplate.h"
+#include "platform/windows/dialogtemplate.h"
 
 #include <QMdiSubWindow>
 #include <QWidget>

@@ -3,6 +3,7 @@
 // Frames: a window holding one view. CMDIChildWnd lives in the application's
 // MDI area as a QMdiSubWindow.
 
+#include "platform/windows/createstruct.h"
 #include "platform/windows/wnd.h"
 
 class CDocument;
@@ -16,16 +17,6 @@ constexpr DWORD WS_OVERLAPPEDWINDOW = 0x00CF0000;
 // WM_SIZING edges (wParam).
 constexpr UINT WMSZ_BOTTOMRIGHT = 8;
 
-struct CREATESTRUCT {
-    DWORD style = 0;
-    int x = 0;
-    int y = 0;
-    int cx = 0;
-    int cy = 0;
-    CString lpszName;
-    void* lpCreateParams = nullptr;
-};
-
 struct CCreateContext {
     const CRuntimeClass* m_pNewViewClass = nullptr;
     CDocument* m_pCurrentDoc = nullptr;
@@ -38,6 +29,7 @@ public:
     CView* GetActiveView() const { return m_activeView; }
     void SetActiveView(CView* view) { m_activeView = view; }
     CDocument* GetActiveDocument() const;
+    bool IsFrameWnd() const override { return true; }
 
     virtual bool PreCreateWindow(CREATESTRUCT& cs);
     // Creates the frame's window, sends WM_CREATE, and the view inside it. On

@@ -62,18 +62,3 @@ void CView::PostNcDestroy()
 {
     delete this;
 }
-
-DROPEFFECT CView::OnDragEnter(const COleDataObject* /*data*/, DWORD /*keyState*/, CPoint /*point*/)
-{
-    return DROPEFFECT_NONE;
-}
-
-DROPEFFECT CView::OnDragOver(const COleDataObject* /*data*/, DWORD /*keyState*/, CPoint /*point*/)
-{
-    return DROPEFFECT_NONE;
-}
-
-bool CView::OnDrop(const COleDataObject* /*data*/, DROPEFFECT /*effect*/, CPoint /*point*/)
-{
-    return false;
-}

@@ -2,7 +2,6 @@
 
 // A view: the window inside a frame that shows a document.
 
-#include "platform/ole/oledataobject.h"
 #include "platform/windows/wnd.h"
 
 class CDocument;
@@ -20,14 +19,6 @@ public:
     virtual void OnInitialUpdate();
     // Told by the document's UpdateAllViews; the default repaints.
     virtual void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject);
-
-    // A drag over the view's window, once the view is registered with a
-    // COleDropTarget: the effect the drop would have at `point` (window
-    // coordinates), then the drop itself; the defaults refuse.
-    virtual DROPEFFECT OnDragEnter(const COleDataObject* data, DWORD keyState, CPoint point);
-    virtual DROPEFFECT OnDragOver(const COleDataObject* data, DWORD keyState, CPoint point);
-    virtual void OnDragLeave() { }
-    virtual bool OnDrop(const COleDataObject* data, DROPEFFECT effect, CPoint point);
 
     // Views delete themselves with their window.
     void PostNcDestroy() override;

@@ -1,7 +1,7 @@
 #include "platform/ole/oledroptarget.h"
 
 #include "platform/core/logging.h"
-#include "platform/docview/view.h"
+#include "platform/windows/wnd.h"
 
 #include <QDropEvent>
 #include <QWidget>
@@ -43,7 +43,7 @@ Qt::DropAction ToAction(DROPEFFECT effect, Qt::DropActions allowed)
 
 class DropFilter final : public QObject {
 public:
-    DropFilter(CView* view, QWidget* widget) : QObject(widget), m_view(view), m_widget(widget) { }
+    DropFilter(IOleDropClient* client, QWidget* widget) : QObject(widget), m_client(client), m_widget(widget) { }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -61,7 +61,7 @@ public:
                 // reach a place that takes it. So the enter is always taken,
                 // with no action when the view answers none, and each move
                 // answers for its own point, as drag-over does.
-                const DROPEFFECT effect = m_view->OnDragEnter(&data, KeyState(*drag), point);
+                const DROPEFFECT effect = m_client->OnDragEnter(&data, KeyState(*drag), point);
                 Answer(*drag, effect);
                 if (!drag->isAccepted()) {
                     drag->setDropAction(Qt::IgnoreAction);
@@ -69,19 +69,19 @@ public:
                 }
                 return true;
             }
-            Answer(*drag, m_view->OnDragOver(&data, KeyState(*drag), point));
+            Answer(*drag, m_client->OnDragOver(&data, KeyState(*drag), point));
             return true;
         }
         case QEvent::DragLeave:
-            m_view->OnDragLeave();
+            m_client->OnDragLeave();
             return true;
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
             const COleDataObject data(drop->mimeData());
             const CPoint point = PointOf(*drop);
-            const DROPEFFECT effect = m_view->OnDragOver(&data, KeyState(*drop), point);
+            const DROPEFFECT effect = m_client->OnDragOver(&data, KeyState(*drop), point);
             const Qt::DropAction action = ToAction(effect, drop->possibleActions());
-            if (action != Qt::IgnoreAction && m_view->OnDrop(&data, effect, point)) {
+            if (action != Qt::IgnoreAction && m_client->OnDrop(&data, effect, point)) {
                 drop->setDropAction(action);
                 drop->accept();
             } else {
@@ -112,7 +112,7 @@ private:
         drag.accept();
     }
 
-    CView* m_view;
+    IOleDropClient* m_client;
     QWidget* m_widget;
 };
 
@@ -123,14 +123,14 @@ COleDropTarget::~COleDropTarget()
     Revoke();
 }
 
-bool COleDropTarget::Register(CView* view)
+bool COleDropTarget::Register(CWnd* window, IOleDropClient* client)
 {
-    QWidget* widget = view ? view->GetSafeHwnd() : nullptr;
-    if (!widget || m_filter) {
-        qCWarning(lcPlatformOle, "COleDropTarget::Register: no view window, or registered already.");
+    QWidget* widget = window ? window->GetSafeHwnd() : nullptr;
+    if (!widget || !client || m_filter) {
+        qCWarning(lcPlatformOle, "COleDropTarget::Register: no window, no drop client, or registered already.");
         return false;
     }
-    auto* filter = new DropFilter(view, widget);
+    auto* filter = new DropFilter(client, widget);
     widget->installEventFilter(filter);
     widget->setAcceptDrops(true);
     m_filter = filter;

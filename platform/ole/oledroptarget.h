@@ -1,16 +1,16 @@
 #pragma once
 
-// Makes a view a drop target: drags that enter, move over, leave and drop on
-// the view's window reach its OnDragEnter, OnDragOver, OnDragLeave and OnDrop
-// with the data on offer, the key state (MK_*) and the point in the view's
-// window coordinates. The answer of enter and over decides the cursor; a
-// target that answers DROPEFFECT_NONE is shown as refusing the drop there.
+// Makes a window a drop target: drags that enter, move over, leave and drop on
+// the window reach its drop client (OnDragEnter, OnDragOver, OnDragLeave,
+// OnDrop) with the data on offer, the key state (MK_*) and the point in the
+// window's coordinates. The answer of enter and over decides the cursor; a
+// client that answers DROPEFFECT_NONE is shown as refusing the drop there.
 
-#include "platform/ole/oledataobject.h"
+#include "platform/ole/oledropclient.h"
 
 #include <QPointer>
 
-class CView;
+class CWnd;
 class QObject;
 
 constexpr DWORD MK_LBUTTON = 0x0001;
@@ -27,8 +27,11 @@ public:
     COleDropTarget(const COleDropTarget&) = delete;
     COleDropTarget& operator=(const COleDropTarget&) = delete;
 
-    // False when the view has no window or is registered already.
-    bool Register(CView* view);
+    // False when the window has none yet, there is no client, or a window
+    // is registered already.
+    bool Register(CWnd* window, IOleDropClient* client);
+    // A window that is its own drop client (a view, say).
+    template <class Window> bool Register(Window* window) { return Register(window, window); }
     void Revoke();
 
 private:

@@ -1,6 +1,5 @@
 #include "platform/windows/wnd.h"
 
-#include "platform/docview/frame.h"
 #include "platform/windows/windowhook.h"
 
 #include <QAbstractScrollArea>
@@ -234,7 +233,7 @@ CWnd* CWnd::GetParentFrame() const
 {
     for (QWidget* w = m_hWnd ? m_hWnd->parentWidget() : nullptr; w; w = w->parentWidget()) {
         CWnd* wnd = FromHandlePermanent(w);
-        if (wnd && wnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+        if (wnd && wnd->IsFrameWnd())
             return wnd;
     }
     return nullptr;

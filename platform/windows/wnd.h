@@ -70,7 +70,10 @@ public:
     CWnd* GetDlgItem(int id) const;
     HWND GetDlgItemHandle(int id) const;
     CWnd* GetParent() const;
+    // The nearest ancestor window that is a frame (IsFrameWnd), or null.
     CWnd* GetParentFrame() const;
+    // True for frame windows (the document/view layer's CFrameWnd).
+    virtual bool IsFrameWnd() const { return false; }
     // Checks (BST_CHECKED) or unchecks the button child `id` alone, and reads
     // its state; defined with the buttons (platform/controls/button.cpp).
     void CheckDlgButton(int id, UINT check);

@@ -16,8 +16,8 @@
 #include "platform/controls/updownwidget.h"
 #include "platform/core/invalidarg.h"
 #include "platform/core/resources.h"
-#include "platform/docview/dialogtemplate.h"
 #include "platform/drawing/bitmap.h"
+#include "platform/windows/dialogtemplate.h"
 
 #include <QLineEdit>
 #include <QListWidget>

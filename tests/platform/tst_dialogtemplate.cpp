@@ -1,7 +1,7 @@
 // Dialog templates: dialog units to pixels, and controls with their ids,
 // styles, radio sets and click notifications.
 
-#include "platform/docview/dialogtemplate.h"
+#include "platform/windows/dialogtemplate.h"
 #include "platform/windows/wnd.h"
 #include "support/projecttest.h"
 

@@ -8,7 +8,7 @@
 #include "platform/controls/listctrl.h"
 #include "platform/controls/listviewwidget.h"
 #include "platform/core/invalidarg.h"
-#include "platform/docview/dialogtemplate.h"
+#include "platform/windows/dialogtemplate.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

@@ -7,8 +7,8 @@
 #include "platform/controls/listbox.h"
 #include "platform/controls/listboxwidget.h"
 #include "platform/core/resources.h"
-#include "platform/docview/dialogtemplate.h"
 #include "platform/docview/formview.h"
+#include "platform/windows/dialogtemplate.h"
 
 #include <QRegularExpression>
 #include <QWidget>

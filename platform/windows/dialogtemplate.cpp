@@ -1,4 +1,4 @@
-#include "platform/docview/dialogtemplate.h"
+#include "platform/windows/dialogtemplate.h"
 
 #include "platform/windows/wnd.h"
 
