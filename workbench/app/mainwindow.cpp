@@ -25,6 +25,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QInputDialog>
 #include <QLabel>
@@ -36,6 +37,8 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -246,6 +249,35 @@ bool MainWindow::OpenPlot(int index, QString* error)
     statusBar()->showMessage(
         QStringLiteral("Editing \"%1\".").arg(m_session.plot(index).name.ToQString()), StatusMessageTimeout);
     return true;
+}
+
+void MainWindow::ArrangeEditorsAndPlots()
+{
+    constexpr int SmallestPlotWidth = 520;
+    int left = 0;
+    std::vector<QMdiSubWindow*> plots;
+    for (QMdiSubWindow* window : m_area->subWindowList()) {
+        if (m_editors.PlotForFrame(window) >= 0) {
+            window->move(left, 0);
+            left += window->width();
+        } else {
+            plots.push_back(window);
+        }
+    }
+    if (plots.empty())
+        return;
+    // The main window grows where the plots would be narrower than that.
+    const int wanted = left + SmallestPlotWidth * static_cast<int>(plots.size());
+    if (m_area->viewport()->width() < wanted) {
+        resize(width() + wanted - m_area->viewport()->width(), height());
+        QCoreApplication::sendPostedEvents();
+    }
+    const int width
+        = std::max(SmallestPlotWidth, (m_area->viewport()->width() - left) / static_cast<int>(plots.size()));
+    for (QMdiSubWindow* plot : plots) {
+        plot->setGeometry(left, 0, width, m_area->viewport()->height());
+        left += width;
+    }
 }
 
 void MainWindow::CloseAllEditors()

@@ -47,6 +47,10 @@ public:
     // Adds `plot` to the session and the plot list and opens its editor;
     // false with the reason (a taken or blank name, an unknown owner).
     bool AddPlot(const ModelPlot& plot, QString* error = nullptr);
+    // Puts the editor frames side by side from the left at their own size,
+    // and the plot windows beside them, sharing the rest of the area; the
+    // window grows to give each plot a readable width.
+    void ArrangeEditorsAndPlots();
     // Closes every editor frame through its own close handling.
     void CloseAllEditors();
 

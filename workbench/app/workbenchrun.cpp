@@ -16,7 +16,6 @@
 #include "host/services/kbaseapp.h"
 
 #include <QApplication>
-#include <QMdiArea>
 #include <QPixmap>
 
 #include <cstdio>
@@ -221,7 +220,7 @@ int Run(QApplication& application, const WorkbenchOptions& options)
         for (int index : exitCode == ExitOk ? toShow : std::vector<int>())
             window.plotWindows().Show(index);
         if (!toShow.empty())
-            window.mdiArea()->tileSubWindows();
+            window.ArrangeEditorsAndPlots();
         Settle();
         if (exitCode == ExitOk && !options.screenshotPath.isEmpty() && !SaveScreenshot(window, options.screenshotPath))
             exitCode = ExitFailedAtExit;
