@@ -16,14 +16,17 @@
 #include "host/services/kbaseapp.h"
 #include "host/services/ksudocument.h"
 #include "platform/docview/frame.h"
+#include "platform/windows/menubuilder.h"
 
 #include <QAbstractButton>
 #include <QChart>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenuBar>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -266,6 +269,17 @@ void WorkbenchPlotsTest::commandLineWritesAPictureOfEachPlot()
         const QString mismatch = TableMismatch(m_window->plotWindows().DataFor(i), QString::fromUtf8(table.readAll()));
         QVERIFY2(mismatch.isEmpty(), qPrintable(m_session->plot(i).name.ToQString() + ": " + mismatch));
     }
+    // File > Export Plot Data... writes the active window's table.
+    const PlotWindow* shown = m_window->plotWindows().Show(2);
+    const QString exported = folder.filePath("exported.csv");
+    AnswerNextDialog([exported](QWidget* dialog) {
+        qobject_cast<QFileDialog*>(dialog)->selectFile(exported);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    FindCommandAction(m_window->menuBar(), Command::ExportPlotData)->trigger();
+    QFile table(exported);
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    QCOMPARE(TableMismatch(shown->data(), QString::fromUtf8(table.readAll())), QString());
 }
 
 void WorkbenchPlotsTest::eachMapHasAColourScaleOfItsOwn()

@@ -10,9 +10,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
     parser.setApplicationDescription(QStringLiteral(
         "The workbench: a stand-in for the host application. It loads the Profile Editor module, shows a process "
         "model with its profile plots and opens editors on them.\n"
-        "Exit codes: 0 done, 1 a picture, a table or the model could not be saved at the end, 2 bad options, model "
-        "file, "
-        "module or plot name."));
+        "Exit codes: 0 done, 1 a picture, a table or the model could not be saved at the end, 2 bad options, "
+        "model file, module or plot name."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption model(QStringLiteral("model"),
         QStringLiteral("Load the process model from <file> (JSON) instead of the "

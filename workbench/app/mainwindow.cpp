@@ -452,40 +452,30 @@ void MainWindow::ShowPlot()
         statusBar()->showMessage(QStringLiteral("Choose a plot in the plot list first."), StatusMessageTimeout);
 }
 
-void MainWindow::ExportPlot()
+// File > Export Plot... (its picture) or Export Plot Data... (its table) of
+// the active plot window.
+void MainWindow::ExportActivePlot(bool asTable)
 {
     const int index = m_plotWindows->ActivePlot();
     if (index < 0) {
         statusBar()->showMessage(QStringLiteral("No plot window is active."), StatusMessageTimeout);
         return;
     }
-    const QString path = ChooseSaveFile(this, QStringLiteral("Export Plot"),
-        m_session.plot(index).name.ToQString() + QStringLiteral(".png"),
-        QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg)"));
-    QString error;
+    const QString name = m_session.plot(index).name.ToQString();
+    const QString path = asTable
+        ? ChooseSaveFile(this, QStringLiteral("Export Plot Data"), name + QStringLiteral(".csv"),
+            QStringLiteral("Comma-separated values (*.csv);;All files (*)"))
+        : ChooseSaveFile(this, QStringLiteral("Export Plot"), name + QStringLiteral(".png"),
+            QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg)"));
     if (path.isEmpty())
         return;
-    if (m_plotWindows->WindowFor(index)->SavePicture(path, error))
-        statusBar()->showMessage(QStringLiteral("Exported the plot to %1.").arg(path), StatusMessageTimeout);
-    else
-        ReportWriteError(error);
-}
-
-void MainWindow::ExportPlotData()
-{
-    const int index = m_plotWindows->ActivePlot();
-    if (index < 0) {
-        statusBar()->showMessage(QStringLiteral("No plot window is active."), StatusMessageTimeout);
-        return;
-    }
-    const QString path = ChooseSaveFile(this, QStringLiteral("Export Plot Data"),
-        m_session.plot(index).name.ToQString() + QStringLiteral(".csv"),
-        QStringLiteral("Comma-separated values (*.csv);;All files (*)"));
     QString error;
-    if (path.isEmpty())
-        return;
-    if (m_plotWindows->SaveData(index, path, error))
-        statusBar()->showMessage(QStringLiteral("Exported the plot's data to %1.").arg(path), StatusMessageTimeout);
+    const bool saved = asTable ? m_plotWindows->SaveData(index, path, error)
+                               : m_plotWindows->WindowFor(index)->SavePicture(path, error);
+    if (saved)
+        statusBar()->showMessage(
+            QStringLiteral("Exported the plot%1 to %2.").arg(asTable ? QStringLiteral("'s data") : QString(), path),
+            StatusMessageTimeout);
     else
         ReportWriteError(error);
 }
@@ -566,10 +556,8 @@ void MainWindow::RunCommand(UINT command)
         ShowPlot();
         break;
     case Command::ExportPlot:
-        ExportPlot();
-        break;
     case Command::ExportPlotData:
-        ExportPlotData();
+        ExportActivePlot(command == Command::ExportPlotData);
         break;
     case Command::NewProfilePlot:
         NewPlotFromDialog();

@@ -96,7 +96,7 @@ private:
     void FillPlotList();
     void AddPlotListItem(int index);
     void NewPlotFromDialog();
-    void ExportPlotData();
+    void ExportActivePlot(bool asTable);
     // Reports a failure to write a file in the status bar and a message box.
     void ReportWriteError(const QString& error);
     void UpdateMenus();
@@ -108,7 +108,6 @@ private:
     void ChooseDisplayUnit();
     void ShowDock(QDockWidget* dock);
     void ShowPlot();
-    void ExportPlot();
     void BuildHelpAndDropDocks();
     void ShowHelp(DWORD_PTR context, UINT command);
     // F1: help on the focused control of the active editor, else the contents.
