@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the workbench with its sample model.
 # Without a display it runs on Qt's offscreen platform, saves a picture of the
-# main window and exits. Extra arguments go to the workbench (see --help).
+# main window, with the editor and the plot window side by side, and exits. Extra arguments go to the workbench (see --help).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,5 +17,6 @@ fi
 picture="$PWD/build/workbench.png"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
-QT_QPA_PLATFORM=offscreen "$workbench" --open "Column temperatures" --screenshot "$picture" --quit "$@"
+QT_QPA_PLATFORM=offscreen "$workbench" --open "Column temperatures" --show-plot "Column temperatures" --time 600 \
+    --screenshot "$picture" --quit "$@"
 echo "No display: the workbench ran offscreen; its window is in $picture"

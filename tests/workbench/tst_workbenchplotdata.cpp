@@ -202,6 +202,7 @@ void WorkbenchPlotDataTest::eachSamplePlotHoldsItsLinesOrMaps()
     QCOMPARE(lines.lines.back().points.size(), size_t(20));
     QCOMPARE(lines.lines.back().points[1].x(), 1.0);
     QCOMPARE(lines.xTitle, QStringLiteral("Tray height"));
+    QCOMPARE(lines.yTitle, QStringLiteral("T")); // the variable plotted
 
     // Without an x-axis profile the elements stand at their positions.
     ModelPlot noAxis = Plot("Column temperatures");
@@ -211,6 +212,10 @@ void WorkbenchPlotDataTest::eachSamplePlotHoldsItsLinesOrMaps()
     QCOMPARE(lines.lines.size(), size_t(1));
     QCOMPARE(lines.lines[0].points[19].x(), 20.0);
     QCOMPARE(lines.xTitle, QStringLiteral("Element position"));
+    // Two variables: the profile names what is plotted.
+    noAxis.definition.plottedVariables.Add("P(1)");
+    noAxis.definition.plottedCounts.SetAt(0, 2);
+    QCOMPARE(Draw(noAxis, 0).yTitle, QStringLiteral("Tray temperatures"));
 
     // Two profiles, the times due of 0, 3600 and 7200; the single elements
     // stand at their own heights.
@@ -234,6 +239,8 @@ void WorkbenchPlotDataTest::eachSamplePlotHoldsItsLinesOrMaps()
     QCOMPARE(maps.maps.size(), size_t(5));
     QCOMPARE(maps.maps[0].title, QStringLiteral("Temperature"));
     QCOMPARE(maps.maps[4].title, QStringLiteral("C(*,4)"));
+    QCOMPARE(maps.maps[0].valueTitle, QStringLiteral("T"));
+    QCOMPARE(maps.maps[4].valueTitle, QStringLiteral("C"));
     QCOMPARE(maps.maps[4].columns, 50);
     QCOMPARE(maps.maps[4].rows, 20);
     QCOMPARE(maps.maps[4].values.size(), size_t(50 * 20));

@@ -16,14 +16,18 @@
 #include "host/services/kbaseapp.h"
 #include "host/services/ksudocument.h"
 #include "platform/docview/frame.h"
+#include "platform/windows/menubuilder.h"
 
 #include <QAbstractButton>
 #include <QChart>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenuBar>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -31,6 +35,7 @@
 #include <QTest>
 #include <QValueAxis>
 
+#include <map>
 #include <memory>
 #include <tuple>
 
@@ -78,6 +83,58 @@ QByteArray ExtremeModel(const char* rows, const char* times = "[0]", int n = 2, 
         .toLatin1();
 }
 
+// The fields of one line of delimited text, quotes taken off.
+QStringList CsvFields(const QString& line)
+{
+    QStringList fields {QString()};
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == QLatin1Char('"') && quoted && i + 1 < line.size() && line[i + 1] == QLatin1Char('"'))
+            fields.last() += line[++i];
+        else if (line[i] == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (line[i] == QLatin1Char(',') && !quoted)
+            fields << QString();
+        else
+            fields.last() += line[i];
+    }
+    return fields;
+}
+
+// Whether the table written for `data` holds its numbers: each line's value
+// at its x, or each map cell's x, y and value, in order. Empty when it does.
+QString TableMismatch(const PlotData& data, const QString& text)
+{
+    QStringList rows = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    if (rows.isEmpty())
+        return QStringLiteral("no header");
+    const QStringList header = CsvFields(rows.takeFirst());
+    std::map<double, QStringList> byX;
+    for (const QString& row : rows)
+        byX[CsvFields(row).first().toDouble()] = CsvFields(row);
+    qsizetype cell = 0;
+    for (size_t l = 0; l < data.lines.size(); ++l) {
+        for (const QPointF& point : data.lines[l].points) {
+            const QStringList row = byX[point.x()];
+            if (header.value(static_cast<qsizetype>(l) + 1) != data.lines[l].name || row.size() != header.size()
+                || row[static_cast<qsizetype>(l) + 1].toDouble() != point.y())
+                return QStringLiteral("line %1 at %2: %3").arg(data.lines[l].name).arg(point.x()).arg(row.join(','));
+        }
+    }
+    for (const PlotMap& map : data.maps) {
+        for (int r = 0; r < map.rows; ++r) {
+            for (int c = 0; c < map.columns; ++c, ++cell) {
+                const QStringList row = CsvFields(rows.value(cell));
+                if (row.size() != 4 || row[0] != map.title || row[1].toDouble() != map.xValues[size_t(c)]
+                    || row[2].toDouble() != map.yValues[size_t(r)]
+                    || row[3].toDouble() != map.values[size_t(r) * size_t(map.columns) + size_t(c)])
+                    return QStringLiteral("cell %1: %2").arg(cell).arg(rows.value(cell));
+            }
+        }
+    }
+    return cell == (data.maps.empty() ? 0 : rows.size()) ? QString() : QStringLiteral("%1 rows").arg(rows.size());
+}
+
 // Ticks an axis over `low` to `high` gets: few, finite, ascending, told apart.
 bool TicksAreBounded(double low, double high, QString& problem)
 {
@@ -101,6 +158,7 @@ private slots:
     void cleanup();
     void plotWindowRedrawsWhenTheDefinitionIsWrittenAndTheClockMoves();
     void commandLineWritesAPictureOfEachPlot();
+    void eachMapHasAColourScaleOfItsOwn();
     void badPlotImagesAndTimesAreBadStarts_data();
     void badPlotImagesAndTimesAreBadStarts();
     void hostileValuesEndWithAPictureOrAReason_data();
@@ -184,6 +242,9 @@ void WorkbenchPlotsTest::commandLineWritesAPictureOfEachPlot()
                   << m_session->plot(i).name.ToQString() + QStringLiteral("=")
                 + folder.filePath(QString::number(i) + ".png");
     arguments << "--plot-image" << QStringLiteral("Column temperatures=") + folder.filePath("lines.svg");
+    for (int i = 0; i < m_session->plotCount(); ++i)
+        arguments << "--plot-data"
+                  << m_session->plot(i).name.ToQString() + "=" + folder.filePath(QString::number(i) + ".csv");
     QProcess process;
     process.start(QStringLiteral(PE_WORKBENCH_PATH), arguments);
     QVERIFY(process.waitForFinished(120000));
@@ -200,6 +261,46 @@ void WorkbenchPlotsTest::commandLineWritesAPictureOfEachPlot()
     QFile svg(folder.filePath("lines.svg"));
     QVERIFY(svg.open(QIODevice::ReadOnly));
     QVERIFY(svg.readAll().contains("<svg"));
+    // The tables hold the numbers the windows draw at the same clock.
+    m_window->SetClock(3600);
+    for (int i = 0; i < m_session->plotCount(); ++i) {
+        QFile table(folder.filePath(QString::number(i) + ".csv"));
+        QVERIFY(table.open(QIODevice::ReadOnly));
+        const QString mismatch = TableMismatch(m_window->plotWindows().DataFor(i), QString::fromUtf8(table.readAll()));
+        QVERIFY2(mismatch.isEmpty(), qPrintable(m_session->plot(i).name.ToQString() + ": " + mismatch));
+    }
+    // File > Export Plot Data... writes the active window's table.
+    const PlotWindow* shown = m_window->plotWindows().Show(2);
+    const QString exported = folder.filePath("exported.csv");
+    AnswerNextDialog([exported](QWidget* dialog) {
+        qobject_cast<QFileDialog*>(dialog)->selectFile(exported);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    FindCommandAction(m_window->menuBar(), Command::ExportPlotData)->trigger();
+    QFile table(exported);
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    QCOMPARE(TableMismatch(shown->data(), QString::fromUtf8(table.readAll())), QString());
+}
+
+void WorkbenchPlotsTest::eachMapHasAColourScaleOfItsOwn()
+{
+    // Two maps of two cells, values far apart: each spans its own colours,
+    // so that no cell takes the colour halfway along the scale.
+    PlotData data;
+    data.kind = PlotKind::MapsOverTime;
+    for (const std::vector<double>& values : {std::vector<double> {0, 1}, std::vector<double> {1000, 2000}})
+        data.maps.push_back({QStringLiteral("m"), QStringLiteral("T"), 2, 1, values, {1, 2}, {0}});
+    QImage image(900, 500, QImage::Format_RGB32);
+    const ColourScale scale;
+    QPainter painter(&image);
+    PaintColourMaps(painter, image.rect(), data, scale);
+    painter.end();
+    int halfway = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            halfway += image.pixel(x, y) == scale.At(0.5);
+    }
+    QVERIFY2(halfway < 100, qPrintable(QString::number(halfway))); // a line of each colour bar
 }
 
 void WorkbenchPlotsTest::badPlotImagesAndTimesAreBadStarts_data()
@@ -224,6 +325,17 @@ void WorkbenchPlotsTest::badPlotImagesAndTimesAreBadStarts_data()
         << QStringList {"--screenshot", "FOLDER/pipe.png"} << 2 << "Cannot save the picture of the main window to \"";
     QTest::newRow("unwritable picture") << QStringList {"--plot-image", "Column temperatures=/nonexistent/p.png"} << 1
                                         << "Cannot write the plot picture to \"/nonexistent/p.png\": ";
+    QTest::newRow("table without a file")
+        << QStringList {"--plot-data", "Column temperatures="} << 2 << "--plot-data needs PLOT=FILE";
+    QTest::newRow("table of an unknown plot")
+        << QStringList {"--plot-data", "No such plot=d.csv"} << 2 << "There is no plot \"No such plot\" in the model.";
+    QTest::newRow("table onto a pipe") << QStringList {"--plot-data", "Column temperatures=FOLDER/pipe.png"} << 2
+                                       << "Cannot write the plot data to \"";
+    QTest::newRow("unwritable table") << QStringList {"--plot-data", "Column temperatures=/nonexistent/d.csv"} << 1
+                                      << "Cannot write the data of the plot \"Column temperatures\" to "
+                                         "\"/nonexistent/d.csv\": No such file or directory.";
+    QTest::newRow("table of a plot that draws nothing yet") << QStringList {"--plot-data",
+        "Column composition map=FOLDER/d.csv"} << 1 << "d.csv\": No time of this plot is due yet at 0 s.";
 }
 
 void WorkbenchPlotsTest::badPlotImagesAndTimesAreBadStarts()

@@ -126,7 +126,8 @@ void WorkbenchRunTest::badStartsAndHelpEndWithAMessageAndTheirCode_data()
         QTest::newRow(name) << arguments << exitCode << messages;
     };
     row("help", {"--help"}, 0,
-        {"--model", "--open", "--call-log", "--save-on-exit", "--screenshot", "--quit", "--module"});
+        {"--model", "--open", "--call-log", "--save-on-exit", "--screenshot", "--quit", "--module", "--plot-data",
+            "--show-plot"});
     row("model cannot be saved", {"--save-on-exit", "missing/saved.json"}, 2,
         {"Cannot save the model to \"", "missing/saved.json\": cannot write in the folder"});
     row("model saved onto a pipe", {"--save-on-exit", "pipe.json"}, 2, {"exists and is not a regular file"});
@@ -138,6 +139,7 @@ void WorkbenchRunTest::badStartsAndHelpEndWithAMessageAndTheirCode_data()
     row("model that is a pipe", {"--model", "pipe.json"}, 2, {"pipe.json\": it is not a regular file."});
     row("unknown plot", {"--open", "Column temperatures", "--open", "No such plot"}, 2,
         {"There is no plot \"No such plot\" in the model. Its plots are: \"Column temperatures\""});
+    row("unknown plot to show", {"--show-plot", "Nothing"}, 2, {"There is no plot \"Nothing\" in the model."});
     row("malformed model", {"--model", "model.json"}, 2, {"model.json\" is not valid: JSON syntax error at line 3"});
     row("missing module", {"--module", "/nonexistent/libprofileeditor.so"}, 2,
         {"The editor module \"/nonexistent/libprofileeditor.so\" does not exist."});

@@ -3,11 +3,14 @@
 
 #include "platform/windows/menubuilder.h"
 #include "support/projecttest.h"
+#include "support/scriptedmessageboxresponder.h"
 #include "workbench/app/calllogview.h"
 #include "workbench/app/commandids.h"
 #include "workbench/app/mainwindow.h"
 #include "workbench/app/modelbrowser.h"
+#include "workbench/app/sessionfile.h"
 #include "workbench/app/variablefinder.h"
+#include "workbench/model/modelfile.h"
 #include "workbench/model/modelsession.h"
 #include "workbenchfixture.h"
 
@@ -21,13 +24,18 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QDialog>
 #include <QDockWidget>
+#include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -86,6 +94,8 @@ private slots:
     void showViewRequestShowsTheFinderWithTheOwnerPrefix();
     void browserDragsFullPathsInTreeOrder();
     void aProfileIsBuiltFromNothing();
+    void aNewPlotIsSavedAndReadBack();
+    void closingWithChangesAsksToSaveThem();
 
 private:
     int PlotIndex(const char* name) const { return m_session->model().PlotIndex(name); }
@@ -330,6 +340,89 @@ void WorkbenchWindowTest::aProfileIsBuiltFromNothing()
     const QString paths = calls.filter(QStringLiteral("\"call\":\"SetPlotProfileVariables\"")).join('\n');
     QVERIFY2(names.contains(QStringLiteral("\"Bottom trays\"")), qPrintable(names));
     QVERIFY2(paths.contains(QStringLiteral("\"T(19)\",\"T(20)\"")), qPrintable(paths));
+    // The written definition is a change the session has not saved.
+    QVERIFY(m_window->isWindowModified());
+}
+
+void WorkbenchWindowTest::aNewPlotIsSavedAndReadBack()
+{
+    QVERIFY(!m_window->isWindowModified());
+    const auto newPlot = [this](const QString& name) {
+        AnswerNextDialog([name](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("plotName"))->setText(name);
+            dialog->findChild<QComboBox*>(QStringLiteral("plotOwner"))->setCurrentText(QStringLiteral("HX1"));
+            qobject_cast<QDialog*>(dialog)->accept();
+        });
+        Action(Command::NewProfilePlot)->trigger();
+    };
+    ScriptedMessageBoxResponder boxes;
+    newPlot(QStringLiteral("Wall map"));
+    const int added = PlotIndex("Wall map");
+    QCOMPARE(added, m_session->plotCount() - 1);
+    QVERIFY(m_window->editors().FrameForPlot(added));
+    QCOMPARE(m_session->plot(added).access, PlotAccess::Host);
+    QVERIFY(m_window->isWindowModified());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Sample model[*] - Workbench"));
+    // A name that is taken is refused, and nothing is added.
+    newPlot(QStringLiteral("Wall map"));
+    QCOMPARE(boxes.texts(), QStringList {"Cannot add the plot: a plot named \"Wall map\" exists already."});
+    QCOMPARE(m_session->plotCount(), added + 1);
+
+    // The sample has no file: Save asks for one.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("session.json"));
+    AnswerNextDialog([path](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        files->selectFile(path);
+        QMetaObject::invokeMethod(files, "accept");
+    });
+    Action(Command::FileSave)->trigger();
+    QCOMPARE(m_window->file().path(), path);
+    QVERIFY(!m_window->isWindowModified());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("session.json[*] - Workbench"));
+    WorkbenchModel saved;
+    QString error;
+    QVERIFY2(LoadModelFile(path, saved, error), qPrintable(error));
+    QVERIFY(saved == m_session->CurrentModel());
+    QCOMPARE(saved.plots.back().owner, CString("HX1"));
+    QVERIFY(saved.plots.back().definition == PlotDefinition());
+
+    // Save again goes to the same file; one that cannot be written says why.
+    QVERIFY(QFile::remove(path));
+    Action(Command::FileSave)->trigger();
+    QVERIFY(QFile::exists(path));
+    m_window->file().SetPath(folder.filePath(QStringLiteral("gone/session.json")));
+    m_window->file().MarkModified();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("gone.session.json.: cannot write")));
+    QVERIFY(!m_window->file().Save());
+    QVERIFY2(boxes.texts().last().contains(QStringLiteral("gone/session.json\": cannot write in the folder")),
+        qPrintable(boxes.texts().last()));
+    QVERIFY(m_window->isWindowModified());
+}
+
+void WorkbenchWindowTest::closingWithChangesAsksToSaveThem()
+{
+    ScriptedMessageBoxResponder boxes;
+    QVERIFY(m_window->close()); // nothing changed: no question
+    QVERIFY(boxes.boxes().empty());
+    m_window->show();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("model.json"));
+    m_window->file().SetPath(path);
+    m_window->file().MarkModified();
+    boxes.Answer(IDCANCEL);
+    QVERIFY(!m_window->close());
+    QCOMPARE(boxes.texts(), QStringList {"The session has changes that are not saved. Save them to model.json?"});
+    QCOMPARE(boxes.boxes()[0].style & MB_TYPEMASK, MB_YESNOCANCEL);
+    boxes.Answer(IDYES);
+    QVERIFY(m_window->close());
+    QVERIFY(QFile::exists(path));
+    m_window->show();
+    m_window->file().MarkModified();
+    QVERIFY(QFile::remove(path));
+    boxes.Answer(IDNO);
+    QVERIFY(m_window->close());
+    QVERIFY(!QFile::exists(path));
 }
 
 PE_TEST_MAIN(WorkbenchWindowTest)

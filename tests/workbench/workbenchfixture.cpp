@@ -6,7 +6,9 @@
 
 #include "platform/docview/frame.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 void WorkbenchFixture::OpenWorkbench()
 {
@@ -44,4 +46,17 @@ QWidget* FormControl(CFrameWnd* frame, int id)
             return widget;
     }
     return nullptr;
+}
+
+void AnswerNextDialog(std::function<void(QWidget*)> answer)
+{
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        }
+    });
+    poll->start(10);
 }

@@ -10,6 +10,7 @@
 
 #include "host/services/kbaseapp.h"
 
+#include <functional>
 #include <memory>
 
 class WorkbenchFixture {
@@ -31,3 +32,7 @@ class CFrameWnd;
 class QWidget;
 // The control `id` of an editor's form, found as the module's window objects know it.
 QWidget* FormControl(CFrameWnd* frame, int id);
+
+// Runs `answer` on the next modal dialog once it shows (a dialog's exec()
+// returns only after it is answered).
+void AnswerNextDialog(std::function<void(QWidget*)> answer);

@@ -65,6 +65,9 @@ inline constexpr UINT ReloadDefinition = 42013;
 // The plot windows.
 inline constexpr UINT ShowPlot = 42021;
 inline constexpr UINT ExportPlot = 42022;
+inline constexpr UINT ExportPlotData = 42023;
+// The session.
+inline constexpr UINT NewProfilePlot = 42031;
 
 } // namespace Command
 

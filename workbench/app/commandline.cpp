@@ -10,8 +10,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
     parser.setApplicationDescription(QStringLiteral(
         "The workbench: a stand-in for the host application. It loads the Profile Editor module, shows a process "
         "model with its profile plots and opens editors on them.\n"
-        "Exit codes: 0 done, 1 the picture or the model could not be saved at the end, 2 bad options, model file, "
-        "module or plot name."));
+        "Exit codes: 0 done, 1 a picture, a table or the model could not be saved at the end, 2 bad options, "
+        "model file, module or plot name."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption model(QStringLiteral("model"),
         QStringLiteral("Load the process model from <file> (JSON) instead of the "
@@ -43,9 +43,18 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
         QStringLiteral("At exit, write the picture of the plot PLOT as drawn then to FILE (SVG when FILE ends in "
                        ".svg, else PNG; repeatable)."),
         QStringLiteral("PLOT=FILE"));
+    const QCommandLineOption plotData(QStringLiteral("plot-data"),
+        QStringLiteral("At exit, write what the plot PLOT draws then to FILE as comma-separated values (repeatable; "
+                       "the layout is in the README)."),
+        QStringLiteral("PLOT=FILE"));
+    const QCommandLineOption showPlot(QStringLiteral("show-plot"),
+        QStringLiteral("Open the window of the profile plot named <plot> at start-up, beside the editors "
+                       "(repeatable)."),
+        QStringLiteral("plot"));
     const QCommandLineOption time(QStringLiteral("time"),
         QStringLiteral("Set the simulated clock to <seconds> at start."), QStringLiteral("seconds"));
-    parser.addOptions({model, open, callLog, saveOnExit, screenshot, quit, module, plotImage, time});
+    parser.addOptions(
+        {model, open, callLog, saveOnExit, screenshot, quit, module, plotImage, plotData, showPlot, time});
 
     if (!parser.parse(arguments)) {
         message = parser.errorText() + QStringLiteral(" (see --help)");
@@ -76,14 +85,18 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
     options.screenshotPath = parser.value(screenshot);
     options.quit = parser.isSet(quit);
     options.modulePath = parser.value(module);
-    for (const QString& value : parser.values(plotImage)) {
-        const qsizetype equals = value.indexOf(QLatin1Char('='));
-        if (equals <= 0 || equals == value.size() - 1) {
-            message = QStringLiteral("--plot-image needs PLOT=FILE, not \"%1\".").arg(value);
-            return CommandLineResult::Error;
+    for (const QCommandLineOption* plotFile : {&plotImage, &plotData}) {
+        for (const QString& value : parser.values(*plotFile)) {
+            const qsizetype equals = value.indexOf(QLatin1Char('='));
+            if (equals <= 0 || equals == value.size() - 1) {
+                message = QStringLiteral("--%1 needs PLOT=FILE, not \"%2\".").arg(plotFile->names().first(), value);
+                return CommandLineResult::Error;
+            }
         }
     }
     options.plotImages = parser.values(plotImage);
+    options.plotData = parser.values(plotData);
+    options.showPlots = parser.values(showPlot);
     if (parser.isSet(time)) {
         bool ok = false;
         options.clockSeconds = parser.value(time).toDouble(&ok);

@@ -14,6 +14,8 @@ struct WorkbenchOptions {
     bool quit = false; // leave once the start-up tasks are done
     QString modulePath; // empty: the default places
     QStringList plotImages; // "PLOT=FILE": pictures of plots written at exit, in order
+    QStringList plotData; // "PLOT=FILE": tables of what plots draw, written at exit, in order
+    QStringList showPlots; // plots whose window opens at start-up, beside any editors
     double clockSeconds = 0; // the simulated clock at start
 };
 
@@ -25,7 +27,7 @@ enum class CommandLineResult {
 
 // Exit codes of the workbench.
 inline constexpr int ExitOk = 0;
-inline constexpr int ExitFailedAtExit = 1; // the picture or the model could not be saved
+inline constexpr int ExitFailedAtExit = 1; // a picture, a table or the model could not be saved
 inline constexpr int ExitBadStart = 2; // bad options, model, module or plot name
 
 // Reads `arguments` (the program name first). For Exit, `message` holds the

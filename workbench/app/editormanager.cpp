@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QVariant>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -121,6 +122,8 @@ CFrameWnd* EditorManager::OpenEditor(int index, QString* error)
     document->m_bAutoDelete = true;
     QWidget* widget = frame->GetSafeHwnd();
     widget->setProperty(PlotProperty, index);
+    // Plots added to the session since get their place here.
+    m_frames.resize(std::max(m_frames.size(), static_cast<size_t>(m_session.plotCount())));
     m_frames[static_cast<size_t>(index)] = widget;
     try {
         m_template.InitialUpdateFrame(frame, document, true);

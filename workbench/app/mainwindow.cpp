@@ -4,9 +4,12 @@
 #include "workbench/app/commandids.h"
 #include "workbench/app/helpwindow.h"
 #include "workbench/app/modelbrowser.h"
+#include "workbench/app/newplotdialog.h"
 #include "workbench/app/plotwindows.h"
 #include "workbench/app/profiledropzone.h"
+#include "workbench/app/savefiledialog.h"
 #include "workbench/app/sendprofiledialog.h"
+#include "workbench/app/sessionfile.h"
 #include "workbench/app/variablefinder.h"
 #include "workbench/app/workbenchmenu.h"
 #include "workbench/model/modelsession.h"
@@ -17,11 +20,13 @@
 #include "platform/docview/frame.h"
 #include "platform/docview/view.h"
 #include "platform/windows/menubuilder.h"
+#include "platform/windows/messagebox.h"
 #include "workbench/plot/plotwindow.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDockWidget>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -32,6 +37,8 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -45,15 +52,16 @@ QString AccessText(PlotAccess access)
 
 } // namespace
 
-MainWindow::MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, const ModelSession& session)
+MainWindow::MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, ModelSession& session)
     : m_app(app), m_session(session), m_editors(app, docTemplate, session),
       m_wnd([this](const ShowViewOrder& order) { return ShowView(order); }), m_area(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("workbenchMainWindow"));
-    setWindowTitle(QStringLiteral("Workbench"));
+    m_file = new SessionFile(m_session, *this);
     m_area->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(m_area);
     m_plotWindows = new PlotWindows(m_session, m_clock, m_area);
+    connect(m_plotWindows, &PlotWindows::definitionWritten, m_file, &SessionFile::MarkModified);
     BuildDocks();
     BuildHelpAndDropDocks();
     FillPlotList();
@@ -167,21 +175,66 @@ void MainWindow::HelpOnActiveEditor()
 
 void MainWindow::FillPlotList()
 {
-    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    for (int i = 0; i < m_session.plotCount(); ++i) {
-        const ModelPlot& plot = m_session.plot(i);
-        auto* item = new QListWidgetItem(plot.name.ToQString(), m_plotList);
-        QString tip = QStringLiteral("Context: %1\nOwner block: %2\nAccess: %3\nTime mode: %4")
-                          .arg(plot.contextName.ToQString(), plot.owner.ToQString(), AccessText(plot.access))
-                          .arg(plot.definition.timeMode);
-        const QStringList& problems = m_session.LoadProblems(i);
-        if (!problems.isEmpty()) {
-            item->setIcon(warning);
-            tip += QStringLiteral("\n\nThe editor may not show this definition as it is:\n- ")
-                + problems.join(QStringLiteral("\n- "));
-        }
-        item->setToolTip(tip);
+    for (int i = 0; i < m_session.plotCount(); ++i)
+        AddPlotListItem(i);
+}
+
+void MainWindow::AddPlotListItem(int index)
+{
+    const ModelPlot& plot = m_session.plot(index);
+    auto* item = new QListWidgetItem(plot.name.ToQString(), m_plotList);
+    QString tip = QStringLiteral("Context: %1\nOwner block: %2\nAccess: %3\nTime mode: %4")
+                      .arg(plot.contextName.ToQString(), plot.owner.ToQString(), AccessText(plot.access))
+                      .arg(plot.definition.timeMode);
+    const QStringList& problems = m_session.LoadProblems(index);
+    if (!problems.isEmpty()) {
+        item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        tip += QStringLiteral("\n\nThe editor may not show this definition as it is:\n- ")
+            + problems.join(QStringLiteral("\n- "));
     }
+    item->setToolTip(tip);
+}
+
+bool MainWindow::AddPlot(const ModelPlot& plot, QString* error)
+{
+    QString reason;
+    if (!m_session.AddPlot(plot, &reason)) {
+        reason = QStringLiteral("Cannot add the plot: %1.").arg(reason);
+        statusBar()->showMessage(reason, StatusMessageTimeout);
+        if (error)
+            *error = reason;
+        return false;
+    }
+    const int index = m_session.plotCount() - 1;
+    AddPlotListItem(index);
+    m_plotList->setCurrentRow(index);
+    m_file->MarkModified();
+    return OpenPlot(index, error);
+}
+
+void MainWindow::NewPlotFromDialog()
+{
+    // The owner of the plot chosen in the list comes first.
+    const int current = m_plotList->currentRow();
+    NewPlotDialog dialog(
+        m_session.model().blocks, current >= 0 ? m_session.plot(current).owner.ToQString() : QString(), this);
+    QString error;
+    if (dialog.exec() == QDialog::Accepted && !AddPlot(dialog.Plot(), &error))
+        MessageBoxService::Current().Show(this, CString::FromQString(error), "Workbench", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_file->MayClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::ReportWriteError(const QString& error)
+{
+    statusBar()->showMessage(error, StatusMessageTimeout);
+    MessageBoxService::Current().Show(this, CString::FromQString(error), "Workbench", MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool MainWindow::OpenPlot(int index, QString* error)
@@ -196,6 +249,35 @@ bool MainWindow::OpenPlot(int index, QString* error)
     statusBar()->showMessage(
         QStringLiteral("Editing \"%1\".").arg(m_session.plot(index).name.ToQString()), StatusMessageTimeout);
     return true;
+}
+
+void MainWindow::ArrangeEditorsAndPlots()
+{
+    constexpr int SmallestPlotWidth = 520;
+    int left = 0;
+    std::vector<QMdiSubWindow*> plots;
+    for (QMdiSubWindow* window : m_area->subWindowList()) {
+        if (m_editors.PlotForFrame(window) >= 0) {
+            window->move(left, 0);
+            left += window->width();
+        } else {
+            plots.push_back(window);
+        }
+    }
+    if (plots.empty())
+        return;
+    // The main window grows where the plots would be narrower than that.
+    const int wanted = left + SmallestPlotWidth * static_cast<int>(plots.size());
+    if (m_area->viewport()->width() < wanted) {
+        resize(width() + wanted - m_area->viewport()->width(), height());
+        QCoreApplication::sendPostedEvents();
+    }
+    const int width
+        = std::max(SmallestPlotWidth, (m_area->viewport()->width() - left) / static_cast<int>(plots.size()));
+    for (QMdiSubWindow* plot : plots) {
+        plot->setGeometry(left, 0, width, m_area->viewport()->height());
+        left += width;
+    }
 }
 
 void MainWindow::CloseAllEditors()
@@ -370,23 +452,32 @@ void MainWindow::ShowPlot()
         statusBar()->showMessage(QStringLiteral("Choose a plot in the plot list first."), StatusMessageTimeout);
 }
 
-void MainWindow::ExportPlot()
+// File > Export Plot... (its picture) or Export Plot Data... (its table) of
+// the active plot window.
+void MainWindow::ExportActivePlot(bool asTable)
 {
     const int index = m_plotWindows->ActivePlot();
     if (index < 0) {
         statusBar()->showMessage(QStringLiteral("No plot window is active."), StatusMessageTimeout);
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Plot"),
-        m_session.plot(index).name.ToQString() + QStringLiteral(".png"),
-        QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg)"));
-    QString error;
+    const QString name = m_session.plot(index).name.ToQString();
+    const QString path = asTable
+        ? ChooseSaveFile(this, QStringLiteral("Export Plot Data"), name + QStringLiteral(".csv"),
+            QStringLiteral("Comma-separated values (*.csv);;All files (*)"))
+        : ChooseSaveFile(this, QStringLiteral("Export Plot"), name + QStringLiteral(".png"),
+            QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg)"));
     if (path.isEmpty())
         return;
-    if (m_plotWindows->WindowFor(index)->SavePicture(path, error))
-        statusBar()->showMessage(QStringLiteral("Exported the plot to %1.").arg(path), StatusMessageTimeout);
+    QString error;
+    const bool saved = asTable ? m_plotWindows->SaveData(index, path, error)
+                               : m_plotWindows->WindowFor(index)->SavePicture(path, error);
+    if (saved)
+        statusBar()->showMessage(
+            QStringLiteral("Exported the plot%1 to %2.").arg(asTable ? QStringLiteral("'s data") : QString(), path),
+            StatusMessageTimeout);
     else
-        QMessageBox::warning(this, QStringLiteral("Workbench"), error);
+        ReportWriteError(error);
 }
 
 QString MainWindow::CommandText(UINT command) const
@@ -465,7 +556,17 @@ void MainWindow::RunCommand(UINT command)
         ShowPlot();
         break;
     case Command::ExportPlot:
-        ExportPlot();
+    case Command::ExportPlotData:
+        ExportActivePlot(command == Command::ExportPlotData);
+        break;
+    case Command::NewProfilePlot:
+        NewPlotFromDialog();
+        break;
+    case Command::FileSave:
+        m_file->Save();
+        break;
+    case Command::FileSaveAs:
+        m_file->SaveAs();
         break;
     case Command::FileClose:
         if (QMdiSubWindow* active = m_area->activeSubWindow())

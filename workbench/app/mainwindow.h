@@ -29,6 +29,8 @@ class QMdiArea;
 class QShortcut;
 class VariableFinder;
 class PlotWindows;
+class SessionFile;
+struct ModelPlot;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -37,11 +39,18 @@ public:
     static constexpr QSize DefaultSize {1200, 800};
 
     // Becomes the application's main window (m_pMainWnd) and MDI area.
-    MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, const ModelSession& session);
+    MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, ModelSession& session);
     ~MainWindow() override;
 
     // Opens an editor on the plot, or activates the one open on it.
     bool OpenPlot(int index, QString* error = nullptr);
+    // Adds `plot` to the session and the plot list and opens its editor;
+    // false with the reason (a taken or blank name, an unknown owner).
+    bool AddPlot(const ModelPlot& plot, QString* error = nullptr);
+    // Puts the editor frames side by side from the left at their own size,
+    // and the plot windows beside them, sharing the rest of the area; the
+    // window grows to give each plot a readable width.
+    void ArrangeEditorsAndPlots();
     // Closes every editor frame through its own close handling.
     void CloseAllEditors();
 
@@ -75,10 +84,21 @@ public:
     ProfileDropZone* dropZone() const { return m_dropZone; }
     const MainWindowWnd& wnd() const { return m_wnd; }
     QListWidget* plotList() const { return m_plotList; }
+    // The model file the session is saved to, and its unsaved changes.
+    SessionFile& file() const { return *m_file; }
+
+protected:
+    // With unsaved changes, asks whether to save them first.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildDocks();
     void FillPlotList();
+    void AddPlotListItem(int index);
+    void NewPlotFromDialog();
+    void ExportActivePlot(bool asTable);
+    // Reports a failure to write a file in the status bar and a message box.
+    void ReportWriteError(const QString& error);
     void UpdateMenus();
     void UpdateEditorCommands();
     void UpdateStatusLabels();
@@ -88,7 +108,6 @@ private:
     void ChooseDisplayUnit();
     void ShowDock(QDockWidget* dock);
     void ShowPlot();
-    void ExportPlot();
     void BuildHelpAndDropDocks();
     void ShowHelp(DWORD_PTR context, UINT command);
     // F1: help on the focused control of the active editor, else the contents.
@@ -96,7 +115,7 @@ private:
     QString CommandText(UINT command) const;
 
     CKBaseApp& m_app;
-    const ModelSession& m_session;
+    ModelSession& m_session;
     EditorManager m_editors;
     MainWindowWnd m_wnd;
     SimulationClock m_clock;
@@ -116,6 +135,7 @@ private:
     QLabel* m_unitLabel = nullptr;
     QLabel* m_clockLabel = nullptr;
     PlotWindows* m_plotWindows = nullptr;
+    SessionFile* m_file = nullptr;
     std::vector<QShortcut*> m_shortcuts;
     UINT m_shownMenuId = 0;
     bool m_menuBuilt = false;

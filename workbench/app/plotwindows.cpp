@@ -4,12 +4,16 @@
 #include "workbench/app/editormanager.h"
 #include "workbench/app/simulationclock.h"
 #include "workbench/model/modelsession.h"
+#include "workbench/plot/picturefile.h"
+#include "workbench/plot/plotdatatable.h"
 #include "workbench/plot/plotwindow.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,8 +27,10 @@ PlotWindows::PlotWindows(const ModelSession& session, const SimulationClock& clo
 {
     connect(&CallLog::Instance(), &CallLog::lineWritten, this, [this](const QJsonObject& line) {
         const int index = PlotWrittenBy(line);
-        if (index >= 0)
+        if (index >= 0) {
             Redraw(index);
+            emit definitionWritten(index);
+        }
     });
 }
 
@@ -52,6 +58,8 @@ PlotWindow* PlotWindows::Show(int index)
     sub->setObjectName(QStringLiteral("plotSubWindow"));
     sub->resize(PictureSize);
     sub->show();
+    // Plots added to the session since get their place here.
+    m_windows.resize(std::max(m_windows.size(), static_cast<size_t>(m_session.plotCount())));
     m_windows[static_cast<size_t>(index)] = window;
     return window;
 }
@@ -99,6 +107,20 @@ bool PlotWindows::SavePicture(int index, const QString& path, QString& error) co
     window.show();
     QCoreApplication::processEvents();
     return window.SavePicture(path, error);
+}
+
+bool PlotWindows::SaveData(int index, const QString& path, QString& error) const
+{
+    QByteArray table;
+    QString reason;
+    if (!PlotDataTable(DataFor(index), table, reason) || !WritePictureFile(path, table, reason)) {
+        error = QStringLiteral("Cannot write the data of the plot \"%1\" to \"%2\": %3")
+                    .arg(m_session.plot(index).name.ToQString(), path, reason);
+        if (!error.endsWith(QLatin1Char('.')))
+            error += QLatin1Char('.');
+        return false;
+    }
+    return true;
 }
 
 int PlotWindows::PlotWrittenBy(const QJsonObject& line) const

@@ -48,8 +48,16 @@ public:
     // when it ends in ".svg", else PNG). False with the reason in `error`.
     bool SavePicture(int index, const QString& path, QString& error) const;
 
+    // Writes what plot `index` draws now as a table (plotdatatable.h) to
+    // `path`. False with the reason in `error`.
+    bool SaveData(int index, const QString& path, QString& error) const;
+
     // The plot that the call-log line says was written, or -1.
     int PlotWrittenBy(const QJsonObject& line) const;
+
+signals:
+    // An editor wrote the definition of plot `index`.
+    void definitionWritten(int index);
 
 private:
     const ModelSession& m_session;

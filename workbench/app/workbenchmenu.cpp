@@ -121,7 +121,8 @@ std::vector<MenuItemResource> WithWorkbenchItems(std::vector<MenuItemResource> m
     menu.insert(titled("Window"), Popup("&Plot", {Item(ShowPlot, "&Show Plot")}));
     const auto file = titled("File");
     if (file != menu.end())
-        file->items.insert(
-            file->items.end() - (file->items.empty() ? 0 : 1), {Item(ExportPlot, "&Export Plot..."), Separator()});
+        file->items.insert(file->items.end() - (file->items.empty() ? 0 : 1),
+            {Item(NewProfilePlot, "New Profile P&lot..."), Item(ExportPlot, "&Export Plot..."),
+                Item(ExportPlotData, "Export Plot &Data..."), Separator()});
     return menu;
 }

@@ -7,6 +7,7 @@
 #include "workbench/app/moduleloader.h"
 #include "workbench/app/plotwindows.h"
 #include "workbench/app/samplemodel.h"
+#include "workbench/app/sessionfile.h"
 #include "workbench/app/unattendedmessageboxes.h"
 #include "workbench/model/modelfile.h"
 #include "workbench/model/modelsession.h"
@@ -60,10 +61,10 @@ void ReportNoSuchPlot(const QString& name, const WorkbenchModel& model)
                .arg(name, names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "))));
 }
 
-// Every --open name must name a plot; all are checked before any opens.
-bool FindPlotsToOpen(const WorkbenchOptions& options, const WorkbenchModel& model, std::vector<int>& indexes)
+// Every --open (--show-plot) name must name a plot; all are checked before any opens.
+bool FindPlotsToOpen(const QStringList& names, const WorkbenchModel& model, std::vector<int>& indexes)
 {
-    for (const QString& name : options.openPlots) {
+    for (const QString& name : names) {
         const int index = model.PlotIndex(CString::FromQString(name));
         if (index < 0) {
             ReportNoSuchPlot(name, model);
@@ -74,16 +75,17 @@ bool FindPlotsToOpen(const WorkbenchOptions& options, const WorkbenchModel& mode
     return true;
 }
 
-struct PlotImage {
+struct PlotFile {
     int plot;
     QString path;
 };
 
-// Each --plot-image PLOT=FILE: the plot is named by the text before the first
-// "=" that leaves a plot's name, so that names and files may hold "=" too.
-bool FindPlotImages(const WorkbenchOptions& options, const WorkbenchModel& model, std::vector<PlotImage>& images)
+// Each --plot-image (--plot-data) PLOT=FILE: the plot is named by the text
+// before the first "=" that leaves a plot's name, so that names and files may
+// hold "=" too.
+bool FindPlotFiles(const QStringList& values, const WorkbenchModel& model, std::vector<PlotFile>& images)
 {
-    for (const QString& value : options.plotImages) {
+    for (const QString& value : values) {
         int index = -1;
         qsizetype equals = value.indexOf(QLatin1Char('='));
         for (qsizetype at = equals; at > 0 && index < 0; at = value.indexOf(QLatin1Char('='), at + 1)) {
@@ -123,16 +125,23 @@ QString ScreenshotError(const QString& path, const QString& reason)
 
 // Pictures go where a file can be written: checked before the session starts,
 // like the model's save target, so that a pipe cannot block the exit.
-bool CheckPictureTargets(const WorkbenchOptions& options, const std::vector<PlotImage>& images)
+bool CheckPictureTargets(
+    const WorkbenchOptions& options, const std::vector<PlotFile>& images, const std::vector<PlotFile>& tables)
 {
     QString reason;
     if (!options.screenshotPath.isEmpty() && !CheckOutputTarget(options.screenshotPath, reason)) {
         Report(ScreenshotError(options.screenshotPath, reason));
         return false;
     }
-    for (const PlotImage& image : images) {
+    for (const PlotFile& image : images) {
         if (!CheckOutputTarget(image.path, reason)) {
             Report(QStringLiteral("Cannot write the plot picture to \"%1\": %2.").arg(image.path, reason));
+            return false;
+        }
+    }
+    for (const PlotFile& table : tables) {
+        if (!CheckOutputTarget(table.path, reason)) {
+            Report(QStringLiteral("Cannot write the plot data to \"%1\": %2.").arg(table.path, reason));
             return false;
         }
     }
@@ -159,9 +168,12 @@ int Run(QApplication& application, const WorkbenchOptions& options)
 {
     WorkbenchModel model;
     std::vector<int> toOpen;
-    std::vector<PlotImage> images;
-    if (!LoadModel(options, model) || !FindPlotsToOpen(options, model, toOpen)
-        || !FindPlotImages(options, model, images) || !CheckPictureTargets(options, images))
+    std::vector<int> toShow;
+    std::vector<PlotFile> images;
+    std::vector<PlotFile> tables;
+    if (!LoadModel(options, model) || !FindPlotsToOpen(options.openPlots, model, toOpen)
+        || !FindPlotsToOpen(options.showPlots, model, toShow) || !FindPlotFiles(options.plotImages, model, images)
+        || !FindPlotFiles(options.plotData, model, tables) || !CheckPictureTargets(options, images, tables))
         return ExitBadStart;
     QString error;
     // Found now rather than after the session's edits.
@@ -194,6 +206,7 @@ int Run(QApplication& application, const WorkbenchOptions& options)
         if (options.quit)
             unattended.emplace();
         MainWindow window(hostApp, *module.docTemplate, session);
+        window.file().SetPath(options.modelPath);
         window.SetClock(options.clockSeconds);
         window.show();
         Settle();
@@ -204,18 +217,32 @@ int Run(QApplication& application, const WorkbenchOptions& options)
                 break;
             }
         }
+        for (int index : exitCode == ExitOk ? toShow : std::vector<int>())
+            window.plotWindows().Show(index);
+        if (!toShow.empty())
+            window.ArrangeEditorsAndPlots();
         Settle();
         if (exitCode == ExitOk && !options.screenshotPath.isEmpty() && !SaveScreenshot(window, options.screenshotPath))
             exitCode = ExitFailedAtExit;
         if (exitCode == ExitOk && !options.quit)
             exitCode = application.exec();
-        for (const PlotImage& image : exitCode == ExitBadStart ? std::vector<PlotImage>() : images) {
+        for (const PlotFile& image : exitCode == ExitBadStart ? std::vector<PlotFile>() : images) {
             if (window.plotWindows().SavePicture(image.plot, image.path, error)) {
                 Say(QStringLiteral("Saved a picture of the plot \"%1\" (%2x%3) to %4")
                         .arg(session.plot(image.plot).name.ToQString())
                         .arg(PlotWindows::PictureSize.width())
                         .arg(PlotWindows::PictureSize.height())
                         .arg(image.path));
+            } else {
+                Report(error);
+                if (exitCode == ExitOk)
+                    exitCode = ExitFailedAtExit;
+            }
+        }
+        for (const PlotFile& table : exitCode == ExitBadStart ? std::vector<PlotFile>() : tables) {
+            if (window.plotWindows().SaveData(table.plot, table.path, error)) {
+                Say(QStringLiteral("Saved the data of the plot \"%1\" to %2")
+                        .arg(session.plot(table.plot).name.ToQString(), table.path));
             } else {
                 Report(error);
                 if (exitCode == ExitOk)

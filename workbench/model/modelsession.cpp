@@ -2,8 +2,6 @@
 
 #include "workbench/model/plotcheck.h"
 
-#include <map>
-
 bool ModelSession::Start(const WorkbenchModel& model, QString* error)
 {
     HostModel& registry = HostModel::Shared();
@@ -13,26 +11,48 @@ bool ModelSession::Start(const WorkbenchModel& model, QString* error)
     }
     m_model = model;
     m_plots.clear();
+    m_owners.clear();
     m_plots.reserve(model.plots.size());
-    // One owner object per block, shared by the block's plots.
-    std::map<std::string, CComPtr<ModelObject>> owners;
-    for (const ModelPlot& plot : model.plots) {
-        const HostModel::Block* block = registry.FindBlock(plot.owner);
-        const CString ownerPath = block ? block->path : plot.owner;
-        CComPtr<ModelObject>& owner = owners[ownerPath.str()];
-        if (!owner)
-            owner = ModelObject::Create(ownerPath);
+    for (const ModelPlot& plot : model.plots)
+        MakeObjects(plot);
+    return true;
+}
 
-        PlotObjects objects;
-        objects.owner = owner;
-        const QString name = plot.name.ToQString();
-        objects.data
-            = ProfilePlotDataObject::Create(QStringLiteral("plot:") + name, plot.definition, owner->Identity());
-        if (plot.access == PlotAccess::Host)
-            objects.host = ProfilePlotHostObject::Create(QStringLiteral("plothost:") + name, objects.data.get());
-        objects.problems = PlotProblems(plot, registry);
-        m_plots.push_back(std::move(objects));
+void ModelSession::MakeObjects(const ModelPlot& plot)
+{
+    const HostModel& registry = HostModel::Shared();
+    const HostModel::Block* block = registry.FindBlock(plot.owner);
+    const CString ownerPath = block ? block->path : plot.owner;
+    CComPtr<ModelObject>& owner = m_owners[ownerPath.str()];
+    if (!owner)
+        owner = ModelObject::Create(ownerPath);
+
+    PlotObjects objects;
+    objects.owner = owner;
+    const QString name = plot.name.ToQString();
+    objects.data = ProfilePlotDataObject::Create(QStringLiteral("plot:") + name, plot.definition, owner->Identity());
+    if (plot.access == PlotAccess::Host)
+        objects.host = ProfilePlotHostObject::Create(QStringLiteral("plothost:") + name, objects.data.get());
+    objects.problems = PlotProblems(plot, registry);
+    m_plots.push_back(std::move(objects));
+}
+
+bool ModelSession::AddPlot(const ModelPlot& plot, QString* error)
+{
+    QString reason;
+    if (!IsPrintableName(plot.name.str()))
+        reason = QStringLiteral("a plot needs a name that is not blank and holds no control characters");
+    else if (m_model.PlotIndex(plot.name) >= 0)
+        reason = QStringLiteral("a plot named \"%1\" exists already").arg(plot.name.ToQString());
+    else if (!m_model.blocks.FindBlock(plot.owner))
+        reason = QStringLiteral("there is no block \"%1\"").arg(plot.owner.ToQString());
+    if (!reason.isEmpty()) {
+        if (error)
+            *error = reason;
+        return false;
     }
+    m_model.plots.push_back(plot);
+    MakeObjects(plot);
     return true;
 }
 

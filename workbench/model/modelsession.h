@@ -14,6 +14,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
+#include <string>
 #include <vector>
 
 class ModelSession {
@@ -36,6 +38,10 @@ public:
     // What the checks say about plot `index` as it was loaded.
     const QStringList& LoadProblems(int index) const;
 
+    // Adds `plot` (its owner a block of the model, its name not blank and not
+    // taken) with host objects of its own; false with the reason otherwise.
+    bool AddPlot(const ModelPlot& plot, QString* error);
+
     // The model with every plot's definition as its host object holds it now.
     WorkbenchModel CurrentModel() const;
 
@@ -47,6 +53,10 @@ private:
         QStringList problems;
     };
 
+    void MakeObjects(const ModelPlot& plot);
+
     WorkbenchModel m_model;
     std::vector<PlotObjects> m_plots;
+    // One owner object per block, shared by the block's plots.
+    std::map<std::string, CComPtr<ModelObject>> m_owners;
 };

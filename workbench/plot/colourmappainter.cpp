@@ -13,8 +13,11 @@ namespace {
 constexpr int LeftMargin = 80;
 constexpr int TopMargin = 44;
 constexpr int BottomMargin = 56;
-constexpr int BarArea = 96;
-constexpr int MapGap = 56;
+// Beside each map: a gap, its colour bar and the bar's labels.
+constexpr int BarGap = 8;
+constexpr int BarWidth = 14;
+constexpr int BarArea = 76;
+constexpr int MapGap = 12;
 constexpr int TickLength = 4;
 constexpr long double Largest = std::numeric_limits<double>::max();
 
@@ -84,10 +87,28 @@ int PixelAt(double fraction, int pixels)
     return static_cast<int>(std::clamp(fraction, 0.0, 1.0) * pixels);
 }
 
+// The most ticks whose labels fit along `pixels` with a gap between them:
+// widths along a horizontal axis, line heights along a vertical one.
+std::vector<AxisTick> FittingTicks(const QFontMetrics& metrics, const AxisRange& range, int pixels, bool horizontal)
+{
+    const int gap = metrics.height() / 2 + 4;
+    for (int most = std::min(AxisTickLimit, pixels / 8); most > 2; --most) {
+        std::vector<AxisTick> ticks = AxisTicks(range, most);
+        int label = metrics.height();
+        for (const AxisTick& tick : ticks) {
+            if (horizontal)
+                label = std::max(label, metrics.horizontalAdvance(tick.text));
+        }
+        if (static_cast<int>(ticks.size()) * (label + gap) <= pixels)
+            return ticks;
+    }
+    return AxisTicks(range, 2);
+}
+
 void PaintHorizontalAxis(QPainter& painter, const QRect& rect, const AxisRange& range)
 {
     const QFontMetrics metrics = painter.fontMetrics();
-    for (const AxisTick& tick : AxisTicks(range, std::max(2, rect.width() / 70))) {
+    for (const AxisTick& tick : FittingTicks(metrics, range, rect.width(), true)) {
         const int x = rect.left() + PixelAt(range.Fraction(tick.value), rect.width());
         painter.drawLine(x, rect.bottom() + 1, x, rect.bottom() + TickLength);
         painter.drawText(
@@ -98,7 +119,7 @@ void PaintHorizontalAxis(QPainter& painter, const QRect& rect, const AxisRange& 
 void PaintVerticalAxis(QPainter& painter, const QRect& rect, const AxisRange& range, bool rightSide)
 {
     const QFontMetrics metrics = painter.fontMetrics();
-    for (const AxisTick& tick : AxisTicks(range, std::max(2, rect.height() / 40))) {
+    for (const AxisTick& tick : FittingTicks(metrics, range, rect.height(), false)) {
         const int y = rect.bottom() - PixelAt(range.Fraction(tick.value), rect.height());
         if (rightSide) {
             painter.drawLine(rect.right() + 1, y, rect.right() + TickLength, y);
@@ -109,6 +130,33 @@ void PaintVerticalAxis(QPainter& painter, const QRect& rect, const AxisRange& ra
                 y + metrics.ascent() / 2, tick.text);
         }
     }
+}
+
+// The range of the map's finite values.
+AxisRange ValueRange(const PlotMap& map)
+{
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
+    for (double value : map.values)
+        WidenToFinite(value, low, high);
+    return DisplayRange(low, high);
+}
+
+// The colour bar of one map, low values at the bottom, titled above.
+void PaintColourBar(
+    QPainter& painter, const QRect& bar, const AxisRange& range, const ColourScale& scale, const QString& title)
+{
+    for (int y = 0; y < bar.height(); ++y) {
+        painter.setPen(QColor::fromRgb(scale.At(1.0 - (y + 0.5) / bar.height())));
+        painter.drawLine(bar.left(), bar.top() + y, bar.right(), bar.top() + y);
+    }
+    painter.setPen(Qt::black);
+    painter.drawRect(bar.adjusted(-1, -1, 0, 0));
+    PaintVerticalAxis(painter, bar, range, true);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int width = BarArea - BarGap;
+    painter.drawText(QRect(bar.left(), bar.top() - metrics.height() - 4, width, metrics.height()), Qt::AlignLeft,
+        metrics.elidedText(title, Qt::ElideRight, width));
 }
 
 } // namespace
@@ -152,18 +200,11 @@ void PaintColourMaps(QPainter& painter, const QRect& area, const PlotData& data,
     const int count = static_cast<int>(data.maps.size());
     if (count == 0)
         return;
-    double low = std::numeric_limits<double>::infinity();
-    double high = -low;
-    for (const PlotMap& map : data.maps) {
-        for (double value : map.values)
-            WidenToFinite(value, low, high);
-    }
-    const AxisRange range = DisplayRange(low, high);
-
     const QFontMetrics metrics = painter.fontMetrics();
     const int top = area.top() + TopMargin;
     const int height = std::max(10, area.height() - TopMargin - BottomMargin);
-    const int width = std::max(10, (area.width() - LeftMargin - BarArea - (count - 1) * MapGap) / count);
+    // Each map with its own colour bar to its right.
+    const int width = std::max(10, (area.width() - LeftMargin - count * BarArea - (count - 1) * MapGap) / count);
     painter.setPen(Qt::black);
     QFont titleFont = painter.font();
     titleFont.setBold(true);
@@ -174,9 +215,11 @@ void PaintColourMaps(QPainter& painter, const QRect& area, const PlotData& data,
         QRect(area.left(), area.top() + 2, area.width(), metrics.height() + 2), Qt::AlignHCenter, data.title);
     painter.restore();
 
+    int mapsRight = area.left() + LeftMargin;
     for (int i = 0; i < count; ++i) {
         const PlotMap& map = data.maps[static_cast<size_t>(i)];
-        const QRect rect(area.left() + LeftMargin + i * (width + MapGap), top, width, height);
+        const AxisRange range = ValueRange(map);
+        const QRect rect(area.left() + LeftMargin + i * (width + BarArea + MapGap), top, width, height);
         painter.drawImage(rect.topLeft(), ColourMapImage(map, rect.size(), range, scale));
         painter.setPen(Qt::black);
         painter.drawRect(rect.adjusted(-1, -1, 0, 0));
@@ -185,9 +228,12 @@ void PaintColourMaps(QPainter& painter, const QRect& area, const PlotData& data,
         const AxisCells columns = MapAxis(map.xValues, 1);
         const AxisCells rows = MapAxis(map.yValues, 1);
         PaintHorizontalAxis(painter, rect, {columns.low, columns.high});
-        PaintVerticalAxis(painter, rect, {rows.low, rows.high}, false);
+        // The maps of a plot share their y values (the times, or the one map's rows).
+        if (i == 0)
+            PaintVerticalAxis(painter, rect, {rows.low, rows.high}, false);
+        PaintColourBar(painter, QRect(rect.right() + BarGap, top, BarWidth, height), range, scale, map.valueTitle);
+        mapsRight = rect.right();
     }
-    const int mapsRight = area.left() + LeftMargin + count * width + (count - 1) * MapGap;
     painter.drawText(QRect(area.left() + LeftMargin, top + height + TickLength + metrics.height() + 6,
                          mapsRight - area.left() - LeftMargin, metrics.height()),
         Qt::AlignHCenter, data.xTitle);
@@ -197,14 +243,4 @@ void PaintColourMaps(QPainter& painter, const QRect& area, const PlotData& data,
     painter.drawText(
         QRect(-height / 2, -metrics.height(), height, metrics.height() + 2), Qt::AlignHCenter, data.yTitle);
     painter.restore();
-
-    // The colour bar, low values at the bottom.
-    const QRect bar(mapsRight + 16, top, 18, height);
-    for (int y = 0; y < bar.height(); ++y) {
-        painter.setPen(QColor::fromRgb(scale.At(1.0 - (y + 0.5) / bar.height())));
-        painter.drawLine(bar.left(), bar.top() + y, bar.right(), bar.top() + y);
-    }
-    painter.setPen(Qt::black);
-    painter.drawRect(bar.adjusted(-1, -1, 0, 0));
-    PaintVerticalAxis(painter, bar, range, true);
 }

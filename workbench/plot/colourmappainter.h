@@ -2,7 +2,7 @@
 
 // Draws the colour maps of a 3-d plot with QPainter alone (no OpenGL, so it
 // works headless): the maps side by side, each with its title and axes, and
-// one colour bar for all of them on the right.
+// each with a colour bar of its own that spans its values.
 
 #include "workbench/plot/axisscale.h"
 #include "workbench/plot/colourscale.h"

@@ -24,6 +24,38 @@ double PlaceOn(const std::vector<double>& axis, int position)
                                                                          : static_cast<double>(position);
 }
 
+// The variable every path names ("T" for "T(3)" and "T(*)"), or empty.
+QString CommonVariable(const std::vector<const PlotProfile*>& profiles)
+{
+    QString common;
+    for (const PlotProfile* profile : profiles) {
+        for (int i = 0; i < profile->variables.GetSize(); ++i) {
+            const QString path = profile->variables[i].ToQString();
+            const QString variable = path.left(path.indexOf(QLatin1Char('('))).trimmed();
+            if (variable.isEmpty() || (!common.isEmpty() && variable.compare(common, Qt::CaseInsensitive) != 0))
+                return QString();
+            common = variable;
+        }
+    }
+    return common;
+}
+
+QString ValueTitle(const std::vector<const PlotProfile*>& profiles)
+{
+    const QString variable = CommonVariable(profiles);
+    if (!variable.isEmpty())
+        return variable;
+    QStringList names;
+    for (const PlotProfile* profile : profiles)
+        names << profile->name.ToQString();
+    return names.join(QStringLiteral(", "));
+}
+
+QString ValueTitle(const PlotProfile& profile)
+{
+    return ValueTitle(std::vector<const PlotProfile*> {&profile});
+}
+
 class Extraction {
 public:
     Extraction(const ModelPlot& plot, const HostModel& registry, const PlotValues& values, const PlotTimeUnit& unit)
@@ -51,16 +83,20 @@ public:
         if (times.empty())
             return true;
         const std::vector<double> xAt = AxisValues(xAxis, times.back());
+        std::vector<const PlotProfile*> all;
+        for (const PlotProfile& profile : plotted)
+            all.push_back(&profile);
+        data.valueTitle = ValueTitle(all);
         switch (data.kind) {
         case PlotKind::Lines:
-            data.yTitle = QStringLiteral("Value");
+            data.yTitle = data.valueTitle;
             for (size_t i = 0; i < plotted.size(); ++i)
                 AddLines(plotted[i].name.ToQString(), rows[i].AllElements(), xAxis, times, data);
             break;
         case PlotKind::MapsOverTime:
             data.yTitle = QStringLiteral("Time (%1)").arg(m_unit.name);
             for (size_t i = 0; i < plotted.size(); ++i)
-                AddMapsOverTime(plotted[i].name.ToQString(), rows[i], xAt, times, data);
+                AddMapsOverTime(plotted[i], rows[i], xAt, times, data);
             break;
         case PlotKind::MapOverProfile: {
             ProfileRows yAxis;
@@ -138,13 +174,14 @@ private:
         }
     }
 
-    void AddMapsOverTime(const QString& name, const ProfileRows& profile, const std::vector<double>& x,
+    void AddMapsOverTime(const PlotProfile& plotted, const ProfileRows& profile, const std::vector<double>& x,
         const std::vector<double>& times, PlotData& data) const
     {
         for (size_t r = 0; r < profile.rows.size(); ++r) {
             const std::vector<PlotElement>& row = profile.rows[r];
             PlotMap map;
-            map.title = profile.rows.size() > 1 ? profile.labels[r] : name;
+            map.title = profile.rows.size() > 1 ? profile.labels[r] : plotted.name.ToQString();
+            map.valueTitle = ValueTitle(plotted);
             map.columns = static_cast<int>(row.size());
             map.rows = static_cast<int>(times.size());
             for (const PlotElement& element : row)
@@ -173,6 +210,7 @@ private:
             return true;
         PlotMap map;
         map.title = plotted.size() == 1 ? plotted[0].name.ToQString() : QString();
+        map.valueTitle = data.valueTitle;
         map.rows = static_cast<int>(grid.size());
         for (const std::vector<PlotElement>& row : grid)
             map.columns = std::max(map.columns, static_cast<int>(row.size()));

@@ -27,6 +27,7 @@ struct PlotLine {
 // A grid of values drawn as colours: `rows` x `columns`, row after row.
 struct PlotMap {
     QString title;
+    QString valueTitle; // what its colours stand for: the variable, else the profile
     int columns = 0;
     int rows = 0;
     std::vector<double> values;
@@ -40,6 +41,9 @@ struct PlotData {
     QString reason; // why nothing is drawn (refused, or no time due yet); else empty
     QString xTitle;
     QString yTitle;
+    // What the values are: the variable when every plotted path names one
+    // (for example "T"), else the profile, else the profiles' names.
+    QString valueTitle;
     std::vector<double> times; // the times drawn, seconds
     std::vector<PlotLine> lines;
     std::vector<PlotMap> maps;
