@@ -22,12 +22,15 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDockWidget>
+#include <QFile>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -86,6 +89,7 @@ private slots:
     void showViewRequestShowsTheFinderWithTheOwnerPrefix();
     void browserDragsFullPathsInTreeOrder();
     void aProfileIsBuiltFromNothing();
+    void openResultsAddsTheirVariablesAndKeepsThePlots();
 
 private:
     int PlotIndex(const char* name) const { return m_session->model().PlotIndex(name); }
@@ -330,6 +334,24 @@ void WorkbenchWindowTest::aProfileIsBuiltFromNothing()
     const QString paths = calls.filter(QStringLiteral("\"call\":\"SetPlotProfileVariables\"")).join('\n');
     QVERIFY2(names.contains(QStringLiteral("\"Bottom trays\"")), qPrintable(names));
     QVERIFY2(paths.contains(QStringLiteral("\"T(19)\",\"T(20)\"")), qPrintable(paths));
+}
+
+void WorkbenchWindowTest::openResultsAddsTheirVariablesAndKeepsThePlots()
+{
+    QTemporaryDir folder;
+    QFile results(folder.filePath(QStringLiteral("run2.csv")));
+    QVERIFY(results.open(QIODevice::WriteOnly));
+    results.write("time,Tank.level,Tank.T(3)\n0,1,2\n60,3,4\n");
+    results.close();
+    QVERIFY(m_window->OpenPlot(PlotIndex("Column temperatures")));
+    QVERIFY(Action(Command::OpenResults));
+    QString error;
+    QVERIFY2(m_window->OpenResults(results.fileName(), &error), qPrintable(error));
+    QCOMPARE(m_window->editors().OpenEditorCount(), 0);
+    QVERIFY(m_window->browser()->FindPath(QStringLiteral("Tank.T")).isValid());
+    QVERIFY(m_window->browser()->FindPath(QStringLiteral("Column.T")).isValid());
+    QCOMPARE(m_window->plotList()->count(), m_session->plotCount());
+    QVERIFY(m_window->OpenPlot(PlotIndex("Column temperatures")));
 }
 
 PE_TEST_MAIN(WorkbenchWindowTest)

@@ -65,6 +65,8 @@ inline constexpr UINT ReloadDefinition = 42013;
 // The plot windows.
 inline constexpr UINT ShowPlot = 42021;
 inline constexpr UINT ExportPlot = 42022;
+// The simulator's results.
+inline constexpr UINT OpenResults = 42031;
 
 } // namespace Command
 

@@ -9,7 +9,9 @@
 #include "workbench/app/sendprofiledialog.h"
 #include "workbench/app/variablefinder.h"
 #include "workbench/app/workbenchmenu.h"
+#include "workbench/model/modelfile.h"
 #include "workbench/model/modelsession.h"
+#include "workbench/model/resultsfile.h"
 
 #include "host/interfaces/editorcontract.h"
 #include "host/services/kbaseapp.h"
@@ -45,7 +47,7 @@ QString AccessText(PlotAccess access)
 
 } // namespace
 
-MainWindow::MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, const ModelSession& session)
+MainWindow::MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, ModelSession& session)
     : m_app(app), m_session(session), m_editors(app, docTemplate, session),
       m_wnd([this](const ShowViewOrder& order) { return ShowView(order); }), m_area(new QMdiArea(this))
 {
@@ -389,6 +391,47 @@ void MainWindow::ExportPlot()
         QMessageBox::warning(this, QStringLiteral("Workbench"), error);
 }
 
+void MainWindow::ChooseResults()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Open Results"), QString(), QStringLiteral("Results (*.csv *.tsv *.txt);;All files (*)"));
+    if (!path.isEmpty())
+        OpenResults(path);
+}
+
+bool MainWindow::OpenResults(const QString& path, QString* error)
+{
+    WorkbenchModel model = m_session.CurrentModel();
+    ResultsSource results;
+    QString reason;
+    if (!ReplaceResults(model, path, reason, results)) {
+        statusBar()->showMessage(QStringLiteral("The results were not opened."), StatusMessageTimeout);
+        QMessageBox::warning(this, QStringLiteral("Open Results"), reason);
+        if (error)
+            *error = reason;
+        return false;
+    }
+    // Editors, plot windows and views hold the old session's objects and values.
+    CloseAllEditors();
+    m_area->closeAllSubWindows();
+    m_session.Start(model, nullptr);
+    delete m_plotWindows;
+    m_plotWindows = new PlotWindows(m_session, m_clock, m_area);
+    m_plotWindows->SetDisplayUnit(m_editors.displayUnit());
+    m_browser->SetModel(m_session.model());
+    m_finder->SetModel(m_session.model());
+    m_plotList->clear();
+    FillPlotList();
+    statusBar()->showMessage(QStringLiteral("Opened the results %1: %2 variables with values. %3")
+                                 .arg(path)
+                                 .arg(model.resultsValueCount)
+                                 .arg(results.note),
+        StatusMessageTimeout);
+    if (!results.note.isEmpty())
+        qCInfo(lcResults).noquote() << results.note;
+    return true;
+}
+
 QString MainWindow::CommandText(UINT command) const
 {
     const QAction* action = FindCommandAction(menuBar(), command);
@@ -466,6 +509,9 @@ void MainWindow::RunCommand(UINT command)
         break;
     case Command::ExportPlot:
         ExportPlot();
+        break;
+    case Command::OpenResults:
+        ChooseResults();
         break;
     case Command::FileClose:
         if (QMdiSubWindow* active = m_area->activeSubWindow())

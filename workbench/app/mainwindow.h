@@ -37,11 +37,16 @@ public:
     static constexpr QSize DefaultSize {1200, 800};
 
     // Becomes the application's main window (m_pMainWnd) and MDI area.
-    MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, const ModelSession& session);
+    MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, ModelSession& session);
     ~MainWindow() override;
 
     // Opens an editor on the plot, or activates the one open on it.
     bool OpenPlot(int index, QString* error = nullptr);
+    // File > Open Results...: the model with the results file at `path` in
+    // place of its own. Editors and plot windows close, and the session
+    // starts again on the new model; on a fault nothing changes and the
+    // message is shown (and given in `error`).
+    bool OpenResults(const QString& path, QString* error = nullptr);
     // Closes every editor frame through its own close handling.
     void CloseAllEditors();
 
@@ -89,6 +94,7 @@ private:
     void ShowDock(QDockWidget* dock);
     void ShowPlot();
     void ExportPlot();
+    void ChooseResults();
     void BuildHelpAndDropDocks();
     void ShowHelp(DWORD_PTR context, UINT command);
     // F1: help on the focused control of the active editor, else the contents.
@@ -96,7 +102,7 @@ private:
     QString CommandText(UINT command) const;
 
     CKBaseApp& m_app;
-    const ModelSession& m_session;
+    ModelSession& m_session;
     EditorManager m_editors;
     MainWindowWnd m_wnd;
     SimulationClock m_clock;
