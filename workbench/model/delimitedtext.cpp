@@ -2,6 +2,7 @@
 
 #include "hostlib/hostmodel.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -33,9 +34,16 @@ QString Shown(const std::string& cell)
     return QuotedName(CString(cell.size() > LongestCellShown ? cell.substr(0, LongestCellShown) + "..." : cell));
 }
 
+// A chunk, or less for a smaller text.
+size_t BufferSizeFor(const QIODevice& device)
+{
+    return device.isSequential() ? ChunkSize
+                                 : static_cast<size_t>(std::clamp<qint64>(device.size() + 2, 64, qint64(ChunkSize)));
+}
+
 } // namespace
 
-DelimitedTextReader::DelimitedTextReader(QIODevice& device) : m_device(device), m_buffer(ChunkSize)
+DelimitedTextReader::DelimitedTextReader(QIODevice& device) : m_device(device), m_buffer(BufferSizeFor(device))
 {
 }
 

@@ -227,7 +227,7 @@ qint64 CountLines(QIODevice& device, qint64& bytes)
     bytes = 0;
     if (device.isSequential() || !device.seek(0))
         return -1;
-    std::vector<char> chunk(size_t(1) << 20);
+    std::vector<char> chunk(static_cast<size_t>(std::clamp<qint64>(device.size() + 1, 1, qint64(1) << 20)));
     qint64 lines = 1;
     qint64 read = 0;
     while ((read = device.read(chunk.data(), static_cast<qint64>(chunk.size()))) > 0) {
@@ -273,8 +273,6 @@ bool LoadResultsFile(const QString& path, ResultsData& out, QString& error, cons
             return true;
         error = QStringLiteral("The results file \"%1\" is not valid: %2").arg(path, reason);
     }
-    // The caller shows the message; the log keeps it beside the others.
-    qCDebug(lcResults).noquote() << error;
     return false;
 }
 
