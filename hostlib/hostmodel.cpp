@@ -1,4 +1,5 @@
 #include "hostlib/hostmodel.h"
+#include "hostlib/variablepathparts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -348,30 +349,36 @@ const HostModel::Block* HostModel::FindBlock(const char* path) const
     return found == m_data->blockIndex.end() ? nullptr : &m_data->blocks[found->second];
 }
 
+bool SplitVariablePath(std::string_view path, VariablePathParts& parts)
+{
+    parts = VariablePathParts();
+    std::string_view base = path;
+    if (!base.empty() && base.back() == ')') {
+        const size_t open = base.rfind('(');
+        if (open == std::string_view::npos)
+            return false;
+        parts.subscripts = base.substr(open + 1, base.size() - open - 2);
+        parts.hasSubscripts = true;
+        base = base.substr(0, open);
+    }
+    const size_t dot = base.rfind('.');
+    parts.block = dot == std::string_view::npos ? std::string_view() : base.substr(0, dot);
+    parts.name = dot == std::string_view::npos ? base : base.substr(dot + 1);
+    return true;
+}
+
 std::optional<HostModel::Match> HostModel::FindVariable(const char* path) const
 {
     if (!path || !*path)
         return std::nullopt;
-    std::string_view base = path;
-    std::string subscripts;
-    bool hasSubscripts = false;
-    if (base.back() == ')') {
-        const size_t open = base.rfind('(');
-        if (open == std::string::npos)
-            return std::nullopt;
-        subscripts = base.substr(open + 1, base.size() - open - 2);
-        base = base.substr(0, open);
-        hasSubscripts = true;
-    }
-    // Variable names hold no '.': the block's path is everything before the last.
-    const size_t dot = base.rfind('.');
-    if (dot == std::string::npos)
+    VariablePathParts parts;
+    if (!SplitVariablePath(path, parts) || parts.block.empty())
         return std::nullopt;
-    const auto block = m_data->blockIndex.find(Key(base.substr(0, dot)));
+    const auto block = m_data->blockIndex.find(Key(parts.block));
     if (block == m_data->blockIndex.end())
         return std::nullopt;
     const Block& owner = m_data->blocks[block->second];
-    const uint32_t value = owner.m_slots.empty() ? FreeSlot : owner.m_slots[owner.SlotOf(base.substr(dot + 1))];
+    const uint32_t value = owner.m_slots.empty() ? FreeSlot : owner.m_slots[owner.SlotOf(parts.name)];
     if (value == FreeSlot)
         return std::nullopt;
 
@@ -380,9 +387,9 @@ std::optional<HostModel::Match> HostModel::FindVariable(const char* path) const
     match.variableIndex = value - 1;
     match.variable = match.block->VariableAt(match.variableIndex);
     std::string canonical = match.block->path.str() + "." + match.variable.name.str();
-    if (hasSubscripts) {
+    if (parts.hasSubscripts) {
         std::string canonicalSubscripts;
-        if (!ReadSubscripts(subscripts, match.variable.extents, canonicalSubscripts))
+        if (!ReadSubscripts(std::string(parts.subscripts), match.variable.extents, canonicalSubscripts))
             return std::nullopt;
         canonical += "(" + canonicalSubscripts + ")";
     }

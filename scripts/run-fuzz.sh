@@ -14,7 +14,7 @@ seconds="${1:-30}"
 shift || true
 targets=("$@")
 if [ "${#targets[@]}" -eq 0 ]; then
-    targets=(fuzz_modelfile fuzz_variablepath fuzz_numbers fuzz_plotdefinition fuzz_droppayload fuzz_plotpipeline)
+    targets=(fuzz_modelfile fuzz_resultsfile fuzz_variablepath fuzz_numbers fuzz_plotdefinition fuzz_droppayload fuzz_plotpipeline)
 fi
 
 bash scripts/install-dependencies.sh

@@ -28,7 +28,7 @@ WorkbenchModel ReadSample()
 {
     WorkbenchModel model;
     QString error;
-    if (!ReadModelFile(SampleModelText(), model, error))
+    if (!ReadSampleModel(model, error))
         qFatal("the sample model does not load: %s", qPrintable(error));
     return model;
 }
@@ -85,7 +85,8 @@ void WorkbenchModelFileTest::savedModelsReadBackEqual()
     const QByteArray written = WriteModelFile(model);
     WorkbenchModel reread;
     QString error;
-    QVERIFY2(ReadModelFile(written, reread, error), qPrintable(error));
+    ResultsSource beside {SampleModelFolder(), {}, {}};
+    QVERIFY2(ReadModelFile(written, reread, error, &beside), qPrintable(error));
     QVERIFY(reread == model);
     QCOMPARE(WriteModelFile(reread), written);
 
@@ -125,12 +126,13 @@ void WorkbenchModelFileTest::writtenTextIsWhatAJsonDocumentWrites()
     QFETCH(QByteArray, text);
     WorkbenchModel model;
     QString error;
-    QVERIFY2(ReadModelFile(text, model, error), qPrintable(error));
+    ResultsSource beside {SampleModelFolder(), {}, {}};
+    QVERIFY2(ReadModelFile(text, model, error, &beside), qPrintable(error));
     // Written as it is made, the text is still the one a whole document gives.
     const QByteArray written = WriteModelFile(model);
     QCOMPARE(written, QJsonDocument::fromJson(written).toJson(QJsonDocument::Indented));
     WorkbenchModel reread;
-    QVERIFY2(ReadModelFile(written, reread, error), qPrintable(error));
+    QVERIFY2(ReadModelFile(written, reread, error, &beside), qPrintable(error));
     QVERIFY(reread == model);
 }
 

@@ -50,7 +50,7 @@ private:
 void WorkbenchPlotDataTest::initTestCase()
 {
     QString error;
-    QVERIFY2(ReadModelFile(SampleModelText(), m_sample, error), qPrintable(error));
+    QVERIFY2(ReadSampleModel(m_sample, error), qPrintable(error));
     m_values = PlotValues(m_sample.values);
 }
 
@@ -104,13 +104,14 @@ void WorkbenchPlotDataTest::valuesAreSimulatedOrInterpolatedFromTheModelFile()
     // times differ, and the front moves along the column.
     PlotElement first;
     PlotElement last;
-    const VariableValues temperature = m_values.For("Column.T");
+    // (The sample's results give Column.T; its liquid flows L are simulated.)
+    const VariableValues temperature = m_values.For("Column.L");
     first.source = last.source = &temperature;
     last.place = 1.0;
     // The first element stands at place 0; a second source of the same
     // variable gives the same value (nothing is left over from earlier calls).
-    QCOMPARE(first.At(600), SimulatedProfile::For("Column.T").At(0.0, 0, 600));
-    const VariableValues temperatureAgain = m_values.For("Column.T");
+    QCOMPARE(first.At(600), SimulatedProfile::For("Column.L").At(0.0, 0, 600));
+    const VariableValues temperatureAgain = m_values.For("Column.L");
     PlotElement again = first;
     again.source = &temperatureAgain;
     QCOMPARE(again.At(600), first.At(600));
@@ -129,7 +130,7 @@ void WorkbenchPlotDataTest::valuesAreSimulatedOrInterpolatedFromTheModelFile()
     QCOMPARE(SimulatedProfile::For("Column.R").At(ElementPlace({}, {}), 0, 120), 164.8488157196731);
     // Many elements at one time, then an earlier time again: each value is its own.
     const double early = first.At(60);
-    QCOMPARE(last.At(600), SimulatedProfile::For("Column.T").At(1.0, 0, 600));
+    QCOMPARE(last.At(600), SimulatedProfile::For("Column.L").At(1.0, 0, 600));
     QCOMPARE(first.At(60), early);
 
     // Given: the sample's tray heights, found ignoring case; linear between
@@ -140,17 +141,13 @@ void WorkbenchPlotDataTest::valuesAreSimulatedOrInterpolatedFromTheModelFile()
     tray.flatIndex = 3;
     QCOMPARE(tray.At(0), 2.0);
     QCOMPARE(tray.At(99999), 2.0);
-    GivenValues table;
-    table.times = {100, 200};
-    table.rows = {{0, 10}, {100, 30}};
+    const GivenValues table = GivenValues::Dense("B.T", {100, 200}, {{0, 10}, {100, 30}});
     QCOMPARE(InterpolateGiven(table, 1, 150), 20.0);
     QCOMPARE(InterpolateGiven(table, 1, 0), 10.0);
     QCOMPARE(InterpolateGiven(table, 1, 500), 30.0);
     QCOMPARE(InterpolateGiven(table, 0, 125), 25.0);
     // Values and times whose differences pass the largest double.
-    GivenValues extreme;
-    extreme.times = {-1e308, 1e308};
-    extreme.rows = {{-1e308}, {1e308}};
+    const GivenValues extreme = GivenValues::Dense("B.S", {-1e308, 1e308}, {{-1e308}, {1e308}});
     QCOMPARE(InterpolateGiven(extreme, 0, 0), 0.0);
     QCOMPARE(InterpolateGiven(extreme, 0, -1e308), -1e308);
     QCOMPARE(InterpolateGiven(extreme, 0, 5e307), 5e307);
@@ -168,7 +165,7 @@ void WorkbenchPlotDataTest::givenValuesAreReadCheckedAndSaved()
             model, error),
         qPrintable(error));
     QCOMPARE(model.values.size(), size_t(2));
-    QCOMPARE(model.values[0].rows[1][2], 7.0);
+    QCOMPARE(model.values[0].At(1, 2), 7.0);
     WorkbenchModel again;
     QVERIFY(ReadModelFile(WriteModelFile(model), again, error));
     QVERIFY(again == model);

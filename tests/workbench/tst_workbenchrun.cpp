@@ -109,8 +109,8 @@ void WorkbenchRunTest::startUpTasksLeaveAPictureACallLogAndTheModel()
     // Nothing was edited: the saved model is the sample.
     WorkbenchModel savedModel, sample;
     QString error;
-    QVERIFY2(ReadModelFile(ReadAll(saved), savedModel, error), qPrintable(error));
-    QVERIFY(ReadModelFile(SampleModelText(), sample, error) && savedModel == sample);
+    QVERIFY2(LoadModelFile(saved, savedModel, error), qPrintable(error));
+    QVERIFY(ReadSampleModel(sample, error) && savedModel == sample);
 }
 
 void WorkbenchRunTest::badStartsAndHelpEndWithAMessageAndTheirCode_data()

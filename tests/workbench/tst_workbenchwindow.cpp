@@ -28,8 +28,10 @@
 #include <QDialog>
 #include <QDockWidget>
 #include <QFileDialog>
+#include <QFile>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -96,6 +98,7 @@ private slots:
     void aProfileIsBuiltFromNothing();
     void aNewPlotIsSavedAndReadBack();
     void closingWithChangesAsksToSaveThem();
+    void openResultsAddsTheirVariablesAndKeepsThePlots();
 
 private:
     int PlotIndex(const char* name) const { return m_session->model().PlotIndex(name); }
@@ -423,6 +426,36 @@ void WorkbenchWindowTest::closingWithChangesAsksToSaveThem()
     boxes.Answer(IDNO);
     QVERIFY(m_window->close());
     QVERIFY(!QFile::exists(path));
+}
+
+void WorkbenchWindowTest::openResultsAddsTheirVariablesAndKeepsThePlots()
+{
+    QTemporaryDir folder;
+    QFile results(folder.filePath(QStringLiteral("run2.csv")));
+    QVERIFY(results.open(QIODevice::WriteOnly));
+    results.write("time,Tank.level,Tank.T(3)\n0,1,2\n60,3,4\n");
+    results.close();
+    QVERIFY(m_window->OpenPlot(PlotIndex("Column temperatures")));
+    QVERIFY(Action(Command::OpenResults));
+    QString error;
+    // A faulty file changes nothing and says where it is wrong.
+    QFile ragged(folder.filePath(QStringLiteral("ragged.csv")));
+    QVERIFY(ragged.open(QIODevice::WriteOnly));
+    ragged.write("time,Tank.level\n0,1,2\n");
+    ragged.close();
+    ScriptedMessageBoxResponder boxes;
+    QVERIFY(!m_window->OpenResults(ragged.fileName(), &error));
+    QCOMPARE(boxes.boxes().size(), size_t(1));
+    QVERIFY2(boxes.texts()[0].contains(QStringLiteral("line 2")), qPrintable(boxes.texts()[0]));
+    QCOMPARE(m_window->editors().OpenEditorCount(), 1);
+    QVERIFY(!m_window->isWindowModified());
+    QVERIFY2(m_window->OpenResults(results.fileName(), &error), qPrintable(error));
+    QVERIFY(m_window->isWindowModified());
+    QCOMPARE(m_window->editors().OpenEditorCount(), 0);
+    QVERIFY(m_window->browser()->FindPath(QStringLiteral("Tank.T")).isValid());
+    QVERIFY(m_window->browser()->FindPath(QStringLiteral("Column.T")).isValid());
+    QCOMPARE(m_window->plotList()->count(), m_session->plotCount());
+    QVERIFY(m_window->OpenPlot(PlotIndex("Column temperatures")));
 }
 
 PE_TEST_MAIN(WorkbenchWindowTest)

@@ -15,7 +15,7 @@ void WorkbenchFixture::OpenWorkbench()
     m_app = std::make_unique<CKBaseApp>();
     WorkbenchModel model;
     QString error;
-    QVERIFY2(ReadModelFile(SampleModelText(), model, error), qPrintable(error));
+    QVERIFY2(ReadSampleModel(model, error), qPrintable(error));
     m_session = std::make_unique<ModelSession>();
     QVERIFY2(m_session->Start(model, &error), qPrintable(error));
     LoadedModule module;

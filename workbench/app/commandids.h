@@ -68,6 +68,8 @@ inline constexpr UINT ExportPlot = 42022;
 inline constexpr UINT ExportPlotData = 42023;
 // The session.
 inline constexpr UINT NewProfilePlot = 42031;
+// The simulator's results.
+inline constexpr UINT OpenResults = 42032;
 
 } // namespace Command
 

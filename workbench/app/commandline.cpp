@@ -17,6 +17,11 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
         QStringLiteral("Load the process model from <file> (JSON) instead of the "
                        "built-in sample."),
         QStringLiteral("file"));
+    const QCommandLineOption results(QStringLiteral("results"),
+        QStringLiteral("Load a simulator's results from <file> (delimited text, one column per variable, one row per "
+                       "time). With --model, in place of the results file the model names; without, the model is "
+                       "what the results define."),
+        QStringLiteral("file"));
     const QCommandLineOption open(QStringLiteral("open"),
         QStringLiteral("Open an editor on the profile plot named <plot> at start-up "
                        "(repeatable)."),
@@ -54,7 +59,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
     const QCommandLineOption time(QStringLiteral("time"),
         QStringLiteral("Set the simulated clock to <seconds> at start."), QStringLiteral("seconds"));
     parser.addOptions(
-        {model, open, callLog, saveOnExit, screenshot, quit, module, plotImage, plotData, showPlot, time});
+        {model, results, open, callLog, saveOnExit, screenshot, quit, module, plotImage, plotData, showPlot, time});
 
     if (!parser.parse(arguments)) {
         message = parser.errorText() + QStringLiteral(" (see --help)");
@@ -68,7 +73,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
         message = QStringLiteral("Unexpected argument \"%1\" (see --help).").arg(parser.positionalArguments().first());
         return CommandLineResult::Error;
     }
-    for (const QCommandLineOption* single : {&model, &callLog, &saveOnExit, &screenshot, &module, &time}) {
+    for (const QCommandLineOption* single : {&model, &results, &callLog, &saveOnExit, &screenshot, &module, &time}) {
         if (parser.values(*single).size() > 1) {
             message = QStringLiteral("--%1 is given more than once.").arg(single->names().first());
             return CommandLineResult::Error;
@@ -79,6 +84,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
         }
     }
     options.modelPath = parser.value(model);
+    options.resultsPath = parser.value(results);
     options.openPlots = parser.values(open);
     options.callLogPath = parser.value(callLog);
     options.saveOnExitPath = parser.value(saveOnExit);

@@ -6,7 +6,8 @@
 #include <QStringList>
 
 struct WorkbenchOptions {
-    QString modelPath; // empty: the built-in sample
+    QString modelPath; // empty: the built-in sample (or, with resultsPath, nothing)
+    QString resultsPath; // empty: the model's own results file, if it names one
     QStringList openPlots; // plots to open an editor on at start-up, in order
     QString callLogPath; // empty: no file
     QString saveOnExitPath; // empty: nothing saved

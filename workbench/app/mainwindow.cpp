@@ -12,7 +12,9 @@
 #include "workbench/app/sessionfile.h"
 #include "workbench/app/variablefinder.h"
 #include "workbench/app/workbenchmenu.h"
+#include "workbench/model/modelfile.h"
 #include "workbench/model/modelsession.h"
+#include "workbench/model/resultsfile.h"
 
 #include "host/interfaces/editorcontract.h"
 #include "host/services/kbaseapp.h"
@@ -60,8 +62,7 @@ MainWindow::MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, ModelSession&
     m_file = new SessionFile(m_session, *this);
     m_area->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(m_area);
-    m_plotWindows = new PlotWindows(m_session, m_clock, m_area);
-    connect(m_plotWindows, &PlotWindows::definitionWritten, m_file, &SessionFile::MarkModified);
+    CreatePlotWindows();
     BuildDocks();
     BuildHelpAndDropDocks();
     FillPlotList();
@@ -113,7 +114,7 @@ void MainWindow::BuildDocks()
     connect(m_plotList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         QString error;
         if (!OpenPlot(m_plotList->row(item), &error))
-            QMessageBox::warning(this, QStringLiteral("Workbench"), error);
+            ReportError(error);
     });
     m_plotList->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* showPlot = new QAction(QStringLiteral("Show &Plot"), m_plotList);
@@ -220,7 +221,7 @@ void MainWindow::NewPlotFromDialog()
         m_session.model().blocks, current >= 0 ? m_session.plot(current).owner.ToQString() : QString(), this);
     QString error;
     if (dialog.exec() == QDialog::Accepted && !AddPlot(dialog.Plot(), &error))
-        MessageBoxService::Current().Show(this, CString::FromQString(error), "Workbench", MB_OK | MB_ICONEXCLAMATION);
+        ReportError(error);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -231,7 +232,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
-void MainWindow::ReportWriteError(const QString& error)
+void MainWindow::CreatePlotWindows()
+{
+    m_plotWindows = new PlotWindows(m_session, m_clock, m_area);
+    connect(m_plotWindows, &PlotWindows::definitionWritten, m_file, &SessionFile::MarkModified);
+}
+
+void MainWindow::ReportError(const QString& error)
 {
     statusBar()->showMessage(error, StatusMessageTimeout);
     MessageBoxService::Current().Show(this, CString::FromQString(error), "Workbench", MB_OK | MB_ICONEXCLAMATION);
@@ -477,7 +484,49 @@ void MainWindow::ExportActivePlot(bool asTable)
             QStringLiteral("Exported the plot%1 to %2.").arg(asTable ? QStringLiteral("'s data") : QString(), path),
             StatusMessageTimeout);
     else
-        ReportWriteError(error);
+        ReportError(error);
+}
+
+void MainWindow::ChooseResults()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Open Results"), QString(), QStringLiteral("Results (*.csv *.tsv *.txt);;All files (*)"));
+    if (!path.isEmpty())
+        OpenResults(path);
+}
+
+bool MainWindow::OpenResults(const QString& path, QString* error)
+{
+    WorkbenchModel model = m_session.CurrentModel();
+    ResultsSource results;
+    QString reason;
+    if (!ReplaceResults(model, path, reason, results)) {
+        ReportError(QStringLiteral("The results were not opened: %1").arg(reason));
+        if (error)
+            *error = reason;
+        return false;
+    }
+    // Editors, plot windows and views hold the old session's objects and values.
+    CloseAllEditors();
+    m_area->closeAllSubWindows();
+    m_session.Start(model, nullptr);
+    delete m_plotWindows;
+    CreatePlotWindows();
+    m_plotWindows->SetDisplayUnit(m_editors.displayUnit());
+    m_browser->SetModel(m_session.model());
+    m_finder->SetModel(m_session.model());
+    m_plotList->clear();
+    FillPlotList();
+    // The session now refers to other results: saving it records that.
+    m_file->MarkModified();
+    statusBar()->showMessage(QStringLiteral("Opened the results %1: %2 variables with values. %3")
+                                 .arg(path)
+                                 .arg(model.resultsValueCount)
+                                 .arg(results.note),
+        StatusMessageTimeout);
+    if (!results.note.isEmpty())
+        qCInfo(lcResults).noquote() << results.note;
+    return true;
 }
 
 QString MainWindow::CommandText(UINT command) const
@@ -567,6 +616,9 @@ void MainWindow::RunCommand(UINT command)
         break;
     case Command::FileSaveAs:
         m_file->SaveAs();
+        break;
+    case Command::OpenResults:
+        ChooseResults();
         break;
     case Command::FileClose:
         if (QMdiSubWindow* active = m_area->activeSubWindow())

@@ -51,6 +51,11 @@ public:
     // and the plot windows beside them, sharing the rest of the area; the
     // window grows to give each plot a readable width.
     void ArrangeEditorsAndPlots();
+    // File > Open Results...: the model with the results file at `path` in
+    // place of its own. Editors and plot windows close, and the session
+    // starts again on the new model; on a fault nothing changes and the
+    // message is shown (and given in `error`).
+    bool OpenResults(const QString& path, QString* error = nullptr);
     // Closes every editor frame through its own close handling.
     void CloseAllEditors();
 
@@ -97,8 +102,10 @@ private:
     void AddPlotListItem(int index);
     void NewPlotFromDialog();
     void ExportActivePlot(bool asTable);
-    // Reports a failure to write a file in the status bar and a message box.
-    void ReportWriteError(const QString& error);
+    // Tells the user why a command failed: the status bar and a message box.
+    void ReportError(const QString& error);
+    // The plot windows of the current session; a written definition marks it changed.
+    void CreatePlotWindows();
     void UpdateMenus();
     void UpdateEditorCommands();
     void UpdateStatusLabels();
@@ -108,6 +115,7 @@ private:
     void ChooseDisplayUnit();
     void ShowDock(QDockWidget* dock);
     void ShowPlot();
+    void ChooseResults();
     void BuildHelpAndDropDocks();
     void ShowHelp(DWORD_PTR context, UINT command);
     // F1: help on the focused control of the active editor, else the contents.

@@ -17,6 +17,20 @@ QByteArray SampleModelText()
     return file.readAll();
 }
 
+QString SampleModelFolder()
+{
+    InitWorkbenchResources();
+    return QStringLiteral(":/workbench");
+}
+
+bool ReadSampleModel(WorkbenchModel& model, QString& error, ResultsSource* results)
+{
+    ResultsSource beside;
+    ResultsSource& source = results ? *results : beside;
+    source.folder = SampleModelFolder();
+    return ReadModelFile(SampleModelText(), model, error, &source);
+}
+
 QString SampleModelName()
 {
     return QStringLiteral("the built-in sample model");

@@ -120,6 +120,13 @@ std::vector<MenuItemResource> WithWorkbenchItems(std::vector<MenuItemResource> m
 
     menu.insert(titled("Window"), Popup("&Plot", {Item(ShowPlot, "&Show Plot")}));
     const auto file = titled("File");
+    if (file != menu.end()) {
+        // After Open..., or first.
+        const auto open = std::find_if(
+            file->items.begin(), file->items.end(), [](const MenuItemResource& item) { return item.id == FileOpen; });
+        file->items.insert(
+            open == file->items.end() ? file->items.begin() : open + 1, Item(OpenResults, "Open &Results..."));
+    }
     if (file != menu.end())
         file->items.insert(file->items.end() - (file->items.empty() ? 0 : 1),
             {Item(NewProfilePlot, "New Profile P&lot..."), Item(ExportPlot, "&Export Plot..."),

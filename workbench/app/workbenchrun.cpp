@@ -38,17 +38,27 @@ void Say(const QString& text)
 bool LoadModel(const WorkbenchOptions& options, WorkbenchModel& model)
 {
     QString error;
+    ResultsSource results;
+    results.replacement = options.resultsPath;
     if (!options.modelPath.isEmpty()) {
-        if (!LoadModelFile(options.modelPath, model, error)) {
+        if (!LoadModelFile(options.modelPath, model, error, ModelFileSizeLimit, &results)) {
             Report(error);
             return false;
         }
-        return true;
+    } else if (!options.resultsPath.isEmpty()) {
+        // The results alone: a model without plots.
+        if (!ReadModelFile("{}", model, error, &results)) {
+            Report(error);
+            return false;
+        }
+    } else {
+        if (!ReadSampleModel(model, error, &results)) {
+            Report(QStringLiteral("%1 is not valid: %2").arg(SampleModelName(), error));
+            return false;
+        }
     }
-    if (!ReadModelFile(SampleModelText(), model, error)) {
-        Report(QStringLiteral("%1 is not valid: %2").arg(SampleModelName(), error));
-        return false;
-    }
+    if (!results.note.isEmpty())
+        Report(results.note);
     return true;
 }
 

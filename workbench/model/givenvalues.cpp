@@ -5,7 +5,10 @@
 
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <set>
 
 namespace {
@@ -14,9 +17,12 @@ class GivenValuesReader : public JsonReader {
 public:
     GivenValuesReader() : JsonReader(JsonNumberText::Value) { }
 
-    bool Read(const QJsonValue& value, const HostModel& blocks, std::vector<GivenValues>& out)
+    bool Read(const QJsonValue& value, const HostModel& blocks, const std::vector<GivenValues>& before,
+        std::vector<GivenValues>& out)
     {
         std::set<std::string> seen;
+        for (const GivenValues& given : before)
+            seen.insert(CString(given.variable).MakeLower().str());
         return ReadEach(value, QStringLiteral("values"), "an array", [&](const QJsonValue& item, const QString& place) {
             GivenValues given;
             if (!ReadTable(item, place, blocks, given))
@@ -51,33 +57,37 @@ private:
             return Fail(variablePlace, QStringLiteral("%1 has too many elements").arg(QuotedName(out.variable)));
 
         const QString timesPlace = JsonMemberPlace(where, "times");
-        if (!ReadNumbers(object.value(QLatin1String("times")), timesPlace, out.times))
+        std::vector<double> times;
+        if (!ReadNumbers(object.value(QLatin1String("times")), timesPlace, times))
             return false;
-        if (out.times.empty())
+        if (times.empty())
             return Fail(timesPlace, QStringLiteral("at least one time is needed"));
-        for (size_t i = 1; i < out.times.size(); ++i) {
-            if (!(out.times[i] > out.times[i - 1]))
+        for (size_t i = 1; i < times.size(); ++i) {
+            if (!(times[i] > times[i - 1]))
                 return Fail(
                     JsonItemPlace(timesPlace, static_cast<qsizetype>(i)), QStringLiteral("times must increase"));
         }
         const QString rowsPlace = JsonMemberPlace(where, "rows");
+        out.width = static_cast<size_t>(elements);
+        size_t rows = 0;
         if (!ReadEach(object.value(QLatin1String("rows")), rowsPlace, "an array",
                 [&](const QJsonValue& item, const QString& place) {
-                    std::vector<double> row;
-                    if (!ReadNumbers(item, place, row))
+                    const size_t before = out.values.size();
+                    if (!ReadNumbers(item, place, out.values))
                         return false;
-                    if (row.size() != elements)
+                    if (out.values.size() - before != elements)
                         return Fail(place,
                             QStringLiteral("expected %1 values, one per element, found %2")
                                 .arg(elements)
-                                .arg(row.size()));
-                    out.rows.push_back(std::move(row));
+                                .arg(out.values.size() - before));
+                    ++rows;
                     return true;
                 }))
             return false;
-        if (out.rows.size() != out.times.size())
-            return Fail(rowsPlace,
-                QStringLiteral("expected %1 rows, one per time, found %2").arg(out.times.size()).arg(out.rows.size()));
+        if (rows != times.size())
+            return Fail(
+                rowsPlace, QStringLiteral("expected %1 rows, one per time, found %2").arg(times.size()).arg(rows));
+        out.times = std::make_shared<const std::vector<double>>(std::move(times));
         return true;
     }
 
@@ -102,15 +112,54 @@ void WriteNumbers(JsonStreamWriter& out, const std::vector<double>& numbers)
 
 } // namespace
 
+GivenValues GivenValues::Dense(
+    const CString& variable, std::vector<double> times, const std::vector<std::vector<double>>& rows)
+{
+    GivenValues table;
+    table.variable = variable;
+    table.times = std::make_shared<const std::vector<double>>(std::move(times));
+    table.width = rows.empty() ? 0 : rows.front().size();
+    for (const std::vector<double>& row : rows)
+        table.values.insert(table.values.end(), row.begin(), row.end());
+    return table;
+}
+
+const std::vector<double>& GivenValues::Times() const
+{
+    static const std::vector<double> none;
+    return times ? *times : none;
+}
+
+double GivenValues::At(size_t row, uint64_t element) const
+{
+    size_t slot = static_cast<size_t>(element);
+    if (!givenElements.empty()) {
+        const auto found = std::lower_bound(givenElements.begin(), givenElements.end(), element);
+        if (found == givenElements.end() || *found != element)
+            return std::numeric_limits<double>::quiet_NaN();
+        slot = static_cast<size_t>(found - givenElements.begin());
+    }
+    const size_t at = row * width + slot;
+    return slot < width && at < values.size() ? values[at] : std::numeric_limits<double>::quiet_NaN();
+}
+
+bool GivenValues::operator==(const GivenValues& other) const
+{
+    // Values compared bit for bit, so that missing values (NaN) compare equal too.
+    return variable == other.variable && Times() == other.Times() && givenElements == other.givenElements
+        && width == other.width && values.size() == other.values.size()
+        && std::memcmp(values.data(), other.values.data(), values.size() * sizeof(double)) == 0;
+}
+
 bool ReadGivenValues(const QJsonValue& value, const HostModel& blocks, std::vector<GivenValues>& out, QString& error)
 {
     GivenValuesReader reader;
     std::vector<GivenValues> read;
-    if (!reader.Read(value, blocks, read)) {
+    if (!reader.Read(value, blocks, out, read)) {
         error = reader.Error();
         return false;
     }
-    out = std::move(read);
+    out.insert(out.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
     return true;
 }
 
@@ -122,11 +171,15 @@ void WriteGivenValues(JsonStreamWriter& out, const std::vector<GivenValues>& val
         out.OpenObject();
         out.Key("rows");
         out.OpenArray();
-        for (const std::vector<double>& row : given.rows)
-            WriteNumbers(out, row);
+        for (size_t row = 0; row < given.rowCount(); ++row) {
+            out.OpenArray();
+            for (size_t i = 0; i < given.width; ++i)
+                out.Number(given.values[row * given.width + i]);
+            out.Close();
+        }
         out.Close();
         out.Key("times");
-        WriteNumbers(out, given.times);
+        WriteNumbers(out, given.Times());
         out.Key("variable");
         out.String(given.variable.ToQString());
         out.Close();

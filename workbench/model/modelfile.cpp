@@ -3,6 +3,7 @@
 #include "workbench/model/givenvalues.h"
 #include "workbench/model/modeltextscanner.h"
 #include "workbench/model/outputtarget.h"
+#include "workbench/model/resultsfile.h"
 
 #include "host/interfaces/modelvariable.h"
 #include "hostlib/jsonduplicatekeys.h"
@@ -40,7 +41,7 @@ const char* AccessName(PlotAccess access)
 // named by its kind.
 class ModelReader : public JsonReader {
 public:
-    ModelReader() : JsonReader(JsonNumberText::Kind) { }
+    explicit ModelReader(ResultsSource* results = nullptr) : JsonReader(JsonNumberText::Kind), m_results(results) { }
 
     // The whole file as one document: what every refusal is reported from.
     bool ReadModel(const QJsonDocument& document, WorkbenchModel& out)
@@ -48,13 +49,17 @@ public:
         if (!document.isObject())
             return Fail(QString(), QStringLiteral("the model file must hold one JSON object"));
         const QJsonObject object = document.object();
-        if (!CheckKeys(object, QString(), {"blocks", "plots", "values"}))
+        if (!CheckKeys(object, QString(), {"blocks", "plots", "values", "results"}))
             return false;
-        if (!object.contains(QLatin1String("blocks")))
+        const bool listsBlocks = object.contains(QLatin1String("blocks"));
+        if ((listsBlocks
+                && !ReadEach(object.value(QLatin1String("blocks")), QStringLiteral("blocks"), "an array",
+                    [&](const QJsonValue& item, const QString& place) { return ReadBlock(item, place, out.blocks); }))
+            || !ReadResults(object, out))
+            return false;
+        if (!listsBlocks && out.results.isEmpty())
             return Fail(QString(), QStringLiteral("the model has no \"blocks\""));
-        return ReadEach(object.value(QLatin1String("blocks")), QStringLiteral("blocks"), "an array",
-                   [&](const QJsonValue& item, const QString& place) { return ReadBlock(item, place, out.blocks); })
-            && (!object.contains(QLatin1String("plots")) || ReadPlots(object.value(QLatin1String("plots")), out))
+        return (!object.contains(QLatin1String("plots")) || ReadPlots(object.value(QLatin1String("plots")), out))
             && (!object.contains(QLatin1String("values")) || ReadValues(object.value(QLatin1String("values")), out));
     }
 
@@ -120,6 +125,61 @@ private:
         return ReadText(value, JsonMemberPlace(where, key), out);
     }
 
+    // The model file's "results": the results file's blocks and values
+    // come first. A replacement file is read whatever the model names.
+    bool ReadResults(const QJsonObject& object, WorkbenchModel& out)
+    {
+        const QJsonValue value = object.value(QLatin1String("results"));
+        QString reference = value.toString();
+        if (!value.isUndefined() && (!value.isString() || reference.isEmpty()))
+            return Fail(QStringLiteral("results"),
+                QStringLiteral("expected the name of a results file, found %1").arg(Describe(value)));
+        if (m_results && !m_results->replacement.isEmpty())
+            reference = QFileInfo(m_results->replacement).absoluteFilePath();
+        if (reference.isEmpty())
+            return true;
+        if (!m_results)
+            return Fail(
+                QStringLiteral("results"), QStringLiteral("only a model file read from disk can name a results file"));
+        ResultsData results;
+        QString reason;
+        const QString path = QFileInfo(QDir(m_results->folder).filePath(reference)).absoluteFilePath();
+        if (!LoadResultsFile(path, results, reason, &out.blocks))
+            return Fail(QStringLiteral("results"), reason);
+        if (!AddListedBlocks(out.blocks, results.blocks))
+            return false;
+        m_results->note = SkippedColumnsNote(results);
+        out.results = path;
+        out.listedBlocks = std::move(out.blocks);
+        out.blocks = std::move(results.blocks);
+        out.values = std::move(results.values);
+        out.resultsValueCount = out.values.size();
+        return true;
+    }
+
+    // The listed blocks and variables added to the results file's; a variable
+    // both define must have the same extents.
+    bool AddListedBlocks(const HostModel& listed, HostModel& merged)
+    {
+        for (size_t b = 0; b < listed.blocks().size(); ++b) {
+            const HostModel::Block& block = listed.blocks()[b];
+            const QString where = JsonItemPlace(QStringLiteral("blocks"), static_cast<qsizetype>(b));
+            QString reason;
+            if (!merged.FindBlock(block.path) && !merged.AddBlock(block.path, &reason))
+                return Fail(where, reason);
+            for (size_t v = 0; v < block.variableCount(); ++v) {
+                const HostModel::Variable variable = block.VariableAt(v);
+                const auto given = merged.FindVariable(WholeVariablePath(block, v));
+                if (given && given->variable.extents != variable.extents)
+                    return Fail(JsonItemPlace(JsonMemberPlace(where, "variables"), static_cast<qsizetype>(v)),
+                        QStringLiteral("the results file gives %1 other extents").arg(QuotedName(given->path)));
+                if (!given && !merged.AddVariable(block.path, variable, &reason))
+                    return Fail(where, reason);
+            }
+        }
+        return true;
+    }
+
     // The host's registry checks names and duplicates as it is filled.
     bool ReadBlock(const QJsonValue& value, const QString& where, HostModel& registry)
     {
@@ -181,6 +241,8 @@ private:
         QString error;
         return ReadGivenValues(value, out.blocks, out.values, error) || Fail(QString(), error);
     }
+
+    ResultsSource* m_results;
 
     bool ReadPlots(const QJsonValue& value, WorkbenchModel& out)
     {
@@ -355,19 +417,20 @@ bool ReadFileText(
 
 } // namespace
 
-bool ReadModelFile(const QByteArray& text, WorkbenchModel& model, QString& error)
+bool ReadModelFile(const QByteArray& text, WorkbenchModel& model, QString& error, ResultsSource* results)
 {
-    {
+    // The scanner reads no results reference: a model with one is read as a document.
+    if (!results || results->replacement.isEmpty()) {
         WorkbenchModel read;
         if (ModelReader().ReadModelInParts(text, read)) {
             model = std::move(read);
             return true;
         }
     }
-    return ReadModelFileAsOneDocument(text, model, error);
+    return ReadModelFileAsOneDocument(text, model, error, results);
 }
 
-bool ReadModelFileAsOneDocument(const QByteArray& text, WorkbenchModel& model, QString& error)
+bool ReadModelFileAsOneDocument(const QByteArray& text, WorkbenchModel& model, QString& error, ResultsSource* results)
 {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
@@ -381,7 +444,7 @@ bool ReadModelFileAsOneDocument(const QByteArray& text, WorkbenchModel& model, Q
     // The parser keeps one of two values under one key: refuse the text.
     if (FindDuplicateJsonKey(text, error))
         return false;
-    ModelReader reader;
+    ModelReader reader(results);
     WorkbenchModel read;
     if (!reader.ReadModel(document, read)) {
         error = reader.Error();
@@ -391,13 +454,14 @@ bool ReadModelFileAsOneDocument(const QByteArray& text, WorkbenchModel& model, Q
     return true;
 }
 
-bool WriteModelFile(const WorkbenchModel& model, QIODevice& device)
+bool WriteModelFile(const WorkbenchModel& model, QIODevice& device, const QString& folder)
 {
     JsonStreamWriter out(device);
     out.OpenObject();
+    // With a results file, only what the model file adds to it.
     out.Key("blocks");
     out.OpenArray();
-    for (const HostModel::Block& block : model.blocks.blocks())
+    for (const HostModel::Block& block : (model.results.isEmpty() ? model.blocks : model.listedBlocks).blocks())
         WriteBlock(out, block);
     out.Close();
     out.Key("plots");
@@ -405,9 +469,20 @@ bool WriteModelFile(const WorkbenchModel& model, QIODevice& device)
     for (const ModelPlot& plot : model.plots)
         out.Object(PlotToJson(plot));
     out.Close();
-    if (!model.values.empty()) {
+    if (!model.results.isEmpty()) {
+        // Relative to the model file, so that the two can move together; a
+        // resource (the sample's) stays where it is.
+        out.Key("results");
+        out.String(folder.isEmpty() || model.results.startsWith(QLatin1Char(':'))
+                ? model.results
+                : QDir(folder).relativeFilePath(model.results));
+    }
+    const std::vector<GivenValues> ownValues(
+        model.values.begin() + static_cast<ptrdiff_t>(std::min(model.resultsValueCount, model.values.size())),
+        model.values.end());
+    if (!ownValues.empty()) {
         out.Key("values");
-        WriteGivenValues(out, model.values);
+        WriteGivenValues(out, ownValues);
     }
     out.Close();
     return out.Finish();
@@ -421,8 +496,19 @@ QByteArray WriteModelFile(const WorkbenchModel& model)
     return buffer.data();
 }
 
-bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error, qint64 sizeLimit)
+bool ReplaceResults(WorkbenchModel& model, const QString& path, QString& error, ResultsSource& results)
 {
+    // The model's own part, written and read back with the new file: every
+    // check a model file passes.
+    results.replacement = path;
+    return ReadModelFile(WriteModelFile(model), model, error, &results);
+}
+
+bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error, qint64 sizeLimit, ResultsSource* results)
+{
+    ResultsSource beside;
+    ResultsSource& source = results ? *results : beside;
+    source.folder = QFileInfo(path).absolutePath();
     // A device or a pipe could be read without end or block for ever.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
@@ -433,7 +519,7 @@ bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error, q
     QByteArray text;
     if (!ReadFileText(path, sizeLimit, memory, text, error))
         return false;
-    {
+    if (source.replacement.isEmpty()) {
         // The text is given back as the blocks are read from it, so that the
         // file and the model are never both held whole.
         WorkbenchModel read;
@@ -446,7 +532,7 @@ bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error, q
     if (memory->released() && !ReadFileText(path, sizeLimit, memory, text, error))
         return false;
     QString reason;
-    if (!ReadModelFileAsOneDocument(text, model, reason)) {
+    if (!ReadModelFileAsOneDocument(text, model, reason, &source)) {
         error = QStringLiteral("The model file \"%1\" is not valid: %2").arg(path, reason);
         return false;
     }
@@ -480,7 +566,8 @@ bool SaveModelFile(const QString& path, const WorkbenchModel& model, QString& er
     if (!CheckModelSaveTarget(path, error))
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !WriteModelFile(model, file) || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !WriteModelFile(model, file, QFileInfo(path).absolutePath())
+        || !file.commit()) {
         error = QStringLiteral("Cannot save the model to \"%1\": %2").arg(path, file.errorString());
         return false;
     }

@@ -23,7 +23,8 @@ bool operator==(const ModelPlot& a, const ModelPlot& b)
 
 bool operator==(const WorkbenchModel& a, const WorkbenchModel& b)
 {
-    return a.blocks == b.blocks && a.plots == b.plots && a.values == b.values;
+    return a.blocks == b.blocks && a.plots == b.plots && a.values == b.values && a.results == b.results
+        && a.resultsValueCount == b.resultsValueCount && (a.results.isEmpty() || a.listedBlocks == b.listedBlocks);
 }
 
 bool FillHostModel(const WorkbenchModel& model, HostModel& registry, QString* /*error*/)

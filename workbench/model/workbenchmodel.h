@@ -29,9 +29,18 @@ struct ModelPlot {
 };
 
 struct WorkbenchModel {
-    HostModel blocks; // in file order, each with its variables in file order
+    // In file order, each with its variables in file order: those of the
+    // results file first, then those the model file lists.
+    HostModel blocks;
     std::vector<ModelPlot> plots;
-    std::vector<GivenValues> values; // variables whose values the file gives
+    // Variables whose values are given: the results file's first, then the model file's.
+    std::vector<GivenValues> values;
+    // The absolute path of the results file the model refers to, or empty.
+    QString results;
+    // With a results file: the blocks the model file itself lists, and how
+    // many of `values` come from the results file. What is saved.
+    HostModel listedBlocks;
+    size_t resultsValueCount = 0;
 
     // The plot named exactly `name`, or null.
     const ModelPlot* FindPlot(const CString& name) const;

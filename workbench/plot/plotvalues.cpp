@@ -16,12 +16,9 @@ std::string Folded(std::string text)
 
 double InterpolateGiven(const GivenValues& table, size_t element, double seconds)
 {
-    const std::vector<double>& times = table.times;
-    const auto valueAt = [&](size_t row) {
-        const std::vector<double>& values = table.rows[row];
-        return element < values.size() ? values[element] : 0.0;
-    };
-    if (times.empty() || table.rows.size() != times.size())
+    const std::vector<double>& times = table.Times();
+    const auto valueAt = [&](size_t row) { return table.At(row, element); };
+    if (times.empty() || table.rowCount() != times.size())
         return 0.0;
     if (seconds <= times.front())
         return valueAt(0);
