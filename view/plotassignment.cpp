@@ -3,19 +3,19 @@
 // key in an axis field and the plot strip take them off again. A profile takes
 // a role only while it has none; nothing here shows a message.
 
-#include "view/profileeditorview.h"
+#include "view/plotassignment.h"
 
-#include "view/formcontrols.h"
+#include "controls/listboxexbuddy.h"
+#include "view/plottypechoice.h"
+#include "view/profilespanel.h"
 
-using namespace FormControl;
-
-void CSUProfileEditorView::AssignToTarget(AssignTarget target, ProfileRole role)
+void PlotAssignment::AssignToTarget(AssignTarget target, ProfileRole role)
 {
     const auto roleBits = static_cast<int16_t>(role);
+    const std::vector<int> rows = m_profiles.SelectedProfileRows();
     if (target == AssignTarget::PlotList) {
-        for (int row = m_profilesList.GetNextItem(-1, LVNI_SELECTED); row >= 0;
-             row = m_profilesList.GetNextItem(row, LVNI_SELECTED)) {
-            CSUPEProfile* profile = ProfileFromRow(row);
+        for (const int row : rows) {
+            CSUPEProfile* profile = m_profiles.ProfileFromRow(row);
             if (!profile || profile->role != 0)
                 continue;
             const int entry = m_plotList.AddItem(profile->name);
@@ -24,7 +24,7 @@ void CSUProfileEditorView::AssignToTarget(AssignTarget target, ProfileRole role)
         }
         return;
     }
-    CSUPEProfile* profile = ProfileFromRow(m_profilesList.GetNextItem(-1, LVNI_SELECTED));
+    CSUPEProfile* profile = m_profiles.ProfileFromRow(rows.empty() ? -1 : rows.front());
     if (!profile || profile->role != 0)
         return;
     CEdit& field = target == AssignTarget::XAxisField ? m_xAxisField : m_yAxisField;
@@ -35,77 +35,70 @@ void CSUProfileEditorView::AssignToTarget(AssignTarget target, ProfileRole role)
     (target == AssignTarget::XAxisField ? m_xAxisKey : m_yAxisKey) = profile->key;
 }
 
-void CSUProfileEditorView::RemoveFromTarget(AssignTarget target, ProfileRole role)
+void PlotAssignment::RemoveFromTarget(AssignTarget target, ProfileRole role)
 {
     if (target == AssignTarget::PlotList) {
         // The list removes the entry itself once this returns.
         const int entry = m_plotList.GetCurSel();
         if (entry < 0)
             return;
-        if (CSUPEProfile* profile = m_profiles.Find(static_cast<int>(m_plotList.GetItemData(entry))))
+        if (CSUPEProfile* profile = m_profiles.FindProfile(static_cast<int>(m_plotList.GetItemData(entry))))
             ClearRole(*profile, role);
         return;
     }
     int32_t& key = target == AssignTarget::XAxisField ? m_xAxisKey : m_yAxisKey;
     if (key < 0)
         return;
-    if (CSUPEProfile* profile = m_profiles.Find(key))
+    if (CSUPEProfile* profile = m_profiles.FindProfile(key))
         ClearRole(*profile, role);
     (target == AssignTarget::XAxisField ? m_xAxisField : m_yAxisField).SetWindowText("");
     key = -1;
 }
 
-void CSUProfileEditorView::OnToXAxis()
+void PlotAssignment::OnToXAxis()
 {
-    if (m_profilesList.GetSelectedCount() == 1)
+    if (m_profiles.List().GetSelectedCount() == 1)
         AssignToTarget(AssignTarget::XAxisField, ProfileRole::XAxis);
 }
 
-void CSUProfileEditorView::OnToYAxis()
+void PlotAssignment::OnToYAxis()
 {
-    if (!m_is2DPlot && m_profilesList.GetSelectedCount() == 1)
+    if (!m_plotType.Is2DPlot() && m_profiles.List().GetSelectedCount() == 1)
         AssignToTarget(AssignTarget::YAxisField, ProfileRole::YAxis);
 }
 
-void CSUProfileEditorView::OnToPlot()
+void PlotAssignment::OnToPlot()
 {
     AssignToTarget(AssignTarget::PlotList, ProfileRole::Plotted);
 }
 
-void CSUProfileEditorView::ClearXAxisField()
+void PlotAssignment::ClearXAxisField()
 {
     RemoveFromTarget(AssignTarget::XAxisField, ProfileRole::XAxis);
     m_xAxisKey = -1;
 }
 
-void CSUProfileEditorView::ClearYAxisField()
+void PlotAssignment::ClearYAxisField()
 {
     RemoveFromTarget(AssignTarget::YAxisField, ProfileRole::YAxis);
     m_yAxisKey = -1;
 }
 
-void CSUProfileEditorView::OnPlotStripCommand(int /*button*/)
+void PlotAssignment::RemoveSelectedPlotted()
 {
-    // Every button of the plot strip that reaches the view removes the
-    // selected entry: its profile is no longer plotted.
+    // The selected entry's profile is no longer plotted.
     RemoveFromTarget(AssignTarget::PlotList, ProfileRole::Plotted);
 }
 
-bool CSUProfileEditorView::PreTranslateMessage(UINT message, WPARAM wParam, LPARAM lParam)
+bool PlotAssignment::HandleDeleteKey(HWND focus)
 {
-    // The Delete key in an axis field takes the profile off that axis and is
-    // not passed on to the field.
-    if (message == WM_KEYDOWN && wParam == VK_DELETE) {
-        const CWnd* focus = CWnd::GetFocus();
-        const HWND window = focus ? focus->GetSafeHwnd() : nullptr;
-        if (window && window == m_xAxisField.GetSafeHwnd()) {
-            RemoveFromTarget(AssignTarget::XAxisField, ProfileRole::XAxis);
-            return true;
-        }
-        if (window && window == m_yAxisField.GetSafeHwnd()) {
-            RemoveFromTarget(AssignTarget::YAxisField, ProfileRole::YAxis);
-            return true;
-        }
+    if (focus && focus == m_xAxisField.GetSafeHwnd()) {
+        RemoveFromTarget(AssignTarget::XAxisField, ProfileRole::XAxis);
+        return true;
     }
-    return CFormView::PreTranslateMessage(message, wParam, lParam);
+    if (focus && focus == m_yAxisField.GetSafeHwnd()) {
+        RemoveFromTarget(AssignTarget::YAxisField, ProfileRole::YAxis);
+        return true;
+    }
+    return false;
 }
