@@ -61,8 +61,8 @@ void FormAccess::ReportError(const char* what) const
     ShowMessage(what, MB_ICONEXCLAMATION | MB_TOPMOST);
 }
 
-std::unique_ptr<CListBoxExBuddy> FormAccess::MakeStrip(UINT placeholder, UINT bitmap,
-    std::initializer_list<const char*> tooltips, CListBoxEx* list, ListBoxExRole role) const
+std::unique_ptr<CListBoxExBuddy> FormAccess::MakeStrip(
+    UINT placeholder, UINT bitmap, std::initializer_list<const char*> tooltips, CListBoxEx* list) const
 {
     CStringArray texts;
     for (const char* text : tooltips)
@@ -73,7 +73,6 @@ std::unique_ptr<CListBoxExBuddy> FormAccess::MakeStrip(UINT placeholder, UINT bi
     if (list) {
         strip->SetListBox(list);
         list->SetBuddy(strip.get());
-        list->SetRole(role);
     }
     return strip;
 }

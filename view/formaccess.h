@@ -5,7 +5,6 @@
 // the lists. It is all a part needs of the form's window; a part never sees
 // the view itself.
 
-#include "controls/listboxexrole.h"
 #include "platform/core/collections.h"
 #include "platform/core/cstring.h"
 #include "platform/core/types.h"
@@ -38,11 +37,9 @@ public:
     void ReportError(const char* what) const;
 
     // Takes over the placeholder `placeholder` as a strip of buttons with
-    // image `bitmap`, one tooltip per button; with a list, the strip operates
-    // it and the list gets `role`.
-    std::unique_ptr<CListBoxExBuddy> MakeStrip(UINT placeholder, UINT bitmap,
-        std::initializer_list<const char*> tooltips, CListBoxEx* list = nullptr,
-        ListBoxExRole role = ListBoxExRole::Plain) const;
+    // image `bitmap`, one tooltip per button; with a list, the strip operates it.
+    std::unique_ptr<CListBoxExBuddy> MakeStrip(
+        UINT placeholder, UINT bitmap, std::initializer_list<const char*> tooltips, CListBoxEx* list = nullptr) const;
 
 private:
     CWnd& m_form;

@@ -6,6 +6,7 @@
 #include "view/plotassignment.h"
 
 #include "controls/listboxexbuddy.h"
+#include "controls/listboxexparent.h"
 #include "view/plottypechoice.h"
 #include "view/profilespanel.h"
 
@@ -84,10 +85,11 @@ void PlotAssignment::ClearYAxisField()
     m_yAxisKey = -1;
 }
 
-void PlotAssignment::RemoveSelectedPlotted()
+void PlotAssignment::OnPlotRowEvent(const ListRowEvent& event)
 {
-    // The selected entry's profile is no longer plotted.
-    RemoveFromTarget(AssignTarget::PlotList, ProfileRole::Plotted);
+    // The list makes the removed entry the selected one first.
+    if (event.kind == ListRowEvent::Kind::Removing)
+        RemoveFromTarget(AssignTarget::PlotList, ProfileRole::Plotted);
 }
 
 bool PlotAssignment::HandleDeleteKey(HWND focus)

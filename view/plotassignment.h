@@ -20,6 +20,7 @@
 
 class CDataExchange;
 class CListBoxExBuddy;
+struct ListRowEvent;
 class FormAccess;
 class PlotTypeChoice;
 class ProfilesPanel;
@@ -48,7 +49,9 @@ public:
     void OnToPlot();
     void ClearXAxisField();
     void ClearYAxisField();
-    void RemoveSelectedPlotted();
+    // A plot-list entry is removed (the strip, Delete): its profile is no
+    // longer plotted.
+    void OnPlotRowEvent(const ListRowEvent& event);
     // The Delete key in the axis field `focus`: true when it took a profile off.
     bool HandleDeleteKey(HWND focus);
 

@@ -49,8 +49,7 @@ void PlotAssignment::Bind(CDataExchange* pDX)
 
 void PlotAssignment::CreateStrip()
 {
-    m_plotStrip = m_form.MakeStrip(
-        PlotStrip, IDB_PLOT_STRIP, {"Remove Profile", "Move Up", "Move Down"}, &m_plotList, ListBoxExRole::PlotList);
+    m_plotStrip = m_form.MakeStrip(PlotStrip, IDB_PLOT_STRIP, {"Remove Profile", "Move Up", "Move Down"}, &m_plotList);
 }
 
 void PlotAssignment::SetClearButtonBitmaps()

@@ -1,5 +1,6 @@
 #include "view/profileeditorview.h"
 
+#include "controls/listboxexbuddy.h"
 #include "host/frame/profileeditorframe.h"
 #include "host/services/kbaseapp.h"
 #include "host/services/ksudocument.h"
@@ -184,30 +185,30 @@ bool CSUProfileEditorView::PreTranslateMessage(UINT message, WPARAM wParam, LPAR
     return CFormView::PreTranslateMessage(message, wParam, lParam);
 }
 
-void CSUProfileEditorView::OnListStripCommand(int button, UINT stripId)
+void CSUProfileEditorView::OnStripButton(const CListBoxExBuddy& strip, UINT button)
 {
-    // Strip buttons, by strip: each runs its named command.
+    // The strip ended the open edits before it came here.
     try {
-        EndOpenEdits();
-        switch (stripId) {
-        case ProfilesStrip:
+        if (strip.GetControlId() == ProfilesStrip && button <= static_cast<UINT>(ProfilesCommand::ToggleDimension))
             m_profilesPanel.RunCommand(static_cast<ProfilesCommand>(button));
-            break;
-        case VariablesStrip:
-            m_profilesPanel.RunCommand(static_cast<VariablesCommand>(button));
-            break;
-        case PlotStrip:
-            m_assignment.RemoveSelectedPlotted();
-            break;
-        case TimesStrip:
+        else if (strip.GetControlId() == TimesStrip && button <= static_cast<UINT>(TimesCommand::Delete))
             m_timePage.RunCommand(static_cast<TimesCommand>(button));
-            break;
-        default:
-            break;
-        }
     } catch (const std::exception& error) {
         m_form.ReportError(error.what());
     }
+}
+
+void CSUProfileEditorView::OnListRowEvent(const CListBoxEx& list, const ListRowEvent& event)
+{
+    if (&list == &m_profilesPanel.VariablesList())
+        m_profilesPanel.OnVariablesRowEvent(event);
+    else if (&list == &m_assignment.PlotList())
+        m_assignment.OnPlotRowEvent(event);
+}
+
+bool CSUProfileEditorView::CanAddRows(const CListBoxEx& list) const
+{
+    return &list != &m_profilesPanel.VariablesList() || CurrentProfile() != nullptr;
 }
 
 void CSUProfileEditorView::EndOpenEdits()

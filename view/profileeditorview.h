@@ -50,8 +50,13 @@ public:
     bool PreTranslateMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // IListBoxExParent
-    CSUPEProfile* CurrentProfile() override { return m_profilesPanel.CurrentProfile(); }
-    void OnListStripCommand(int button, UINT stripId) override;
+    // The profiles and times strips' buttons, run as their named commands.
+    void OnStripButton(const CListBoxExBuddy& strip, UINT button) override;
+    // The variables list's rows are the current profile's variables; a
+    // removed plot-list entry's profile is no longer plotted.
+    void OnListRowEvent(const CListBoxEx& list, const ListRowEvent& event) override;
+    // The variables list takes rows only while there is a current profile.
+    bool CanAddRows(const CListBoxEx& list) const override;
     // Ends the open in-place edit of every list (profiles, variables, plot,
     // times) as losing the focus does, committing its text. Every row
     // operation that does not come from the edit itself runs it first: strip
@@ -70,6 +75,8 @@ public:
 
     // State that the form does not show by itself.
     const ProfileSet& Profiles() const { return m_profilesPanel.Profiles(); }
+    // The profile of the only selected profiles-list row, or null.
+    CSUPEProfile* CurrentProfile() const { return m_profilesPanel.CurrentProfile(); }
     CSUPEProfile* ProfileFromRow(int row) const { return m_profilesPanel.ProfileFromRow(row); }
     int XAxisKey() const { return m_assignment.XAxisKey(); }
     int YAxisKey() const { return m_assignment.YAxisKey(); }

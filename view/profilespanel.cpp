@@ -36,7 +36,7 @@ void ProfilesPanel::Bind(CDataExchange* pDX)
 void ProfilesPanel::CreateStrips()
 {
     m_variablesStrip = m_form.MakeStrip(FormControl::VariablesStrip, IDB_VARIABLES_STRIP,
-        {"Add Variable", "Remove Variable", "Move Up", "Move Down"}, &m_variablesList, ListBoxExRole::ProfileVariables);
+        {"Add Variable", "Remove Variable", "Move Up", "Move Down"}, &m_variablesList);
     m_profilesStrip = m_form.MakeStrip(ProfilesStrip, IDB_PROFILES_STRIP, {"New", "Delete", "Toggle Dimension"});
 }
 
@@ -135,12 +135,4 @@ void ProfilesPanel::EndLabelEdit()
 {
     if (m_profilesList.GetSafeHwnd() && m_profilesList.GetEditControl())
         m_profilesList.EditLabel(-1);
-}
-
-void ProfilesPanel::RunCommand(VariablesCommand command)
-{
-    // Without a current profile the strip is disabled and the list shows nothing.
-    if (!m_currentProfile)
-        return;
-    m_variablesList.ButtonStripCommand(static_cast<int>(command));
 }

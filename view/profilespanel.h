@@ -23,13 +23,12 @@ class CListBoxExBuddy;
 class FormAccess;
 class IFormHost;
 class PlotAssignment;
+struct ListRowEvent;
 struct NMHDR;
 
 // The profiles strip's buttons, left to right (also Insert, a double-click on
 // no row and a drop on the list for New).
 enum class ProfilesCommand { New, Delete, ToggleDimension };
-// The variables strip's buttons, left to right.
-enum class VariablesCommand { Add, Remove, MoveUp, MoveDown };
 
 class ProfilesPanel {
 public:
@@ -67,7 +66,9 @@ public:
     void DeleteSelectedProfiles();
     void NewProfile();
     void RunCommand(ProfilesCommand command);
-    void RunCommand(VariablesCommand command);
+    // A change to the variables list's rows, made to the current profile's
+    // variables first; an index that names no variable is refused.
+    void OnVariablesRowEvent(const ListRowEvent& event);
     // Ends an open edit of a profile's name, keeping the typed name.
     void EndLabelEdit();
 
@@ -93,6 +94,9 @@ private:
     void ToggleRowDimension(int row);
     void SetRowDimension(int row, int32_t dimension);
     void ShowDimensionMenu(int row);
+    // Raises CInvalidArgException when `index` names no variable of `profile`;
+    // `orEnd` lets it stand just past the last, to insert.
+    static void CheckVariable(const CSUPEProfile& profile, int index, const char* operation, bool orEnd = false);
 
     const FormAccess& m_form;
     IFormHost& m_host;
