@@ -275,15 +275,12 @@ void CSUProfileEditorView::FitFrameToForm()
     frame->SetSizeLimits(window.right - window.left, window.bottom - window.top);
 }
 
-void CSUProfileEditorView::CreateStrips()
+void CSUProfileEditorView::CreateStripsAndTabs()
 {
     m_profilesPanel.CreateStrips();
     m_timePage.CreateStrip();
     m_assignment.CreateStrip();
-}
-
-void CSUProfileEditorView::CreateTabsAndColumns()
-{
+    NameControlsForAccessibility(ControlNames, std::size(ControlNames));
     m_tabs.InsertItem(0, "Profiles");
     m_tabs.InsertItem(1, "Time settings");
     m_profilesPanel.CreateColumns();
@@ -324,9 +321,7 @@ void CSUProfileEditorView::OnInitialUpdate()
     m_frame = ParentFrame();
     if (m_frame)
         m_frame->SetViewLink(this);
-    CreateStrips();
-    NameControlsForAccessibility(ControlNames, std::size(ControlNames));
-    CreateTabsAndColumns();
+    CreateStripsAndTabs();
     m_timePage.SetUp(TimeDocument());
     m_assignment.SetClearButtonBitmaps();
     if (!m_definition.ObtainHostObjects(CKDocument::GetViewContext(GetDocument())))

@@ -109,8 +109,8 @@ private:
 
     // Initial update, by step.
     void FitFrameToForm();
-    void CreateStrips();
-    void CreateTabsAndColumns();
+    // The strips, the controls' accessible names, the tabs and the columns.
+    void CreateStripsAndTabs();
     void ShowNothingToEdit();
 
     // The page switch and the buttons that end or commit the editing.
