@@ -7,7 +7,6 @@
 #include "controls/listboxexbuddy.h"
 #include "controls/listboxexparent.h"
 #include "host/sharedids/sharedids.h"
-#include "model/profile.h"
 #include "platform/core/invalidarg.h"
 #include "platform/drawing/syscolors.h"
 #include "platform/windows/messagebox.h"
@@ -90,14 +89,6 @@ IListBoxExParent* CListBoxEx::ParentView() const
     return dynamic_cast<IListBoxExParent*>(GetParent());
 }
 
-CSUPEProfile* CListBoxEx::MirroredProfile() const
-{
-    if (m_role != ListBoxExRole::ProfileVariables)
-        return nullptr;
-    IListBoxExParent* view = ParentView();
-    return view ? view->CurrentProfile() : nullptr;
-}
-
 int CListBoxEx::RowCount() const
 {
     return GetCount() - (m_sentinel ? 1 : 0);
@@ -113,15 +104,10 @@ void CListBoxEx::CheckRow(int index, const char* operation, bool orEnd) const
     AfxThrowInvalidArgException(text);
 }
 
-void CListBoxEx::CheckVariable(const CSUPEProfile& profile, int index, const char* operation, bool orEnd) const
+void CListBoxEx::Report(ListRowEvent::Kind kind, int row, int toRow, const char* text)
 {
-    const int count = profile.variables.GetSize();
-    if (index >= 0 && (index < count || (orEnd && index == count)))
-        return;
-    CString text;
-    text.Format("%s: the profile \"%s\" has no variable %d, only %d variable%s.", operation, profile.name.GetString(),
-        index, count, count == 1 ? "" : "s");
-    AfxThrowInvalidArgException(text);
+    if (IListBoxExParent* parent = ParentView())
+        parent->OnListRowEvent(*this, ListRowEvent {kind, row, toRow, text, RowCount()});
 }
 
 void CListBoxEx::ReportError(const char* text)
@@ -194,49 +180,29 @@ void CListBoxEx::CloseEditSilently(const char* why)
 
 int CListBoxEx::AddItem(const char* text)
 {
-    CSUPEProfile* profile = MirroredProfile();
+    Report(ListRowEvent::Kind::Inserting, -1, -1, text);
     // While a drag runs its sentinel stays the last row.
-    const int index = m_sentinel ? InsertString(RowCount(), text) : AddString(text);
-    if (profile)
-        profile->variables.Add(text);
-    return index;
+    return m_sentinel ? InsertString(RowCount(), text) : AddString(text);
 }
 
 int CListBoxEx::InsertItem(int index, const char* text)
 {
     // Inserting at the row count appends.
     CheckRow(index, "Insert row", true);
-    CSUPEProfile* profile = MirroredProfile();
-    if (profile)
-        CheckVariable(*profile, index, "Insert row", true);
+    Report(ListRowEvent::Kind::Inserting, index, -1, text);
     InsertString(index, text);
-    if (profile)
-        profile->variables.InsertAt(index, text);
     return index;
 }
 
 int CListBoxEx::RemoveItem(int index)
 {
-    return RemoveRow(index, true);
-}
-
-int CListBoxEx::RemoveRow(int index, bool takeRoleAway)
-{
     CheckRow(index, "Remove row");
-    CSUPEProfile* profile = MirroredProfile();
-    if (profile)
-        CheckVariable(*profile, index, "Remove row");
-    if (takeRoleAway && m_role == ListBoxExRole::PlotList) {
-        if (IListBoxExParent* view = ParentView()) {
-            // The view takes the plotted role from the profile of the selected
-            // entry: that must be the entry going away.
-            SetCurSel(index);
-            view->OnListStripCommand(0, PlotStripId);
-            CheckRow(index, "Remove row");
-        }
-    }
-    if (profile)
-        profile->variables.RemoveAt(index);
+    // The parent acts on the row going away as the selected one (the plot
+    // list's parent takes the plotted role from the selected entry's profile).
+    SetCurSel(index);
+    Report(ListRowEvent::Kind::Removing, index);
+    // The parent may have changed the rows meanwhile.
+    CheckRow(index, "Remove row");
     DeleteString(index);
     const int count = RowCount();
     if (index >= count)
@@ -246,24 +212,27 @@ int CListBoxEx::RemoveRow(int index, bool takeRoleAway)
     return count;
 }
 
-void CListBoxEx::ReplaceItem(int index, const char* text, DWORD_PTR data)
+void CListBoxEx::ReplaceRow(int index, const CString& text, DWORD_PTR data)
 {
-    CheckRow(index, "Replace row");
-    if (CSUPEProfile* profile = MirroredProfile())
-        CheckVariable(*profile, index, "Replace row");
-    const CString newText(text); // `text` may be the row's own
     const int selected = GetCurSel();
     const int current = m_currentIndex;
     RedrawOff redrawOff(this);
-    // Replacing never takes the plotted role away.
-    RemoveRow(index, false);
-    InsertItem(index, newText);
+    DeleteString(index);
+    InsertString(index, text);
     SetItemData(index, data);
     // The row is where it was, and so are the selection and the row the user
     // clicked: the removal must not leave them on a neighbour.
     if (GetCurSel() != selected)
         SetCurSel(selected);
     m_currentIndex = current;
+}
+
+void CListBoxEx::ReplaceItem(int index, const char* text, DWORD_PTR data)
+{
+    CheckRow(index, "Replace row");
+    const CString newText(text); // `text` may be the row's own
+    Report(ListRowEvent::Kind::Editing, index, -1, newText);
+    ReplaceRow(index, newText, data);
 }
 
 void CListBoxEx::SetItemText(int index, const char* text)
@@ -278,18 +247,19 @@ void CListBoxEx::SwapItems(int first, int second)
         return;
     CheckRow(first, "Move row");
     CheckRow(second, "Move row");
-    if (CSUPEProfile* profile = MirroredProfile()) {
-        CheckVariable(*profile, first, "Move row");
-        CheckVariable(*profile, second, "Move row");
-    }
     const int low = std::min(first, second);
     const int high = std::max(first, second);
+    // A swap is the lower row moving down to the higher's place, then the
+    // higher (now one up) moving to the lower's place.
+    Report(ListRowEvent::Kind::Moving, low, high);
+    if (high - 1 != low)
+        Report(ListRowEvent::Kind::Moving, high - 1, low);
     const CString lowText = GetText(low);
     const CString highText = GetText(high);
     const DWORD_PTR lowData = GetItemData(low);
     const DWORD_PTR highData = GetItemData(high);
-    ReplaceItem(low, highText, highData);
-    ReplaceItem(high, lowText, lowData);
+    ReplaceRow(low, highText, highData);
+    ReplaceRow(high, lowText, lowData);
 }
 
 void CListBoxEx::MoveItemUp(int index)
@@ -317,9 +287,9 @@ void CListBoxEx::BeginEdit(int index)
 {
     if (!m_editable || m_editingIndex != -1 || !m_edit || !m_edit->GetSafeHwnd())
         return;
-    // Without a profile to hold them, the variables typed would go nowhere
-    // (Insert reaches the list while its strip is disabled).
-    if (m_role == ListBoxExRole::ProfileVariables && !MirroredProfile())
+    // The parent may have nowhere to keep the rows typed (Insert reaches the
+    // list while its strip is disabled).
+    if (const IListBoxExParent* parent = ParentView(); parent && !parent->CanAddRows(*this))
         return;
     const int count = RowCount();
     if (index < 0)
@@ -744,27 +714,11 @@ void CListBoxEx::OnDropped(CPoint point)
     } cleanUp {this};
 
     const int source = GetCurSel();
-    CSUPEProfile* profile = MirroredProfile();
-    if (profile && source != -1) {
-        // Checked before anything moves: the moved variable and its new place
-        // must both be variables of the profile.
-        const int variables = profile->variables.GetSize();
-        CheckVariable(*profile, source, "Move row");
-        const int rows = RowCount();
-        if (rows > variables) {
-            CString text;
-            text.Format("Move row: the list shows %d rows but the profile \"%s\" has %d variables.", rows,
-                profile->name.GetString(), variables);
-            AfxThrowInvalidArgException(text);
-        }
-    }
+    // The row lands before the one under the point: reported before it moves.
+    const int target = source == -1 ? -1 : ItemFromPt(point, FALSE);
+    if (target != -1 && target != source && target != source + 1)
+        Report(ListRowEvent::Kind::Moving, source, source < target ? target - 1 : target);
     Dropped(source, point);
     RemoveSentinel();
-    const int selected = GetCurSel();
-    m_currentIndex = selected;
-    if (profile && source != -1 && selected != -1 && selected != source) {
-        const CString variable = profile->variables[source];
-        profile->variables.RemoveAt(source);
-        profile->variables.InsertAt(selected, variable);
-    }
+    m_currentIndex = GetCurSel();
 }

@@ -2,17 +2,16 @@
 
 // CListBoxEx: a single-column list of text rows that the user edits in place
 // (double-click, F2, Insert, the strip's add button), reorders by dragging or
-// with Alt+arrow keys, and shortens with Delete. According to its role it
-// mirrors every change into the view that contains it: the rows of a
-// profile-variables list are the current profile's variables at every step,
-// and removing an entry of the plot list first takes the plotted role away.
+// with Alt+arrow keys, and shortens with Delete. Every change to its rows is
+// reported to the window that contains it (IListBoxExParent) before it is
+// made, so that the parent keeps what the rows stand for in step.
 //
 // Row indices that come from outside (the view, a drop, an index stored
 // before rows went away) are checked: an index that names no row ends the
 // operation with CInvalidArgException before anything changes. The message
 // and notification handlers and ButtonStripCommand catch it and tell the user.
 
-#include "controls/listboxexrole.h"
+#include "controls/listboxexparent.h"
 #include "platform/controls/draglistbox.h"
 
 #include <QMetaObject>
@@ -23,8 +22,6 @@
 class CInPlaceButton;
 class CInPlaceEdit;
 class CListBoxExBuddy;
-class CSUPEProfile;
-class IListBoxExParent;
 struct InPlaceNotify;
 
 // Edit style bit: the in-place "..." button is shown at the right of the edit.
@@ -32,9 +29,6 @@ constexpr DWORD InPlaceButtonEditStyle = 0x4000;
 
 // The styles an editable list gets when it is created or taken over.
 constexpr DWORD ListBoxExStyle = 0x50201D51;
-
-// The control id of the plot strip, whose first command takes the plotted role away.
-constexpr UINT PlotStripId = 1018;
 
 class CListBoxEx : public CDragListBox {
     DECLARE_DYNAMIC(CListBoxEx)
@@ -44,8 +38,6 @@ public:
 
     void SetBuddy(CListBoxExBuddy* strip) { m_strip = strip; }
     CListBoxExBuddy* GetBuddy() const { return m_strip; }
-    void SetRole(ListBoxExRole role) { m_role = role; }
-    ListBoxExRole GetRole() const { return m_role; }
     void SetEditStyle(DWORD style) { m_editStyle = style; }
     DWORD GetEditStyle() const { return m_editStyle; }
     // In-place editing and reordering are allowed unless switched off here.
@@ -62,7 +54,7 @@ public:
     // Creates the hidden in-place edit (id 1) and button (id 2) once.
     void CreateInPlaceControls();
 
-    // Row operations, mirrored according to the role. AddItem and InsertItem
+    // Row operations, reported to the parent first. AddItem and InsertItem
     // return the row they made, RemoveItem the number of rows left. A replaced
     // row keeps the selection and the current index it had.
     int AddItem(const char* text);
@@ -107,13 +99,13 @@ private:
     IListBoxExParent* ParentView() const;
     // The rows, without the sentinel that a running drag appends.
     int RowCount() const;
-    // The profile whose variables the rows mirror, or null.
-    CSUPEProfile* MirroredProfile() const;
-    // Raise CInvalidArgException for an index that names no row (or no
-    // variable); `orEnd` lets the index stand just past the last, to insert.
+    // Raise CInvalidArgException for an index that names no row; `orEnd`
+    // lets the index stand just past the last, to insert.
     void CheckRow(int index, const char* operation, bool orEnd = false) const;
-    void CheckVariable(const CSUPEProfile& profile, int index, const char* operation, bool orEnd = false) const;
-    int RemoveRow(int index, bool takeRoleAway);
+    // Tells the parent of a change before it is made; the parent may refuse it.
+    void Report(ListRowEvent::Kind kind, int row, int toRow = -1, const char* text = nullptr);
+    // Replaces a row's text and data in place, without reporting.
+    void ReplaceRow(int index, const CString& text, DWORD_PTR data);
     void RemoveSentinel();
     void DrawMark(int index);
     void ReportError(const char* text);
@@ -146,6 +138,5 @@ private:
     BOOL m_editable = TRUE;
     BOOL m_reorder = TRUE;
     BOOL m_sentinel = FALSE;
-    ListBoxExRole m_role = ListBoxExRole::Plain;
     std::vector<QMetaObject::Connection> m_rowWatch;
 };

@@ -290,18 +290,12 @@ void CListBoxExBuddy::RunCommand(UINT button)
             view->EndOpenEdits();
         if (!m_list) {
             if (view)
-                view->OnListStripCommand(static_cast<int>(button), m_controlId);
+                view->OnStripButton(*this, button);
             return;
         }
-        int command = static_cast<int>(button);
-        // A three-button strip has no append button: its buttons are the list's
-        // commands 1 to 3, and its first (remove) tells the view first.
-        if (m_buttonCount == 3) {
-            if (button == 0 && view)
-                view->OnListStripCommand(0, m_controlId);
-            command = static_cast<int>(button) + 1;
-        }
-        m_list->ButtonStripCommand(command);
+        // A three-button strip has no append button: its buttons are the
+        // list's commands 1 to 3 (remove, up, down).
+        m_list->ButtonStripCommand(static_cast<int>(m_buttonCount == 3 ? button + 1 : button));
     } catch (const std::exception& error) {
         ReportError(error.what());
     }

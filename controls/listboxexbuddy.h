@@ -4,7 +4,7 @@
 // owner-drawn placeholder button of the form. It shows the placeholder's
 // caption at the left and a row of 22 x 20 image buttons anchored to the right
 // edge, each with a tooltip. A click operates the attached list, or, with no
-// list attached, goes to the parent view's OnListStripCommand.
+// list attached, goes to the parent's OnStripButton.
 
 #include "platform/controls/tooltip.h"
 #include "platform/core/collections.h"

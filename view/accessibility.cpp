@@ -1,45 +1,15 @@
 // The form for assistive tools and the keyboard: every control has a name
-// (buttons and radios their captions, fields the label before them, lists the
-// caption strip above them, strip buttons their tooltips) and can be reached
-// with Tab, and the form answers the accessibility queries from its child
-// controls.
+// (buttons and radios their captions, others as the form lists them) and can
+// be reached with Tab, and the form answers the accessibility queries from
+// its child controls.
 
-#include "view/profileeditorview.h"
-
-#include "resources/formcontrolids.h"
+#include "view/accessibleformview.h"
 
 #include <QAccessible>
 #include <QRadioButton>
 #include <QWidget>
 
-using namespace FormControl;
-
 namespace {
-
-// Controls without a caption of their own, named by the caption of another
-// control, or, with no such control (id 0), by a fixed text.
-struct NamedBy {
-    UINT control;
-    UINT captionOf;
-    const char* fixedName;
-};
-
-constexpr NamedBy ControlNames[] = {
-    {VariablesList, VariablesStrip, nullptr},
-    {ProfilesList, ProfilesStrip, nullptr},
-    {PlotList, PlotStrip, nullptr},
-    {XAxisField, XAxisLabel, nullptr},
-    {YAxisField, YAxisGroup, nullptr},
-    {StartTimeField, StartTimeLabel, nullptr},
-    {IntervalField, IntervalLabel, nullptr},
-    {MaxTimePointsField, MaxTimePointsLabel, nullptr},
-    {MaxTimePointsUpDown, MaxTimePointsLabel, nullptr},
-    {TimesList, 0, "Times"},
-    {TimesStrip, 0, "Times"},
-    {Tabs, 0, "Pages"},
-    {ClearXAxis, 0, "Clear X - axis profile"},
-    {ClearYAxis, 0, "Clear Y - axis profile"},
-};
 
 // The caption of `control` as assistive tools read it (a group box's title,
 // a label's text, a strip's caption), without outer blanks.
@@ -51,9 +21,12 @@ QString CaptionOf(QWidget* control)
 
 } // namespace
 
-void CSUProfileEditorView::NameControlsForAccessibility()
+IMPLEMENT_DYNAMIC(CAccessibleFormView, CFormView)
+
+void CAccessibleFormView::NameControlsForAccessibility(const AccessibleNameSource* names, size_t count)
 {
-    for (const NamedBy& entry : ControlNames) {
+    for (size_t i = 0; i < count; ++i) {
+        const AccessibleNameSource& entry = names[i];
         QWidget* control = GetDlgItemHandle(static_cast<int>(entry.control));
         if (!control)
             continue;
@@ -79,7 +52,7 @@ QAccessibleInterface* ChildOf(QAccessibleInterface* form, long child)
 
 } // namespace
 
-HRESULT CSUProfileEditorView::get_accChildCount(long* count) const
+HRESULT CAccessibleFormView::get_accChildCount(long* count) const
 {
     if (!count)
         return E_POINTER;
@@ -88,7 +61,7 @@ HRESULT CSUProfileEditorView::get_accChildCount(long* count) const
     return S_OK;
 }
 
-HRESULT CSUProfileEditorView::get_accChild(long child, QAccessibleInterface** out) const
+HRESULT CAccessibleFormView::get_accChild(long child, QAccessibleInterface** out) const
 {
     if (!out)
         return E_POINTER;
@@ -96,7 +69,7 @@ HRESULT CSUProfileEditorView::get_accChild(long child, QAccessibleInterface** ou
     return *out ? S_OK : E_INVALIDARG;
 }
 
-HRESULT CSUProfileEditorView::get_accName(long child, CString* name) const
+HRESULT CAccessibleFormView::get_accName(long child, CString* name) const
 {
     if (!name)
         return E_POINTER;
@@ -107,7 +80,7 @@ HRESULT CSUProfileEditorView::get_accName(long child, CString* name) const
     return S_OK;
 }
 
-HRESULT CSUProfileEditorView::accLocation(long* left, long* top, long* width, long* height, long child) const
+HRESULT CAccessibleFormView::accLocation(long* left, long* top, long* width, long* height, long child) const
 {
     if (!left || !top || !width || !height)
         return E_POINTER;
@@ -122,7 +95,7 @@ HRESULT CSUProfileEditorView::accLocation(long* left, long* top, long* width, lo
     return S_OK;
 }
 
-HRESULT CSUProfileEditorView::accHitTest(long screenX, long screenY, long* child) const
+HRESULT CAccessibleFormView::accHitTest(long screenX, long screenY, long* child) const
 {
     if (!child)
         return E_POINTER;

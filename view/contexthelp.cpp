@@ -1,7 +1,7 @@
 // Context help: the help number of the control under a point, and help for
 // the focused control or for a given topic, asked of the host.
 
-#include "view/profileeditorview.h"
+#include "view/accessibleformview.h"
 
 #include "host/services/hosthelp.h"
 #include "host/services/kbaseapp.h"
@@ -21,7 +21,7 @@ CKBaseApp* HostApp()
 
 } // namespace
 
-CWnd* CSUProfileEditorView::HelpHitTestChild(CPoint screenPoint) const
+CWnd* CAccessibleFormView::HelpHitTestChild(CPoint screenPoint) const
 {
     // The smallest visible child under the point; on equal areas the first in
     // Z order (the order the form made them) stays.
@@ -46,7 +46,7 @@ CWnd* CSUProfileEditorView::HelpHitTestChild(CPoint screenPoint) const
     return found;
 }
 
-LRESULT CSUProfileEditorView::OnHelpHitTest(LPARAM lParam) const
+LRESULT CAccessibleFormView::OnHelpHitTest(LPARAM lParam) const
 {
     POINT point;
     point.x = static_cast<LONG>(lParam & 0xFFFF);
@@ -56,7 +56,7 @@ LRESULT CSUProfileEditorView::OnHelpHitTest(LPARAM lParam) const
     return child ? child->GetDlgCtrlID() + HelpNumberBase : NoControlHelpNumber;
 }
 
-LRESULT CSUProfileEditorView::OnCommandHelp(LPARAM lParam)
+LRESULT CAccessibleFormView::OnCommandHelp(LPARAM lParam)
 {
     CKBaseApp* app = HostApp();
     if (!app) {
@@ -74,4 +74,20 @@ LRESULT CSUProfileEditorView::OnCommandHelp(LPARAM lParam)
         helpWindow->SetHelpContextFile(app->GetHelpFilePath());
     app->WinHelp(static_cast<DWORD_PTR>(focus->GetDlgCtrlID() + HelpNumberBase), HELP_CONTEXTPOPUP);
     return TRUE;
+}
+
+bool CAccessibleFormView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    // The control that sent a notification sees it first.
+    if (CFormView::OnWndMsg(message, wParam, lParam, result))
+        return true;
+    if (message == WM_HELPHITTEST) {
+        *result = OnHelpHitTest(lParam);
+        return true;
+    }
+    if (message == WM_COMMANDHELP) {
+        *result = OnCommandHelp(lParam);
+        return true;
+    }
+    return false;
 }

@@ -1,21 +1,76 @@
 // The definition between the host's plot-definition object and the editor:
-// loading when the view opens, and reloading when the host asks.
+// the host objects, loading when the view opens, and reloading when the host
+// asks.
 
-#include "view/profileeditorview.h"
+#include "view/definitionexchange.h"
 
+#include "host/interfaces/formmodelsource.h"
+#include "host/services/viewcontext.h"
 #include "model/profilearrays.h"
 #include "model/profileroles.h"
 #include "platform/core/invalidarg.h"
 #include "platform/windows/messagebox.h"
 #include "platform/windows/waitcursor.h"
+#include "view/formaccess.h"
 #include "resources/formcontrolids.h"
+#include "view/plotassignment.h"
+#include "view/plottypechoice.h"
+#include "view/profilespanel.h"
+#include "view/timesettingspage.h"
 #include "view/viewlogging.h"
 
 #include <utility>
 
 using namespace FormControl;
 
-void CSUProfileEditorView::LoadDefinition()
+DefinitionExchange::DefinitionExchange(const FormAccess& form, ProfilesPanel& profiles, PlotAssignment& assignment,
+    PlotTypeChoice& plotType, TimeSettingsPage& timePage)
+    : m_form(form), m_profiles(profiles), m_assignment(assignment), m_plotType(plotType), m_timePage(timePage)
+{
+}
+
+DefinitionExchange::~DefinitionExchange()
+{
+    if (m_plotHost)
+        m_plotHost->Release();
+    if (m_plotData)
+        m_plotData->Release();
+    if (m_owner)
+        m_owner->Release();
+}
+
+bool DefinitionExchange::ObtainHostObjects(const tag_VarnelViewContext* context)
+{
+    if (context && context->contextName)
+        m_contextName = context->contextName;
+    m_plotHost = nullptr;
+    IUnknown* edited = context ? context->editedObject : nullptr;
+    if (!edited) {
+        qCInfo(lcView, "The view context \"%s\" names no object to edit.", m_contextName.GetString());
+        return false;
+    }
+    void* plotData = nullptr;
+    if (SUCCEEDED(edited->QueryInterface(IID_IProfilePlotData, &plotData)) && plotData) {
+        m_plotData = static_cast<IProfilePlotData*>(plotData);
+        void* source = nullptr;
+        if (SUCCEEDED(m_plotData->QueryInterface(IID_IFormModelSource, &source)) && source) {
+            auto* formModelSource = static_cast<IFormModelSource*>(source);
+            formModelSource->GetOwnerObject(&m_owner);
+            formModelSource->Release();
+        }
+        return false;
+    }
+    void* host = nullptr;
+    if (SUCCEEDED(edited->QueryInterface(IID_IProfilePlotHost, &host)) && host) {
+        m_plotHost = static_cast<IProfilePlotHost*>(host);
+        m_plotHost->GetPlotDataObjects(&m_plotData, &m_owner);
+        return true;
+    }
+    // Neither interface: there is no time page to show either.
+    return false;
+}
+
+void DefinitionExchange::LoadDefinition()
 {
     if (!m_plotData)
         return;
@@ -23,14 +78,7 @@ void CSUProfileEditorView::LoadDefinition()
     try {
         int32_t is3DPlot = 0;
         m_plotData->GetIs3DPlot(&is3DPlot);
-        m_is2DPlot = is3DPlot == 0 ? 1 : 0;
-        if (m_is2DPlot) {
-            CheckRadio(Radio2DPlot, true);
-            On2DPlot();
-        } else {
-            CheckRadio(Radio3DPlot, true);
-            On3DPlot();
-        }
+        m_plotType.ShowPlotType(is3DPlot != 0);
         LoadProfiles();
         LoadTimeSettings();
     } catch (const CInvalidArgException& error) {
@@ -39,7 +87,7 @@ void CSUProfileEditorView::LoadDefinition()
     }
 }
 
-void CSUProfileEditorView::LoadProfiles()
+void DefinitionExchange::LoadProfiles()
 {
     CString xAxisName;
     CString yAxisName;
@@ -59,44 +107,34 @@ void CSUProfileEditorView::LoadProfiles()
         auto profile = std::make_unique<CSUPEProfile>(name);
         profile->role = static_cast<int16_t>(role);
         profile->variables = variables;
-        AddLoadedProfile(std::move(profile));
+        m_profiles.AddProfile(std::move(profile));
     };
     addAxis(xAxisName, xAxisVariables, ProfileRole::XAxis);
     addAxis(yAxisName, yAxisVariables, ProfileRole::YAxis);
-    const auto add = [this](std::unique_ptr<CSUPEProfile> profile) { AddLoadedProfile(std::move(profile)); };
+    const auto add = [this](std::unique_ptr<CSUPEProfile> profile) { m_profiles.AddProfile(std::move(profile)); };
     SplitProfileArrays(std::move(plotted), static_cast<int16_t>(ProfileRole::Plotted), "plotted", add);
     SplitProfileArrays(std::move(unassigned), static_cast<int16_t>(ProfileRole::Unassigned), "unassigned", add);
 }
 
-void CSUProfileEditorView::AddLoadedProfile(std::unique_ptr<CSUPEProfile> profile)
-{
-    // Role, dimension and variables are set before the row is made, so that
-    // the row shows the right dimension.
-    CSUPEProfile* added = profile.release();
-    AddProfileRow(added);
-    ShowAssignedProfile(added, true);
-}
-
-void CSUProfileEditorView::LoadTimeSettings()
+void DefinitionExchange::LoadTimeSettings()
 {
     int32_t maxTimePoints = 0;
     m_plotData->GetMaxTimePoints(&maxTimePoints);
     int32_t mode = 0;
     if (m_plotHost)
         m_plotHost->GetTimeMode(&mode);
-    m_timeMode = static_cast<TimeMode>(mode);
-    CString text;
-    text.Format("%d", maxTimePoints);
-    SetControlText(MaxTimePointsField, text);
+    m_timePage.ShowTimeMode(static_cast<TimeMode>(mode));
+    m_timePage.ShowMaxTimePoints(maxTimePoints);
     CStringArray entries;
     m_plotData->GetTimes(entries);
-    ShowTimesList(ShowTimeEntries(m_timeMode, entries, m_timeFactor));
-    m_plotData->GetYAxisIsTime(&m_yAxisIsTime);
-    CheckRadio(m_yAxisIsTime ? RadioYAxisTime : RadioYAxisProfile, true);
-    UpdateMaxTimePointsControls();
+    m_timePage.ShowTimes(entries);
+    int32_t yAxisIsTime = m_plotType.YAxisIsTimeValue();
+    m_plotData->GetYAxisIsTime(&yAxisIsTime);
+    m_plotType.ShowYAxisIsTime(yAxisIsTime);
+    m_timePage.UpdateMaxTimePointsControls();
 }
 
-void CSUProfileEditorView::ReportLoadError(const char* what)
+void DefinitionExchange::ReportLoadError(const char* what)
 {
     qCWarning(
         lcView, "The plot definition of \"%s\" could not be read completely: %s", m_contextName.GetString(), what);
@@ -104,25 +142,23 @@ void CSUProfileEditorView::ReportLoadError(const char* what)
     text.Format("The plot definition could not be read completely:\n\n%s\n\nThe editor shows what was read before "
                 "this point.",
         what);
-    MessageBox(GetSafeHwnd(), text, MessageBoxTitle, MB_ICONEXCLAMATION | MB_TOPMOST);
+    m_form.ShowMessage(text, MB_ICONEXCLAMATION | MB_TOPMOST);
     // The y-axis choice was not read: the form shows the view's own, so that
     // exactly one y-axis radio is checked and the page rules hold.
-    if (!IsChecked(RadioYAxisTime) && !IsChecked(RadioYAxisProfile))
-        CheckRadio(m_yAxisIsTime ? RadioYAxisTime : RadioYAxisProfile, true);
-    UpdateMaxTimePointsControls();
+    m_plotType.CheckOneYAxisRadio();
+    m_timePage.UpdateMaxTimePointsControls();
 }
 
-void CSUProfileEditorView::ReloadDefinition()
+void DefinitionExchange::ReloadDefinition()
 {
     if (!m_plotData)
         return;
-    EndOpenEdits();
     const CWaitCursor wait;
-    RemoveAllProfiles();
+    m_profiles.RemoveAllProfiles();
     for (const UINT* id = FormControlList::DefinitionRadioIds; *id; ++id)
-        CheckRadio(*id, false);
-    m_timesList.DeleteAllItems();
-    ShowProfileVariables();
+        m_form.CheckRadio(*id, false);
+    m_timePage.RemoveAllTimes();
+    m_profiles.ShowProfileVariables();
     LoadDefinition();
-    UpdateTimeModeControls(true);
+    m_timePage.UpdateTimeModeControls(true);
 }

@@ -1,17 +1,20 @@
-// Writing the definition to the host's plot-definition object, and the three
-// buttons that end or commit the editing: Apply, OK and Cancel.
+// Writing the definition to the host's plot-definition object, and what the
+// host hears when the editor closes.
 
-#include "view/profileeditorview.h"
+#include "view/definitionexchange.h"
 
-#include "host/frame/profileeditorframe.h"
 #include "host/interfaces/formmodelsource.h"
 #include "host/services/kbaseapp.h"
 #include "host/services/ksudocument.h"
 #include "host/services/luinstance.h"
 #include "model/outgoingprofiles.h"
-#include "model/timevalues.h"
 #include "platform/windows/waitcursor.h"
+#include "view/formaccess.h"
 #include "resources/formcontrolids.h"
+#include "view/plotassignment.h"
+#include "view/plottypechoice.h"
+#include "view/profilespanel.h"
+#include "view/timesettingspage.h"
 #include "view/viewlogging.h"
 
 #include <cstdlib>
@@ -26,14 +29,14 @@ constexpr int MaxTimePointsDigits = 9;
 
 } // namespace
 
-void CSUProfileEditorView::ApplyDefinition()
+void DefinitionExchange::ApplyDefinition()
 {
     if (!m_plotData)
         return;
     const CWaitCursor wait;
-    m_plotData->SetIs3DPlot(m_is2DPlot ? 0 : 1);
+    m_plotData->SetIs3DPlot(m_plotType.Is2DPlot() ? 0 : 1);
 
-    const OutgoingProfiles out = GatherOutgoingProfiles(m_profiles, PlotKeys());
+    const OutgoingProfiles out = GatherOutgoingProfiles(m_profiles.Profiles(), m_assignment.PlotKeys());
     for (int key : out.missingPlotKeys)
         qCWarning(
             lcView, "A plot-list entry names the profile key %d, which no profile holds; it is not written.", key);
@@ -48,12 +51,12 @@ void CSUProfileEditorView::ApplyDefinition()
     m_plotData->SetUnassignedProfiles(out.unassigned.names, out.unassigned.dimensions);
     m_plotData->SetUnassignedProfileVariables(out.unassigned.counts, out.unassigned.variables);
 
-    const CStringArray entries = WriteTimeEntries();
+    const CStringArray entries = m_timePage.WriteTimeEntries();
     m_plotData->SetTimes(entries);
-    const std::string maxTimePoints = ControlText(MaxTimePointsField).GetString();
+    const std::string maxTimePoints = m_form.ControlText(MaxTimePointsField).GetString();
     m_plotData->SetMaxTimePoints(std::atoi(maxTimePoints.substr(0, MaxTimePointsDigits).c_str()));
     m_plotData->SetTimes(entries);
-    m_plotData->SetYAxisIsTime(m_yAxisIsTime);
+    m_plotData->SetYAxisIsTime(m_plotType.YAxisIsTimeValue());
 
     void* source = nullptr;
     if (SUCCEEDED(m_plotData->QueryInterface(IID_IFormModelSource, &source)) && source) {
@@ -71,33 +74,7 @@ void CSUProfileEditorView::ApplyDefinition()
     }
 }
 
-CStringArray CSUProfileEditorView::WriteTimeEntries()
-{
-    // The shown times are written back in the same display units, re-formatted.
-    std::vector<double> rowValues;
-    double startTime = 0;
-    double interval = 0;
-    if (m_timeMode == TimeMode::SpecifyTimes) {
-        const int rows = m_timesList.GetItemCount();
-        rowValues.reserve(static_cast<size_t>(rows));
-        for (int row = 0; row < rows; ++row) {
-            const double value = TimeTextValue(m_timesList.GetItemText(row, 0));
-            rowValues.push_back(value);
-            m_timesList.SetItemText(row, 0, FormatTime(value));
-        }
-    } else if (m_timeMode == TimeMode::SpecifyInterval) {
-        startTime = TimeTextValue(m_startTimeEdit.GetWindowText());
-        interval = TimeTextValue(m_intervalEdit.GetWindowText());
-    }
-    CStringArray entries = MakeTimeEntries(m_timeMode, rowValues, startTime, interval, m_timeFactor);
-    if (m_timeMode == TimeMode::SpecifyInterval) {
-        m_startTimeEdit.SetWindowText(FormatTime(startTime));
-        m_intervalEdit.SetWindowText(FormatTime(interval));
-    }
-    return entries;
-}
-
-CStringArray CSUProfileEditorView::WrittenObjectNames() const
+CStringArray DefinitionExchange::WrittenObjectNames() const
 {
     CStringArray names;
     names.Add(LuInstance(m_owner).StringPath(1));
@@ -105,42 +82,8 @@ CStringArray CSUProfileEditorView::WrittenObjectNames() const
     return names;
 }
 
-void CSUProfileEditorView::OnApply()
+void DefinitionExchange::NotifyEditorClosing()
 {
-    if (ValidateDefinition())
-        ApplyDefinition();
-}
-
-void CSUProfileEditorView::OnOk()
-{
-    CDocument* document = CKBaseApp::GetCurrentDocument();
-    if (ValidateDefinition()) {
-        ApplyDefinition();
-        if (m_plotHost)
-            m_plotHost->NotifyEditorClosing();
-        CStringArray written = WrittenObjectNames();
-        // The view is destroyed while the frame closes: from here on only the
-        // document and the names are used. A document that closes with its
-        // last frame is deleted only after this handler returns.
-        if (CSUProfileEditorFrame* frame = m_frame)
-            frame->SendMessage(WM_CLOSE);
-        if (document)
-            document->UpdateAllViews(nullptr, HINT_DEFINITION_WRITTEN, &written);
-    }
-    if (document)
-        document->UpdateAllViews(nullptr, 0, nullptr);
-}
-
-void CSUProfileEditorView::OnCancel()
-{
-    // Leaving a time field by clicking Cancel runs Cancel before the click
-    // does: the host hears of the closing once, and one close is posted.
-    if (IsClosing())
-        return;
     if (m_plotHost)
         m_plotHost->NotifyEditorClosing();
-    if (m_frame) {
-        m_frame->SetClosing();
-        m_frame->PostMessage(WM_CLOSE);
-    }
 }

@@ -2,11 +2,12 @@
 // button, Ctrl+D, a double-click on the "Dim." column and the context menu.
 // The profile and its row's "Dim." text change together.
 
-#include "view/profileeditorview.h"
+#include "view/profilespanel.h"
 
 #include "model/profileroles.h"
 #include "platform/windows/popupmenu.h"
 #include "resources/dimensionmenus.h"
+#include "view/formaccess.h"
 #include "view/viewlogging.h"
 
 namespace {
@@ -15,7 +16,7 @@ constexpr int DimensionColumn = 1;
 
 } // namespace
 
-void CSUProfileEditorView::SetRowDimension(int row, int32_t dimension)
+void ProfilesPanel::SetRowDimension(int row, int32_t dimension)
 {
     CSUPEProfile* profile = ProfileFromRow(row);
     if (!profile) {
@@ -26,19 +27,19 @@ void CSUProfileEditorView::SetRowDimension(int row, int32_t dimension)
     m_profilesList.SetItemText(row, DimensionColumn, DimensionText(dimension));
 }
 
-void CSUProfileEditorView::ToggleRowDimension(int row)
+void ProfilesPanel::ToggleRowDimension(int row)
 {
     // By the row's text: "1 D" becomes 2, anything else 1.
     SetRowDimension(row, m_profilesList.GetItemText(row, DimensionColumn) == "1 D" ? 2 : 1);
 }
 
-void CSUProfileEditorView::ToggleSelectedDimensions()
+void ProfilesPanel::ToggleSelectedDimensions()
 {
     for (int row : SelectedProfileRows())
         ToggleRowDimension(row);
 }
 
-void CSUProfileEditorView::SwapSelectedDimensions()
+void ProfilesPanel::SwapSelectedDimensions()
 {
     for (int row : SelectedProfileRows()) {
         if (const CSUPEProfile* profile = ProfileFromRow(row))
@@ -48,7 +49,7 @@ void CSUProfileEditorView::SwapSelectedDimensions()
     }
 }
 
-void CSUProfileEditorView::ShowDimensionMenu(int row)
+void ProfilesPanel::ShowDimensionMenu(int row)
 {
     const CSUPEProfile* profile = ProfileFromRow(row);
     if (!profile) {
@@ -63,7 +64,7 @@ void CSUProfileEditorView::ShowDimensionMenu(int row)
     if (!popup)
         return;
     const POINT at = GetCurrentMessagePoint();
-    const UINT command = popup->TrackPopupMenu(TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, this);
+    const UINT command = popup->TrackPopupMenu(TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, &m_form.Window());
     menu.DestroyMenu();
     // The menu ran modally: find the row by its key again.
     row = RowWithKey(row, key);

@@ -2,12 +2,14 @@
 // a new profile of them; dropped on the variables list they are appended to
 // the current profile.
 
-#include "view/profileeditorview.h"
+#include "view/variabledragdrop.h"
 
 #include "host/interfaces/modelvariable.h"
 #include "host/services/luinstance.h"
 #include "host/sharedids/sharedids.h"
-#include "resources/formcontrolids.h"
+#include "view/definitionexchange.h"
+#include "view/formaccess.h"
+#include "view/profilespanel.h"
 #include "view/variablepathpayload.h"
 #include "view/viewlogging.h"
 
@@ -48,59 +50,55 @@ bool IsWidenable(IUnknown* owner, const CString& path)
 
 } // namespace
 
-DROPEFFECT CSUProfileEditorView::OnDragEnter(const COleDataObject* data, DWORD /*keyState*/, CPoint point)
+DROPEFFECT VariableDragDrop::OnDragEnter(const COleDataObject* data, CPoint point)
 {
     return data && data->IsDataAvailable(SharedIds::VariablePathFormat()) ? DropEffectAt(point) : DROPEFFECT_NONE;
 }
 
-DROPEFFECT CSUProfileEditorView::OnDragOver(const COleDataObject* data, DWORD keyState, CPoint point)
-{
-    return OnDragEnter(data, keyState, point);
-}
-
-void CSUProfileEditorView::UpdateDropRects()
+void VariableDragDrop::UpdateDropRects()
 {
     RECT view;
-    GetWindowRect(&view);
+    m_form.Window().GetWindowRect(&view);
     const auto inView = [&view](const CWnd& list) {
         RECT rect;
         list.GetWindowRect(&rect);
         return CRect(rect.left - view.left, rect.top - view.top, rect.right - view.left, rect.bottom - view.top);
     };
-    m_variablesDropRect = inView(m_variablesList);
-    m_profilesDropRect = inView(m_profilesList);
+    m_variablesDropRect = inView(m_profiles.VariablesList());
+    m_profilesDropRect = inView(m_profiles.List());
 }
 
-DROPEFFECT CSUProfileEditorView::DropEffectAt(CPoint point)
+DROPEFFECT VariableDragDrop::DropEffectAt(CPoint point)
 {
     UpdateDropRects();
     // A profile dragged from the profiles list may not be dropped on its own
     // variables.
-    if (m_variablesDropRect.PtInRect(point) && m_currentProfile && m_selfDrag == 0)
+    if (m_variablesDropRect.PtInRect(point) && m_profiles.CurrentProfile() && m_selfDrag == 0)
         return DROPEFFECT_COPY;
     if (m_profilesDropRect.PtInRect(point))
         return DROPEFFECT_COPY;
     return DROPEFFECT_NONE;
 }
 
-bool CSUProfileEditorView::OnDrop(const COleDataObject* data, DROPEFFECT /*effect*/, CPoint point)
+bool VariableDragDrop::OnDrop(const COleDataObject* data, CPoint point)
 {
     const UINT format = SharedIds::VariablePathFormat();
     if (!data || !data->IsDataAvailable(format))
         return false;
     bool profileMade = false;
     if (m_profilesDropRect.PtInRect(point)) {
-        const int before = m_profiles.GetCount();
+        const int before = m_profiles.Profiles().GetCount();
         try {
-            OnListStripCommand(0, FormControl::ProfilesStrip);
+            m_profiles.NewProfile();
         } catch (const std::exception& error) {
-            ReportError(error.what());
+            m_form.ReportError(error.what());
             return false;
         }
         // The new profile must be the current one, or the paths would go to
         // another profile.
-        profileMade = m_profiles.GetCount() > before && m_currentProfile
-            && m_currentProfile == ProfileFromRow(m_profilesList.GetItemCount() - 1);
+        const CSUPEProfile* current = m_profiles.CurrentProfile();
+        profileMade = m_profiles.Profiles().GetCount() > before && current
+            && current == m_profiles.ProfileFromRow(m_profiles.List().GetItemCount() - 1);
         if (!profileMade) {
             qCWarning(lcView, "A drop on the profiles list made no profile; the variables are not taken.");
             return false;
@@ -120,13 +118,14 @@ bool CSUProfileEditorView::OnDrop(const COleDataObject* data, DROPEFFECT /*effec
         qCWarning(lcView, "The dropped variables are refused: %s.", reason.GetString());
         return false;
     }
-    const CString prefix = OwnerPrefixOf(m_contextName);
+    const CString prefix = OwnerPrefixOf(m_definition.ContextName());
     if (paths.GetSize() == 1 && profileMade) {
         const WideningCandidate candidate = WideningCandidateOf(paths[0], prefix);
-        if (!candidate.variable.IsEmpty() && candidate.singleSubscript && IsWidenable(m_owner, candidate.variable))
+        if (!candidate.variable.IsEmpty() && candidate.singleSubscript
+            && IsWidenable(m_definition.Owner(), candidate.variable))
             paths[0] = candidate.variable + "(*)";
     }
     for (const CString& path : paths)
-        m_variablesList.AddItem(WithoutOwnerPrefix(path, prefix));
+        m_profiles.VariablesList().AddItem(WithoutOwnerPrefix(path, prefix));
     return true;
 }

@@ -1,7 +1,7 @@
 // "Find Variables...": asks the host's main window to show its variable
 // finder, narrowed to the form's owner prefix where that helps.
 
-#include "view/profileeditorview.h"
+#include "view/findvariables.h"
 
 #include "host/services/luinstance.h"
 #include "host/services/showviewrequest.h"
@@ -22,11 +22,11 @@ CString& SentOwnerPrefix()
 
 } // namespace
 
-void CSUProfileEditorView::OnFindVariables()
+void ShowVariableFinder(const CString& contextName, IUnknown* owner)
 {
     // An owner at the top of the model (a path without '.') needs no prefix.
-    CString prefix = OwnerPrefixOf(m_contextName);
-    if (m_owner && LuInstance(m_owner).StringPath(1).Find('.') < 0)
+    CString prefix = OwnerPrefixOf(contextName);
+    if (owner && LuInstance(owner).StringPath(1).Find('.') < 0)
         prefix.Empty();
     SentOwnerPrefix() = prefix;
 

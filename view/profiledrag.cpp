@@ -2,11 +2,13 @@
 // Variable Path Format", on the drag and, while the drag runs, on the
 // clipboard together with the profile's name ("Profile Variable Name Format").
 
-#include "view/profileeditorview.h"
+#include "view/variabledragdrop.h"
 
 #include "host/sharedids/sharedids.h"
 #include "platform/ole/clipboard.h"
 #include "platform/ole/oledatasource.h"
+#include "view/formaccess.h"
+#include "view/profilespanel.h"
 #include "view/variablepathpayload.h"
 #include "view/viewlogging.h"
 
@@ -38,27 +40,37 @@ void PutOnClipboard(UINT format, HGLOBAL block)
 
 } // namespace
 
-bool CSUProfileEditorView::BuildVariablePathPayload(HGLOBAL* block) const
+VariableDragDrop::VariableDragDrop(
+    const FormAccess& form, ProfilesPanel& profiles, const DefinitionExchange& definition)
+    : m_form(form), m_profiles(profiles), m_definition(definition)
+{
+}
+
+VariableDragDrop::~VariableDragDrop() = default;
+
+bool VariableDragDrop::BuildVariablePathPayload(HGLOBAL* block) const
 {
     CStringArray paths;
-    for (int i = 0; i < m_variablesList.GetCount(); ++i) {
+    const CListBoxEx& variables = m_profiles.VariablesList();
+    for (int i = 0; i < variables.GetCount(); ++i) {
         CString path;
-        m_variablesList.GetText(i, path);
+        variables.GetText(i, path);
         paths.Add(path);
     }
     return MakeBlock(VariablePathPayloadBytes(paths), block);
 }
 
-bool CSUProfileEditorView::BuildProfileNamePayload(HGLOBAL* block) const
+bool VariableDragDrop::BuildProfileNamePayload(HGLOBAL* block) const
 {
-    const int row = m_profilesList.GetNextItem(-1, LVNI_SELECTED);
-    const CString name = row >= 0 ? m_profilesList.GetItemText(row, 0) : CString();
+    const CListCtrl& list = m_profiles.List();
+    const int row = list.GetNextItem(-1, LVNI_SELECTED);
+    const CString name = row >= 0 ? list.GetItemText(row, 0) : CString();
     return MakeBlock(ProfileNamePayloadBytes(name), block);
 }
 
-void CSUProfileEditorView::OnProfilesBeginDrag(const NMHDR* /*header*/)
+void VariableDragDrop::OnProfilesBeginDrag()
 {
-    if (m_profilesList.GetSelectedCount() > 1)
+    if (m_profiles.List().GetSelectedCount() > 1)
         return;
     const UINT pathFormat = SharedIds::VariablePathFormat();
     HGLOBAL dragBlock = nullptr;
@@ -70,7 +82,7 @@ void CSUProfileEditorView::OnProfilesBeginDrag(const NMHDR* /*header*/)
         m_dragSource = std::make_unique<COleDataSource>();
     m_dragSource->CacheGlobalData(pathFormat, dragBlock);
 
-    if (OpenClipboard(GetSafeHwnd())) {
+    if (OpenClipboard(m_form.Handle())) {
         HGLOBAL block = nullptr;
         if (BuildVariablePathPayload(&block))
             PutOnClipboard(pathFormat, block);
@@ -85,7 +97,7 @@ void CSUProfileEditorView::OnProfilesBeginDrag(const NMHDR* /*header*/)
     m_dragSource->DoDragDrop(DROPEFFECT_COPY);
     m_selfDrag = 0;
 
-    if (OpenClipboard(GetSafeHwnd())) {
+    if (OpenClipboard(m_form.Handle())) {
         EmptyClipboard();
         CloseClipboard();
     }

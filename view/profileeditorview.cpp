@@ -2,92 +2,106 @@
 
 #include "controls/listboxexbuddy.h"
 #include "host/frame/profileeditorframe.h"
-#include "host/interfaces/formmodelsource.h"
 #include "host/services/kbaseapp.h"
 #include "host/services/ksudocument.h"
 #include "host/services/viewcontext.h"
-#include "platform/drawing/bitmap.h"
-#include "platform/ole/oledatasource.h"
-#include "platform/windows/messagebox.h"
-#include "resources/bitmaps.h"
+#include "platform/windows/waitcursor.h"
 #include "resources/editorform.h"
-#include "resources/editorresources.h"
+#include "view/findvariables.h"
 #include "resources/formcontrolids.h"
 #include "view/viewlogging.h"
 
 #include <QLabel>
 
-#include <cmath>
 #include <exception>
+#include <iterator>
 
-IMPLEMENT_DYNCREATE(CSUProfileEditorView, CFormView)
+IMPLEMENT_DYNCREATE(CSUProfileEditorView, CAccessibleFormView)
 
 using namespace FormControl;
 using namespace FormControlList;
 
 namespace {
 
-constexpr int MaxTimePointsLowest = 1;
-constexpr int MaxTimePointsHighest = 10000;
+using View = CSUProfileEditorView;
 
 // The message map: which handler runs for which control and notification.
 struct CommandEntry {
     UINT id;
     UINT code;
-    void (CSUProfileEditorView::*handler)();
+    void (*handler)(View& view);
 };
 struct NotifyEntry {
     UINT id;
     UINT code;
-    void (CSUProfileEditorView::*handler)(const NMHDR* header);
+    void (*handler)(View& view, const NMHDR* header);
+};
+
+// Controls without a caption of their own and where their names come from.
+constexpr AccessibleNameSource ControlNames[] = {
+    {VariablesList, VariablesStrip, nullptr},
+    {ProfilesList, ProfilesStrip, nullptr},
+    {PlotList, PlotStrip, nullptr},
+    {XAxisField, XAxisLabel, nullptr},
+    {YAxisField, YAxisGroup, nullptr},
+    {StartTimeField, StartTimeLabel, nullptr},
+    {IntervalField, IntervalLabel, nullptr},
+    {MaxTimePointsField, MaxTimePointsLabel, nullptr},
+    {MaxTimePointsUpDown, MaxTimePointsLabel, nullptr},
+    {TimesList, 0, "Times"},
+    {TimesStrip, 0, "Times"},
+    {Tabs, 0, "Pages"},
+    {ClearXAxis, 0, "Clear X - axis profile"},
+    {ClearYAxis, 0, "Clear Y - axis profile"},
 };
 
 } // namespace
 
-// Declared here so that the tables may name the private handlers.
+// Declared here so that the tables may reach the private parts.
 struct CSUProfileEditorView::MessageMap {
     static const CommandEntry Commands[];
     static const NotifyEntry Notifications[];
 };
 
 const CommandEntry CSUProfileEditorView::MessageMap::Commands[] = {
-    {Radio2DPlot, BN_CLICKED, &CSUProfileEditorView::On2DPlot},
-    {Radio3DPlot, BN_CLICKED, &CSUProfileEditorView::On3DPlot},
-    {RadioYAxisTime, BN_CLICKED, &CSUProfileEditorView::OnYAxisIsTime},
-    {RadioYAxisProfile, BN_CLICKED, &CSUProfileEditorView::OnYAxisIsProfile},
-    {RadioContinuousUpdate, BN_CLICKED, &CSUProfileEditorView::OnContinuousUpdate},
-    {RadioSpecifyTimes, BN_CLICKED, &CSUProfileEditorView::OnSpecifyTimes},
-    {RadioSpecifyInterval, BN_CLICKED, &CSUProfileEditorView::OnSpecifyInterval},
-    {ToXAxis, BN_CLICKED, &CSUProfileEditorView::OnToXAxis},
-    {ToYAxis, BN_CLICKED, &CSUProfileEditorView::OnToYAxis},
-    {ToPlot, BN_CLICKED, &CSUProfileEditorView::OnToPlot},
-    {ClearXAxis, BN_CLICKED, &CSUProfileEditorView::ClearXAxisField},
-    {ClearYAxis, BN_CLICKED, &CSUProfileEditorView::ClearYAxisField},
-    {Apply, BN_CLICKED, &CSUProfileEditorView::OnApply},
-    {Ok, BN_CLICKED, &CSUProfileEditorView::OnOk},
-    {Cancel, BN_CLICKED, &CSUProfileEditorView::OnCancel},
-    {StartTimeField, EN_KILLFOCUS, &CSUProfileEditorView::OnStartTimeKillFocus},
-    {IntervalField, EN_KILLFOCUS, &CSUProfileEditorView::OnIntervalKillFocus},
-    {FindVariables, BN_CLICKED, &CSUProfileEditorView::OnFindVariables},
+    {Radio2DPlot, BN_CLICKED, [](View& v) { v.m_plotType.On2DPlot(); }},
+    {Radio3DPlot, BN_CLICKED, [](View& v) { v.m_plotType.On3DPlot(); }},
+    {RadioYAxisTime, BN_CLICKED, [](View& v) { v.m_plotType.OnYAxisIsTime(); }},
+    {RadioYAxisProfile, BN_CLICKED, [](View& v) { v.m_plotType.OnYAxisIsProfile(); }},
+    {RadioContinuousUpdate, BN_CLICKED, [](View& v) { v.m_timePage.OnModeRadio(TimeMode::ContinuousUpdate); }},
+    {RadioSpecifyTimes, BN_CLICKED, [](View& v) { v.m_timePage.OnModeRadio(TimeMode::SpecifyTimes); }},
+    {RadioSpecifyInterval, BN_CLICKED, [](View& v) { v.m_timePage.OnModeRadio(TimeMode::SpecifyInterval); }},
+    {ToXAxis, BN_CLICKED, [](View& v) { v.m_assignment.OnToXAxis(); }},
+    {ToYAxis, BN_CLICKED, [](View& v) { v.m_assignment.OnToYAxis(); }},
+    {ToPlot, BN_CLICKED, [](View& v) { v.m_assignment.OnToPlot(); }},
+    {ClearXAxis, BN_CLICKED, [](View& v) { v.m_assignment.ClearXAxisField(); }},
+    {ClearYAxis, BN_CLICKED, [](View& v) { v.m_assignment.ClearYAxisField(); }},
+    {Apply, BN_CLICKED, [](View& v) { v.OnApply(); }},
+    {Ok, BN_CLICKED, [](View& v) { v.OnOk(); }},
+    {Cancel, BN_CLICKED, [](View& v) { v.OnCancel(); }},
+    {StartTimeField, EN_KILLFOCUS, [](View& v) { v.m_timePage.OnStartTimeKillFocus(); }},
+    {IntervalField, EN_KILLFOCUS, [](View& v) { v.m_timePage.OnIntervalKillFocus(); }},
+    {FindVariables, BN_CLICKED,
+        [](View& v) { ShowVariableFinder(v.m_definition.ContextName(), v.m_definition.Owner()); }},
 };
 
 const NotifyEntry CSUProfileEditorView::MessageMap::Notifications[] = {
-    {Tabs, TCN_SELCHANGE, &CSUProfileEditorView::OnPageChange},
-    {ProfilesList, LVN_ITEMCHANGED, &CSUProfileEditorView::OnProfilesListItemChanged},
-    {TimesList, LVN_ENDLABELEDIT, &CSUProfileEditorView::OnTimesEndLabelEdit},
-    {TimesList, NM_CLICK, &CSUProfileEditorView::OnTimesClick},
-    {TimesList, LVN_KEYDOWN, &CSUProfileEditorView::OnTimesKeyDown},
-    {TimesList, NM_SETFOCUS, &CSUProfileEditorView::OnTimesFocusChange},
-    {TimesList, NM_KILLFOCUS, &CSUProfileEditorView::OnTimesFocusChange},
-    {ProfilesList, LVN_ENDLABELEDIT, &CSUProfileEditorView::OnProfileLabelEdited},
-    {ProfilesList, LVN_COLUMNCLICK, &CSUProfileEditorView::OnProfilesColumnClick},
-    {ProfilesList, NM_DBLCLK, &CSUProfileEditorView::OnProfilesListDoubleClick},
-    {ProfilesList, LVN_KEYDOWN, &CSUProfileEditorView::OnProfilesListKeyDown},
-    {ProfilesList, NM_RCLICK, &CSUProfileEditorView::OnProfilesListRightClick},
-    {ProfilesList, LVN_BEGINDRAG, &CSUProfileEditorView::OnProfilesBeginDrag},
+    {Tabs, TCN_SELCHANGE, [](View& v, const NMHDR*) { v.OnPageChange(); }},
+    {ProfilesList, LVN_ITEMCHANGED, [](View& v, const NMHDR* h) { v.m_profilesPanel.OnItemChanged(h); }},
+    {TimesList, LVN_ENDLABELEDIT, [](View& v, const NMHDR* h) { v.m_timePage.OnEndLabelEdit(h); }},
+    {TimesList, NM_CLICK, [](View& v, const NMHDR* h) { v.m_timePage.OnClick(h); }},
+    {TimesList, LVN_KEYDOWN, [](View& v, const NMHDR* h) { v.m_timePage.OnKeyDown(h); }},
+    {TimesList, NM_SETFOCUS, [](View& v, const NMHDR* h) { v.m_timePage.OnFocusChange(h); }},
+    {TimesList, NM_KILLFOCUS, [](View& v, const NMHDR* h) { v.m_timePage.OnFocusChange(h); }},
+    {ProfilesList, LVN_ENDLABELEDIT, [](View& v, const NMHDR* h) { v.m_profilesPanel.OnLabelEdited(h); }},
+    {ProfilesList, LVN_COLUMNCLICK, [](View& v, const NMHDR* h) { v.m_profilesPanel.OnColumnClick(h); }},
+    {ProfilesList, NM_DBLCLK, [](View& v, const NMHDR* h) { v.m_profilesPanel.OnDoubleClick(h); }},
+    {ProfilesList, LVN_KEYDOWN, [](View& v, const NMHDR* h) { v.m_profilesPanel.OnKeyDown(h); }},
+    {ProfilesList, NM_RCLICK, [](View& v, const NMHDR* h) { v.m_profilesPanel.OnRightClick(h); }},
+    {ProfilesList, LVN_BEGINDRAG, [](View& v, const NMHDR*) { v.m_dragDrop.OnProfilesBeginDrag(); }},
 };
 
-CSUProfileEditorView::CSUProfileEditorView() : CFormView(EditorFormId)
+CSUProfileEditorView::CSUProfileEditorView() : CAccessibleFormView(EditorFormId)
 {
 }
 
@@ -95,20 +109,6 @@ CSUProfileEditorView::~CSUProfileEditorView()
 {
     if (m_frame && m_frame->GetViewLink() == this)
         m_frame->SetViewLink(nullptr);
-    // The strips first: they point into the lists.
-    m_variablesStrip.reset();
-    m_profilesStrip.reset();
-    m_timesStrip.reset();
-    m_plotStrip.reset();
-    m_currentProfile = nullptr;
-    m_profiles.DeleteAll();
-    m_dragSource.reset();
-    if (m_plotHost)
-        m_plotHost->Release();
-    if (m_plotData)
-        m_plotData->Release();
-    if (m_owner)
-        m_owner->Release();
 }
 
 CSUProfileEditorFrame* CSUProfileEditorView::ParentFrame() const
@@ -129,31 +129,17 @@ const CKSUDocument* CSUProfileEditorView::TimeDocument() const
 void CSUProfileEditorView::DoDataExchange(CDataExchange* pDX)
 {
     CFormView::DoDataExchange(pDX);
-    DDX_Control(pDX, PlotList, m_plotList);
-    DDX_Control(pDX, StartTimeField, m_startTimeEdit);
-    DDX_Control(pDX, IntervalField, m_intervalEdit);
-    DDX_Control(pDX, MaxTimePointsUpDown, m_maxTimePointsUpDown);
-    DDX_Control(pDX, TimesList, m_timesList);
-    DDX_Control(pDX, YAxisField, m_yAxisField);
-    DDX_Control(pDX, XAxisField, m_xAxisField);
-    DDX_Control(pDX, ProfilesList, m_profilesList);
-    DDX_Control(pDX, VariablesList, m_variablesList);
+    m_assignment.Bind(pDX);
+    m_timePage.Bind(pDX);
+    m_profilesPanel.Bind(pDX);
     DDX_Control(pDX, Tabs, m_tabs);
 }
 
 bool CSUProfileEditorView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    // The control that sent a notification sees it first.
-    if (CFormView::OnWndMsg(message, wParam, lParam, result))
+    // The control that sent a notification sees it first; then context help.
+    if (CAccessibleFormView::OnWndMsg(message, wParam, lParam, result))
         return true;
-    if (message == WM_HELPHITTEST) {
-        *result = OnHelpHitTest(lParam);
-        return true;
-    }
-    if (message == WM_COMMANDHELP) {
-        *result = OnCommandHelp(lParam);
-        return true;
-    }
     try {
         if (message == WM_COMMAND) {
             const UINT id = LOWORD(static_cast<uint64_t>(wParam));
@@ -164,7 +150,7 @@ bool CSUProfileEditorView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
                     // open edit; Cancel throws the edits away anyway.
                     if (code == BN_CLICKED && id != Cancel)
                         EndOpenEdits();
-                    (this->*entry.handler)();
+                    entry.handler(*this);
                     *result = 0;
                     return true;
                 }
@@ -173,27 +159,64 @@ bool CSUProfileEditorView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, 
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             for (const NotifyEntry& entry : MessageMap::Notifications) {
                 if (entry.id == header->idFrom && entry.code == header->code) {
-                    (this->*entry.handler)(header);
+                    entry.handler(*this, header);
                     *result = 0;
                     return true;
                 }
             }
         }
     } catch (const std::exception& error) {
-        ReportError(error.what());
+        m_form.ReportError(error.what());
         *result = 0;
         return true;
     }
     return false;
 }
 
+bool CSUProfileEditorView::PreTranslateMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The Delete key in an axis field takes the profile off that axis and is
+    // not passed on to the field.
+    if (message == WM_KEYDOWN && wParam == VK_DELETE) {
+        const CWnd* focus = CWnd::GetFocus();
+        if (m_assignment.HandleDeleteKey(focus ? focus->GetSafeHwnd() : nullptr))
+            return true;
+    }
+    return CFormView::PreTranslateMessage(message, wParam, lParam);
+}
+
+void CSUProfileEditorView::OnStripButton(const CListBoxExBuddy& strip, UINT button)
+{
+    // The strip ended the open edits before it came here.
+    try {
+        if (strip.GetControlId() == ProfilesStrip && button <= static_cast<UINT>(ProfilesCommand::ToggleDimension))
+            m_profilesPanel.RunCommand(static_cast<ProfilesCommand>(button));
+        else if (strip.GetControlId() == TimesStrip && button <= static_cast<UINT>(TimesCommand::Delete))
+            m_timePage.RunCommand(static_cast<TimesCommand>(button));
+    } catch (const std::exception& error) {
+        m_form.ReportError(error.what());
+    }
+}
+
+void CSUProfileEditorView::OnListRowEvent(const CListBoxEx& list, const ListRowEvent& event)
+{
+    if (&list == &m_profilesPanel.VariablesList())
+        m_profilesPanel.OnVariablesRowEvent(event);
+    else if (&list == &m_assignment.PlotList())
+        m_assignment.OnPlotRowEvent(event);
+}
+
+bool CSUProfileEditorView::CanAddRows(const CListBoxEx& list) const
+{
+    return &list != &m_profilesPanel.VariablesList() || CurrentProfile() != nullptr;
+}
+
 void CSUProfileEditorView::EndOpenEdits()
 {
-    for (CListCtrl* list : {&m_profilesList, &m_timesList}) {
-        if (list->GetSafeHwnd() && list->GetEditControl())
-            list->EditLabel(-1);
-    }
-    for (CListBoxEx* list : {static_cast<CListBoxEx*>(&m_variablesList), static_cast<CListBoxEx*>(&m_plotList)}) {
+    m_profilesPanel.EndLabelEdit();
+    m_timePage.EndLabelEdit();
+    for (CListBoxEx* list : {static_cast<CListBoxEx*>(&m_profilesPanel.VariablesList()),
+             static_cast<CListBoxEx*>(&m_assignment.PlotList())}) {
         if (!list->GetSafeHwnd())
             continue;
         // The edit is closed however the commit ends; the operation that
@@ -201,52 +224,43 @@ void CSUProfileEditorView::EndOpenEdits()
         try {
             list->CommitEdit();
         } catch (const std::exception& error) {
-            ReportError(error.what());
+            m_form.ReportError(error.what());
         }
     }
 }
 
-void CSUProfileEditorView::ReportError(const char* what)
+void CSUProfileEditorView::ReceiveProfile(const CSUPEProfile* source)
 {
-    MessageBox(GetSafeHwnd(), what, MessageBoxTitle, MB_ICONEXCLAMATION | MB_TOPMOST);
-}
-
-void CSUProfileEditorView::EnableControls(const UINT* ids, bool enable)
-{
-    for (; *ids; ++ids) {
-        if (CWnd* control = GetDlgItem(static_cast<int>(*ids)))
-            control->EnableWindow(enable);
+    if (!source || !source->plotRequested || !HasDefinition())
+        return;
+    EndOpenEdits();
+    const CWaitCursor wait;
+    try {
+        auto profile = std::make_unique<CSUPEProfile>(*source);
+        profile->role = static_cast<int16_t>(ProfileRole::Plotted);
+        m_profilesPanel.AddProfile(std::move(profile));
+    } catch (const std::exception& error) {
+        m_form.ReportError(error.what());
     }
 }
 
-void CSUProfileEditorView::ShowControls(const UINT* ids, bool show)
+void CSUProfileEditorView::ReloadDefinition()
 {
-    for (; *ids; ++ids) {
-        if (CWnd* control = GetDlgItem(static_cast<int>(*ids)))
-            control->ShowWindow(show ? SW_SHOWNOACTIVATE : SW_HIDE);
-    }
+    if (!HasDefinition())
+        return;
+    EndOpenEdits();
+    m_definition.ReloadDefinition();
 }
 
-bool CSUProfileEditorView::IsChecked(UINT id) const
+bool CSUProfileEditorView::IsClosing() const
 {
-    return IsDlgButtonChecked(static_cast<int>(id)) == BST_CHECKED;
+    return m_frame && m_frame->IsClosing();
 }
 
-void CSUProfileEditorView::CheckRadio(UINT id, bool check)
+void CSUProfileEditorView::PlotTypeChanged()
 {
-    CheckDlgButton(static_cast<int>(id), check ? BST_CHECKED : BST_UNCHECKED);
-}
-
-void CSUProfileEditorView::SetControlText(UINT id, const char* text)
-{
-    if (CWnd* control = GetDlgItem(static_cast<int>(id)))
-        control->SetWindowText(text);
-}
-
-CString CSUProfileEditorView::ControlText(UINT id) const
-{
-    CWnd* control = GetDlgItem(static_cast<int>(id));
-    return control ? control->GetWindowText() : CString();
+    if (m_currentPage == 0)
+        UpdatePageControls();
 }
 
 void CSUProfileEditorView::FitFrameToForm()
@@ -261,135 +275,33 @@ void CSUProfileEditorView::FitFrameToForm()
     frame->SetSizeLimits(window.right - window.left, window.bottom - window.top);
 }
 
-void CSUProfileEditorView::CreateStrips()
+void CSUProfileEditorView::CreateStripsAndTabs()
 {
-    struct StripSetup {
-        std::unique_ptr<CListBoxExBuddy>& strip;
-        UINT placeholder;
-        UINT bitmap;
-        std::vector<const char*> tooltips;
-        CListBoxEx* list;
-        ListBoxExRole role;
-    };
-    StripSetup setups[] = {
-        {m_variablesStrip, VariablesStrip, IDB_VARIABLES_STRIP,
-            {"Add Variable", "Remove Variable", "Move Up", "Move Down"}, &m_variablesList,
-            ListBoxExRole::ProfileVariables},
-        {m_profilesStrip, ProfilesStrip, IDB_PROFILES_STRIP, {"New", "Delete", "Toggle Dimension"}, nullptr,
-            ListBoxExRole::Plain},
-        {m_timesStrip, TimesStrip, IDB_TIMES_STRIP, {"New", "Delete"}, nullptr, ListBoxExRole::Plain},
-        {m_plotStrip, PlotStrip, IDB_PLOT_STRIP, {"Remove Profile", "Move Up", "Move Down"}, &m_plotList,
-            ListBoxExRole::PlotList},
-    };
-    for (StripSetup& setup : setups) {
-        CStringArray tooltips;
-        for (const char* text : setup.tooltips)
-            tooltips.Add(text);
-        setup.strip = std::make_unique<CListBoxExBuddy>(
-            setup.bitmap, &EditorResourceModule(), static_cast<UINT>(tooltips.GetSize()), tooltips);
-        setup.strip->TakeOver(setup.placeholder, this);
-        if (setup.list) {
-            setup.strip->SetListBox(setup.list);
-            setup.list->SetBuddy(setup.strip.get());
-            setup.list->SetRole(setup.role);
-        }
-    }
-}
-
-void CSUProfileEditorView::CreateTabsAndColumns()
-{
+    m_profilesPanel.CreateStrips();
+    m_timePage.CreateStrip();
+    m_assignment.CreateStrip();
+    NameControlsForAccessibility(ControlNames, std::size(ControlNames));
     m_tabs.InsertItem(0, "Profiles");
     m_tabs.InsertItem(1, "Time settings");
-    RECT rect;
-    m_profilesList.GetWindowRect(&rect);
-    m_profilesList.InsertColumn(0, "Profile", LVCFMT_LEFT, rect.right - rect.left - 40);
-    m_profilesList.InsertColumn(1, "Dim.", LVCFMT_LEFT, 36);
-}
-
-void CSUProfileEditorView::TakeTimeUnitFromDocument()
-{
-    const CKSUDocument* document = TimeDocument();
-    if (!document)
-        return;
-    const double factor = document->CommunicationToDisplayTime(1.0);
-    // Every shown time is divided by the factor on its way to the host.
-    if (std::isfinite(factor) && factor > 0)
-        m_timeFactor = factor;
-    else
-        qCWarning(lcView,
-            "The document's display time factor %g is not a positive number; times are shown in "
-            "communication units.",
-            factor);
-    m_displayUnit = document->GetDisplayUnit();
-}
-
-void CSUProfileEditorView::FillTimeFields()
-{
-    RECT rect;
-    m_timesList.GetWindowRect(&rect);
-    m_timesList.InsertColumn(0, TimesColumnHeading(m_displayUnit), LVCFMT_LEFT, rect.right - rect.left - 20);
-    m_startTimeEdit.SetWindowText(FormatZeroRow());
-    const CKSUDocument* document = TimeDocument();
-    m_intervalEdit.SetWindowText(FormatDefaultInterval(document ? document->GetDefaultTimeInterval() : 1.0));
-    m_maxTimePointsUpDown.SetRange(MaxTimePointsLowest, MaxTimePointsHighest);
-}
-
-void CSUProfileEditorView::SetClearButtonBitmaps()
-{
-    for (auto [button, id] :
-        {std::pair {&m_clearXAxisButton, ClearXAxis}, std::pair {&m_clearYAxisButton, ClearYAxis}}) {
-        if (!button->GetSafeHwnd())
-            button->SubclassDlgItem(id, this);
-        button->SetBitmap(LoadImageBitmap(&EditorResourceModule(), IDB_CLEAR, LR_DEFAULTCOLOR));
-    }
-}
-
-void CSUProfileEditorView::ObtainHostObjects(const tag_VarnelViewContext* context)
-{
-    m_plotHost = nullptr;
-    IUnknown* edited = context ? context->editedObject : nullptr;
-    if (!edited) {
-        qCInfo(lcView, "The view context \"%s\" names no object to edit.", m_contextName.GetString());
-        m_tabs.DeleteItem(1);
-        return;
-    }
-    void* plotData = nullptr;
-    if (SUCCEEDED(edited->QueryInterface(IID_IProfilePlotData, &plotData)) && plotData) {
-        m_plotData = static_cast<IProfilePlotData*>(plotData);
-        void* source = nullptr;
-        if (SUCCEEDED(m_plotData->QueryInterface(IID_IFormModelSource, &source)) && source) {
-            auto* formModelSource = static_cast<IFormModelSource*>(source);
-            formModelSource->GetOwnerObject(&m_owner);
-            formModelSource->Release();
-        }
-        m_tabs.DeleteItem(1);
-        return;
-    }
-    void* host = nullptr;
-    if (SUCCEEDED(edited->QueryInterface(IID_IProfilePlotHost, &host)) && host) {
-        m_plotHost = static_cast<IProfilePlotHost*>(host);
-        m_plotHost->GetPlotDataObjects(&m_plotData, &m_owner);
-        return;
-    }
-    // Neither interface: there is no time page to show either.
-    m_tabs.DeleteItem(1);
+    m_profilesPanel.CreateColumns();
 }
 
 void CSUProfileEditorView::ShowNothingToEdit()
 {
+    const CString& contextName = m_definition.ContextName();
     qCInfo(lcView, "The object of \"%s\" offers no profile plot definition; the editor shows nothing to edit.",
-        m_contextName.GetString());
+        contextName.GetString());
     QWidget* form = GetSafeHwnd();
     for (QWidget* child : form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (GetDlgCtrlID(child) != static_cast<int>(Cancel))
             child->setEnabled(false);
     }
-    ShowControls(ProfilesPageIds, false);
-    ShowControls(YAxisIds, false);
-    ShowControls(TimePageIds, false);
+    m_form.ShowControls(ProfilesPageIds, false);
+    m_form.ShowControls(YAxisIds, false);
+    m_form.ShowControls(TimePageIds, false);
     CString text;
     text.Format(
-        "There is nothing to edit: the object of \"%s\" offers no profile plot definition.", m_contextName.GetString());
+        "There is nothing to edit: the object of \"%s\" offers no profile plot definition.", contextName.GetString());
     m_nothingToEdit = new QLabel(QString::fromLocal8Bit(text.GetString()), form);
     m_nothingToEdit->setObjectName(QStringLiteral("nothingToEdit"));
     m_nothingToEdit->setWordWrap(true);
@@ -409,48 +321,47 @@ void CSUProfileEditorView::OnInitialUpdate()
     m_frame = ParentFrame();
     if (m_frame)
         m_frame->SetViewLink(this);
-    CreateStrips();
-    NameControlsForAccessibility();
-    CreateTabsAndColumns();
-    TakeTimeUnitFromDocument();
-    FillTimeFields();
-    SetClearButtonBitmaps();
-    const tag_VarnelViewContext* context = CKDocument::GetViewContext(GetDocument());
-    if (context && context->contextName)
-        m_contextName = context->contextName;
-    ObtainHostObjects(context);
+    CreateStripsAndTabs();
+    m_timePage.SetUp(TimeDocument());
+    m_assignment.SetClearButtonBitmaps();
+    if (!m_definition.ObtainHostObjects(CKDocument::GetViewContext(GetDocument())))
+        m_tabs.DeleteItem(1);
     if (m_frame)
-        m_frame->SetTitleSuffix(m_contextName);
+        m_frame->SetTitleSuffix(m_definition.ContextName());
     m_currentPage = 0;
-    if (!m_plotData) {
+    if (!HasDefinition()) {
         ShowNothingToEdit();
         return;
     }
-    LoadDefinition();
-    if (m_profilesList.GetItemCount() > 0)
-        m_profilesList.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-    m_variablesStrip->EnableWindow(m_currentProfile != nullptr);
-    UpdateTimeModeControls(true);
+    m_definition.LoadDefinition();
+    m_profilesPanel.SelectFirstRow();
+    m_timePage.UpdateTimeModeControls(true);
     m_dropTarget.Register(this);
     UpdateData(false);
 }
 
 void CSUProfileEditorView::OnUpdate(CView* sender, LPARAM hint, CObject* hintObject)
 {
-    if (hint == HINT_DISPLAY_UNIT_CHANGED && m_timesList.GetSafeHwnd()) {
+    if (hint == HINT_DISPLAY_UNIT_CHANGED && m_timePage.HasWindow()) {
         // An edited time is in the old unit: it is stored before the rescale.
         EndOpenEdits();
-        if (const CKSUDocument* document = TimeDocument()) {
-            const double factor = document->CommunicationToDisplayTime(1.0);
-            if (std::isfinite(factor) && factor > 0) {
-                m_displayUnit = document->GetDisplayUnit();
-                RescaleTimes(factor / m_timeFactor);
-                m_timeFactor = factor;
-            } else {
-                qCWarning(lcView, "The new display time factor %g is not a positive number; the times stay as shown.",
-                    factor);
-            }
-        }
+        if (const CKSUDocument* document = TimeDocument())
+            m_timePage.OnDisplayUnitChanged(*document);
     }
     CFormView::OnUpdate(sender, hint, hintObject);
+}
+
+DROPEFFECT CSUProfileEditorView::OnDragEnter(const COleDataObject* data, DWORD /*keyState*/, CPoint point)
+{
+    return m_dragDrop.OnDragEnter(data, point);
+}
+
+DROPEFFECT CSUProfileEditorView::OnDragOver(const COleDataObject* data, DWORD /*keyState*/, CPoint point)
+{
+    return m_dragDrop.OnDragEnter(data, point);
+}
+
+bool CSUProfileEditorView::OnDrop(const COleDataObject* data, DROPEFFECT /*effect*/, CPoint point)
+{
+    return m_dragDrop.OnDrop(data, point);
 }

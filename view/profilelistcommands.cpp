@@ -1,13 +1,13 @@
 // The profiles list's commands: new profile, rename, delete, and what its
 // strip, keys, double-click and right-click run.
 
-#include "view/profileeditorview.h"
+#include "view/profilespanel.h"
 
 #include "platform/windows/messagebox.h"
-#include "resources/formcontrolids.h"
+#include "view/formaccess.h"
+#include "view/formhost.h"
+#include "view/plotassignment.h"
 #include "view/viewlogging.h"
-
-using namespace FormControl;
 
 namespace {
 
@@ -15,35 +15,33 @@ const char* const NewProfileName = "New Profile";
 
 } // namespace
 
-void CSUProfileEditorView::OnProfilesStripCommand(int button)
+void ProfilesPanel::RunCommand(ProfilesCommand command)
 {
-    switch (button) {
-    case 0:
+    switch (command) {
+    case ProfilesCommand::New:
         NewProfile();
         break;
-    case 1:
+    case ProfilesCommand::Delete:
         DeleteSelectedProfiles();
         break;
-    case 2:
+    case ProfilesCommand::ToggleDimension:
         ToggleSelectedDimensions();
-        break;
-    default:
         break;
     }
 }
 
-void CSUProfileEditorView::NewProfile()
+void ProfilesPanel::NewProfile()
 {
-    CreateProfile(NewProfileName);
+    AddProfileRow(new CSUPEProfile(NewProfileName));
     m_profilesList.SetFocus();
     // Editing the new row selects it alone, which makes it the current profile.
     m_profilesList.EditLabel(m_profilesList.GetItemCount() - 1);
 }
 
-void CSUProfileEditorView::OnProfileLabelEdited(const NMHDR* header)
+void ProfilesPanel::OnLabelEdited(const NMHDR* header)
 {
     const auto* info = reinterpret_cast<const NMLVDISPINFO*>(header);
-    m_plotList.SetCurSel(-1);
+    m_assignment.ClearPlotSelection();
     // The label editor's text is the candidate however the edit ended, Escape
     // included: a typed name is never thrown away.
     const CEdit* edit = m_profilesList.GetEditControl();
@@ -61,20 +59,10 @@ void CSUProfileEditorView::OnProfileLabelEdited(const NMHDR* header)
     }
     m_profilesList.SetItemText(row, 0, name);
     profile->name = name;
-    RefreshAssignedProfile(profile);
+    m_assignment.ShowAssignedProfile(profile, false);
 }
 
-std::vector<int> CSUProfileEditorView::SelectedProfileRows() const
-{
-    std::vector<int> rows;
-    rows.reserve(m_profilesList.GetSelectedCount());
-    for (int row = m_profilesList.GetNextItem(-1, LVNI_SELECTED); row != -1;
-         row = m_profilesList.GetNextItem(row, LVNI_SELECTED))
-        rows.push_back(row);
-    return rows;
-}
-
-int CSUProfileEditorView::RowWithKey(int row, int key) const
+int ProfilesPanel::RowWithKey(int row, int key) const
 {
     if (row >= 0 && row < m_profilesList.GetItemCount() && static_cast<int>(m_profilesList.GetItemData(row)) == key)
         return row;
@@ -84,14 +72,13 @@ int CSUProfileEditorView::RowWithKey(int row, int key) const
     return m_profilesList.FindItem(&find);
 }
 
-void CSUProfileEditorView::DeleteSelectedProfiles()
+std::vector<int> ProfilesPanel::ConfirmDeletion()
 {
     // First the selection is read once, as profile keys, and a profile that
-    // has a role is asked about, top to bottom; then the rows go, all at once.
-    // A question runs a message loop in which the host may reload or extend
-    // the list: after it, profiles are found again by key, and a profile that
-    // went away meanwhile is left alone (keys are not given again until the
-    // 16-bit counter wraps).
+    // has a role is asked about, top to bottom. A question runs a message
+    // loop in which the host may reload or extend the list: after it,
+    // profiles are found again by key, and a profile that went away meanwhile
+    // is left alone (keys are not given again until the 16-bit counter wraps).
     std::vector<int> selectedKeys;
     for (const int selectedRow : SelectedProfileRows()) {
         const int key = static_cast<int>(m_profilesList.GetItemData(selectedRow));
@@ -108,8 +95,7 @@ void CSUProfileEditorView::DeleteSelectedProfiles()
             continue;
         if (profile->role != 0) {
             const CString text = "The profile " + profile->name + " is in use.\n\nDo you want to delete it anyway?";
-            const int answer
-                = MessageBox(GetSafeHwnd(), text, MessageBoxTitle, MB_YESNO | MB_ICONQUESTION | MB_TOPMOST);
+            const int answer = m_form.ShowMessage(text, MB_YESNO | MB_ICONQUESTION | MB_TOPMOST);
             const int row = RowWithKey(-1, key);
             if (row < 0 || !m_profiles.Find(key))
                 continue;
@@ -120,6 +106,13 @@ void CSUProfileEditorView::DeleteSelectedProfiles()
         }
         doomed.push_back(key);
     }
+    return doomed;
+}
+
+void ProfilesPanel::DeleteSelectedProfiles()
+{
+    // The rows go all at once, after every question was answered.
+    const std::vector<int> doomed = ConfirmDeletion();
     std::vector<int> rows;
     std::vector<int> keys;
     rows.reserve(doomed.size());
@@ -130,7 +123,7 @@ void CSUProfileEditorView::DeleteSelectedProfiles()
         if (!profile || row < 0)
             continue;
         if (profile->role != 0)
-            UnassignProfile(profile);
+            m_assignment.UnassignProfile(profile);
         if (profile == m_currentProfile)
             m_currentProfile = nullptr;
         rows.push_back(row);
@@ -146,17 +139,17 @@ void CSUProfileEditorView::DeleteSelectedProfiles()
     ShowProfileVariables();
 }
 
-void CSUProfileEditorView::OnProfilesListKeyDown(const NMHDR* header)
+void ProfilesPanel::OnKeyDown(const NMHDR* header)
 {
     const auto* key = reinterpret_cast<const NMLVKEYDOWN*>(header);
     if (key->wVKey == VK_DELETE || key->wVKey == VK_INSERT || key->wVKey == 'D')
-        EndOpenEdits();
+        m_host.EndOpenEdits();
     switch (key->wVKey) {
     case VK_DELETE:
         DeleteSelectedProfiles();
         break;
     case VK_INSERT:
-        OnListStripCommand(0, ProfilesStrip);
+        NewProfile();
         break;
     case 'D':
         if (GetKeyState(static_cast<int>(VK_CONTROL)) < 0)
@@ -167,7 +160,7 @@ void CSUProfileEditorView::OnProfilesListKeyDown(const NMHDR* header)
     }
 }
 
-int CSUProfileEditorView::ProfileRowAtCursor(int* column, UINT* flags) const
+int ProfilesPanel::ProfileRowAtCursor(int* column, UINT* flags) const
 {
     // The hit test works in the list's client coordinates, so the cursor's
     // screen position is made relative to the client area, not the window
@@ -181,9 +174,9 @@ int CSUProfileEditorView::ProfileRowAtCursor(int* column, UINT* flags) const
     return row;
 }
 
-void CSUProfileEditorView::OnProfilesListDoubleClick(const NMHDR* /*header*/)
+void ProfilesPanel::OnDoubleClick(const NMHDR* /*header*/)
 {
-    EndOpenEdits();
+    m_host.EndOpenEdits();
     int column = 0;
     UINT flags = 0;
     const int row = ProfileRowAtCursor(&column, &flags);
@@ -196,12 +189,12 @@ void CSUProfileEditorView::OnProfilesListDoubleClick(const NMHDR* /*header*/)
         return;
     }
     if (row == -1)
-        OnListStripCommand(0, ProfilesStrip);
+        NewProfile();
 }
 
-void CSUProfileEditorView::OnProfilesListRightClick(const NMHDR* /*header*/)
+void ProfilesPanel::OnRightClick(const NMHDR* /*header*/)
 {
-    EndOpenEdits();
+    m_host.EndOpenEdits();
     int column = 0;
     UINT flags = 0;
     const int row = ProfileRowAtCursor(&column, &flags);

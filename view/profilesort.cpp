@@ -1,7 +1,7 @@
 // Sorting the profiles list by a clicked column: one direction for both
 // columns, flipped by every click, comparing the column's texts byte by byte.
 
-#include "view/profileeditorview.h"
+#include "view/profilespanel.h"
 
 #include <cstring>
 #include <unordered_map>
@@ -29,12 +29,12 @@ int CompareProfileRows(LPARAM first, LPARAM second, LPARAM data)
 
 } // namespace
 
-void CSUProfileEditorView::OnProfilesColumnClick(const NMHDR* header)
+void ProfilesPanel::OnColumnClick(const NMHDR* header)
 {
     SortProfiles(reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem);
 }
 
-void CSUProfileEditorView::SortProfiles(int column)
+void ProfilesPanel::SortProfiles(int column)
 {
     m_profileSortColumn = column;
     m_profileSortDirection = m_profileSortDirection == 0 ? 1 : -m_profileSortDirection;

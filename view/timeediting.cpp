@@ -3,11 +3,14 @@
 // place, kept in ascending order without duplicates, added and deleted from
 // the times strip or with the Insert and Delete keys.
 
-#include "view/profileeditorview.h"
+#include "view/timesettingspage.h"
 
-#include "host/frame/profileeditorframe.h"
+#include "model/plotrules.h"
 #include "model/timevalues.h"
+#include "platform/windows/messagebox.h"
+#include "view/formaccess.h"
 #include "resources/formcontrolids.h"
+#include "view/formhost.h"
 
 #include <algorithm>
 #include <vector>
@@ -47,20 +50,15 @@ int CompareTimeRows(LPARAM first, LPARAM second, LPARAM sortData)
 
 } // namespace
 
-bool CSUProfileEditorView::IsClosing() const
-{
-    return m_frame && m_frame->IsClosing();
-}
-
-bool CSUProfileEditorView::FocusIsOnCancel() const
+bool TimeSettingsPage::FocusIsOnCancel() const
 {
     const CWnd* focus = CWnd::GetFocus();
-    return focus && focus->GetSafeHwnd() == GetDlgItemHandle(static_cast<int>(Cancel));
+    return focus && focus->GetSafeHwnd() == m_form.Window().GetDlgItemHandle(static_cast<int>(Cancel));
 }
 
-int CSUProfileEditorView::ValidateTimeValue(const char* text, bool interval)
+int TimeSettingsPage::ValidateTimeValue(const char* text, bool interval)
 {
-    if (IsClosing())
+    if (m_host.IsClosing())
         return 0;
     if (const char* problem = TimeValueProblem(text, interval ? TimeRule::Interval : TimeRule::Time)) {
         ShowRuleMessage(problem);
@@ -69,14 +67,14 @@ int CSUProfileEditorView::ValidateTimeValue(const char* text, bool interval)
     return 1;
 }
 
-bool CSUProfileEditorView::CheckTimeFieldOnFocusLoss(CEdit& field, bool interval)
+bool TimeSettingsPage::CheckTimeFieldOnFocusLoss(CEdit& field, bool interval)
 {
-    if (IsClosing())
+    if (m_host.IsClosing())
         return false;
     // Leaving a field by clicking Cancel cancels: the check below then fails
     // silently, as the editor is closing.
     if (FocusIsOnCancel())
-        OnCancel();
+        m_host.CancelEditing();
     CString text = field.GetWindowText();
     text.Trim();
     if (text.IsEmpty())
@@ -91,7 +89,7 @@ bool CSUProfileEditorView::CheckTimeFieldOnFocusLoss(CEdit& field, bool interval
     return true;
 }
 
-bool CSUProfileEditorView::CheckFocusedTimeField()
+bool TimeSettingsPage::CheckFocusedTimeField()
 {
     // A button pressed by its mnemonic leaves the focus in the field, so the
     // field's own check has not run.
@@ -106,22 +104,22 @@ bool CSUProfileEditorView::CheckFocusedTimeField()
     return true;
 }
 
-void CSUProfileEditorView::OnStartTimeKillFocus()
+void TimeSettingsPage::OnStartTimeKillFocus()
 {
     CheckTimeFieldOnFocusLoss(m_startTimeEdit, false);
 }
 
-void CSUProfileEditorView::OnIntervalKillFocus()
+void TimeSettingsPage::OnIntervalKillFocus()
 {
     CheckTimeFieldOnFocusLoss(m_intervalEdit, true);
 }
 
-void CSUProfileEditorView::OnTimesEndLabelEdit(const NMHDR* header)
+void TimeSettingsPage::OnEndLabelEdit(const NMHDR* header)
 {
-    if (IsClosing())
+    if (m_host.IsClosing())
         return;
     if (FocusIsOnCancel())
-        OnCancel();
+        m_host.CancelEditing();
     const auto* info = reinterpret_cast<const NMLVDISPINFO*>(header);
     const int row = info->item.iItem;
     // The label editor's text, whatever ended the edit (Escape included).
@@ -145,7 +143,7 @@ void CSUProfileEditorView::OnTimesEndLabelEdit(const NMHDR* header)
     SortAndThinTimeRows();
 }
 
-void CSUProfileEditorView::SortAndThinTimeRows()
+void TimeSettingsPage::SortAndThinTimeRows()
 {
     // Each row's value is read once, before the sort.
     const int rows = m_timesList.GetItemCount();
@@ -168,15 +166,15 @@ void CSUProfileEditorView::SortAndThinTimeRows()
         m_timesList.DeleteItem(*row);
 }
 
-void CSUProfileEditorView::OnTimesStripCommand(int button)
+void TimeSettingsPage::RunCommand(TimesCommand command)
 {
-    if (button == 0)
+    if (command == TimesCommand::New)
         NewTimeRow();
-    else if (button == 1)
+    else
         DeleteSelectedTimeRows();
 }
 
-void CSUProfileEditorView::NewTimeRow()
+void TimeSettingsPage::NewTimeRow()
 {
     // The row stays only if its edit ends with a valid time.
     const int row = AppendTimeRow(FormatZeroRow());
@@ -185,7 +183,7 @@ void CSUProfileEditorView::NewTimeRow()
     RepaintTimesList();
 }
 
-void CSUProfileEditorView::DeleteSelectedTimeRows()
+void TimeSettingsPage::DeleteSelectedTimeRows()
 {
     // No row before a deleted one is selected: the search goes on from there.
     for (int row = m_timesList.GetNextItem(-1, LVNI_SELECTED); row >= 0;
@@ -195,28 +193,68 @@ void CSUProfileEditorView::DeleteSelectedTimeRows()
     }
 }
 
-void CSUProfileEditorView::RepaintTimesList()
+void TimeSettingsPage::RepaintTimesList()
 {
     // The frame is part of the widget's painting here.
     m_timesList.Invalidate(true);
 }
 
-void CSUProfileEditorView::OnTimesClick(const NMHDR* header)
+void TimeSettingsPage::OnClick(const NMHDR* header)
 {
     // A click on no row passes -1, which ends any open edit.
     m_timesList.EditLabel(reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem);
 }
 
-void CSUProfileEditorView::OnTimesKeyDown(const NMHDR* header)
+void TimeSettingsPage::OnKeyDown(const NMHDR* header)
 {
     const WORD key = reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey;
-    if (key == VK_DELETE)
-        OnListStripCommand(1, TimesStrip);
-    else if (key == VK_INSERT)
-        OnListStripCommand(0, TimesStrip);
+    if (key != VK_DELETE && key != VK_INSERT)
+        return;
+    m_host.EndOpenEdits();
+    RunCommand(key == VK_DELETE ? TimesCommand::Delete : TimesCommand::New);
 }
 
-void CSUProfileEditorView::OnTimesFocusChange(const NMHDR* /*header*/)
+void TimeSettingsPage::EndLabelEdit()
+{
+    if (m_timesList.GetSafeHwnd() && m_timesList.GetEditControl())
+        m_timesList.EditLabel(-1);
+}
+
+void TimeSettingsPage::OnFocusChange(const NMHDR* /*header*/)
 {
     RepaintTimesList();
+}
+
+void TimeSettingsPage::ShowRuleMessage(const char* text)
+{
+    m_form.ShowMessage(text, MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST);
+}
+
+bool TimeSettingsPage::ValidateTimeFields()
+{
+    CString interval = m_intervalEdit.GetWindowText();
+    CString startTime = m_startTimeEdit.GetWindowText();
+    interval.Trim();
+    startTime.Trim();
+    // An out-of-range value was told when its field lost the focus: the field
+    // gets the focus back, so that leaving it tells again.
+    switch (CheckTimeFields(interval, startTime)) {
+    case TimeFieldsCheck::Pass:
+        return true;
+    case TimeFieldsCheck::IntervalEmpty:
+        m_intervalEdit.SetFocus();
+        ShowRuleMessage("Time intervals must be greater than zero.");
+        return false;
+    case TimeFieldsCheck::IntervalOutOfRange:
+        m_intervalEdit.SetFocus();
+        return false;
+    case TimeFieldsCheck::StartTimeEmpty:
+        m_startTimeEdit.SetFocus();
+        ShowRuleMessage("Times cannot be less than zero.");
+        return false;
+    case TimeFieldsCheck::StartTimeOutOfRange:
+        m_startTimeEdit.SetFocus();
+        return false;
+    }
+    return false;
 }

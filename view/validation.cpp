@@ -1,72 +1,35 @@
 // The checks Apply and OK run before writing: the plot rules of the profiles
 // and roles, then the time fields. The first broken rule is told in a box.
 
-#include "view/profileeditorview.h"
+#include "view/definitionexchange.h"
 
-#include "model/timevalues.h"
 #include "platform/windows/messagebox.h"
-#include "resources/formcontrolids.h"
+#include "view/formaccess.h"
+#include "view/plotassignment.h"
+#include "view/plottypechoice.h"
+#include "view/profilespanel.h"
+#include "view/timesettingspage.h"
 
-using namespace FormControl;
-
-std::vector<int> CSUProfileEditorView::PlotKeys() const
+PlotLayout DefinitionExchange::CurrentLayout() const
 {
-    std::vector<int> keys;
-    const int count = m_plotList.GetCount();
-    keys.reserve(static_cast<size_t>(std::max(count, 0)));
-    for (int entry = 0; entry < count; ++entry)
-        keys.push_back(static_cast<int>(m_plotList.GetItemData(entry)));
-    return keys;
+    return PlotLayout {m_profiles.Profiles(), m_assignment.XAxisKey(), m_assignment.YAxisKey(), m_assignment.PlotKeys(),
+        m_plotType.Is2DPlot(), m_plotType.YAxisIsTime()};
 }
 
-PlotLayout CSUProfileEditorView::CurrentLayout() const
-{
-    return PlotLayout {m_profiles, m_xAxisKey, m_yAxisKey, PlotKeys(), m_is2DPlot != 0, m_yAxisIsTime != 0};
-}
-
-int CSUProfileEditorView::ClassifyPlotProfiles() const
+int DefinitionExchange::ClassifyPlotProfiles() const
 {
     return ::ClassifyPlotProfiles(CurrentLayout());
 }
 
-void CSUProfileEditorView::ShowRuleMessage(const char* text)
+int DefinitionExchange::ValidateDefinition()
 {
-    MessageBox(GetSafeHwnd(), text, MessageBoxTitle, MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST);
-}
-
-int CSUProfileEditorView::ValidateDefinition()
-{
-    if (!CheckFocusedTimeField())
+    if (!m_timePage.CheckFocusedTimeField())
         return 0;
     const CString violation = PlotRuleViolation(CurrentLayout());
     if (!violation.IsEmpty()) {
         MessageBeep(MB_OK);
-        ShowRuleMessage(violation);
+        m_form.ShowMessage(violation, MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST);
         return 0;
     }
-    CString interval = m_intervalEdit.GetWindowText();
-    CString startTime = m_startTimeEdit.GetWindowText();
-    interval.Trim();
-    startTime.Trim();
-    // An out-of-range value was told when its field lost the focus: the field
-    // gets the focus back, so that leaving it tells again.
-    switch (CheckTimeFields(interval, startTime)) {
-    case TimeFieldsCheck::Pass:
-        return 1;
-    case TimeFieldsCheck::IntervalEmpty:
-        m_intervalEdit.SetFocus();
-        ShowRuleMessage("Time intervals must be greater than zero.");
-        return 0;
-    case TimeFieldsCheck::IntervalOutOfRange:
-        m_intervalEdit.SetFocus();
-        return 0;
-    case TimeFieldsCheck::StartTimeEmpty:
-        m_startTimeEdit.SetFocus();
-        ShowRuleMessage("Times cannot be less than zero.");
-        return 0;
-    case TimeFieldsCheck::StartTimeOutOfRange:
-        m_startTimeEdit.SetFocus();
-        return 0;
-    }
-    return 0;
+    return m_timePage.ValidateTimeFields() ? 1 : 0;
 }

@@ -1,13 +1,15 @@
 #pragma once
 
-// What surrounds an editable list in the editor: a view whose current profile is a real one and
-// which logs the strip commands it gets, and a shown, active form holding the view and one list
-// taken over from its template widget.
+// What surrounds an editable list in the editor: a view that keeps a copy of the
+// rows as the row reports describe them (as the editor's view keeps a profile's
+// variables), refusing a report whose row it lacks, and logs the removals; and a
+// shown, active form holding the view and one list taken over from its template widget.
 
+#include "controls/listboxexbuddy.h"
 #include "controls/listboxexparent.h"
 #include "controls/mylistboxex.h"
-#include "model/profile.h"
 #include "platform/controls/listboxwidget.h"
+#include "platform/core/invalidarg.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -17,22 +19,63 @@
 #include <memory>
 #include <vector>
 
+// What the test view does with the list's reports: nothing, keep its copy of
+// the rows (the variables), or log the removals (the plot list).
+enum class ListBoxExRole { Plain, ProfileVariables, PlotList };
+
 class TestView : public CWnd, public IListBoxExParent {
 public:
-    struct StripCommand {
-        int button;
-        UINT stripId;
-        int plotSelection; // the plot list's selected row when the command came
+    struct Removal {
+        int row;
+        int selection; // the list's selected row when the report came
     };
 
-    CSUPEProfile* CurrentProfile() override { return currentProfile; }
-    void OnListStripCommand(int button, UINT stripId) override
+    void OnStripButton(const CListBoxExBuddy&, UINT) override { }
+    void OnListRowEvent(const CListBoxEx& list, const ListRowEvent& event) override
     {
-        commands.push_back({button, stripId, plotList ? plotList->GetCurSel() : -2});
+        if (role == ListBoxExRole::PlotList && event.kind == ListRowEvent::Kind::Removing)
+            removals.push_back({event.row, list.GetCurSel()});
+        if (role != ListBoxExRole::ProfileVariables || !hasVariables)
+            return;
+        const QString text = QString::fromLocal8Bit(event.text ? event.text : "");
+        switch (event.kind) {
+        case ListRowEvent::Kind::Inserting:
+            if (event.row < 0)
+                variables.append(text);
+            else
+                variables.insert(Checked(event.row, true), text);
+            break;
+        case ListRowEvent::Kind::Removing:
+            variables.removeAt(Checked(event.row));
+            break;
+        case ListRowEvent::Kind::Editing:
+            variables[Checked(event.row)] = text;
+            break;
+        case ListRowEvent::Kind::Moving:
+            if (event.rows > variables.size())
+                AfxThrowInvalidArgException("the list shows more rows than there are variables");
+            variables.move(Checked(event.row), Checked(event.toRow));
+            break;
+        }
     }
-    CSUPEProfile* currentProfile = nullptr;
-    CListBox* plotList = nullptr;
-    std::vector<StripCommand> commands;
+    bool CanAddRows(const CListBoxEx&) const override
+    {
+        return role != ListBoxExRole::ProfileVariables || hasVariables;
+    }
+
+    ListBoxExRole role = ListBoxExRole::Plain;
+    bool hasVariables = true;
+    QStringList variables;
+    std::vector<Removal> removals;
+
+private:
+    static qsizetype Checked(int row, int count, bool orEnd)
+    {
+        if (row >= 0 && (row < count || (orEnd && row == count)))
+            return row;
+        AfxThrowInvalidArgException(QStringLiteral("no variable %1").arg(row).toLocal8Bit().constData());
+    }
+    qsizetype Checked(int row, bool orEnd = false) const { return Checked(row, int(variables.size()), orEnd); }
 };
 
 // The list's template styles: owner-drawn, one row selected at a time.
@@ -45,22 +88,18 @@ template <class List = CMyListBoxEx> struct ListForm {
 
     explicit ListForm(ListBoxExRole role, const QStringList& rows = {}, int height = 140) : filledRows(rows)
     {
+        view.variables = rows;
         form->resize(300, height + 60);
         view.Attach(form.get());
         auto* widget = new ListBoxWidget(TemplateListStyle, 0, form.get());
         CWnd::SetDlgCtrlID(widget, 1004);
         widget->setGeometry(20, 20, 200, height);
         list.SubclassDlgItem(1004, &view);
-        list.SetRole(role);
-        if (role == ListBoxExRole::ProfileVariables)
-            view.currentProfile = &profile;
-        if (role == ListBoxExRole::PlotList)
-            view.plotList = &list;
+        view.role = role;
         for (int i = 0; i < rows.size(); ++i) {
-            // A display fill, as the view makes it, with the profile filled to match.
+            // A display fill, as the view makes it, with its copy filled to match.
             const int row = list.AddString(rows[i].toLocal8Bit().constData());
             list.SetItemData(row, FirstRowData + static_cast<DWORD_PTR>(i));
-            profile.variables.Add(rows[i].toLocal8Bit().constData());
         }
         form->show();
         QApplication::setActiveWindow(form.get());
@@ -90,13 +129,7 @@ template <class List = CMyListBoxEx> struct ListForm {
             rows << filledRows.value(static_cast<qsizetype>(list.GetItemData(i) - FirstRowData));
         return rows;
     }
-    QStringList Variables() const
-    {
-        QStringList variables;
-        for (const CString& variable : profile.variables)
-            variables << variable.ToQString();
-        return variables;
-    }
+    QStringList Variables() const { return view.variables; }
     void Click(int row) { QTest::mouseClick(Client(), Qt::LeftButton, {}, RowCentre(row)); }
     // Keys go where a person's keys go: to the widget with the focus.
     static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
@@ -108,6 +141,5 @@ template <class List = CMyListBoxEx> struct ListForm {
     const QStringList filledRows;
     std::unique_ptr<QWidget> form = std::make_unique<QWidget>();
     TestView view;
-    CSUPEProfile profile {"Profile 1"};
     List list;
 };

@@ -32,14 +32,17 @@ const QColor Highlight(255, 255, 255);
 const QColor Shadow(64, 64, 64);
 
 // The editor view and the list as the strip sees them: both record the
-// commands they get in one log; the list then runs its command.
+// commands and row reports they get in one log; the list then runs its command.
 QStringList g_log;
 
 struct RecordingView : CWnd, IListBoxExParent {
-    CSUPEProfile* CurrentProfile() override { return nullptr; }
-    void OnListStripCommand(int button, UINT stripId) override
+    void OnStripButton(const CListBoxExBuddy& strip, UINT button) override
     {
-        g_log.append(QStringLiteral("view %1 %2").arg(button).arg(stripId));
+        g_log.append(QStringLiteral("view %1 %2").arg(button).arg(strip.GetControlId()));
+    }
+    void OnListRowEvent(const CListBoxEx&, const ListRowEvent& event) override
+    {
+        g_log.append(QStringLiteral("row %1 %2 %3").arg(int(event.kind)).arg(event.row).arg(event.toRow));
     }
 };
 
@@ -149,6 +152,9 @@ void ListBoxExBuddyTest::MakeStrip(const StripSetup& setup, bool withList)
         QVERIFY(m_list->Create(WS_CHILD | WS_VISIBLE, CRect(10, 34, 210, 150), m_view.get(), 1004));
         m_strip->SetListBox(m_list.get());
         m_list->SetBuddy(m_strip.get());
+        m_list->AddString("a");
+        m_list->AddString("b");
+        m_list->SetCurSel(0);
     }
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
@@ -160,10 +166,11 @@ void ListBoxExBuddyTest::clickRunsTheButtonsCommand_data()
     QTest::addColumn<bool>("withList");
     QTest::addColumn<int>("button");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("list, 4 buttons: down") << VariablesStrip << true << 3 << QStringList {"list 3"};
-    QTest::newRow("list, 3 buttons: remove tells the view first")
-        << PlotStrip << true << 0 << QStringList {"view 0 1018", "list 1"};
-    QTest::newRow("list, 3 buttons: down") << PlotStrip << true << 2 << QStringList {"list 3"};
+    // Row reports: kind (0 inserting, 1 removing, 2 moving), row, target row.
+    QTest::newRow("list, 4 buttons: down") << VariablesStrip << true << 3 << QStringList {"list 3", "row 2 0 1"};
+    // The remove reaches the view once, as the list's report of the row going.
+    QTest::newRow("list, 3 buttons: remove") << PlotStrip << true << 0 << QStringList {"list 1", "row 1 0 -1"};
+    QTest::newRow("list, 3 buttons: down") << PlotStrip << true << 2 << QStringList {"list 3", "row 2 0 1"};
     QTest::newRow("no list: toggle dimension") << ProfilesStrip << false << 2 << QStringList {"view 2 1007"};
 }
 

@@ -116,7 +116,7 @@ void ListBoxExDragTest::rowsTheProfileDoesNotHaveAreReported()
     QVERIFY(f.Ready());
     // The profile lost its last variable behind the list's back: dragging the row it lacks is refused, and
     // so is moving a row it has while the list shows more rows than the profile has variables.
-    f.profile.variables.RemoveAt(3);
+    f.view.variables.removeAt(3);
     for (const auto& [from, to] : {std::pair {3, 0}, std::pair {0, 2}}) {
         boxes.Clear();
         Drag(f, from, to);

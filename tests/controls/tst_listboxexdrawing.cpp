@@ -5,14 +5,9 @@
 #include "listboxextestview.h"
 #include "support/projecttest.h"
 
-#include "controls/listboxexbuddy.h"
-#include "resources/bitmaps.h"
-
 #include "platform/drawing/syscolors.h"
 
-#include <QDir>
 #include <QImage>
-#include <QPushButton>
 #include <QTest>
 
 class ListBoxExDrawingTest : public QObject {
@@ -21,7 +16,6 @@ private slots:
     void selectedRowUsesTheCaptionColour();
     void insertionMarkDrawnTwiceRestoresThePixels_data();
     void insertionMarkDrawnTwiceRestoresThePixels();
-    void screenshotOfAVariablesList();
 
 private:
     static QImage Grab(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -70,28 +64,6 @@ void ListBoxExDrawingTest::insertionMarkDrawnTwiceRestoresThePixels()
     }
     f.list.DrawInsert(marks.last());
     QCOMPARE(Grab(f.Client()), before);
-}
-
-void ListBoxExDrawingTest::screenshotOfAVariablesList()
-{
-    ListForm<> f(ListBoxExRole::ProfileVariables, SomeVariables);
-    // The caption bar above the list, taken over by its strip as the form does.
-    auto* placeholder = new QPushButton(QStringLiteral(" Profile Variables"), f.form.get());
-    CWnd::SetDlgCtrlID(placeholder, 1005);
-    placeholder->setGeometry(20, 0, 200, 20);
-    placeholder->show();
-    ResourceModule images("images");
-    AddStripBitmaps(images);
-    CListBoxExBuddy strip(
-        IDB_VARIABLES_STRIP, &images, 4, CStringArray {"Add Variable", "Remove Variable", "Move Up", "Move Down"});
-    QVERIFY(strip.TakeOver(1005, &f.view));
-    strip.SetListBox(&f.list);
-    f.list.SetBuddy(&strip);
-    QVERIFY(f.Ready());
-    f.Click(2);
-    const QString path = QDir::current().filePath(QStringLiteral("listboxex-variables.png"));
-    QVERIFY(f.form->grab().save(path));
-    qInfo("screenshot: %s", qPrintable(path));
 }
 
 PE_TEST_MAIN(ListBoxExDrawingTest)

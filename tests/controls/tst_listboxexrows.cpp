@@ -193,17 +193,16 @@ void ListBoxExRowsTest::plotListEntryKeepsItsRoleUnlessRemoved()
     f.list.SetItemText(0, "renamed");
     QCOMPARE(f.Rows(), (QStringList {"renamed", "c", "a"}));
     QCOMPARE(f.RowsByData(), (QStringList {"b", "c", "a"}));
-    QVERIFY(f.view.commands.empty());
-    // Removing the clicked entry tells the view first, with the entry
+    QVERIFY(f.view.removals.empty());
+    // Removing the clicked entry tells the view once, first, with the entry
     // selected again, though the selection had moved away from it.
     f.Click(2);
     f.list.SetCurSel(0);
     f.Key(Qt::Key_Delete);
     QCOMPARE(f.Rows(), (QStringList {"renamed", "c"}));
-    QCOMPARE(f.view.commands.size(), size_t(1));
-    QCOMPARE(f.view.commands[0].button, 0);
-    QCOMPARE(f.view.commands[0].stripId, UINT(1018));
-    QCOMPARE(f.view.commands[0].plotSelection, 2);
+    QCOMPARE(f.view.removals.size(), size_t(1));
+    QCOMPARE(f.view.removals[0].row, 2);
+    QCOMPARE(f.view.removals[0].selection, 2);
 }
 
 void ListBoxExRowsTest::outOfRangeIndexIsReportedAndChangesNothing_data()
@@ -227,7 +226,7 @@ void ListBoxExRowsTest::outOfRangeIndexIsReportedAndChangesNothing()
         f.list.DeleteString(3); // the view takes rows away behind the list's back
         f.list.DeleteString(2);
     } else {
-        f.profile.variables.RemoveAt(3);
+        f.view.variables.removeAt(3);
     }
     const QStringList rows = f.Rows();
     const QStringList variables = f.Variables();

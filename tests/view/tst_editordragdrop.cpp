@@ -323,7 +323,7 @@ void EditorDragDropTest::emptyProfileDragsTheContextLineAlone()
 {
     EditorFixture editor;
     QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
-    editor.view()->OnListStripCommand(0, FormControl::ProfilesStrip);
+    editor.view()->NewProfile();
     QByteArray offered;
     QByteArray name;
     COleDataSource::SetDragRunner([&](const QMimeData& data, DROPEFFECT) {

@@ -29,6 +29,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDockWidget>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
