@@ -40,6 +40,7 @@ void ProfileSetTest::afterTheWrapHeldKeysAndZeroAreSkipped()
     set.Add(new CSUPEProfile("first")); // holds key 1
     set.SetNextProfileKeyForTest(65534);
     QCOMPARE(set.Add(new CSUPEProfile("x")), 65535);
+    QCOMPARE(set.Find(65535)->name, CString("x")); // the last key is found like any other
     // 0 means "no key" and 1 is held: the counter moves on to 2.
     QCOMPARE(set.Add(new CSUPEProfile("y")), 2);
     QCOMPARE(set.Find(1)->name, CString("first"));
