@@ -39,7 +39,9 @@ void ProfileSetTest::afterTheWrapHeldKeysAndZeroAreSkipped()
     ProfileSet set;
     set.Add(new CSUPEProfile("first")); // holds key 1
     set.SetNextProfileKeyForTest(65534);
-    QCOMPARE(set.Add(new CSUPEProfile("x")), 65535);
+    auto* last = new CSUPEProfile("x");
+    QCOMPARE(set.Add(last), 65535);
+    QCOMPARE(set.Find(65535), last); // the last key is found like any other
     // 0 means "no key" and 1 is held: the counter moves on to 2.
     QCOMPARE(set.Add(new CSUPEProfile("y")), 2);
     QCOMPARE(set.Find(1)->name, CString("first"));

@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -189,44 +190,22 @@ void ListCtrlTest::rowsKeepTextAndParameters()
 
 void ListCtrlTest::outOfRangeRaisesInvalidArgument_data()
 {
-    QTest::addColumn<int>("operation");
-    QTest::newRow("GetItemText of row 3") << 0;
-    QTest::newRow("GetItemText of column 2") << 1;
-    QTest::newRow("SetItemData of row -1") << 2;
-    QTest::newRow("DeleteItem of row 3") << 3;
-    QTest::newRow("InsertItem at row 5") << 4;
-    QTest::newRow("EditLabel of row 3") << 5;
-    QTest::newRow("SetItemState of row 7") << 6;
+    using Operation = std::function<void(CListCtrl*)>;
+    QTest::addColumn<Operation>("operation");
+    QTest::newRow("GetItemText of row 3") << Operation([](CListCtrl* list) { list->GetItemText(3, 0); });
+    QTest::newRow("GetItemText of column 2") << Operation([](CListCtrl* list) { list->GetItemText(0, 2); });
+    QTest::newRow("SetItemData of row -1") << Operation([](CListCtrl* list) { list->SetItemData(-1, 1); });
+    QTest::newRow("DeleteItem of row 3") << Operation([](CListCtrl* list) { list->DeleteItem(3); });
+    QTest::newRow("InsertItem at row 5") << Operation([](CListCtrl* list) { list->InsertItem(5, "x"); });
+    QTest::newRow("EditLabel of row 3") << Operation([](CListCtrl* list) { list->EditLabel(3); });
+    QTest::newRow("SetItemState of row 7")
+        << Operation([](CListCtrl* list) { list->SetItemState(7, LVIS_SELECTED, LVIS_SELECTED); });
 }
 
 void ListCtrlTest::outOfRangeRaisesInvalidArgument()
 {
-    QFETCH(int, operation);
-    const auto run = [this, operation] {
-        switch (operation) {
-        case 0:
-            m_list->GetItemText(3, 0);
-            break;
-        case 1:
-            m_list->GetItemText(0, 2);
-            break;
-        case 2:
-            m_list->SetItemData(-1, 1);
-            break;
-        case 3:
-            m_list->DeleteItem(3);
-            break;
-        case 4:
-            m_list->InsertItem(5, "x");
-            break;
-        case 5:
-            m_list->EditLabel(3);
-            break;
-        default:
-            m_list->SetItemState(7, LVIS_SELECTED, LVIS_SELECTED);
-            break;
-        }
-    };
+    QFETCH(std::function<void(CListCtrl*)>, operation);
+    const auto run = [this, &operation] { operation(m_list); };
     QVERIFY_THROWS_EXCEPTION(CInvalidArgException, run());
     QCOMPARE(m_list->GetItemCount(), 3);
     QCOMPARE(m_list->GetItemText(2, 0), CString("Pressures"));
@@ -509,6 +488,11 @@ void ListCtrlTest::deletingManyRowsKeepsTheOthersAsOneByOne()
     QCOMPARE(m_list->GetItemData(0), DWORD_PTR(15));
     QCOMPARE(m_list->GetNextItem(-1, LVNI_FOCUSED), 0);
     QCOMPARE(m_list->GetSelectedCount(), 0u);
+    // The focused row 1 goes while row 0 stays: the focus moves up to row 0.
+    m_list->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    m_list->SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_list->DeleteItems({1});
+    QCOMPARE(m_list->GetNextItem(-1, LVNI_FOCUSED), 0);
 }
 
 void ListCtrlTest::headerClickReportsTheColumn()

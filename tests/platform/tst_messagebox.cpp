@@ -19,6 +19,7 @@ private slots:
     void responderRecordsBoxesAndBeepsInOrder();
     void answersComeFromTheScriptThenTheDefaultButton();
     void responderRestoresThePreviousServiceWhenItGoes();
+    void aBoxWithoutAResponderFailsTheTestAtOnce();
     void qtBoxesShowTheirTextAsWritten_data();
     void qtBoxesShowTheirTextAsWritten();
 };
@@ -63,6 +64,12 @@ void MessageBoxTest::responderRestoresThePreviousServiceWhenItGoes()
     QCOMPARE(outer.boxes().front().text, CString("outer"));
 }
 
+void MessageBoxTest::aBoxWithoutAResponderFailsTheTestAtOnce()
+{
+    QEXPECT_FAIL("", "the box below is the failure this test expects", Continue);
+    QCOMPARE(MessageBox(nullptr, "Nobody scripted this", "Profile Editor", MB_YESNO), IDNO);
+}
+
 void MessageBoxTest::qtBoxesShowTheirTextAsWritten_data()
 {
     QTest::addColumn<QString>("text");
@@ -82,6 +89,8 @@ void MessageBoxTest::qtBoxesShowTheirTextAsWritten()
     QVERIFY(Qt::mightBeRichText(text));
     QString shown;
     Qt::TextFormat format = Qt::AutoText;
+    QtMessageBoxService qtBoxes;
+    MessageBoxService* const previous = MessageBoxService::Install(&qtBoxes);
     // The box runs its own loop: read it and answer from inside that loop.
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -92,7 +101,9 @@ void MessageBoxTest::qtBoxesShowTheirTextAsWritten()
         format = label->textFormat();
         box->button(answer == IDNO ? QMessageBox::No : QMessageBox::Ok)->click();
     });
-    QCOMPARE(MessageBox(nullptr, text.toLatin1().constData(), "Profile Editor", style), answer);
+    const int answered = MessageBox(nullptr, text.toLatin1().constData(), "Profile Editor", style);
+    MessageBoxService::Install(previous);
+    QCOMPARE(answered, answer);
     QCOMPARE(shown, text);
     QCOMPARE(format, Qt::PlainText);
 }

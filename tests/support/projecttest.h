@@ -3,7 +3,9 @@
 // Test mains for the project's tests. Besides what QTEST_MAIN does, they fail
 // a test function on every warning of the project's own logging categories
 // ("pe." and more) that the test did not announce with QTest::ignoreMessage:
-// nothing the project reports may pass unnoticed.
+// nothing the project reports may pass unnoticed. A message box shown while
+// no ScriptedMessageBoxResponder is installed fails the test function at
+// once, naming the box's text, and is answered without waiting.
 
 #include "support/projecttest.h"
 #include <QApplication>

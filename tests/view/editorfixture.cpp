@@ -224,6 +224,14 @@ QLineEdit* EditorFixture::OpenEditor(UINT listId) const
     return qobject_cast<QLineEdit*>(list.GetInPlaceEdit()->GetSafeHwnd());
 }
 
+void EditorFixture::SelectProfileRows(const QList<int>& rows) const
+{
+    CListCtrl& list = ListControl(FormControl::ProfilesList);
+    list.SetItemState(-1, 0, LVIS_SELECTED);
+    for (int row : rows)
+        list.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+}
+
 void AddPlotted(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables)
 {
     definition.plottedNames.Add(name);
@@ -248,6 +256,22 @@ CStringArray Strings(const QStringList& texts)
     for (const QString& text : texts)
         array.Add(text.toLocal8Bit().constData());
     return array;
+}
+
+QStringList Texts(const CStringArray& strings)
+{
+    QStringList texts;
+    for (const CString& text : strings)
+        texts << Qt8(text);
+    return texts;
+}
+
+void TypeInto(QLineEdit* editor, const QString& text)
+{
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClicks(editor, text);
 }
 
 PlotDefinition SpecifiedTimes(const QStringList& entries)

@@ -72,6 +72,8 @@ public:
     CListCtrl& ListControl(UINT id) const;
     CListBoxEx& EditableList(UINT id) const;
     QLineEdit* OpenEditor(UINT listId) const;
+    // Selects exactly these rows of the profiles list.
+    void SelectProfileRows(const QList<int>& rows) const;
 
 private:
     std::unique_ptr<CKBaseApp> m_app;
@@ -89,6 +91,9 @@ private:
 void AddPlotted(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables);
 void AddUnassigned(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables);
 CStringArray Strings(const QStringList& texts);
+QStringList Texts(const CStringArray& strings);
+// Replaces an open in-place editor's text with `text`, leaving the edit open.
+void TypeInto(QLineEdit* editor, const QString& text);
 // A definition in time mode 1 (specified times) with these time entries.
 PlotDefinition SpecifiedTimes(const QStringList& entries);
 

@@ -81,18 +81,6 @@ bool DropAt(const EditorFixture& editor, const QMimeData& data, QPoint point)
     return drop.isAccepted();
 }
 
-CListCtrl* ProfilesListOf(const EditorFixture& editor)
-{
-    return dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(editor.Widget(FormControl::ProfilesList)));
-}
-
-void SelectRow(const EditorFixture& editor, int row)
-{
-    CListCtrl* list = ProfilesListOf(editor);
-    for (int i = 0; i < list->GetItemCount(); ++i)
-        list->SetItemState(i, i == row ? LVIS_SELECTED : 0, LVIS_SELECTED);
-}
-
 // Starts a drag from the profiles list as the list reports one.
 void BeginDrag(const EditorFixture& editor, int row)
 {
@@ -176,7 +164,7 @@ void EditorDragDropTest::threePathsOnTheProfilesListMakeOneNewProfile()
     QCOMPARE(made->name, CString("New Profile"));
     QCOMPARE(made->variables, CStringArray({"B1.T(1)", "B1.T(2)", "B2.P"}));
     // Open for renaming.
-    QVERIFY(ProfilesListOf(editor)->GetEditControl());
+    QVERIFY(editor.ListControl(FormControl::ProfilesList).GetEditControl());
 }
 
 void EditorDragDropTest::singleElementWidensOnlyOnTheProfilesList()
@@ -200,7 +188,7 @@ void EditorDragDropTest::ownerPrefixIsStrippedIgnoringCase()
 {
     EditorFixture editor;
     QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
-    SelectRow(editor, 0);
+    editor.SelectProfileRows({0});
     const auto data = PathData(Payload({"b1.T", "B2.T", "B1"}));
     QVERIFY(DropAt(editor, *data, CentreOf(editor, FormControl::VariablesList)));
     // A path no longer than the prefix keeps it: nothing is cut past its end.
@@ -212,7 +200,7 @@ void EditorDragDropTest::cursorFollowsTheListUnderIt()
 {
     EditorFixture editor;
     QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
-    SelectRow(editor, -1);
+    editor.SelectProfileRows({});
     QVERIFY(!editor.view()->CurrentProfile());
     const auto data = PathData(Payload({"B1.T"}));
     const QPoint variables = CentreOf(editor, FormControl::VariablesList);
@@ -226,7 +214,7 @@ void EditorDragDropTest::cursorFollowsTheListUnderIt()
     QApplication::sendEvent(editor.view()->GetSafeHwnd(), &enter);
     QVERIFY(enter.isAccepted());
     QCOMPARE(enter.dropAction(), Qt::IgnoreAction);
-    SelectRow(editor, 0);
+    editor.SelectProfileRows({0});
     QVERIFY(AcceptsAt(editor, *data, variables));
     // Data without the path format is refused everywhere.
     QMimeData text;
@@ -255,7 +243,7 @@ void EditorDragDropTest::hostilePayloadsAreRefused()
     QFETCH(QString, reason);
     EditorFixture editor;
     QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
-    SelectRow(editor, 0);
+    editor.SelectProfileRows({0});
     const auto data = PathData(payload);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("dropped variables are refused.*" + reason));
     QVERIFY(!DropAt(editor, *data, CentreOf(editor, FormControl::VariablesList)));
@@ -271,7 +259,7 @@ void EditorDragDropTest::payloadWithoutNulIsReadToItsSize()
 {
     EditorFixture editor;
     QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
-    SelectRow(editor, 0);
+    editor.SelectProfileRows({0});
     // The last path runs to the end of the block: nothing past it is read.
     QVERIFY(DropAt(editor, *PathData("Flowsheet\r\nB2.T"), CentreOf(editor, FormControl::VariablesList)));
     QCOMPARE(editor.VariableEntries(), QStringList({"T(1)", "B2.T"}));
@@ -286,7 +274,7 @@ void EditorDragDropTest::draggedProfileIsOnTheClipboardWhileTheDragRuns()
 {
     EditorFixture editor;
     QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
-    SelectRow(editor, 0);
+    editor.SelectProfileRows({0});
     QByteArray offered;
     QByteArray clipboardPaths;
     QByteArray clipboardName;

@@ -50,7 +50,6 @@ private slots:
     void formHoldsEachControlTheViewReaches();
     void tabsFollowTheKindOfPlotObject_data();
     void tabsFollowTheKindOfPlotObject();
-    void captionAndSizeLimits();
     void definitionIsListedInOrder();
     void emptyDefinitionDisablesTheVariablesStrip();
     void timePageShowsEachMode_data();
@@ -112,21 +111,6 @@ void EditorOpenTest::tabsFollowTheKindOfPlotObject()
     EditorFixture editor;
     QVERIFY(editor.Open(FullDefinition(), Access(access)));
     QCOMPARE(editor.Tabs(), tabs);
-}
-
-void EditorOpenTest::captionAndSizeLimits()
-{
-    EditorFixture editor;
-    QVERIFY(editor.Open(FullDefinition(), Access::Host, 1.0, "s", "A.B"));
-    QWidget* window = editor.frame()->GetSafeHwnd();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Profile Editor - A.B"));
-    // Fitted to the form: it cannot grow, and shrinks no further than 100 x 100.
-    const QSize fitted = window->size();
-    QVERIFY(fitted.width() >= editor.view()->GetFormSize().cx);
-    window->resize(fitted + QSize(200, 200));
-    QCOMPARE(window->size(), fitted);
-    window->resize(20, 20);
-    QCOMPARE(window->size(), QSize(100, 100));
 }
 
 void EditorOpenTest::definitionIsListedInOrder()
@@ -232,9 +216,8 @@ void EditorOpenTest::timePageShowsEachMode()
     QCOMPARE(editor.Enabled(MaxTimePointsField), intervalEnabled);
     QCOMPARE(editor.Text(MaxTimePointsField), QStringLiteral("10"));
     // Every row has a parameter of its own.
-    auto* list = dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(editor.Widget(TimesList)));
-    for (int row = 0; row < list->GetItemCount(); ++row)
-        QCOMPARE(list->GetItemData(row), DWORD_PTR(row + 1));
+    for (int row = 0; row < editor.ListControl(TimesList).GetItemCount(); ++row)
+        QCOMPARE(editor.ListControl(TimesList).GetItemData(row), DWORD_PTR(row + 1));
 }
 
 void EditorOpenTest::withoutPlotHostTheModeIsContinuous()
@@ -259,13 +242,11 @@ void EditorOpenTest::commaLocaleWritesTheZeroRowWithAComma()
     PlotDefinition definition;
     definition.timeMode = 2;
     definition.timeEntries = Strings({"2.5*", "0.5"}); // as the model file keeps them
-    {
-        EditorFixture editor;
-        QVERIFY(editor.Open(definition, Access::Host));
-        QCOMPARE(editor.TimeRows(), QStringList({"0,0"}));
-        QCOMPARE(editor.Text(StartTimeField), QStringLiteral("2,5"));
-        QCOMPARE(editor.Text(IntervalField), QStringLiteral("0,5"));
-    }
+    EditorFixture editor;
+    QVERIFY(editor.Open(definition, Access::Host));
+    QCOMPARE(editor.TimeRows(), QStringList({"0,0"}));
+    QCOMPARE(editor.Text(StartTimeField), QStringLiteral("2,5"));
+    QCOMPARE(editor.Text(IntervalField), QStringLiteral("0,5"));
 }
 
 void EditorOpenTest::disagreeingArraysKeepWhatWasReadAndSaySo()

@@ -38,14 +38,6 @@ struct ProfileState {
     }
 };
 
-QStringList Texts(const CStringArray& strings)
-{
-    QStringList texts;
-    for (const CString& text : strings)
-        texts << text.ToQString();
-    return texts;
-}
-
 // What a step may change besides the edits it found open.
 struct Touch {
     std::set<int> keys; // profiles that may change or go
@@ -181,11 +173,8 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
     const std::set<int> selected = editor.SelectedKeys();
     const int current = view->CurrentProfile() ? view->CurrentProfile()->key : -1;
     const auto typeInto = [](QLineEdit* edit, const QString& text) {
-        if (!edit)
-            return;
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
+        if (edit)
+            TypeInto(edit, text);
     };
     switch (editor.Pick(13)) {
     case 0: {

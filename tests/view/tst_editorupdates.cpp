@@ -203,13 +203,12 @@ void EditorUpdatesTest::displayUnitChangeRescalesEveryTime()
     QCOMPARE(editor.TimeRows(), rows);
     QCOMPARE(editor.Text(StartTimeField), start);
     QCOMPARE(editor.Text(IntervalField), interval);
-    auto* list = dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(editor.Widget(TimesList)));
     LVCOLUMN column;
     char heading[64] = {};
     column.mask = LVCF_TEXT;
     column.pszText = heading;
     column.cchTextMax = sizeof heading;
-    QVERIFY(list->GetColumn(0, &column));
+    QVERIFY(editor.ListControl(TimesList).GetColumn(0, &column));
     QCOMPARE(QString(heading), QStringLiteral("Times (tick)"));
 }
 

@@ -4,6 +4,7 @@
 
 #include "editorfixture.h"
 
+#include "controls/listboxex.h"
 #include "hostlib/calllog.h"
 #include "hostlib/modelobject.h"
 #include "model/profileroles.h"
@@ -28,19 +29,6 @@ PlotDefinition Unassigned(const QStringList& names, bool is3D = false)
         AddUnassigned(definition, name.toLatin1().constData(), 1, {name + "(1)", name + "(2)"});
     definition.timeEntries = Strings({"L"});
     return definition;
-}
-
-CListCtrl& ProfilesListOf(const EditorFixture& editor)
-{
-    return *dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(editor.Widget(ProfilesList)));
-}
-
-void SelectRows(const EditorFixture& editor, const QList<int>& rows)
-{
-    CListCtrl& list = ProfilesListOf(editor);
-    list.SetItemState(-1, 0, LVIS_SELECTED);
-    for (int row : rows)
-        list.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
 }
 
 int RoleOf(const CSUProfileEditorView& view, const char* name)
@@ -99,6 +87,9 @@ private:
 const QStringList WriteCalls {"SetIs3DPlot", "GetPlotProfiles", "SetPlotProfiles", "SetPlotProfileVariables",
     "SetUnassignedProfiles", "SetUnassignedProfileVariables", "SetTimes", "SetMaxTimePoints", "SetTimes",
     "SetYAxisIsTime", "NotifyDefinitionChanged", "NotifyDefinitionWritten", "NotifyPreviousPlotProfiles"};
+// What OK sends after a valid write, as the editor closes.
+const QStringList ClosingCalls {"UpdateAllViews 823 [, Column.TemperaturePlot]", "NotifyEditorClosing",
+    "UpdateAllViews 823 [, Column.TemperaturePlot]", "UpdateAllViews 0"};
 
 } // namespace
 
@@ -124,24 +115,24 @@ void EditorWritesTest::axesTakeOneUnassignedProfile()
     QVERIFY(view);
     editor.Click(Radio3DPlot);
     editor.Click(RadioYAxisProfile);
-    SelectRows(editor, {0});
+    editor.SelectProfileRows({0});
     editor.Click(ToXAxis);
     QCOMPARE(editor.Text(XAxisField), QStringLiteral("A"));
     QCOMPARE(RoleOf(*view, "A"), 1);
     // Another unassigned profile replaces it; the first is unassigned again.
-    SelectRows(editor, {1});
+    editor.SelectProfileRows({1});
     editor.Click(ToXAxis);
     QCOMPARE(editor.Text(XAxisField), QStringLiteral("B"));
     QCOMPARE(RoleOf(*view, "A"), 0);
     QCOMPARE(view->XAxisKey(), view->Profiles().Find(view->XAxisKey())->key);
     // Two selected rows, or a profile that has a role, change nothing.
-    SelectRows(editor, {0, 2});
+    editor.SelectProfileRows({0, 2});
     editor.Click(ToXAxis);
-    SelectRows(editor, {1});
+    editor.SelectProfileRows({1});
     editor.Click(ToYAxis);
     QCOMPARE(editor.Text(XAxisField), QStringLiteral("B"));
     QCOMPARE(editor.Text(YAxisField), QString());
-    SelectRows(editor, {2});
+    editor.SelectProfileRows({2});
     editor.Click(ToYAxis);
     QCOMPARE(editor.Text(YAxisField), QStringLiteral("C"));
     QCOMPARE(RoleOf(*view, "C"), 2);
@@ -163,9 +154,9 @@ void EditorWritesTest::plotListTakesTheSelectedUnassignedProfiles()
     EditorFixture editor;
     CSUProfileEditorView* view = editor.Open(Unassigned({"A", "B", "C", "D"}), Access::Host);
     QVERIFY(view);
-    SelectRows(editor, {1});
+    editor.SelectProfileRows({1});
     editor.Click(ToXAxis);
-    SelectRows(editor, {0, 1, 3});
+    editor.SelectProfileRows({0, 1, 3});
     editor.Click(ToPlot);
     QCOMPARE(editor.PlotEntries(), QStringList({"A", "D"}));
     QCOMPARE(RoleOf(*view, "D"), 4);
@@ -180,7 +171,7 @@ void EditorWritesTest::deleteInAnAxisFieldTakesTheProfileOff()
     EditorFixture editor;
     CSUProfileEditorView* view = editor.Open(Unassigned({"A", "B"}), Access::Host);
     QVERIFY(view);
-    SelectRows(editor, {0});
+    editor.SelectProfileRows({0});
     editor.Click(ToXAxis);
     QWidget* field = editor.Widget(XAxisField);
     field->setFocus();
@@ -212,12 +203,11 @@ void EditorWritesTest::plotStripRemovesAndReorders()
     definition.timeEntries = Strings({"L"});
     CSUProfileEditorView* view = editor.Open(definition, Access::Host);
     QVERIFY(view);
-    auto* plotList = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(editor.Widget(PlotList)));
-    plotList->SetCurSel(0);
+    editor.EditableList(PlotList).SetCurSel(0);
     editor.ClickStripButton(PlotStrip, 0, 3);
     QCOMPARE(editor.PlotEntries(), QStringList({"Q", "R"}));
     QCOMPARE(RoleOf(*view, "P"), 0);
-    plotList->SetCurSel(1);
+    editor.EditableList(PlotList).SetCurSel(1);
     editor.ClickStripButton(PlotStrip, 1, 3);
     QCOMPARE(editor.PlotEntries(), QStringList({"R", "Q"}));
     editor.Click(Apply);
@@ -299,8 +289,7 @@ void EditorWritesTest::brokenRulesAreToldWithTheirBox()
     QVERIFY(recorder.calls().isEmpty());
 
     // The time fields are checked in every time mode, without a beep.
-    auto* plotList = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(editor.Widget(PlotList)));
-    plotList->SetCurSel(0);
+    editor.EditableList(PlotList).SetCurSel(0);
     editor.ClickStripButton(PlotStrip, 0, 3);
     boxes.Clear();
     editor.ClickTab(1);
@@ -343,14 +332,11 @@ void EditorWritesTest::okClosesOnlyAfterAValidWrite()
     QCOMPARE(recorder.calls(), QStringList({"UpdateAllViews 0"}));
     QVERIFY(frame && frame->isVisible());
 
-    auto* plotList = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(editor.Widget(PlotList)));
-    plotList->SetCurSel(0);
+    editor.EditableList(PlotList).SetCurSel(0);
     editor.ClickStripButton(PlotStrip, 0, 3);
     recorder.clear();
     editor.Click(Ok);
-    const QStringList closing {"UpdateAllViews 823 [, Column.TemperaturePlot]", "NotifyEditorClosing",
-        "UpdateAllViews 823 [, Column.TemperaturePlot]", "UpdateAllViews 0"};
-    QCOMPARE(recorder.calls(), WriteCalls + closing);
+    QCOMPARE(recorder.calls(), WriteCalls + ClosingCalls);
     QVERIFY(!frame || !frame->isVisible());
     // Unassigned profiles go in the set's order, not the list's.
     QStringList unassigned;
@@ -371,9 +357,7 @@ void EditorWritesTest::okWhenTheDocumentClosesWithTheEditor()
     QVERIFY(editor.Open(Unassigned({"A"}), Access::Host));
     CallRecorder recorder;
     editor.Click(Ok);
-    const QStringList closing {"UpdateAllViews 823 [, Column.TemperaturePlot]", "NotifyEditorClosing",
-        "UpdateAllViews 823 [, Column.TemperaturePlot]", "UpdateAllViews 0"};
-    QCOMPARE(recorder.calls(), WriteCalls + closing);
+    QCOMPARE(recorder.calls(), WriteCalls + ClosingCalls);
     QVERIFY(CKBaseApp::GetCurrentDocument());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!CKBaseApp::GetCurrentDocument());

@@ -16,23 +16,6 @@ using namespace FormControl;
 
 namespace {
 
-QStringList Variables(const CSUPEProfile* profile)
-{
-    QStringList texts;
-    for (const CString& variable : profile->variables)
-        texts << variable.ToQString();
-    return texts;
-}
-
-// Replaces the open editor's text with `text`, leaving the edit open.
-void Type(QLineEdit* editor, const QString& text)
-{
-    QVERIFY(editor);
-    editor->selectAll();
-    QTest::keyClick(editor, Qt::Key_Backspace);
-    QTest::keyClicks(editor, text);
-}
-
 } // namespace
 
 class OpenEditsTest : public QObject {
@@ -90,7 +73,7 @@ void OpenEditsTest::accessibleVariablesStripEndsTheEditFirst()
     QVERIFY(view);
     QVERIFY(view->CurrentProfile());
     editor.EditableList(VariablesList).BeginEdit(1);
-    Type(editor.OpenEditor(VariablesList), "X");
+    TypeInto(editor.OpenEditor(VariablesList), "X");
     editor.PressStripButton(VariablesStrip, button);
     // Add Variable opens an edit of its own on the new row.
     if (QLineEdit* open = editor.OpenEditor(VariablesList)) {
@@ -98,7 +81,7 @@ void OpenEditsTest::accessibleVariablesStripEndsTheEditFirst()
         QTest::keyClick(open, Qt::Key_Return);
     }
     QTRY_COMPARE(editor.VariableEntries(), variables);
-    QCOMPARE(Variables(view->CurrentProfile()), variables);
+    QCOMPARE(Texts(view->CurrentProfile()->variables), variables);
     QVERIFY(boxes.events().empty());
 }
 
@@ -124,11 +107,11 @@ void OpenEditsTest::accessibleTimesStripEndsTheEditFirst()
     QVERIFY(editor.Open(SpecifiedTimes(times), Access::Host));
     editor.ClickTab(1);
     editor.ListControl(TimesList).EditLabel(0);
-    Type(editor.OpenEditor(TimesList), typed);
+    TypeInto(editor.OpenEditor(TimesList), typed);
     editor.PressStripButton(TimesStrip, button);
     // New opens an edit of its own on the new row.
     if (QLineEdit* open = editor.OpenEditor(TimesList)) {
-        Type(open, "10");
+        TypeInto(open, "10");
         QTest::keyClick(open, Qt::Key_Return);
     }
     QTRY_COMPARE(editor.TimeRows(), rows);
@@ -177,7 +160,7 @@ void OpenEditsTest::reloadClosesAVariableEdit()
     CListBoxEx& variables = editor.EditableList(VariablesList);
     variables.BeginEdit(0);
     QLineEdit* open = editor.OpenEditor(VariablesList);
-    Type(open, "typed");
+    TypeInto(open, "typed");
     editor.frame()->SendMessage(WM_PE_RELOAD_DEFINITION);
     QVERIFY(!editor.OpenEditor(VariablesList));
     QVERIFY(!open->isVisible());
@@ -186,8 +169,8 @@ void OpenEditsTest::reloadClosesAVariableEdit()
     QTest::keyClick(open, Qt::Key_Return);
     QVERIFY(boxes.events().empty());
     QCOMPARE(editor.ProfileRows(), QStringList {"V|1 D"});
-    QCOMPARE(
-        Variables(view->Profiles().Find(editor.ListControl(ProfilesList).GetItemData(0))), (QStringList {"A", "B"}));
+    QCOMPARE(Texts(view->Profiles().Find(editor.ListControl(ProfilesList).GetItemData(0))->variables),
+        (QStringList {"A", "B"}));
 }
 
 void OpenEditsTest::mnemonicApplyAndOkCheckTheFocusedTimeField_data()

@@ -37,7 +37,7 @@ PlotDefinition ListsDefinition()
 
 class ListsEditor : public EditorFixture {
 public:
-    CListCtrl& Profiles() const { return *dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(Widget(ProfilesList))); }
+    CListCtrl& Profiles() const { return ListControl(ProfilesList); }
     QTreeView* Tree() const { return qobject_cast<QTreeView*>(Widget(ProfilesList)); }
     int RowNamed(const char* name) const
     {
@@ -51,20 +51,17 @@ public:
     QPoint Cell(int row, int column) const { return Tree()->visualRect(Tree()->model()->index(row, column)).center(); }
     void Select(std::initializer_list<const char*> names) const
     {
-        Profiles().SetItemState(-1, 0, LVIS_SELECTED);
+        QList<int> rows;
         for (const char* name : names)
-            Profiles().SetItemState(RowNamed(name), LVIS_SELECTED, LVIS_SELECTED);
+            rows << RowNamed(name);
+        SelectProfileRows(rows);
     }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) const
     {
         Tree()->setFocus();
         QTest::keyClick(Tree(), key, modifiers);
     }
-    QLineEdit* LabelEditor() const
-    {
-        CEdit* edit = Profiles().GetEditControl();
-        return edit ? qobject_cast<QLineEdit*>(edit->GetSafeHwnd()) : nullptr;
-    }
+    QLineEdit* LabelEditor() const { return OpenEditor(ProfilesList); }
     void TypeLabel(const QString& text) const
     {
         QLineEdit* editor = LabelEditor();
@@ -83,14 +80,6 @@ public:
         return names;
     }
 };
-
-QStringList Variables(const CSUPEProfile* profile)
-{
-    QStringList texts;
-    for (const CString& variable : profile->variables)
-        texts << QString::fromLocal8Bit(variable.GetString());
-    return texts;
-}
 
 } // namespace
 
@@ -367,33 +356,33 @@ void ProfileListsTest::variablesStripKeepsTheProfileEqualToTheList()
     // Add Variable, then type a path.
     editor.ClickStripButton(VariablesStrip, 0, 4);
     QVERIFY(inPlaceEdit() && inPlaceEdit()->isVisible());
-    QCOMPARE(Variables(profile), (QStringList {"b(1)", "b(2)", ""}));
+    QCOMPARE(Texts(profile->variables), (QStringList {"b(1)", "b(2)", ""}));
     QTest::keyClicks(inPlaceEdit(), "b(3)");
     QTest::keyClick(inPlaceEdit(), Qt::Key_Return);
     QTRY_COMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(2)", "b(3)"}));
-    QCOMPARE(Variables(profile), editor.VariableEntries());
+    QCOMPARE(Texts(profile->variables), editor.VariableEntries());
     // Add Variable left empty: nothing is added.
     editor.ClickStripButton(VariablesStrip, 0, 4);
     QTest::keyClick(inPlaceEdit(), Qt::Key_Return);
     QTRY_COMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(2)", "b(3)"}));
-    QCOMPARE(Variables(profile), editor.VariableEntries());
+    QCOMPARE(Texts(profile->variables), editor.VariableEntries());
     variables->SetCurSel(2);
     editor.ClickStripButton(VariablesStrip, 2, 4);
     QCOMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(3)", "b(2)"}));
-    QCOMPARE(Variables(profile), editor.VariableEntries());
+    QCOMPARE(Texts(profile->variables), editor.VariableEntries());
     variables->SetCurSel(0);
     editor.ClickStripButton(VariablesStrip, 3, 4);
     QCOMPARE(editor.VariableEntries(), (QStringList {"b(3)", "b(1)", "b(2)"}));
-    QCOMPARE(Variables(profile), editor.VariableEntries());
+    QCOMPARE(Texts(profile->variables), editor.VariableEntries());
     editor.ClickStripButton(VariablesStrip, 1, 4);
-    QCOMPARE(Variables(profile), editor.VariableEntries());
-    QCOMPARE(Variables(profile).size(), 2);
+    QCOMPARE(Texts(profile->variables), editor.VariableEntries());
+    QCOMPARE(Texts(profile->variables).size(), 2);
     // Two profiles selected: no current profile, an empty list and a disabled strip.
     editor.Select({"b", "B"});
     QCOMPARE(view->CurrentProfile(), nullptr);
     QCOMPARE(editor.VariableEntries(), QStringList {});
     QVERIFY(!editor.Enabled(VariablesStrip));
-    QCOMPARE(Variables(profile).size(), 2);
+    QCOMPARE(Texts(profile->variables).size(), 2);
 }
 
 PE_TEST_MAIN(ProfileListsTest)

@@ -238,6 +238,8 @@ void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace_data()
         "blocks[0].variables[0].extents[0]: expected a whole number from 1 to 1000000, found a number");
     row("widenable two-subscript array", withVariable(R"j({"name": "X", "extents": [2, 2], "widenable": true})j"),
         "blocks[0].variables[0].widenable: only an array with one subscript can be widenable");
+    row("widenable scalar", withVariable(R"j({"name": "X", "widenable": true})j"),
+        "blocks[0].variables[0].widenable: only an array with one subscript can be widenable");
     row("plot without name", withPlots(QByteArray(plot).replace(R"j("name": "P", )j", "")),
         "plots[0]: \"name\" is missing");
     row("blank plot name", withPlots(QByteArray(plot).replace(R"j("name": "P")j", R"j("name": "  ")j")),
