@@ -6,6 +6,7 @@
 #include "workbench/app/helpwindow.h"
 #include "workbench/app/mainwindow.h"
 #include "workbench/app/modelbrowser.h"
+#include "workbench/app/plotwindows.h"
 #include "workbench/app/profiledropzone.h"
 #include "workbench/model/modelsession.h"
 #include "workbenchfixture.h"
@@ -21,10 +22,13 @@
 
 #include <QDockWidget>
 #include <QDropEvent>
+#include <QFile>
 #include <QItemSelectionModel>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 #include <memory>
 
@@ -53,6 +57,7 @@ private slots:
     void profileDraggedOutLandsInTheWorkbench();
     void dropZoneRefusesWhatIsNotAPathList();
     void f1InTheProfilesListShowsItsPopupTopic();
+    void resultsDraggedIntoANewPlotAreWhatItDraws();
 
 private:
     CView* OpenColumnEditor();
@@ -152,6 +157,65 @@ void WorkbenchDragDropTest::f1InTheProfilesListShowsItsPopupTopic()
     QCOMPARE(m_window->helpWindow()->lastCommand(), HELP_CONTEXTPOPUP);
     QVERIFY(m_window->helpDock()->isVisible());
     QVERIFY(m_window->helpWindow()->toPlainText().contains(QStringLiteral("control 1006")));
+}
+
+// A simulator's results, a new plot built from them by dragging as a user
+// does, and the numbers the plot window draws, read back from its exported
+// table: the file's values, interpolated where the drawn time falls between rows.
+void WorkbenchDragDropTest::resultsDraggedIntoANewPlotAreWhatItDraws()
+{
+    QTemporaryDir folder;
+    QFile results(folder.filePath(QStringLiteral("tube.csv")));
+    QVERIFY(results.open(QIODevice::WriteOnly));
+    results.write("\"time\";\"tube.T[1]\";\"tube.T[2]\";\"tube.T[3]\";\"der(x)\"\n"
+                  "0;300;310;320;0\n"
+                  "100;400;410;420;0\n"
+                  "200;600;610;620;0\n");
+    results.close();
+    QString error;
+    QVERIFY2(m_window->OpenResults(results.fileName(), &error), qPrintable(error));
+    const auto found = m_session->model().blocks.FindVariable("tube.T");
+    QVERIFY(found);
+    QCOMPARE(found->variable.extents, std::vector<UINT>({3}));
+
+    ModelPlot plot;
+    plot.name = "Tube";
+    plot.owner = "tube";
+    plot.contextName = "tube.Tube";
+    plot.access = PlotAccess::Host;
+    QVERIFY2(m_window->AddPlot(plot, &error), qPrintable(error));
+    const int index = m_session->model().PlotIndex("Tube");
+    CFrameWnd* frame = m_window->editors().FrameForPlot(index);
+    QVERIFY(frame);
+    CView* view = frame->GetActiveView();
+
+    ModelBrowser* browser = m_window->browser();
+    browser->selectionModel()->select(
+        browser->FindPath(QStringLiteral("tube.T")), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    std::unique_ptr<QMimeData> dragged(browser->MimeDataForSelection());
+    QVERIFY(dragged);
+    QWidget* profiles = Control(view, 1006);
+    QVERIFY(DropOn(view->GetSafeHwnd(), *dragged, profiles->mapTo(view->GetSafeHwnd(), profiles->rect().center())));
+    auto* profilesView = qobject_cast<QTreeView*>(profiles);
+    QCOMPARE(profilesView->model()->rowCount(), 1);
+    profilesView->setCurrentIndex(profilesView->model()->index(0, 0));
+    QTest::mouseClick(Control(view, 1010), Qt::LeftButton); // ">>" to the plot list
+    QTest::mouseClick(Control(view, 1042), Qt::LeftButton); // Apply
+    const PlotDefinition applied = m_session->CurrentModel().plots[size_t(index)].definition;
+    QCOMPARE(applied.plottedVariables.GetSize(), 1);
+    QCOMPARE(applied.plottedVariables[0], CString("T(*)"));
+
+    // Continuous update draws each 60 s step up to the clock: 0 s is a row of
+    // the file, 60 s and 120 s lie between rows.
+    m_window->SetClock(150);
+    const QString table = folder.filePath(QStringLiteral("tube-data.csv"));
+    QVERIFY2(m_window->plotWindows().SaveData(index, table, error), qPrintable(error));
+    QFile written(table);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(written.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(rows,
+        QStringList({"Element position,New Profile at 0 s,New Profile at 60 s,New Profile at 120 s", "1,300,360,440",
+            "2,310,370,450", "3,320,380,460"}));
 }
 
 PE_TEST_MAIN(WorkbenchDragDropTest)
