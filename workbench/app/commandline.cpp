@@ -4,6 +4,74 @@
 
 #include <cmath>
 
+namespace {
+
+// One option: its name, what it does, the name of its value (none for a
+// switch), and whether it may be given more than once.
+struct OptionSpec {
+    const char* name;
+    const char* description;
+    const char* valueName;
+    bool repeatable;
+};
+
+constexpr OptionSpec Options[] = {
+    {"model", "Load the process model from <file> (JSON) instead of the built-in sample.", "file", false},
+    {"results",
+        "Load a simulator's results from <file> (delimited text, one column per variable, one row per time). With "
+        "--model, in place of the results file the model names; without, the model is what the results define.",
+        "file", false},
+    {"open", "Open an editor on the profile plot named <plot> at start-up (repeatable).", "plot", true},
+    {"call-log",
+        "Write every call the host objects receive and every update hint a document broadcasts to <file>, one JSON "
+        "object per line, as it happens.",
+        "file", false},
+    {"save-on-exit", "At exit, save the model with its plot definitions as they stand to <file> (the --model format).",
+        "file", false},
+    {"screenshot", "Once start-up is done, save a PNG picture of the main window to <file>.", "file", false},
+    {"quit", "Exit after the start-up tasks.", nullptr, false},
+    {"module",
+        "Load the editor module from <path> instead of the default places (the build tree, then beside the "
+        "workbench).",
+        "path", false},
+    {"plot-image",
+        "At exit, write the picture of the plot PLOT as drawn then to FILE (SVG when FILE ends in .svg, else PNG; "
+        "repeatable).",
+        "PLOT=FILE", true},
+    {"plot-data",
+        "At exit, write what the plot PLOT draws then to FILE as comma-separated values (repeatable; the layout is "
+        "in the README).",
+        "PLOT=FILE", true},
+    {"show-plot", "Open the window of the profile plot named <plot> at start-up, beside the editors (repeatable).",
+        "plot", true},
+    {"time", "Set the simulated clock to <seconds> at start.", "seconds", false},
+};
+
+// The first fault of the parsed values, or an empty text.
+QString ValueFault(const QCommandLineParser& parser)
+{
+    for (const OptionSpec& spec : Options) {
+        const QString name = QString::fromLatin1(spec.name);
+        if (!spec.valueName)
+            continue;
+        const QStringList values = parser.values(name);
+        if (!spec.repeatable && values.size() > 1)
+            return QStringLiteral("--%1 is given more than once.").arg(name);
+        if (!spec.repeatable && parser.isSet(name) && values.first().isEmpty())
+            return QStringLiteral("--%1 needs a non-empty value.").arg(name);
+        if (qstrcmp(spec.valueName, "PLOT=FILE") != 0)
+            continue;
+        for (const QString& value : values) {
+            const qsizetype equals = value.indexOf(QLatin1Char('='));
+            if (equals <= 0 || equals == value.size() - 1)
+                return QStringLiteral("--%1 needs PLOT=FILE, not \"%2\".").arg(name, value);
+        }
+    }
+    return {};
+}
+
+} // namespace
+
 CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOptions& options, QString& message)
 {
     QCommandLineParser parser;
@@ -13,53 +81,12 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
         "Exit codes: 0 done, 1 a picture, a table or the model could not be saved at the end, 2 bad options, "
         "model file, module or plot name."));
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption model(QStringLiteral("model"),
-        QStringLiteral("Load the process model from <file> (JSON) instead of the "
-                       "built-in sample."),
-        QStringLiteral("file"));
-    const QCommandLineOption results(QStringLiteral("results"),
-        QStringLiteral("Load a simulator's results from <file> (delimited text, one column per variable, one row per "
-                       "time). With --model, in place of the results file the model names; without, the model is "
-                       "what the results define."),
-        QStringLiteral("file"));
-    const QCommandLineOption open(QStringLiteral("open"),
-        QStringLiteral("Open an editor on the profile plot named <plot> at start-up "
-                       "(repeatable)."),
-        QStringLiteral("plot"));
-    const QCommandLineOption callLog(QStringLiteral("call-log"),
-        QStringLiteral("Write every call the host objects receive and every update "
-                       "hint a document broadcasts to <file>, one JSON object per "
-                       "line, as it happens."),
-        QStringLiteral("file"));
-    const QCommandLineOption saveOnExit(QStringLiteral("save-on-exit"),
-        QStringLiteral("At exit, save the model with its plot definitions as they "
-                       "stand to <file> (the --model format)."),
-        QStringLiteral("file"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-        QStringLiteral("Once start-up is done, save a PNG picture of the main window "
-                       "to <file>."),
-        QStringLiteral("file"));
-    const QCommandLineOption quit(QStringLiteral("quit"), QStringLiteral("Exit after the start-up tasks."));
-    const QCommandLineOption module(QStringLiteral("module"),
-        QStringLiteral("Load the editor module from <path> instead of the default "
-                       "places (the build tree, then beside the workbench)."),
-        QStringLiteral("path"));
-    const QCommandLineOption plotImage(QStringLiteral("plot-image"),
-        QStringLiteral("At exit, write the picture of the plot PLOT as drawn then to FILE (SVG when FILE ends in "
-                       ".svg, else PNG; repeatable)."),
-        QStringLiteral("PLOT=FILE"));
-    const QCommandLineOption plotData(QStringLiteral("plot-data"),
-        QStringLiteral("At exit, write what the plot PLOT draws then to FILE as comma-separated values (repeatable; "
-                       "the layout is in the README)."),
-        QStringLiteral("PLOT=FILE"));
-    const QCommandLineOption showPlot(QStringLiteral("show-plot"),
-        QStringLiteral("Open the window of the profile plot named <plot> at start-up, beside the editors "
-                       "(repeatable)."),
-        QStringLiteral("plot"));
-    const QCommandLineOption time(QStringLiteral("time"),
-        QStringLiteral("Set the simulated clock to <seconds> at start."), QStringLiteral("seconds"));
-    parser.addOptions(
-        {model, results, open, callLog, saveOnExit, screenshot, quit, module, plotImage, plotData, showPlot, time});
+    for (const OptionSpec& spec : Options) {
+        parser.addOption(spec.valueName
+                ? QCommandLineOption(QString::fromLatin1(spec.name), QString::fromLatin1(spec.description),
+                    QString::fromLatin1(spec.valueName))
+                : QCommandLineOption(QString::fromLatin1(spec.name), QString::fromLatin1(spec.description)));
+    }
 
     if (!parser.parse(arguments)) {
         message = parser.errorText() + QStringLiteral(" (see --help)");
@@ -73,42 +100,26 @@ CommandLineResult ParseCommandLine(const QStringList& arguments, WorkbenchOption
         message = QStringLiteral("Unexpected argument \"%1\" (see --help).").arg(parser.positionalArguments().first());
         return CommandLineResult::Error;
     }
-    for (const QCommandLineOption* single : {&model, &results, &callLog, &saveOnExit, &screenshot, &module, &time}) {
-        if (parser.values(*single).size() > 1) {
-            message = QStringLiteral("--%1 is given more than once.").arg(single->names().first());
-            return CommandLineResult::Error;
-        }
-        if (parser.isSet(*single) && parser.value(*single).isEmpty()) {
-            message = QStringLiteral("--%1 needs a non-empty value.").arg(single->names().first());
-            return CommandLineResult::Error;
-        }
-    }
-    options.modelPath = parser.value(model);
-    options.resultsPath = parser.value(results);
-    options.openPlots = parser.values(open);
-    options.callLogPath = parser.value(callLog);
-    options.saveOnExitPath = parser.value(saveOnExit);
-    options.screenshotPath = parser.value(screenshot);
-    options.quit = parser.isSet(quit);
-    options.modulePath = parser.value(module);
-    for (const QCommandLineOption* plotFile : {&plotImage, &plotData}) {
-        for (const QString& value : parser.values(*plotFile)) {
-            const qsizetype equals = value.indexOf(QLatin1Char('='));
-            if (equals <= 0 || equals == value.size() - 1) {
-                message = QStringLiteral("--%1 needs PLOT=FILE, not \"%2\".").arg(plotFile->names().first(), value);
-                return CommandLineResult::Error;
-            }
-        }
-    }
-    options.plotImages = parser.values(plotImage);
-    options.plotData = parser.values(plotData);
-    options.showPlots = parser.values(showPlot);
-    if (parser.isSet(time)) {
+    message = ValueFault(parser);
+    if (!message.isEmpty())
+        return CommandLineResult::Error;
+    options.modelPath = parser.value(QStringLiteral("model"));
+    options.resultsPath = parser.value(QStringLiteral("results"));
+    options.openPlots = parser.values(QStringLiteral("open"));
+    options.callLogPath = parser.value(QStringLiteral("call-log"));
+    options.saveOnExitPath = parser.value(QStringLiteral("save-on-exit"));
+    options.screenshotPath = parser.value(QStringLiteral("screenshot"));
+    options.quit = parser.isSet(QStringLiteral("quit"));
+    options.modulePath = parser.value(QStringLiteral("module"));
+    options.plotImages = parser.values(QStringLiteral("plot-image"));
+    options.plotData = parser.values(QStringLiteral("plot-data"));
+    options.showPlots = parser.values(QStringLiteral("show-plot"));
+    const QString time = parser.value(QStringLiteral("time"));
+    if (parser.isSet(QStringLiteral("time"))) {
         bool ok = false;
-        options.clockSeconds = parser.value(time).toDouble(&ok);
+        options.clockSeconds = time.toDouble(&ok);
         if (!ok || !std::isfinite(options.clockSeconds) || options.clockSeconds < 0) {
-            message
-                = QStringLiteral("--time needs a number of seconds of 0 or more, not \"%1\".").arg(parser.value(time));
+            message = QStringLiteral("--time needs a number of seconds of 0 or more, not \"%1\".").arg(time);
             return CommandLineResult::Error;
         }
     }

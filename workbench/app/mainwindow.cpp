@@ -551,7 +551,7 @@ void MainWindow::OnCommand(UINT command)
     RunCommand(command);
 }
 
-void MainWindow::RunCommand(UINT command)
+bool MainWindow::RunClockCommand(UINT command)
 {
     const TimeUnit& unit = m_editors.displayUnit();
     switch (command) {
@@ -564,32 +564,69 @@ void MainWindow::RunCommand(UINT command)
                                      .arg(m_clock.runs())
                                      .arg(FormatTime(m_clock.seconds(), unit)),
             StatusMessageTimeout);
-        break;
+        return true;
     case Command::Pause:
         statusBar()->showMessage(
             QStringLiteral("Paused at %1.").arg(FormatTime(m_clock.seconds(), unit)), StatusMessageTimeout);
-        break;
+        return true;
     case Command::Stop:
     case Command::Restart:
         m_clock.Reset();
         UpdateStatusLabels();
         m_plotWindows->RedrawAll();
         statusBar()->showMessage(QStringLiteral("The simulation is back at its start."), StatusMessageTimeout);
-        break;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainWindow::RunWindowCommand(UINT command)
+{
+    switch (command) {
     case Command::ViewModelBrowser:
         ShowDock(m_browserDock);
         ShowDock(m_plotsDock);
-        break;
+        return true;
     case Command::ViewCallLog:
         ShowDock(m_callLogDock);
-        break;
+        return true;
     case Command::ViewStatusBar:
         statusBar()->setVisible(!statusBar()->isVisible());
-        break;
+        return true;
     case Command::VariableFinder:
         ShowDock(m_finderDock);
         m_finder->SetFilter(m_finder->filter());
-        break;
+        return true;
+    case Command::FileClose:
+        if (QMdiSubWindow* active = m_area->activeSubWindow())
+            active->close();
+        return true;
+    case Command::WindowCascade:
+        m_area->cascadeSubWindows();
+        return true;
+    case Command::WindowTile:
+        m_area->tileSubWindows();
+        return true;
+    case Command::WindowNext:
+        m_area->activateNextSubWindow();
+        return true;
+    case Command::WindowPrevious:
+        m_area->activatePreviousSubWindow();
+        return true;
+    case Command::WindowCloseAll:
+        CloseAllEditors();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::RunCommand(UINT command)
+{
+    if (RunClockCommand(command) || RunWindowCommand(command))
+        return;
+    switch (command) {
     case Command::DisplayTimeUnitDialog:
         ChooseDisplayUnit();
         break;
@@ -620,25 +657,6 @@ void MainWindow::RunCommand(UINT command)
         break;
     case Command::OpenResults:
         ChooseResults();
-        break;
-    case Command::FileClose:
-        if (QMdiSubWindow* active = m_area->activeSubWindow())
-            active->close();
-        break;
-    case Command::WindowCascade:
-        m_area->cascadeSubWindows();
-        break;
-    case Command::WindowTile:
-        m_area->tileSubWindows();
-        break;
-    case Command::WindowNext:
-        m_area->activateNextSubWindow();
-        break;
-    case Command::WindowPrevious:
-        m_area->activatePreviousSubWindow();
-        break;
-    case Command::WindowCloseAll:
-        CloseAllEditors();
         break;
     case Command::AppExit:
         close();

@@ -109,6 +109,9 @@ private:
     void UpdateMenus();
     void UpdateEditorCommands();
     void UpdateStatusLabels();
+    // The simulation clock's commands, then the docks' and windows' ones: true when `command` was one of them.
+    bool RunClockCommand(UINT command);
+    bool RunWindowCommand(UINT command);
     void RunCommand(UINT command);
     void SendProfileFromDialog();
     void SendToActiveEditor(UINT message, const QString& what);

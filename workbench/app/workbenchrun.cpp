@@ -174,6 +174,37 @@ bool SaveScreenshot(QWidget& window, const QString& path)
     return true;
 }
 
+// Writes the pictures and tables of the plots as drawn at exit; false when
+// any could not be written (each failure is reported).
+bool SavePlotFiles(const MainWindow& window, const ModelSession& session, const std::vector<PlotFile>& images,
+    const std::vector<PlotFile>& tables)
+{
+    bool saved = true;
+    QString error;
+    for (const PlotFile& image : images) {
+        if (window.plotWindows().SavePicture(image.plot, image.path, error)) {
+            Say(QStringLiteral("Saved a picture of the plot \"%1\" (%2x%3) to %4")
+                    .arg(session.plot(image.plot).name.ToQString())
+                    .arg(PlotWindows::PictureSize.width())
+                    .arg(PlotWindows::PictureSize.height())
+                    .arg(image.path));
+        } else {
+            Report(error);
+            saved = false;
+        }
+    }
+    for (const PlotFile& table : tables) {
+        if (window.plotWindows().SaveData(table.plot, table.path, error)) {
+            Say(QStringLiteral("Saved the data of the plot \"%1\" to %2")
+                    .arg(session.plot(table.plot).name.ToQString(), table.path));
+        } else {
+            Report(error);
+            saved = false;
+        }
+    }
+    return saved;
+}
+
 int Run(QApplication& application, const WorkbenchOptions& options)
 {
     WorkbenchModel model;
@@ -186,13 +217,10 @@ int Run(QApplication& application, const WorkbenchOptions& options)
         || !FindPlotFiles(options.plotData, model, tables) || !CheckPictureTargets(options, images, tables))
         return ExitBadStart;
     QString error;
-    // Found now rather than after the session's edits.
-    if (!options.saveOnExitPath.isEmpty() && !CheckModelSaveTarget(options.saveOnExitPath, error)) {
-        Report(error);
-        return ExitBadStart;
-    }
-    // Opened before anything can call a host object.
-    if (!options.callLogPath.isEmpty() && !CallLog::Instance().OpenFile(options.callLogPath, &error)) {
+    // The save target is checked now rather than after the session's edits;
+    // the call log is opened before anything can call a host object.
+    if ((!options.saveOnExitPath.isEmpty() && !CheckModelSaveTarget(options.saveOnExitPath, error))
+        || (!options.callLogPath.isEmpty() && !CallLog::Instance().OpenFile(options.callLogPath, &error))) {
         Report(error);
         return ExitBadStart;
     }
@@ -236,29 +264,8 @@ int Run(QApplication& application, const WorkbenchOptions& options)
             exitCode = ExitFailedAtExit;
         if (exitCode == ExitOk && !options.quit)
             exitCode = application.exec();
-        for (const PlotFile& image : exitCode == ExitBadStart ? std::vector<PlotFile>() : images) {
-            if (window.plotWindows().SavePicture(image.plot, image.path, error)) {
-                Say(QStringLiteral("Saved a picture of the plot \"%1\" (%2x%3) to %4")
-                        .arg(session.plot(image.plot).name.ToQString())
-                        .arg(PlotWindows::PictureSize.width())
-                        .arg(PlotWindows::PictureSize.height())
-                        .arg(image.path));
-            } else {
-                Report(error);
-                if (exitCode == ExitOk)
-                    exitCode = ExitFailedAtExit;
-            }
-        }
-        for (const PlotFile& table : exitCode == ExitBadStart ? std::vector<PlotFile>() : tables) {
-            if (window.plotWindows().SaveData(table.plot, table.path, error)) {
-                Say(QStringLiteral("Saved the data of the plot \"%1\" to %2")
-                        .arg(session.plot(table.plot).name.ToQString(), table.path));
-            } else {
-                Report(error);
-                if (exitCode == ExitOk)
-                    exitCode = ExitFailedAtExit;
-            }
-        }
+        if (exitCode != ExitBadStart && !SavePlotFiles(window, session, images, tables) && exitCode == ExitOk)
+            exitCode = ExitFailedAtExit;
 
         // Editors go before anything is saved: their documents, views and
         // host references go with them, while the module's code is still there.
