@@ -8,8 +8,8 @@
 #include "platform/drawing/bitmap.h"
 #include "resources/bitmaps.h"
 #include "resources/editorresources.h"
-#include "view/formaccess.h"
 #include "resources/formcontrolids.h"
+#include "view/formaccess.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "view/plottypechoice.h"
 
-#include "view/formaccess.h"
 #include "resources/formcontrolids.h"
+#include "view/formaccess.h"
 #include "view/formhost.h"
 #include "view/plotassignment.h"
 #include "view/timesettingspage.h"

@@ -7,8 +7,8 @@
 #include "host/services/viewcontext.h"
 #include "platform/windows/waitcursor.h"
 #include "resources/editorform.h"
-#include "view/findvariables.h"
 #include "resources/formcontrolids.h"
+#include "view/findvariables.h"
 #include "view/viewlogging.h"
 
 #include <QLabel>

@@ -7,8 +7,8 @@
 #include "model/profileroles.h"
 #include "platform/docview/formview.h"
 #include "resources/bitmaps.h"
-#include "view/formaccess.h"
 #include "resources/formcontrolids.h"
+#include "view/formaccess.h"
 #include "view/plotassignment.h"
 
 using namespace FormControl;

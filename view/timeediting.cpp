@@ -8,8 +8,8 @@
 #include "model/plotrules.h"
 #include "model/timevalues.h"
 #include "platform/windows/messagebox.h"
-#include "view/formaccess.h"
 #include "resources/formcontrolids.h"
+#include "view/formaccess.h"
 #include "view/formhost.h"
 
 #include <algorithm>

@@ -8,8 +8,8 @@
 #include "model/timevalues.h"
 #include "platform/docview/formview.h"
 #include "resources/bitmaps.h"
-#include "view/formaccess.h"
 #include "resources/formcontrolids.h"
+#include "view/formaccess.h"
 #include "view/plottypechoice.h"
 #include "view/viewlogging.h"
 
