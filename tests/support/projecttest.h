@@ -7,7 +7,6 @@
 // no ScriptedMessageBoxResponder is installed fails the test function at
 // once, naming the box's text, and is answered without waiting.
 
-#include "support/projecttest.h"
 #include <QApplication>
 #include <QTest>
 
@@ -15,29 +14,17 @@ namespace ProjectTest {
 int Run(QObject* testObject, int argc, char** argv);
 }
 
+// Runs `TestObject` after `makeApp` made the application object it needs.
+#define PE_TEST_MAIN_WITH(TestObject, makeApp)                                                                         \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        makeApp;                                                                                                       \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        TestObject test;                                                                                               \
+        return ProjectTest::Run(&test, argc, argv);                                                                    \
+    }
+
 #define PE_TEST_MAIN(TestObject)                                                                                       \
-    int main(int argc, char** argv)                                                                                    \
-    {                                                                                                                  \
-        QApplication app(argc, argv);                                                                                  \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        TestObject test;                                                                                               \
-        return ProjectTest::Run(&test, argc, argv);                                                                    \
-    }
-
-#define PE_TEST_GUILESS_MAIN(TestObject)                                                                               \
-    int main(int argc, char** argv)                                                                                    \
-    {                                                                                                                  \
-        QCoreApplication app(argc, argv);                                                                              \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        TestObject test;                                                                                               \
-        return ProjectTest::Run(&test, argc, argv);                                                                    \
-    }
-
-#define PE_TEST_APPLESS_MAIN(TestObject)                                                                               \
-    int main(int argc, char** argv)                                                                                    \
-    {                                                                                                                  \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        TestObject test;                                                                                               \
-        return ProjectTest::Run(&test, argc, argv);                                                                    \
-    }
+    PE_TEST_MAIN_WITH(TestObject, QApplication app(argc, argv); app.setAttribute(Qt::AA_Use96Dpi, true))
+#define PE_TEST_GUILESS_MAIN(TestObject) PE_TEST_MAIN_WITH(TestObject, QCoreApplication app(argc, argv))
+#define PE_TEST_APPLESS_MAIN(TestObject) PE_TEST_MAIN_WITH(TestObject, (void)argc)

@@ -67,6 +67,8 @@ CSUProfileEditorView* EditorFixture::OpenOn(IUnknown* editedObject, const char* 
     m_app->SetCurrentDocument(m_document);
     m_frame = dynamic_cast<CSUProfileEditorFrame*>(m_template->OpenDocument(m_document));
     m_view = m_frame ? dynamic_cast<CSUProfileEditorView*>(m_frame->GetActiveView()) : nullptr;
+    if (!m_view)
+        QTest::qFail("the editor made no view", __FILE__, __LINE__);
     return m_view;
 }
 
@@ -82,33 +84,48 @@ QString Qt8(const CString& text)
     return QString::fromLocal8Bit(text.GetString());
 }
 
+QStringList ListCtrlRows(CListCtrl& list, bool withDimension)
+{
+    QStringList rows;
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        rows << Qt8(list.GetItemText(row, 0)) + (withDimension ? "|" + Qt8(list.GetItemText(row, 1)) : QString());
+    return rows;
+}
+
+QStringList ListBoxEntries(QWidget* widget)
+{
+    auto* list = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(widget));
+    QStringList entries;
+    for (int i = 0; i < list->GetCount(); ++i)
+        entries << Qt8(list->GetText(i));
+    return entries;
+}
+
+void AddProfile(CStringArray& names, CUIntArray& dimensions, CUIntArray& counts, CStringArray& variableArray,
+    const char* name, UINT dimension, const QStringList& variables)
+{
+    names.Add(name);
+    dimensions.Add(dimension);
+    counts.Add(static_cast<UINT>(variables.size()));
+    for (const QString& variable : variables)
+        variableArray.Add(variable.toLocal8Bit().constData());
+}
+
 } // namespace
 
 QStringList EditorFixture::ProfileRows() const
 {
-    auto* list = dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(Widget(FormControl::ProfilesList)));
-    QStringList rows;
-    for (int row = 0; row < list->GetItemCount(); ++row)
-        rows << Qt8(list->GetItemText(row, 0)) + "|" + Qt8(list->GetItemText(row, 1));
-    return rows;
+    return ListCtrlRows(ListControl(FormControl::ProfilesList), true);
 }
 
 QStringList EditorFixture::PlotEntries() const
 {
-    auto* list = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(Widget(FormControl::PlotList)));
-    QStringList entries;
-    for (int i = 0; i < list->GetCount(); ++i)
-        entries << Qt8(list->GetText(i));
-    return entries;
+    return ListBoxEntries(Widget(FormControl::PlotList));
 }
 
 QStringList EditorFixture::VariableEntries() const
 {
-    auto* list = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(Widget(FormControl::VariablesList)));
-    QStringList entries;
-    for (int i = 0; i < list->GetCount(); ++i)
-        entries << Qt8(list->GetText(i));
-    return entries;
+    return ListBoxEntries(Widget(FormControl::VariablesList));
 }
 
 QStringList EditorFixture::WrittenTimes(bool* written) const
@@ -123,11 +140,7 @@ QStringList EditorFixture::WrittenTimes(bool* written) const
 
 QStringList EditorFixture::TimeRows() const
 {
-    auto* list = dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(Widget(FormControl::TimesList)));
-    QStringList rows;
-    for (int row = 0; row < list->GetItemCount(); ++row)
-        rows << Qt8(list->GetItemText(row, 0));
-    return rows;
+    return ListCtrlRows(ListControl(FormControl::TimesList), false);
 }
 
 QString EditorFixture::Text(UINT id) const
@@ -179,6 +192,12 @@ void EditorFixture::ClickTab(int index) const
 {
     QTabBar* bar = qobject_cast<TabCtrlWidget*>(Widget(FormControl::Tabs))->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+void EditorFixture::Focus(QWidget* widget) const
+{
+    widget->setFocus();
+    QTRY_VERIFY(widget->hasFocus());
 }
 
 void EditorFixture::ClickStripButton(UINT stripId, int button, int buttonCount) const
@@ -234,20 +253,14 @@ void EditorFixture::SelectProfileRows(const QList<int>& rows) const
 
 void AddPlotted(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables)
 {
-    definition.plottedNames.Add(name);
-    definition.plottedDimensions.Add(dimension);
-    definition.plottedCounts.Add(static_cast<UINT>(variables.size()));
-    for (const QString& variable : variables)
-        definition.plottedVariables.Add(variable.toLocal8Bit().constData());
+    AddProfile(definition.plottedNames, definition.plottedDimensions, definition.plottedCounts,
+        definition.plottedVariables, name, dimension, variables);
 }
 
 void AddUnassigned(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables)
 {
-    definition.unassignedNames.Add(name);
-    definition.unassignedDimensions.Add(dimension);
-    definition.unassignedCounts.Add(static_cast<UINT>(variables.size()));
-    for (const QString& variable : variables)
-        definition.unassignedVariables.Add(variable.toLocal8Bit().constData());
+    AddProfile(definition.unassignedNames, definition.unassignedDimensions, definition.unassignedCounts,
+        definition.unassignedVariables, name, dimension, variables);
 }
 
 CStringArray Strings(const QStringList& texts)

@@ -29,12 +29,12 @@ public:
     EditorFixture(const EditorFixture&) = delete;
     EditorFixture& operator=(const EditorFixture&) = delete;
 
-    // Opens an editor on `definition`; the view, or null when none was made.
+    // Opens an editor on `definition`; the view, or null (and the test failed) when none was made.
     CSUProfileEditorView* Open(const PlotDefinition& definition, Access access, double factor = 1.0,
         const char* unit = "s", const char* contextName = "Column.TemperaturePlot");
     // The owner object that the next Open's plot object gives (none by default).
     void SetOwner(IUnknown* owner) { m_owner = CComPtr<IUnknown>(owner); }
-    // Opens an editor on an object that is neither kind of plot object.
+    // Opens an editor on any object, as Open does.
     CSUProfileEditorView* OpenOn(IUnknown* editedObject, const char* contextName);
 
     CSUProfileEditorFrame* frame() const { return m_frame; }
@@ -63,6 +63,8 @@ public:
     // Real clicks.
     void Click(UINT id) const;
     void ClickTab(int index) const;
+    // Gives `widget` the focus and waits until it has it.
+    void Focus(QWidget* widget) const;
     // A click on button `button` of a strip of `buttonCount` buttons.
     void ClickStripButton(UINT stripId, int button, int buttonCount) const;
     // Button `button` of a strip pressed as an assistive tool presses it: the

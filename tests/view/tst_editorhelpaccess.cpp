@@ -114,15 +114,9 @@ void EditorHelpAccessTest::findVariablesSendsTheRequestBlock_data()
     QTest::addColumn<QString>("ownerPath");
     QTest::addColumn<QString>("contextName");
     QTest::addColumn<QString>("sent");
-    QTest::newRow("owner at the top") << "B1"
-                                      << "B1.Plot"
-                                      << "";
-    QTest::newRow("owner inside an area") << "Area1.B1"
-                                          << "Area1.Plot"
-                                          << "Area1";
-    QTest::newRow("context without a dot") << "Area1.B1"
-                                           << "Plot"
-                                           << "";
+    QTest::newRow("owner at the top") << QString("B1") << QString("B1.Plot") << QString();
+    QTest::newRow("owner inside an area") << QString("Area1.B1") << QString("Area1.Plot") << QString("Area1");
+    QTest::newRow("context without a dot") << QString("Area1.B1") << QString("Plot") << QString();
 }
 
 void EditorHelpAccessTest::findVariablesSendsTheRequestBlock()
@@ -176,8 +170,7 @@ void EditorHelpAccessTest::helpOnCommandAsksTheHost()
     QWidget* list = editor.Widget(ProfilesList);
     list->window()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(list->window()));
-    list->setFocus();
-    QTRY_VERIFY(list->hasFocus());
+    editor.Focus(list);
     QCOMPARE(editor.view()->SendMessage(WM_COMMANDHELP, 0, 0), TRUE);
     QCOMPARE(m_mainWindow->calls, QStringList({"file workbench.hlp", "help 8001006 8"}));
     m_mainWindow->calls.clear();
@@ -293,8 +286,7 @@ void EditorHelpAccessTest::keyboardReachesEveryControl()
     QWidget* first = editor.Widget(VariablesList);
     first->window()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(first->window()));
-    first->setFocus();
-    QTRY_VERIFY(first->hasFocus());
+    editor.Focus(first);
     QSet<int> reached;
     for (int i = 0; i < 80; ++i) {
         QWidget* focus = QApplication::focusWidget();

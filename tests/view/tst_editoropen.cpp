@@ -1,11 +1,12 @@
-// Opening an editor: the tabs by the kind of plot object, caption and size
-// limits, the definition listed in the form, the time page per time mode, and
-// definitions or objects the editor cannot take as they are.
+// Opening an editor: the tabs by the kind of plot object, the definition
+// listed in the form, the time page per time mode, and definitions or objects
+// the editor cannot take as they are. Then the open editor changed by the host
+// (reload, a received profile, a new display unit) and by a person (the tab
+// pages, the plot-type and y-axis radios).
 
 #include "editorfixture.h"
 
 #include "hostlib/modelobject.h"
-#include "resources/editorform.h"
 #include "resources/formcontrolids.h"
 #include "support/defaultnumericlocale.h"
 #include "support/projecttest.h"
@@ -15,9 +16,10 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <algorithm>
+#include <set>
 
 using namespace FormControl;
+using namespace FormControlList;
 
 namespace {
 
@@ -41,15 +43,33 @@ PlotDefinition FullDefinition()
     return definition;
 }
 
+PlotDefinition ThreeDDefinition(bool yAxisIsTime)
+{
+    PlotDefinition definition;
+    definition.is3DPlot = 1;
+    definition.yAxisIsTime = yAxisIsTime ? 1 : 0;
+    if (!yAxisIsTime) {
+        definition.yAxisName = "Trays";
+        definition.yAxisVariables = Strings({"n(*)"});
+    }
+    AddPlotted(definition, "T", 1, {"T(*)"});
+    definition.timeMode = 1;
+    definition.timeEntries = Strings({"10", "20"});
+    return definition;
+}
+
+std::set<int> Keys(const CSUProfileEditorView& view)
+{
+    std::set<int> keys;
+    view.Profiles().ForEach([&keys](const CSUPEProfile* profile) { keys.insert(profile->key); });
+    return keys;
+}
+
 } // namespace
 
 class EditorOpenTest : public QObject {
     Q_OBJECT
 private slots:
-    void formHoldsEachControlTheViewReaches_data();
-    void formHoldsEachControlTheViewReaches();
-    void tabsFollowTheKindOfPlotObject_data();
-    void tabsFollowTheKindOfPlotObject();
     void definitionIsListedInOrder();
     void emptyDefinitionDisablesTheVariablesStrip();
     void timePageShowsEachMode_data();
@@ -58,71 +78,24 @@ private slots:
     void commaLocaleWritesTheZeroRowWithAComma();
     void disagreeingArraysKeepWhatWasReadAndSaySo();
     void objectWithoutPlotDataShowsNothingToEdit();
+    void reloadShowsOnlyTheNewDefinitionWithNewKeys();
+    void receivedProfilesArePlottedAtTheEnd();
+    void timePageHidesTheProfilesPageAndBackEnablesTheYAxisGroup();
+    void yAxisProfileHoldsTheMaximumPointsAtOne();
+    void displayUnitChangeRescalesEveryTime_data();
+    void displayUnitChangeRescalesEveryTime();
 };
-
-void EditorOpenTest::formHoldsEachControlTheViewReaches_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<int>("kind");
-    using K = DialogControlKind;
-    const auto rows = [](K kind, std::initializer_list<UINT> ids) {
-        for (UINT id : ids)
-            QTest::addRow("%u", id) << int(id) << int(kind);
-    };
-    rows(K::AutoRadioButton,
-        {Radio2DPlot, Radio3DPlot, RadioYAxisTime, RadioYAxisProfile, RadioContinuousUpdate, RadioSpecifyTimes,
-            RadioSpecifyInterval});
-    rows(K::ListView, {ProfilesList, TimesList});
-    rows(K::ListBox, {VariablesList, PlotList});
-    rows(K::OwnerDrawButton, {VariablesStrip, ProfilesStrip, PlotStrip, TimesStrip});
-    rows(K::PushButton, {ToXAxis, ToYAxis, ToPlot, Apply, FindVariables, Cancel});
-    rows(K::DefPushButton, {Ok});
-    rows(K::BitmapButton, {ClearXAxis, ClearYAxis});
-    rows(K::Edit, {XAxisField, YAxisField, StartTimeField, IntervalField, MaxTimePointsField});
-    rows(K::Static, {XAxisLabel, StartTimeLabel, IntervalLabel, MaxTimePointsLabel});
-    rows(K::GroupBox, {YAxisGroup});
-    rows(K::TabControl, {Tabs});
-    rows(K::UpDown, {MaxTimePointsUpDown});
-}
-
-void EditorOpenTest::formHoldsEachControlTheViewReaches()
-{
-    QFETCH(int, id);
-    QFETCH(int, kind);
-    const std::vector<DialogControlTemplate>& controls = EditorFormTemplate().controls;
-    const auto control = std::find_if(
-        controls.begin(), controls.end(), [id](const DialogControlTemplate& each) { return each.id == id; });
-    QVERIFY2(control != controls.end(), "the form has no control with this id");
-    QCOMPARE(int(control->kind), kind);
-}
-
-void EditorOpenTest::tabsFollowTheKindOfPlotObject_data()
-{
-    QTest::addColumn<int>("access");
-    QTest::addColumn<QStringList>("tabs");
-    QTest::newRow("plot data directly") << int(Access::Direct) << QStringList {"Profiles"};
-    QTest::newRow("through the plot host") << int(Access::Host) << QStringList {"Profiles", "Time settings"};
-}
-
-void EditorOpenTest::tabsFollowTheKindOfPlotObject()
-{
-    QFETCH(int, access);
-    QFETCH(QStringList, tabs);
-    EditorFixture editor;
-    QVERIFY(editor.Open(FullDefinition(), Access(access)));
-    QCOMPARE(editor.Tabs(), tabs);
-}
 
 void EditorOpenTest::definitionIsListedInOrder()
 {
     EditorFixture editor;
     CSUProfileEditorView* view = editor.Open(FullDefinition(), Access::Host);
-    QVERIFY(view);
     QCOMPARE(editor.ProfileRows(),
         QStringList({"Height|1 D", "Trays|1 D", "T|1 D", "x|2 D", "P|1 D", "Top|1 D", "Bottom|2 D"}));
     QCOMPARE(editor.Text(XAxisField), QStringLiteral("Height"));
     QCOMPARE(editor.Text(YAxisField), QStringLiteral("Trays"));
     QCOMPARE(editor.PlotEntries(), QStringList({"T", "x", "P"}));
+    QCOMPARE(editor.Tabs(), QStringList({"Profiles", "Time settings"}));
     QCOMPARE(view->XAxisKey(), 1);
     QCOMPARE(view->YAxisKey(), 2);
     // The first row is selected and its variables listed.
@@ -154,13 +127,14 @@ void EditorOpenTest::emptyDefinitionDisablesTheVariablesStrip()
     PlotDefinition empty;
     empty.timeEntries = Strings({"L"});
     CSUProfileEditorView* view = editor.Open(empty, Access::Direct);
-    QVERIFY(view);
     QVERIFY(editor.ProfileRows().isEmpty());
     QVERIFY(editor.PlotEntries().isEmpty());
     QVERIFY(!view->CurrentProfile());
     QVERIFY(!editor.Enabled(VariablesStrip));
     QCOMPARE(editor.Text(XAxisField), QString());
     QVERIFY(editor.Checked(Radio2DPlot));
+    // Plot data reached directly has no time settings.
+    QCOMPARE(editor.Tabs(), QStringList({"Profiles"}));
 }
 
 void EditorOpenTest::timePageShowsEachMode_data()
@@ -202,8 +176,7 @@ void EditorOpenTest::timePageShowsEachMode()
     definition.timeMode = mode;
     definition.timeEntries = Strings(entries);
     EditorFixture editor;
-    CSUProfileEditorView* view = editor.Open(definition, Access::Host, factor);
-    QVERIFY(view);
+    editor.Open(definition, Access::Host, factor);
     QCOMPARE(editor.TimeRows(), rows);
     QCOMPARE(editor.Text(StartTimeField), start);
     QCOMPARE(editor.Text(IntervalField), interval);
@@ -227,7 +200,6 @@ void EditorOpenTest::withoutPlotHostTheModeIsContinuous()
     definition.timeEntries = Strings({"2*", "0.5"});
     EditorFixture editor;
     CSUProfileEditorView* view = editor.Open(definition, Access::Direct);
-    QVERIFY(view);
     QCOMPARE(view->CurrentTimeMode(), TimeMode::ContinuousUpdate);
     QCOMPARE(editor.TimeRows(), QStringList({"0.0"}));
     QCOMPARE(editor.Text(StartTimeField), QStringLiteral("0.0"));
@@ -264,7 +236,6 @@ void EditorOpenTest::disagreeingArraysKeepWhatWasReadAndSaySo()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be read completely.*Second"));
     EditorFixture editor;
     CSUProfileEditorView* view = editor.Open(definition, Access::Host);
-    QVERIFY(view);
     QCOMPARE(boxes.boxes().size(), size_t(1));
     QCOMPARE(boxes.boxes()[0].title, CString("Profile Editor"));
     QCOMPARE(boxes.boxes()[0].style, UINT(MB_ICONEXCLAMATION | MB_TOPMOST));
@@ -272,8 +243,8 @@ void EditorOpenTest::disagreeingArraysKeepWhatWasReadAndSaySo()
     QCOMPARE(editor.ProfileRows(), QStringList({"First|1 D"}));
     QCOMPARE(editor.PlotEntries(), QStringList({"First"}));
     // A working editor: exactly one choice per radio set, and the page rules run.
-    QCOMPARE(editor.CheckedAmong(FormControlList::DefinitionRadioIds),
-        QList<UINT>({Radio3DPlot, RadioYAxisTime, RadioContinuousUpdate}));
+    QCOMPARE(
+        editor.CheckedAmong(DefinitionRadioIds), QList<UINT>({Radio3DPlot, RadioYAxisTime, RadioContinuousUpdate}));
     editor.Click(Radio2DPlot);
     QVERIFY(view->Is2DPlot());
     QVERIFY(editor.Enabled(VariablesStrip));
@@ -287,7 +258,6 @@ void EditorOpenTest::objectWithoutPlotDataShowsNothingToEdit()
     {
         EditorFixture editor;
         CSUProfileEditorView* view = editor.OpenOn(block.get(), "Column.Nothing");
-        QVERIFY(view);
         QVERIFY(!view->HasDefinition());
         auto* label = editor.frame()->GetSafeHwnd()->findChild<QLabel*>("nothingToEdit");
         QVERIFY(label && label->isVisible());
@@ -306,6 +276,156 @@ void EditorOpenTest::objectWithoutPlotDataShowsNothingToEdit()
         QVERIFY(editor.ProfileRows().isEmpty());
     }
     QCOMPARE(block->refCount(), references);
+}
+
+void EditorOpenTest::reloadShowsOnlyTheNewDefinitionWithNewKeys()
+{
+    EditorFixture editor;
+    CSUProfileEditorView* view = editor.Open(ThreeDDefinition(false), Access::Host);
+    const std::set<int> before = Keys(*view);
+    PlotDefinition next;
+    next.xAxisName = "Length";
+    AddUnassigned(next, "Spare", 2, {"C(*,*)"});
+    next.timeMode = 2;
+    next.timeEntries = Strings({"0*", "30"});
+    editor.plotData()->setDefinition(next);
+    editor.frame()->SendMessage(WM_PE_RELOAD_DEFINITION);
+
+    QCOMPARE(editor.ProfileRows(), QStringList({"Length|1 D", "Spare|2 D"}));
+    QVERIFY(editor.PlotEntries().isEmpty());
+    QCOMPARE(editor.Text(YAxisField), QString());
+    QCOMPARE(view->YAxisKey(), -1);
+    QCOMPARE(editor.Text(XAxisField), QStringLiteral("Length"));
+    // The counter goes on: 3 keys before (y axis, T), then 3 and 4.
+    QCOMPARE(before, std::set<int>({1, 2}));
+    QCOMPARE(Keys(*view), std::set<int>({3, 4}));
+    QCOMPARE(editor.TimeRows(), QStringList({"0.0"}));
+    QCOMPARE(editor.CheckedAmong(DefinitionRadioIds), QList<UINT>({Radio2DPlot, RadioYAxisTime, RadioSpecifyInterval}));
+    QCOMPARE(editor.Text(IntervalField), QStringLiteral("30"));
+    // The new first row is not selected by a reload: no profile is current.
+    QVERIFY(!view->CurrentProfile());
+    QVERIFY(editor.VariableEntries().isEmpty());
+    QVERIFY(!editor.Enabled(VariablesStrip));
+}
+
+void EditorOpenTest::receivedProfilesArePlottedAtTheEnd()
+{
+    EditorFixture editor;
+    CSUProfileEditorView* view = editor.Open(ThreeDDefinition(true), Access::Host);
+    CSUPEProfile sent("Sent");
+    sent.variables = Strings({"T(1)", "T(2)"});
+    sent.dimension = 2;
+    editor.frame()->SendMessage(WM_PE_RECEIVE_PROFILE, 0, reinterpret_cast<LPARAM>(&sent));
+    QCOMPARE(editor.ProfileRows(), QStringList({"T|1 D"}));
+
+    sent.plotRequested = 1;
+    editor.frame()->SendMessage(WM_PE_RECEIVE_PROFILE, 0, reinterpret_cast<LPARAM>(&sent));
+    editor.frame()->SendMessage(WM_PE_RECEIVE_PROFILE, 0, reinterpret_cast<LPARAM>(&sent));
+    QCOMPARE(editor.ProfileRows(), QStringList({"T|1 D", "Sent|2 D", "Sent|2 D"}));
+    QCOMPARE(editor.PlotEntries(), QStringList({"T", "Sent", "Sent"}));
+    QCOMPARE(Keys(*view), std::set<int>({1, 2, 3}));
+    // The sender keeps its profile as it was.
+    QCOMPARE(sent.key, 0);
+    QCOMPARE(sent.role, int16_t(0));
+}
+
+void EditorOpenTest::timePageHidesTheProfilesPageAndBackEnablesTheYAxisGroup()
+{
+    EditorFixture editor;
+    CSUProfileEditorView* view = editor.Open(ThreeDDefinition(true), Access::Host);
+    QVERIFY(!editor.Enabled(YAxisGroup));
+    for (const UINT* id = TimePageIds; *id; ++id)
+        QVERIFY2(!editor.Visible(*id), QByteArray::number(*id));
+    editor.ClickTab(1);
+    QCOMPARE(view->CurrentPage(), 1);
+    for (const UINT* id = ProfilesPageIds; *id; ++id)
+        QVERIFY2(!editor.Visible(*id), QByteArray::number(*id));
+    for (const UINT* id = YAxisIds; *id; ++id)
+        QVERIFY2(!editor.Visible(*id), QByteArray::number(*id));
+    for (const UINT* id = TimePageIds; *id; ++id)
+        QVERIFY2(editor.Visible(*id), QByteArray::number(*id));
+    // The controls outside the page lists stay.
+    for (UINT id : {ProfilesList, VariablesList, ToPlot, Ok, Cancel, Apply, FindVariables})
+        QVERIFY2(editor.Visible(id), QByteArray::number(id));
+    // Back on the profiles page the y-axis group is enabled, but not its button.
+    editor.ClickTab(0);
+    for (UINT id : {YAxisGroup, YAxisField, ClearYAxis, RadioYAxisTime, RadioYAxisProfile})
+        QVERIFY2(editor.Enabled(id) && editor.Visible(id), QByteArray::number(id));
+    QVERIFY(!editor.Enabled(ToYAxis));
+    QVERIFY(!editor.Visible(StartTimeField));
+}
+
+void EditorOpenTest::yAxisProfileHoldsTheMaximumPointsAtOne()
+{
+    EditorFixture editor;
+    CSUProfileEditorView* view = editor.Open(ThreeDDefinition(false), Access::Host);
+    QVERIFY(editor.Enabled(ToYAxis) && editor.Enabled(YAxisField));
+    editor.ClickTab(1);
+    editor.Click(RadioSpecifyInterval);
+    QCOMPARE(view->CurrentTimeMode(), TimeMode::SpecifyInterval);
+    QCOMPARE(editor.CheckedAmong(TimeModeRadios), QList<UINT>({RadioSpecifyInterval}));
+    QVERIFY(editor.Enabled(IntervalField) && !editor.Enabled(TimesList));
+    for (const UINT* id = MaxTimePointsIds; *id; ++id)
+        QVERIFY2(!editor.Enabled(*id), QByteArray::number(*id));
+    QCOMPARE(editor.Text(MaxTimePointsField), QStringLiteral("1"));
+
+    editor.ClickTab(0);
+    editor.Click(Radio2DPlot);
+    QVERIFY(view->Is2DPlot() && view->YAxisIsTime());
+    for (const UINT* id = MaxTimePointsIds; *id; ++id)
+        QVERIFY2(editor.Enabled(*id), QByteArray::number(*id));
+    // The y-axis profile went back to the unassigned profiles.
+    QCOMPARE(editor.Text(YAxisField), QString());
+    QCOMPARE(view->YAxisKey(), -1);
+    QCOMPARE(view->Profiles().Find(1)->role, int16_t(0));
+    QVERIFY(editor.Checked(RadioYAxisTime) && !editor.Checked(RadioYAxisProfile));
+    QVERIFY(!editor.Enabled(YAxisGroup) && !editor.Enabled(ToYAxis));
+
+    // 3-d again keeps the y axis on time; choosing a profile enables its controls.
+    editor.Click(Radio3DPlot);
+    QVERIFY(!view->Is2DPlot() && view->YAxisIsTime());
+    editor.Click(RadioYAxisProfile);
+    QVERIFY(!view->YAxisIsTime());
+    QVERIFY(editor.Enabled(ToYAxis) && !editor.Enabled(MaxTimePointsField));
+}
+
+void EditorOpenTest::displayUnitChangeRescalesEveryTime_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("interval");
+    QTest::newRow("start and interval") << 2 << QStringList {"2*", "0.5"} << QStringList {"0"} << "120"
+                                        << "30";
+    QTest::newRow("specified times") << 1 << QStringList {"1", "2.5"} << QStringList {"60", "150"} << "0"
+                                     << "3600";
+}
+
+void EditorOpenTest::displayUnitChangeRescalesEveryTime()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, start);
+    QFETCH(QString, interval);
+    PlotDefinition definition;
+    definition.timeMode = mode;
+    definition.timeEntries = Strings(entries);
+    EditorFixture editor;
+    CSUProfileEditorView* view = editor.Open(definition, Access::Host, 1.0, "s");
+    editor.document()->SetDisplayUnit("tick", 60.0);
+    QCOMPARE(view->TimeFactor(), 60.0);
+    QCOMPARE(editor.TimeRows(), rows);
+    QCOMPARE(editor.Text(StartTimeField), start);
+    QCOMPARE(editor.Text(IntervalField), interval);
+    LVCOLUMN column;
+    char heading[64] = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = heading;
+    column.cchTextMax = sizeof heading;
+    QVERIFY(editor.ListControl(TimesList).GetColumn(0, &column));
+    QCOMPARE(QString(heading), QStringLiteral("Times (tick)"));
 }
 
 PE_TEST_MAIN(EditorOpenTest)

@@ -19,9 +19,11 @@
 #include <QTest>
 #include <QTreeView>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
+#include <tuple>
 
 using namespace FormControl;
 
@@ -34,7 +36,8 @@ struct ProfileState {
     int role;
     bool operator==(const ProfileState& other) const
     {
-        return name == other.name && dimension == other.dimension && variables == other.variables && role == other.role;
+        return std::tie(name, dimension, variables, role)
+            == std::tie(other.name, other.dimension, other.variables, other.role);
     }
 };
 
@@ -81,7 +84,17 @@ public:
         return variables;
     }
 
-    QTreeView* Tree(UINT id) const { return qobject_cast<QTreeView*>(Widget(id)); }
+    // A click (`twice`: and a double-click) on a profile row.
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers, bool twice = false) const
+    {
+        auto* tree = qobject_cast<QTreeView*>(Widget(ProfilesList));
+        const QModelIndex index = tree->model()->index(row, 0);
+        tree->scrollTo(index);
+        const QPoint at = tree->visualRect(index).center();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, modifiers, at);
+        if (twice)
+            QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+    }
     std::set<int> SelectedKeys() const
     {
         std::set<int> keys;
@@ -281,11 +294,7 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
         const int row = editor.Pick(profiles.GetItemCount());
         const bool control = editor.Chance(30);
         what = QStringLiteral("click profile row %1%2").arg(row).arg(control ? " with Ctrl" : "");
-        QTreeView* tree = editor.Tree(ProfilesList);
-        const QModelIndex index = tree->model()->index(row, 0);
-        tree->scrollTo(index);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, control ? Qt::ControlModifier : Qt::KeyboardModifiers(),
-            tree->visualRect(index).center());
+        editor.ClickRow(row, control ? Qt::ControlModifier : Qt::KeyboardModifiers());
         break;
     }
     case 8: {
@@ -329,13 +338,7 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
         what = QStringLiteral("double-click a profile row");
         if (profiles.GetItemCount() == 0)
             return;
-        const int row = editor.Pick(profiles.GetItemCount());
-        QTreeView* tree = editor.Tree(ProfilesList);
-        const QModelIndex index = tree->model()->index(row, 0);
-        tree->scrollTo(index);
-        const QPoint at = tree->visualRect(index).center();
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+        editor.ClickRow(editor.Pick(profiles.GetItemCount()), {}, true);
         break;
     }
     }
@@ -364,37 +367,22 @@ void EditorRandomTest::CheckLists(RandomEditor& editor, const QString& what)
     // The variables list is the current profile's, which is the one selected row's.
     const CSUPEProfile* current = view->CurrentProfile();
     QVERIFY2(current == (selectedRows == 1 ? selectedProfile : nullptr), qPrintable(what));
-    QStringList variables;
-    if (current) {
-        for (const CString& variable : current->variables)
-            variables << variable.ToQString();
-    }
-    QVERIFY2(editor.VariableEntries() == variables, qPrintable(what));
+    QVERIFY2(editor.VariableEntries() == (current ? Texts(current->variables) : QStringList()), qPrintable(what));
     // No edit stays open over a row that is gone.
     const CListBoxEx& variablesList = editor.EditableList(VariablesList);
     const int editing = variablesList.GetEditingIndex();
     QVERIFY2(editing == -1 || editing < variablesList.GetCount(), qPrintable(what));
     QVERIFY2((editing != -1) == (editor.OpenEditor(VariablesList) != nullptr), qPrintable(what));
     // The plot list and the axis fields show the profiles of those roles.
-    const std::vector<int> plotKeys = [&editor] {
-        std::vector<int> found;
-        const CListBoxEx& plot = editor.EditableList(PlotList);
-        for (int entry = 0; entry < plot.GetCount(); ++entry)
-            found.push_back(static_cast<int>(plot.GetItemData(entry)));
-        return found;
-    }();
+    const CListBoxEx& plot = editor.EditableList(PlotList);
     const QStringList entries = editor.PlotEntries();
-    int plotted = 0;
-    for (const int key : keys) {
-        const CSUPEProfile* profile = set.Find(key);
-        if (ShownRole(profile->role) == ProfileRole::Plotted)
-            ++plotted;
-    }
-    QVERIFY2(int(plotKeys.size()) == plotted, qPrintable(what));
-    for (size_t i = 0; i < plotKeys.size(); ++i) {
-        const CSUPEProfile* profile = set.Find(plotKeys[i]);
+    const auto plotted = std::count_if(
+        keys.begin(), keys.end(), [&set](int key) { return ShownRole(set.Find(key)->role) == ProfileRole::Plotted; });
+    QVERIFY2(plot.GetCount() == plotted, qPrintable(what));
+    for (int i = 0; i < plot.GetCount(); ++i) {
+        const CSUPEProfile* profile = set.Find(static_cast<int>(plot.GetItemData(i)));
         QVERIFY2(profile && ShownRole(profile->role) == ProfileRole::Plotted, qPrintable(what));
-        QVERIFY2(entries[int(i)] == profile->name.ToQString(), qPrintable(what));
+        QVERIFY2(entries[i] == profile->name.ToQString(), qPrintable(what));
     }
     const CSUPEProfile* xAxis = set.Find(view->XAxisKey());
     QVERIFY2(editor.Text(XAxisField) == (xAxis ? xAxis->name.ToQString() : QString()), qPrintable(what));
@@ -428,12 +416,8 @@ void EditorRandomTest::listsStayEqualToTheProfilesUnderRandomEvents()
             const std::vector<double> secondsBefore = editor.Seconds();
             Touch touch;
             // Edits open from earlier steps end with this one, changing what they edit.
-            if (CEdit* label = editor.ListControl(ProfilesList).GetEditControl(); label) {
-                for (int row = 0; row < editor.ListControl(ProfilesList).GetItemCount(); ++row) {
-                    if (editor.ListControl(ProfilesList).GetItemState(row, LVIS_SELECTED))
-                        touch.keys.insert(static_cast<int>(editor.ListControl(ProfilesList).GetItemData(row)));
-                }
-            }
+            if (editor.ListControl(ProfilesList).GetEditControl())
+                touch.keys = editor.SelectedKeys();
             if (editor.OpenEditor(VariablesList) && editor.view()->CurrentProfile())
                 touch.keys.insert(editor.view()->CurrentProfile()->key);
             const bool timeEditOpen = editor.OpenEditor(TimesList) != nullptr;

@@ -112,7 +112,6 @@ void EditorWritesTest::axesTakeOneUnassignedProfile()
 {
     EditorFixture editor;
     CSUProfileEditorView* view = editor.Open(Unassigned({"A", "B", "C"}, true), Access::Host);
-    QVERIFY(view);
     editor.Click(Radio3DPlot);
     editor.Click(RadioYAxisProfile);
     editor.SelectProfileRows({0});
@@ -153,7 +152,6 @@ void EditorWritesTest::plotListTakesTheSelectedUnassignedProfiles()
 {
     EditorFixture editor;
     CSUProfileEditorView* view = editor.Open(Unassigned({"A", "B", "C", "D"}), Access::Host);
-    QVERIFY(view);
     editor.SelectProfileRows({1});
     editor.Click(ToXAxis);
     editor.SelectProfileRows({0, 1, 3});
@@ -170,12 +168,10 @@ void EditorWritesTest::deleteInAnAxisFieldTakesTheProfileOff()
     ScriptedMessageBoxResponder boxes;
     EditorFixture editor;
     CSUProfileEditorView* view = editor.Open(Unassigned({"A", "B"}), Access::Host);
-    QVERIFY(view);
     editor.SelectProfileRows({0});
     editor.Click(ToXAxis);
     QWidget* field = editor.Widget(XAxisField);
-    field->setFocus();
-    QTRY_VERIFY(field->hasFocus());
+    editor.Focus(field);
     QTest::keyClick(field, Qt::Key_Home);
     QTest::keyClick(field, Qt::Key_Delete);
     QCOMPARE(editor.Text(XAxisField), QString());
@@ -185,8 +181,7 @@ void EditorWritesTest::deleteInAnAxisFieldTakesTheProfileOff()
     editor.ClickTab(1);
     editor.Click(RadioSpecifyInterval);
     QWidget* interval = editor.Widget(IntervalField);
-    interval->setFocus();
-    QTRY_VERIFY(interval->hasFocus());
+    editor.Focus(interval);
     QTest::keyClick(interval, Qt::Key_Home);
     QTest::keyClick(interval, Qt::Key_Delete);
     QCOMPARE(editor.Text(IntervalField), QStringLiteral("0"));
@@ -202,7 +197,6 @@ void EditorWritesTest::plotStripRemovesAndReorders()
     AddPlotted(definition, "R", 1, {"r1"});
     definition.timeEntries = Strings({"L"});
     CSUProfileEditorView* view = editor.Open(definition, Access::Host);
-    QVERIFY(view);
     editor.EditableList(PlotList).SetCurSel(0);
     editor.ClickStripButton(PlotStrip, 0, 3);
     QCOMPARE(editor.PlotEntries(), QStringList({"Q", "R"}));
@@ -233,8 +227,7 @@ void EditorWritesTest::applyWritesInOrderAndReadsBackTheSame()
     definition.maxTimePoints = 1;
     definition.timeMode = 1;
     definition.timeEntries = Strings({"10", "20"});
-    CSUProfileEditorView* view = editor.Open(definition, Access::Host);
-    QVERIFY(view);
+    editor.Open(definition, Access::Host);
     CallRecorder recorder;
     editor.Click(Apply);
     const QStringList broadcast {"UpdateAllViews 823 [Flowsheet.Column, Column.TemperaturePlot]"};
@@ -257,8 +250,7 @@ void EditorWritesTest::timeEntriesByMode()
     PlotDefinition definition = Unassigned({});
     definition.timeMode = 2;
     definition.timeEntries = Strings({"2*", "0.5"});
-    CSUProfileEditorView* view = editor.Open(definition, Access::Host, 60.0, "min");
-    QVERIFY(view);
+    editor.Open(definition, Access::Host, 60.0, "min");
     CallRecorder recorder;
     editor.Click(Apply);
     editor.Click(Apply);
@@ -277,7 +269,6 @@ void EditorWritesTest::brokenRulesAreToldWithTheirBox()
     PlotDefinition definition = Unassigned({"A"});
     AddPlotted(definition, "Empty", 1, {});
     CSUProfileEditorView* view = editor.Open(definition, Access::Host);
-    QVERIFY(view);
     CallRecorder recorder;
     editor.Click(Apply);
     QCOMPARE(boxes.events().size(), size_t(2));
@@ -320,8 +311,7 @@ void EditorWritesTest::okClosesOnlyAfterAValidWrite()
     EditorFixture editor;
     PlotDefinition definition = Unassigned({"A"});
     AddPlotted(definition, "Empty", 1, {});
-    CSUProfileEditorView* view = editor.Open(definition, Access::Host);
-    QVERIFY(view);
+    editor.Open(definition, Access::Host);
     // The host's model document stays when one of its editors closes.
     editor.document()->m_bAutoDelete = false;
     ScriptedMessageBoxResponder boxes;
@@ -371,12 +361,10 @@ void EditorWritesTest::cancelWritesNothingAndSaysNothing()
     definition.timeMode = 2;
     definition.timeEntries = Strings({"0*", "1"});
     CSUProfileEditorView* view = editor.Open(definition, Access::Host);
-    QVERIFY(view);
     CallRecorder recorder;
     editor.ClickTab(1);
     QWidget* start = editor.Widget(StartTimeField);
-    start->setFocus();
-    QTRY_VERIFY(start->hasFocus());
+    editor.Focus(start);
     view->GetDlgItem(StartTimeField)->SetWindowText("-1");
     QPointer<QWidget> frame = editor.frame()->GetSafeHwnd();
     // A person's click: the button takes the focus first, then is clicked.

@@ -14,10 +14,6 @@
 
 using namespace FormControl;
 
-namespace {
-
-} // namespace
-
 class OpenEditsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -70,7 +66,6 @@ void OpenEditsTest::accessibleVariablesStripEndsTheEditFirst()
     PlotDefinition definition;
     AddUnassigned(definition, "V", 1, {"A", "B", "C"});
     CSUProfileEditorView* view = editor.Open(definition, Access::Direct);
-    QVERIFY(view);
     QVERIFY(view->CurrentProfile());
     editor.EditableList(VariablesList).BeginEdit(1);
     TypeInto(editor.OpenEditor(VariablesList), "X");
@@ -126,7 +121,6 @@ void OpenEditsTest::reloadDuringTheDeleteQuestionDeletesNothingUnselected()
     AddUnassigned(definition, "b", 1, {"b(1)"});
     AddUnassigned(definition, "B", 2, {"B(*)"});
     CSUProfileEditorView* view = editor.Open(definition, Access::Direct);
-    QVERIFY(view);
     CListCtrl& profiles = editor.ListControl(ProfilesList);
     profiles.SetItemState(-1, 0, LVIS_SELECTED);
     profiles.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
@@ -198,12 +192,10 @@ void OpenEditsTest::mnemonicApplyAndOkCheckTheFocusedTimeField()
     PlotDefinition definition = SpecifiedTimes({"0*", "2"});
     definition.timeMode = 2;
     CSUProfileEditorView* view = editor.Open(definition, Access::Host);
-    QVERIFY(view);
     editor.ClickTab(1);
     view->GetDlgItem(static_cast<int>(field))->SetWindowText(text.toLocal8Bit().constData());
     QWidget* edit = editor.Widget(field);
-    edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
+    editor.Focus(edit);
     if (button == Apply)
         QTest::keyClick(edit, Qt::Key_A, Qt::AltModifier);
     else

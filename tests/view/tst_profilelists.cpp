@@ -64,11 +64,9 @@ public:
     QLineEdit* LabelEditor() const { return OpenEditor(ProfilesList); }
     void TypeLabel(const QString& text) const
     {
-        QLineEdit* editor = LabelEditor();
-        QVERIFY(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
+        TypeInto(LabelEditor(), text);
+        if (LabelEditor())
+            QTest::keyClick(LabelEditor(), Qt::Key_Return);
     }
     QStringList SelectedNames() const
     {
@@ -103,7 +101,6 @@ void ProfileListsTest::newProfilesHaveConsecutiveKeysAndTheLastIsEdited()
 {
     ListsEditor editor;
     CSUProfileEditorView* view = editor.Open(PlotDefinition(), Access::Direct);
-    QVERIFY(view);
     const int next = view->Profiles().nextProfileKey() + 1;
     editor.ClickStripButton(ProfilesStrip, 0, 3);
     QVERIFY(editor.LabelEditor());
@@ -122,8 +119,7 @@ void ProfileListsTest::newProfilesHaveConsecutiveKeysAndTheLastIsEdited()
 void ProfileListsTest::renameTrimsAndReachesEveryDisplay()
 {
     ListsEditor editor;
-    CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    QVERIFY(view);
+    editor.Open(ListsDefinition(), Access::Direct);
     const auto rename = [&editor](const char* name, const QString& text) {
         editor.Profiles().EditLabel(editor.RowNamed(name));
         editor.TypeLabel(text);
@@ -163,7 +159,6 @@ void ProfileListsTest::deleteAsksOnceForTheAssignedProfile()
     QFETCH(QStringList, plotted);
     ListsEditor editor;
     CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    QVERIFY(view);
     ScriptedMessageBoxResponder boxes;
     boxes.Answer(answer);
     // Rows: x, P, b, B, a; the middle one of the three is plotted.
@@ -183,7 +178,6 @@ void ProfileListsTest::deletingTheCurrentProfileLeavesNoCurrentProfile()
 {
     ListsEditor editor;
     CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    QVERIFY(view);
     ScriptedMessageBoxResponder boxes;
     boxes.Answer(IDNO);
     // Answering No for P leaves "b" alone selected, so "b" becomes current
@@ -207,8 +201,7 @@ void ProfileListsTest::deletingTheCurrentProfileLeavesNoCurrentProfile()
 void ProfileListsTest::dimensionByStripAndCtrlD()
 {
     ListsEditor editor;
-    CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    QVERIFY(view);
+    editor.Open(ListsDefinition(), Access::Direct);
     editor.Select({"b", "B"});
     editor.Key(Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(editor.ProfileRows().mid(2, 2), (QStringList {"b|2 D", "B|1 D"}));
@@ -227,7 +220,6 @@ void ProfileListsTest::contextMenuOffersTheOtherDimensionForItsRowOnly()
 {
     ListsEditor editor;
     CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    QVERIFY(view);
     ScriptedPopupMenu menus;
     menus.Answer(ID_MARK_PROFILE_1D);
     editor.Select({"B", "a"});
@@ -257,8 +249,7 @@ void ProfileListsTest::contextMenuOffersTheOtherDimensionForItsRowOnly()
 void ProfileListsTest::doubleClickTogglesCreatesOrRenames()
 {
     ListsEditor editor;
-    CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    QVERIFY(view);
+    editor.Open(ListsDefinition(), Access::Direct);
     QWidget* viewport = editor.Tree()->viewport();
     const auto doubleClick = [viewport](const QPoint& at) {
         QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
@@ -291,7 +282,6 @@ void ProfileListsTest::rowsWithoutProfileAreLeftAlone()
 {
     ListsEditor editor;
     CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    QVERIFY(view);
     // A row whose key the set does not hold.
     const int orphan = editor.RowNamed("b");
     editor.Profiles().SetItemData(orphan, 999);
@@ -315,8 +305,7 @@ void ProfileListsTest::rowsWithoutProfileAreLeftAlone()
 void ProfileListsTest::columnClicksFlipOneDirection()
 {
     ListsEditor editor;
-    CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    QVERIFY(view);
+    editor.Open(ListsDefinition(), Access::Direct);
     QHeaderView* header = editor.Tree()->header();
     const auto clickColumn = [header](int column) {
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
@@ -346,7 +335,6 @@ void ProfileListsTest::variablesStripKeepsTheProfileEqualToTheList()
 {
     ListsEditor editor;
     CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    QVERIFY(view);
     editor.Select({"b"});
     CSUPEProfile* profile = view->CurrentProfile();
     QVERIFY(profile);

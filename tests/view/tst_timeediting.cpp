@@ -22,15 +22,10 @@ namespace {
 void EnterRow(const EditorFixture& editor, const QString& text, Qt::Key key = Qt::Key_Return)
 {
     QTest::keyClick(editor.Widget(TimesList), Qt::Key_Insert);
-    CEdit* label = editor.ListControl(TimesList).GetEditControl();
-    QVERIFY(label);
-    auto* line = qobject_cast<QLineEdit*>(label->GetSafeHwnd());
+    QLineEdit* line = editor.OpenEditor(TimesList);
     QVERIFY(line);
-    line->selectAll();
-    if (!text.isNull()) {
-        QTest::keyClick(line, Qt::Key_Backspace);
-        QTest::keyClicks(line, text);
-    }
+    if (!text.isNull())
+        TypeInto(line, text);
     QTest::keyClick(line, key);
     QVERIFY(!editor.ListControl(TimesList).GetEditControl());
 }
@@ -110,31 +105,26 @@ void TimeEditingTest::fieldsAreCheckedWhenLeft()
     PlotDefinition definition = SpecifiedTimes({"0*", "1"});
     definition.timeMode = 2;
     CSUProfileEditorView* view = editor.Open(definition, Access::Host);
-    QVERIFY(view);
     editor.ClickTab(1);
     QWidget* start = editor.Widget(StartTimeField);
     QWidget* interval = editor.Widget(IntervalField);
     view->GetDlgItem(IntervalField)->SetWindowText("0");
-    interval->setFocus();
-    QTRY_VERIFY(interval->hasFocus());
+    editor.Focus(interval);
     start->setFocus();
     QCOMPARE(boxes.texts(), QStringList({"Time intervals must be greater than zero."}));
     QTRY_VERIFY(interval->hasFocus());
     QCOMPARE(editor.Text(IntervalField), QStringLiteral("0"));
     boxes.Clear();
     view->GetDlgItem(IntervalField)->SetWindowText(" 2.50 ");
-    start->setFocus();
-    QTRY_VERIFY(start->hasFocus());
+    editor.Focus(start);
     QCOMPARE(editor.Text(IntervalField), QStringLiteral("2.5"));
     view->GetDlgItem(StartTimeField)->SetWindowText("0.12345670");
-    interval->setFocus();
-    QTRY_VERIFY(interval->hasFocus());
+    editor.Focus(interval);
     QCOMPARE(editor.Text(StartTimeField), QStringLiteral("0.1234567"));
     // Apply finds the interval, which the user is not in, out of range: no
     // box of its own, and the interval field gets the focus back, so that
     // leaving it tells again.
-    start->setFocus();
-    QTRY_VERIFY(start->hasFocus());
+    editor.Focus(start);
     view->GetDlgItem(IntervalField)->SetWindowText("0");
     view->SendMessage(WM_COMMAND, MAKEWPARAM(Apply, BN_CLICKED), 0);
     QVERIFY(boxes.events().empty());
@@ -143,12 +133,10 @@ void TimeEditingTest::fieldsAreCheckedWhenLeft()
     QCOMPARE(boxes.texts(), QStringList({"Time intervals must be greater than zero."}));
     boxes.Clear();
     view->GetDlgItem(IntervalField)->SetWindowText("2.5");
-    start->setFocus();
-    QTRY_VERIFY(start->hasFocus());
+    editor.Focus(start);
     // An erased field is left alone here; Apply tells of it.
     view->GetDlgItem(IntervalField)->SetWindowText("");
-    start->setFocus();
-    QTRY_VERIFY(start->hasFocus());
+    editor.Focus(start);
     QVERIFY(boxes.events().empty());
 }
 
@@ -179,14 +167,10 @@ void TimeEditingTest::typedStartTimeKeepsEveryDigit_data()
     QTest::addColumn<QByteArray>("locale");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("seven digits") << QByteArray("C") << "3600.125"
-                                  << "3600.125";
-    QTest::newRow("seven digits, decimal comma") << QByteArray("de_DE.UTF-8") << "3600,125"
-                                                 << "3600,125";
-    QTest::newRow("many digits") << QByteArray("C") << "12.00000000000012"
-                                 << "12.00000000000012";
-    QTest::newRow("trailing zeros and blanks") << QByteArray("C") << " 0.10 "
-                                               << "0.1";
+    QTest::newRow("seven digits") << QByteArray("C") << QString("3600.125") << QString("3600.125");
+    QTest::newRow("decimal comma") << QByteArray("de_DE.UTF-8") << QString("3600,125") << QString("3600,125");
+    QTest::newRow("many digits") << QByteArray("C") << QString("12.00000000000012") << QString("12.00000000000012");
+    QTest::newRow("trailing zeros and blanks") << QByteArray("C") << QString(" 0.10 ") << QString("0.1");
 }
 
 // What a person types in the start-time field stays as typed when the field
@@ -204,11 +188,8 @@ void TimeEditingTest::typedStartTimeKeepsEveryDigit()
     QVERIFY(editor.Open(definition, Access::Host));
     editor.ClickTab(1);
     auto* start = qobject_cast<QLineEdit*>(editor.Widget(StartTimeField));
-    start->setFocus();
-    QTRY_VERIFY(start->hasFocus());
-    start->selectAll();
-    QTest::keyClick(start, Qt::Key_Backspace);
-    QTest::keyClicks(start, typed);
+    editor.Focus(start);
+    TypeInto(start, typed);
     editor.Widget(IntervalField)->setFocus();
     QTRY_VERIFY(editor.Widget(IntervalField)->hasFocus());
     QCOMPARE(editor.Text(StartTimeField), shown);
