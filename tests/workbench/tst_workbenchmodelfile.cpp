@@ -82,14 +82,6 @@ void WorkbenchModelFileTest::sampleHasPlotsOfEveryKindAndEveryOneIsValid()
 void WorkbenchModelFileTest::savedModelsReadBackEqual()
 {
     WorkbenchModel model = ReadSample();
-    const QByteArray written = WriteModelFile(model);
-    WorkbenchModel reread;
-    QString error;
-    ResultsSource beside {SampleModelFolder(), {}, {}};
-    QVERIFY2(ReadModelFile(written, reread, error, &beside), qPrintable(error));
-    QVERIFY(reread == model);
-    QCOMPARE(WriteModelFile(reread), written);
-
     // A definition the editor would refuse is kept as it is: arrays that
     // disagree, a path that is not in the model, times in odd forms.
     PlotDefinition& edited = model.plots.front().definition;
@@ -104,6 +96,8 @@ void WorkbenchModelFileTest::savedModelsReadBackEqual()
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("model.json"));
+    WorkbenchModel reread;
+    QString error;
     QVERIFY2(SaveModelFile(path, model, error), qPrintable(error));
     QVERIFY2(LoadModelFile(path, reread, error), qPrintable(error));
     QVERIFY(reread == model);
@@ -134,6 +128,7 @@ void WorkbenchModelFileTest::writtenTextIsWhatAJsonDocumentWrites()
     WorkbenchModel reread;
     QVERIFY2(ReadModelFile(written, reread, error, &beside), qPrintable(error));
     QVERIFY(reread == model);
+    QCOMPARE(WriteModelFile(reread), written);
 }
 
 void WorkbenchModelFileTest::numbersAreWrittenAsADocumentWritesThem()
