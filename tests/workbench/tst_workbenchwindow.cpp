@@ -27,8 +27,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDockWidget>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListWidget>
