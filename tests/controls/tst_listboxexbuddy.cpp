@@ -1,16 +1,18 @@
 // The list button strip as a person uses it: the command a click runs for each
 // way a strip is attached, presses that do not make a click, the painted bar
-// and its hot button, and the tooltips.
+// and its hot button, and the tooltips; and the strip images themselves.
 
 #include "controls/listboxex.h"
 #include "controls/listboxexbuddy.h"
 #include "controls/listboxexparent.h"
 #include "platform/core/resources.h"
+#include "platform/drawing/bitmap.h"
 #include "resources/bitmaps.h"
 #include "support/projecttest.h"
 #include "support/scriptedmessageboxresponder.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QHelpEvent>
 #include <QPushButton>
 #include <QTest>
@@ -30,6 +32,7 @@ const QColor Face(212, 208, 200);
 const QColor Text(0, 150, 150);
 const QColor Highlight(255, 255, 255);
 const QColor Shadow(64, 64, 64);
+const QColor Midlight(250, 250, 240);
 
 // The editor view and the list as the strip sees them: both record the
 // commands and row reports they get in one log; the list then runs its command.
@@ -82,6 +85,8 @@ private slots:
     void paintShowsCaptionAndHotButtonEdge();
     void tooltipShowsEachButtonsText();
     void needTextCopiesAtMost79CharactersAndReportsUnknownTools();
+    void imageHasItsSizeAndMapsItsGreys_data();
+    void imageHasItsSizeAndMapsItsGreys();
 
 private:
     // A form whose placeholder the strip takes over, with an empty list bound to it if asked.
@@ -121,6 +126,7 @@ void ListBoxExBuddyTest::initTestCase()
     palette.setColor(QPalette::WindowText, Text);
     palette.setColor(QPalette::Light, Highlight);
     palette.setColor(QPalette::Mid, Shadow);
+    palette.setColor(QPalette::Midlight, Midlight);
     QApplication::setPalette(palette);
     // The strip is given its module; it is not in the resource chain.
     AddStripBitmaps(m_module);
@@ -293,6 +299,45 @@ void ListBoxExBuddyTest::needTextCopiesAtMost79CharactersAndReportsUnknownTools(
     QCOMPARE(needText(3), CString());
     QCOMPARE(boxes.boxes().size(), size_t(1));
     QVERIFY(boxes.boxes()[0].text.Find("tool 3") >= 0);
+}
+
+// Each strip image and the clear-button image has its size, is drawn in the 16
+// standard colours on a grey ground, and loading it with 3-D mapping turns its
+// greys into the current button colours.
+void ListBoxExBuddyTest::imageHasItsSizeAndMapsItsGreys_data()
+{
+    QTest::addColumn<UINT>("id");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("133 variables") << IDB_VARIABLES_STRIP << QSize(88, 20);
+    QTest::newRow("134 times") << IDB_TIMES_STRIP << QSize(46, 20);
+    QTest::newRow("135 plot") << IDB_PLOT_STRIP << QSize(67, 20);
+    QTest::newRow("136 clear") << IDB_CLEAR << QSize(20, 20);
+    QTest::newRow("147 profiles") << IDB_PROFILES_STRIP << QSize(69, 20);
+}
+
+void ListBoxExBuddyTest::imageHasItsSizeAndMapsItsGreys()
+{
+    QFETCH(UINT, id);
+    QFETCH(QSize, size);
+    const auto load = [&](UINT flags) {
+        return LoadImageBitmap(&m_module, id, flags).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage drawn = load(LR_DEFAULTCOLOR);
+    const QImage mapped = load(LR_LOADMAP3DCOLORS);
+    QCOMPARE(drawn.size(), size);
+    QCOMPARE(mapped.size(), size);
+    QCOMPARE(drawn.pixel(0, 0), 0xFFC0C0C0u); // the ground
+    const QList<QRgb> sixteen {0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080, 0xFF008080,
+        0xFFC0C0C0, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF};
+    const QHash<QRgb, QRgb> greys {{0xFF808080, Shadow.rgb()}, {0xFFC0C0C0, Face.rgb()}, {0xFFDFDFDF, Midlight.rgb()}};
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const QRgb pixel = drawn.pixel(x, y);
+            QVERIFY2(
+                sixteen.contains(pixel), qPrintable(QStringLiteral("%1 at %2,%3").arg(pixel, 0, 16).arg(x).arg(y)));
+            QCOMPARE(mapped.pixel(x, y), greys.value(pixel, pixel));
+        }
+    }
 }
 
 PE_TEST_MAIN(ListBoxExBuddyTest)

@@ -1,10 +1,13 @@
 // Reordering an editable list by dragging a row onto the row to go before (or onto the sentinel row
 // that follows the last one during a drag): the insertion mark and the sentinel never outlive the
-// drag, and a profile-variables list moves the variable with its row.
+// drag, and a profile-variables list moves the variable with its row. And how the list looks: rows
+// drawn by the list itself (the selected row in the caption colour, not the highlight colour) and
+// the exclusive-or insertion mark that a second drawing erases.
 
 #include "listboxextestview.h"
 #include "support/projecttest.h"
 
+#include "platform/drawing/syscolors.h"
 #include "support/scriptedmessageboxresponder.h"
 
 #include <QImage>
@@ -22,6 +25,9 @@ private slots:
     void deleteAfterADropRemovesTheDroppedRow();
     void rowAddedDuringADragStaysInStepWithTheProfile_data();
     void rowAddedDuringADragStaysInStepWithTheProfile();
+    void selectedRowUsesTheCaptionColour();
+    void insertionMarkDrawnTwiceRestoresThePixels_data();
+    void insertionMarkDrawnTwiceRestoresThePixels();
 
 private:
     static void Drag(ListForm<>& f, int from, int to)
@@ -159,15 +165,57 @@ void ListBoxExDragTest::rowAddedDuringADragStaysInStepWithTheProfile()
     // A variable arrives while the drag runs (a drop from the host, say).
     f.list.AddItem("e");
     QTest::mouseMove(f.Client(), f.RowCentre(0));
-    if (dropped) {
-        QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(0));
-    } else {
+    if (!dropped)
         f.Key(Qt::Key_Escape);
-        QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(0));
-    }
+    QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(0));
     QVERIFY(!f.list.IsDragging());
     QCOMPARE(f.Rows(), expected);
     QCOMPARE(f.Variables(), expected);
+}
+
+const QStringList SomeVariables {"Reactor.T", "Reactor.P", "Feed.F[1]", "Feed.F[2]", "Column.x[*]"};
+
+void ListBoxExDragTest::selectedRowUsesTheCaptionColour()
+{
+    ListForm<> f(ListBoxExRole::ProfileVariables, SomeVariables);
+    QVERIFY(f.Ready());
+    f.Click(1);
+    QVERIFY(GetSysColor(COLOR_ACTIVECAPTION) != GetSysColor(COLOR_HIGHLIGHT));
+    // Left of the text, inside the focus rectangle's dots.
+    const QImage image = Grab(f.Client());
+    QCOMPARE(image.pixel(3, f.RowCentre(1).y()), GetSysColor(COLOR_ACTIVECAPTION).rgb());
+    QCOMPARE(image.pixel(3, f.RowCentre(2).y()), GetSysColor(COLOR_WINDOW).rgb());
+}
+
+void ListBoxExDragTest::insertionMarkDrawnTwiceRestoresThePixels_data()
+{
+    QTest::addColumn<QList<int>>("marks");
+    QTest::newRow("moved down, then none") << QList<int> {1, 3, -1};
+    QTest::newRow("first row (clipped above), then none") << QList<int> {0, -1};
+    QTest::newRow("same row twice, then none") << QList<int> {2, 2, -1};
+}
+
+void ListBoxExDragTest::insertionMarkDrawnTwiceRestoresThePixels()
+{
+    QFETCH(QList<int>, marks);
+    ListForm<> f(ListBoxExRole::Plain, SomeVariables);
+    QVERIFY(f.Ready());
+    f.Click(1); // a dark row under part of the marks
+    const QImage before = Grab(f.Client());
+    for (int i = 0; i < marks.size() - 1; ++i) {
+        f.list.DrawInsert(marks[i]);
+        const QImage marked = Grab(f.Client());
+        QVERIFY2(marked != before, "a mark shows");
+        // Exclusive-or with white: every pixel the mark touches is inverted.
+        for (int y = 0; y < marked.height(); ++y) {
+            for (int x = 0; x < marked.width(); ++x) {
+                if (marked.pixel(x, y) != before.pixel(x, y))
+                    QCOMPARE(marked.pixel(x, y), before.pixel(x, y) ^ 0x00FFFFFFu);
+            }
+        }
+    }
+    f.list.DrawInsert(marks.last());
+    QCOMPARE(Grab(f.Client()), before);
 }
 
 PE_TEST_MAIN(ListBoxExDragTest)

@@ -7,13 +7,14 @@
 #include "support/projecttest.h"
 
 #include "controls/listboxexbuddy.h"
+#include "platform/core/invalidarg.h"
 #include "support/scriptedmessageboxresponder.h"
+
+#include <QRandomGenerator>
 
 class ListBoxExRowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void deleteRemovesTheCurrentRow_data();
-    void deleteRemovesTheCurrentRow();
     void altArrowsMoveTheSelectedRow_data();
     void altArrowsMoveTheSelectedRow();
     void deleteActsOnTheRowTheUserSeesSelected_data();
@@ -24,36 +25,23 @@ private slots:
     void plotListEntryKeepsItsRoleUnlessRemoved();
     void outOfRangeIndexIsReportedAndChangesNothing_data();
     void outOfRangeIndexIsReportedAndChangesNothing();
+    void rowsAndVariablesStayEqualUnderRandomOperations();
 };
 
 const QStringList Abc {"a", "b", "c"};
 
-void ListBoxExRowsTest::deleteRemovesTheCurrentRow_data()
+namespace {
+
+// The rows without a running drag's sentinel, which is last and empty.
+QStringList RealRows(ListForm<>& f)
 {
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<int>("clicked");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<int>("selected");
-    QTest::newRow("middle row: the next row is selected") << Abc << 1 << QStringList {"a", "c"} << 1;
-    QTest::newRow("last row: the new last row is selected") << Abc << 2 << QStringList {"a", "b"} << 1;
-    QTest::newRow("only row: nothing is left to select") << QStringList {"a"} << 0 << QStringList {} << -1;
+    QStringList rows = f.Rows();
+    if (f.list.IsDragging() && !rows.isEmpty() && rows.last().isEmpty())
+        rows.removeLast();
+    return rows;
 }
 
-void ListBoxExRowsTest::deleteRemovesTheCurrentRow()
-{
-    QFETCH(QStringList, rows);
-    QFETCH(int, clicked);
-    QFETCH(QStringList, expected);
-    QFETCH(int, selected);
-    ListForm<> f(ListBoxExRole::ProfileVariables, rows);
-    QVERIFY(f.Ready());
-    f.Click(clicked);
-    f.Key(Qt::Key_Delete);
-    QCOMPARE(f.Rows(), expected);
-    QCOMPARE(f.Variables(), expected);
-    QCOMPARE(f.list.GetCurSel(), selected);
-    QCOMPARE(f.list.GetCurrentIndex(), selected);
-}
+} // namespace
 
 void ListBoxExRowsTest::altArrowsMoveTheSelectedRow_data()
 {
@@ -95,6 +83,8 @@ void ListBoxExRowsTest::deleteActsOnTheRowTheUserSeesSelected_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QStringList>("afterAction");
     const QStringList moved {"a", "c", "b", "d"};
+    QTest::newRow("clicked middle row") << 1 << "" << QStringList {"a", "b", "c", "d"};
+    QTest::newRow("clicked last row") << 3 << "" << QStringList {"a", "b", "c", "d"};
     QTest::newRow("strip Move Up") << 2 << "strip up" << moved;
     QTest::newRow("strip Move Down") << 1 << "strip down" << moved;
     QTest::newRow("Alt+Up") << 2 << "alt up" << moved;
@@ -118,19 +108,23 @@ void ListBoxExRowsTest::deleteActsOnTheRowTheUserSeesSelected()
         f.Key(Qt::Key_Up, Qt::AltModifier);
     else if (action == "alt down")
         f.Key(Qt::Key_Down, Qt::AltModifier);
-    else {
+    else if (action == "edit") {
         f.Key(Qt::Key_F2);
         f.Type("x");
         f.Key(Qt::Key_Return);
     }
     QCOMPARE(f.Rows(), afterAction);
-    const int selected = f.list.GetCurSel();
-    QCOMPARE(f.list.GetCurrentIndex(), selected);
+    // Delete after Delete: the next row is selected, or the new last one, until none is left.
     QStringList expected = afterAction;
-    expected.removeAt(selected);
-    f.Key(Qt::Key_Delete);
-    QCOMPARE(f.Rows(), expected);
-    QCOMPARE(f.Variables(), expected);
+    for (int selected = f.list.GetCurSel(); !expected.isEmpty();) {
+        QCOMPARE(f.list.GetCurrentIndex(), selected);
+        expected.removeAt(selected);
+        f.Key(Qt::Key_Delete);
+        QCOMPARE(f.Rows(), expected);
+        QCOMPARE(f.Variables(), expected);
+        selected = std::min(selected, static_cast<int>(expected.size()) - 1);
+        QCOMPARE(f.list.GetCurSel(), selected);
+    }
 }
 
 void ListBoxExRowsTest::insertAppendsAnEditedRowOnlyWithAnAddButton_data()
@@ -239,6 +233,112 @@ void ListBoxExRowsTest::outOfRangeIndexIsReportedAndChangesNothing()
     }
     QCOMPARE(f.Rows(), rows);
     QCOMPARE(f.Variables(), variables);
+}
+
+// Many short random sequences of row operations, with indices in and out of
+// range, a drag running through some of them: after every step the rows are
+// the profile's variables, and an operation refused for its index changes nothing.
+void ListBoxExRowsTest::rowsAndVariablesStayEqualUnderRandomOperations()
+{
+    ScriptedMessageBoxResponder boxes; // errors reported by the key handlers
+    QRandomGenerator random(20261206);
+    constexpr int Sequences = 120;
+    constexpr int Steps = 25;
+    int refused = 0;
+    int draggedSteps = 0;
+    for (int sequence = 0; sequence < Sequences; ++sequence) {
+        ListForm<> f(ListBoxExRole::ProfileVariables, QStringList {"a", "b", "c"});
+        QVERIFY(f.Ready());
+        int made = 0;
+        const auto text = [&made] { return QByteArray("v") + QByteArray::number(made++); };
+        for (int step = 0; step < Steps; ++step) {
+            const int count = RealRows(f).size();
+            // Indices from one below the first row to two past the last.
+            const int index = random.bounded(-1, count + 2);
+            const int other = random.bounded(-1, count + 2);
+            const QStringList before = RealRows(f);
+            const QStringList variablesBefore = f.Variables();
+            const int operation = random.bounded(10);
+            QString what;
+            try {
+                switch (operation) {
+                case 0:
+                    what = "AddItem";
+                    f.list.AddItem(text());
+                    break;
+                case 1:
+                    what = QStringLiteral("InsertItem(%1)").arg(index);
+                    f.list.InsertItem(index, text());
+                    break;
+                case 2:
+                    what = QStringLiteral("RemoveItem(%1)").arg(index);
+                    f.list.RemoveItem(index);
+                    break;
+                case 3:
+                    what = QStringLiteral("SetItemText(%1)").arg(index);
+                    f.list.SetItemText(index, text());
+                    break;
+                case 4:
+                    what = QStringLiteral("SwapItems(%1, %2)").arg(index).arg(other);
+                    f.list.SwapItems(index, other);
+                    break;
+                case 5:
+                    what = QStringLiteral("MoveItemUp(%1)").arg(index);
+                    f.list.MoveItemUp(index);
+                    break;
+                case 6:
+                    what = QStringLiteral("MoveItemDown(%1)").arg(index);
+                    f.list.MoveItemDown(index);
+                    break;
+                case 7:
+                    what = QStringLiteral("strip %1 on row %2").arg(index & 3).arg(other);
+                    if (other >= 0 && other < count)
+                        f.list.SetCurSel(other);
+                    f.list.ButtonStripCommand(index & 3);
+                    if (f.list.GetEditingIndex() != -1)
+                        f.list.EndEdit(random.bounded(2) == 0);
+                    break;
+                case 8:
+                    if (f.list.IsDragging() || count == 0)
+                        continue;
+                    what = QStringLiteral("drag from row %1").arg(index);
+                    QTest::mousePress(f.Client(), Qt::LeftButton, {}, f.RowCentre(qBound(0, index, count - 1)));
+                    QTest::mouseMove(f.Client(), f.RowCentre(0) - QPoint(0, 9));
+                    QTest::mouseMove(f.Client(), f.RowCentre(0));
+                    break;
+                default:
+                    if (!f.list.IsDragging())
+                        continue;
+                    what = QStringLiteral("end the drag on row %1").arg(index);
+                    if (random.bounded(2) == 0)
+                        f.Key(Qt::Key_Escape);
+                    QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(qBound(0, index, count)));
+                    break;
+                }
+            } catch (const CInvalidArgException&) {
+                ++refused;
+                QVERIFY2(RealRows(f) == before && f.Variables() == variablesBefore,
+                    qPrintable(QStringLiteral("sequence %1 step %2: refused %3 changed the list")
+                                   .arg(sequence)
+                                   .arg(step)
+                                   .arg(what)));
+            }
+            if (f.list.IsDragging())
+                ++draggedSteps;
+            QVERIFY2(RealRows(f) == f.Variables(),
+                qPrintable(QStringLiteral("sequence %1 step %2 after %3: rows %4, variables %5")
+                               .arg(sequence)
+                               .arg(step)
+                               .arg(what, RealRows(f).join(','), f.Variables().join(','))));
+        }
+        if (f.list.IsDragging()) {
+            QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(0));
+            QCOMPARE(f.Rows(), f.Variables());
+        }
+    }
+    // The sequences did reach both kinds of path.
+    QVERIFY(refused > 0);
+    QVERIFY(draggedSteps > 0);
 }
 
 PE_TEST_MAIN(ListBoxExRowsTest)

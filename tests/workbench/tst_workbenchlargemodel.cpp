@@ -88,21 +88,19 @@ void WorkbenchLargeModelTest::hostModelFindsVariablesIgnoringCase_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("found"); // empty: not found
 
-    QTest::newRow("exact") << "Column.T"
-                           << "Column.T";
-    QTest::newRow("other case") << "COLUMN.t(3)"
-                                << "Column.T(3)";
-    QTest::newRow("block with a dot") << "reactor.jacket.T(*)"
-                                      << "Reactor.Jacket.T(*)";
-    QTest::newRow("non-ASCII case") << "Reactor.Jacket.ÜBERHITZER"
-                                    << "Reactor.Jacket.Überhitzer";
-    QTest::newRow("subscripts spaced") << "Column.x(2, *)"
-                                       << "Column.x(2,*)";
-    QTest::newRow("a variable of another block") << "Column.Überhitzer" << QString();
-    QTest::newRow("a block is no variable") << "Reactor.Jacket" << QString();
-    QTest::newRow("subscript out of range") << "Column.T(21)" << QString();
-    QTest::newRow("no block") << "T" << QString();
-    QTest::newRow("empty") << "" << QString();
+    const auto row = [](const char* name, const char* path, const char* found) {
+        QTest::newRow(name) << QString::fromUtf8(path) << QString::fromUtf8(found);
+    };
+    row("exact", "Column.T", "Column.T");
+    row("other case", "COLUMN.t(3)", "Column.T(3)");
+    row("block with a dot", "reactor.jacket.T(*)", "Reactor.Jacket.T(*)");
+    row("non-ASCII case", "Reactor.Jacket.ÜBERHITZER", "Reactor.Jacket.Überhitzer");
+    row("subscripts spaced", "Column.x(2, *)", "Column.x(2,*)");
+    row("a variable of another block", "Column.Überhitzer", "");
+    row("a block is no variable", "Reactor.Jacket", "");
+    row("subscript out of range", "Column.T(21)", "");
+    row("no block", "T", "");
+    row("empty", "", "");
 }
 
 void WorkbenchLargeModelTest::hostModelFindsVariablesIgnoringCase()
@@ -142,21 +140,16 @@ void WorkbenchLargeModelTest::browserRowsAreMadeFromTheModel_data()
     QTest::addColumn<int>("children");
     QTest::addColumn<bool>("draggable");
 
-    QTest::newRow("block") << "Column"
-                           << "Column" << QString() << 4 << false;
-    QTest::newRow("scalar") << "Column.R"
-                            << "R"
-                            << "scalar" << 0 << true;
-    QTest::newRow("one subscript") << "Column.T"
-                                   << "T"
-                                   << "20" << 20 << true;
-    QTest::newRow("two subscripts, last fastest") << "Column.x(2,1)"
-                                                  << "x(2,1)" << QString() << 0 << true;
-    QTest::newRow("array past the listed elements") << "Column.Long"
-                                                    << "Long"
-                                                    << "1500" << 1001 << true;
-    QTest::newRow("last listed element") << "Column.Long(1000)"
-                                         << "Long(1000)" << QString() << 0 << true;
+    const auto row = [](const char* path, const char* name, const char* size, int children, bool draggable) {
+        QTest::newRow(path) << QString::fromLatin1(path) << QString::fromLatin1(name) << QString::fromLatin1(size)
+                            << children << draggable;
+    };
+    row("Column", "Column", "", 4, false);
+    row("Column.R", "R", "scalar", 0, true);
+    row("Column.T", "T", "20", 20, true);
+    row("Column.x(2,1)", "x(2,1)", "", 0, true); // two subscripts, the last fastest
+    row("Column.Long", "Long", "1500", 1001, true); // past the listed elements
+    row("Column.Long(1000)", "Long(1000)", "", 0, true); // the last listed element
 }
 
 void WorkbenchLargeModelTest::browserRowsAreMadeFromTheModel()
@@ -249,30 +242,26 @@ void WorkbenchLargeModelTest::fileOrderAndSpellingReadAsOneDocumentWould_data()
         {"path": "C", "variables": []}, {"path": "D"}, {"path": "E", "variables": [{"name": "[{\"}]"}]}])j";
     const QByteArray plots = R"j("plots": [{"name": "P", "owner": "D", "context": "D.P", "access": "host",
         "definition": {"timeMode": 0, "timeEntries": ["L"]}}])j";
-    QTest::newRow("blocks then plots") << "{" + blocks + ", " + plots + "}"
-                                       << R"j(E.[{"}])j";
-    QTest::newRow("plots before the blocks they name") << "{" + plots + ",\r\n\t" + blocks + "}"
-                                                       << R"j(E.[{"}])j";
-    QTest::newRow("escaped key") << QByteArray(R"j({"bl\u006fcks": [{"path": "B", "variables": [{"name": "T"}]}]})j")
-                                 << QString("B.T");
-    QTest::newRow("byte order mark") << QByteArray(
-        "\xEF\xBB\xBF{\"blocks\": [{\"path\": \"B\", \"variables\": [{\"name\": \"T\"}]}]}")
-                                     << QString("B.T");
-    QTest::newRow("empty blocks") << QByteArray(R"j( {"blocks": []} )j") << QString();
-    QTest::newRow("keys of a variable in another order") << QByteArray(
-        R"j({"blocks": [{"path": "B", "variables": [{"widenable": false, "extents": [1000000], "name": "T"}]}]})j")
-                                                         << QString("B.T");
-    QTest::newRow("escapes and non-ASCII in names")
-        << QByteArray(R"j({"blocks": [{"path": "K\u00fchler", "variables": [{"name": "Ü\ud834\udd1e\/\""}]}]})j")
-        << QString::fromUtf8("K\u00fchler.\u00dc\U0001D11E/\"");
-    QTest::newRow("elements up to a signed 64-bit count") << QByteArray(
-        R"j({"blocks": [{"path": "B", "variables": [{"name": "T", "extents": [1000000, 1000000, 1000000, 9]}]}]})j")
-                                                          << QString("B.T");
-    QTest::newRow("numbers the parser reads as whole") << QByteArray(R"j({"blocks": [{"path": "B", "variables": [
-        {"name": "T", "extents": [2.0, 3e0, 1E1]}]}]})j")
-                                                       << QString("B.T");
-    QTest::newRow("variables before the path")
-        << QByteArray(R"j({"blocks": [{"variables": [{"name": "T"}], "path": "B"}]})j") << QString("B.T");
+    const auto row = [](const char* name, const QByteArray& text, const char* lastVariable = "B.T") {
+        QTest::newRow(name) << text << QString::fromUtf8(lastVariable);
+    };
+    const auto oneBlock = [](const QByteArray& variables) {
+        return R"j({"blocks": [{"path": "B", "variables": [)j" + variables + "]}]}";
+    };
+    row("blocks then plots", "{" + blocks + ", " + plots + "}", R"j(E.[{"}])j");
+    row("plots before the blocks they name", "{" + plots + ",\r\n\t" + blocks + "}", R"j(E.[{"}])j");
+    row("escaped key", R"j({"bl\u006fcks": [{"path": "B", "variables": [{"name": "T"}]}]})j");
+    row("byte order mark", "\xEF\xBB\xBF" + oneBlock(R"j({"name": "T"})j"));
+    row("empty blocks", R"j( {"blocks": []} )j", "");
+    row("keys of a variable in another order",
+        oneBlock(R"j({"widenable": false, "extents": [1000000], "name": "T"})j"));
+    row("escapes and non-ASCII in names",
+        R"j({"blocks": [{"path": "K\u00fchler", "variables": [{"name": "Ü\ud834\udd1e\/\""}]}]})j",
+        "K\u00fchler.\u00dc\U0001D11E/\"");
+    row("elements up to a signed 64-bit count",
+        oneBlock(R"j({"name": "T", "extents": [1000000, 1000000, 1000000, 9]})j"));
+    row("numbers the parser reads as whole", oneBlock(R"j({"name": "T", "extents": [2.0, 3e0, 1E1]})j"));
+    row("variables before the path", R"j({"blocks": [{"variables": [{"name": "T"}], "path": "B"}]})j");
 }
 
 void WorkbenchLargeModelTest::fileOrderAndSpellingReadAsOneDocumentWould()

@@ -1,16 +1,27 @@
-// The workbench's model file: the sample model, the round trip, and files that
-// must be refused with a message that names the place.
+// The workbench's model file: the sample model, the round trip, files that
+// must be refused with a message that names the place, and the checks a plot
+// definition gets: the editor's plot rules (the same verdicts as the editor's,
+// but where the workbench differs on purpose), the paths against the model and
+// the time entries against the time mode. And results files: the name forms
+// simulators write, the faults that refuse a file (naming line and column), and
+// a model file that refers to one.
 
 #include "hostlib/jsonstreamwriter.h"
+#include "hostlib/plotdefinitionjson.h"
 #include "support/projecttest.h"
 #include "workbench/app/samplemodel.h"
 #include "workbench/model/modelfile.h"
 #include "workbench/model/plotcheck.h"
+#include "workbench/model/resultsfile.h"
 
 #include "host/interfaces/modelvariable.h"
 #include "model/plotrules.h"
+#include "model/profilearrays.h"
+#include "model/profileroles.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -20,6 +31,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace {
@@ -31,6 +43,74 @@ WorkbenchModel ReadSample()
     if (!ReadSampleModel(model, error))
         qFatal("the sample model does not load: %s", qPrintable(error));
     return model;
+}
+
+// Block B: T(5) and Z(5) one-subscript, X(5,3) two-subscript, S scalar.
+ModelPlot PlotInBlockB(HostModel& registry, const QByteArray& definition, bool hostAccess)
+{
+    registry.AddBlock("B");
+    for (const HostModel::Variable& variable : {HostModel::Variable {"T", 0, {5}}, HostModel::Variable {"Z", 0, {5}},
+             HostModel::Variable {"X", 0, {5, 3}}, HostModel::Variable {"S", 0, {}}})
+        registry.AddVariable("B", variable);
+    ModelPlot plot {"P", "B", "B.P", hostAccess ? PlotAccess::Host : PlotAccess::Direct, {}};
+    QString error;
+    if (!PlotDefinitionFromJsonText(definition, plot.definition, error))
+        qWarning("%s", qPrintable(error));
+    return plot;
+}
+
+// What the editor says on Apply: the definition loaded as the editor loads it
+// (axis profiles one-dimensional, the plotted arrays split), then its rules.
+QString EditorVerdict(const PlotDefinition& d)
+{
+    ProfileSet set;
+    const auto axis = [&set](const CString& name, const CStringArray& variables, ProfileRole role) {
+        if (name.IsEmpty())
+            return -1;
+        auto* profile = new CSUPEProfile(name);
+        profile->variables = variables;
+        profile->role = static_cast<int16_t>(role);
+        return set.Add(profile);
+    };
+    const int x = axis(d.xAxisName, d.xAxisVariables, ProfileRole::XAxis);
+    const int y = axis(d.yAxisName, d.yAxisVariables, ProfileRole::YAxis);
+    std::vector<int> plotted;
+    SplitProfileArrays({d.plottedNames, d.plottedDimensions, d.plottedCounts, d.plottedVariables},
+        static_cast<int16_t>(ProfileRole::Plotted), "plotted",
+        [&](std::unique_ptr<CSUPEProfile> profile) { plotted.push_back(set.Add(profile.release())); });
+    return PlotRuleViolation({set, x, y, plotted, d.is3DPlot == 0, d.yAxisIsTime != 0}).ToQString();
+}
+
+bool ReadResultsText(const QByteArray& text, ResultsData& out, QString& error)
+{
+    QBuffer device;
+    device.setData(text);
+    device.open(QIODevice::ReadOnly);
+    return ReadResults(device, CString("run1"), out, error);
+}
+
+// "Block.name[extents] time:value,value|time:..." for each table, NaN as "-".
+QString Dump(const ResultsData& results)
+{
+    QStringList tables;
+    for (const GivenValues& table : results.values) {
+        const auto match = results.blocks.FindVariable(table.variable);
+        uint64_t elements = 0;
+        HostModel::CountElements(match->variable.extents, elements);
+        QStringList extents, rows;
+        for (UINT extent : match->variable.extents)
+            extents << QString::number(extent);
+        for (size_t row = 0; row < table.rowCount(); ++row) {
+            QStringList values;
+            for (uint64_t element = 0; element < elements; ++element) {
+                const double value = table.At(row, element);
+                values << (std::isnan(value) ? QStringLiteral("-") : QString::number(value));
+            }
+            rows << QString::number(table.Times()[row]) + ":" + values.join(',');
+        }
+        tables << table.variable.ToQString() + "[" + extents.join(',') + "] " + rows.join('|');
+    }
+    return tables.join(QStringLiteral("; "));
 }
 
 } // namespace
@@ -46,6 +126,15 @@ private slots:
     void malformedFilesAreRefusedNamingThePlace_data();
     void malformedFilesAreRefusedNamingThePlace();
     void onlyRegularFilesWithinTheLimitAreReadOrReplaced();
+    void definitionsAreCheckedAgainstThePlotRules_data();
+    void definitionsAreCheckedAgainstThePlotRules();
+    void workbenchDiffersFromTheEditorOnlyOnPurpose_data();
+    void workbenchDiffersFromTheEditorOnlyOnPurpose();
+    void eachNameFormLoads_data();
+    void eachNameFormLoads();
+    void faultyFilesAreRefusedNamingLineAndColumn_data();
+    void faultyFilesAreRefusedNamingLineAndColumn();
+    void aModelFileFindsItsResultsAndSavesOnlyItsOwnPart();
 };
 
 void WorkbenchModelFileTest::sampleHasPlotsOfEveryKindAndEveryOneIsValid()
@@ -82,14 +171,6 @@ void WorkbenchModelFileTest::sampleHasPlotsOfEveryKindAndEveryOneIsValid()
 void WorkbenchModelFileTest::savedModelsReadBackEqual()
 {
     WorkbenchModel model = ReadSample();
-    const QByteArray written = WriteModelFile(model);
-    WorkbenchModel reread;
-    QString error;
-    ResultsSource beside {SampleModelFolder(), {}, {}};
-    QVERIFY2(ReadModelFile(written, reread, error, &beside), qPrintable(error));
-    QVERIFY(reread == model);
-    QCOMPARE(WriteModelFile(reread), written);
-
     // A definition the editor would refuse is kept as it is: arrays that
     // disagree, a path that is not in the model, times in odd forms.
     PlotDefinition& edited = model.plots.front().definition;
@@ -104,6 +185,8 @@ void WorkbenchModelFileTest::savedModelsReadBackEqual()
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("model.json"));
+    WorkbenchModel reread;
+    QString error;
     QVERIFY2(SaveModelFile(path, model, error), qPrintable(error));
     QVERIFY2(LoadModelFile(path, reread, error), qPrintable(error));
     QVERIFY(reread == model);
@@ -134,6 +217,7 @@ void WorkbenchModelFileTest::writtenTextIsWhatAJsonDocumentWrites()
     WorkbenchModel reread;
     QVERIFY2(ReadModelFile(written, reread, error, &beside), qPrintable(error));
     QVERIFY(reread == model);
+    QCOMPARE(WriteModelFile(reread), written);
 }
 
 void WorkbenchModelFileTest::numbersAreWrittenAsADocumentWritesThem()
@@ -300,6 +384,283 @@ void WorkbenchModelFileTest::onlyRegularFilesWithinTheLimitAreReadOrReplaced()
     QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
     QVERIFY(!CheckModelSaveTarget(folder.filePath(QStringLiteral("missing/model.json")), error));
     QVERIFY2(error.contains(QStringLiteral("cannot write in the folder")), qPrintable(error));
+}
+
+void WorkbenchModelFileTest::definitionsAreCheckedAgainstThePlotRules_data()
+{
+    QTest::addColumn<QByteArray>("definition");
+    QTest::addColumn<bool>("hostAccess");
+    QTest::addColumn<QString>("expected"); // empty: no problem at all
+
+    // Plot rows: continuous update, direct access. Time rows: one plotted profile, the given
+    // time settings, access through the plot host. Valid plots of every kind are the sample model's.
+    const auto plot = [](const char* name, const QByteArray& parts, const char* expected) {
+        QTest::newRow(name) << "{" + parts + R"j(, "timeMode": 0, "timeEntries": ["L"]})j" << false
+                            << QString::fromUtf8(expected);
+    };
+    const auto time = [](const char* name, const QByteArray& parts, const char* expected, bool host = true) {
+        QTest::newRow(name) << R"j({"plotted": [{"name": "A", "variables": ["T(*)"]}], )j" + parts + "}" << host
+                            << QString::fromUtf8(expected);
+    };
+    const QByteArray oneProfile = R"j("plotted": [{"name": "A", "variables": ["T(*)"]}])j";
+
+    plot(
+        "2-d plot whose y axis is not time", R"j("yAxisIsTime": 0, )j" + oneProfile, "\"yAxisIsTime\" must be nonzero");
+    plot("2-d plot with a y-axis profile", R"j("yAxis": {"name": "Rows", "variables": ["T(*)"]}, )j" + oneProfile,
+        "the y-axis profile \"Rows\" needs a 3-d plot whose y axis is not time");
+    plot("path not in the model", R"j("plotted": [{"name": "A", "variables": ["T(1)", "Q(1)"]}])j",
+        "the variable \"Q(1)\" of the profile \"A\" is not in the model (looked for in block \"B\")");
+    plot(
+        "subscript past the extent", R"j("plotted": [{"name": "A", "variables": ["T(6)"]}])j", "the variable \"T(6)\"");
+    plot("full path", R"j("plotted": [{"name": "A", "variables": ["B.T(1)", "b.t(2)"]}])j", "");
+    plot("arrays that disagree",
+        R"j("plotted": {"names": ["A"], "dimensions": [1], "counts": [2], "variables": ["T(1)"]})j",
+        "the plotted profiles' names, dimensions, counts and variables do not agree");
+    plot("no points to keep", oneProfile + R"j(, "maxTimePoints": 0)j", "at least 1, not 0");
+
+    time("continuous update with times", R"j("timeMode": 0, "timeEntries": ["0"])j",
+        "the time entries are exactly [\"L\"]");
+    time("specified times, one negative", R"j("timeMode": 1, "timeEntries": ["0", "-5"])j",
+        "the time entry \"-5\" is not a time of 0 or more");
+    time("interval without the star", R"j("timeMode": 2, "timeEntries": ["10", "30"])j",
+        "the start time followed by \"*\"");
+    time("specified times, not finite", R"j("timeMode": 1, "timeEntries": ["nan", "inf"])j",
+        "the time entry \"nan\" is not a time of 0 or more\nthe time entry \"inf\" is not a time of 0 or more");
+    time("interval not finite", R"j("timeMode": 2, "timeEntries": ["inf*", "nan"])j",
+        "the start time \"inf*\" is not a time of 0 or more\nthe interval \"nan\" is not greater than zero");
+    time("interval of zero", R"j("timeMode": 2, "timeEntries": ["0*", "0"])j",
+        "the interval \"0\" is not greater than zero");
+    time("unknown time mode", R"j("timeMode": 3, "timeEntries": ["L"])j", "the time mode 3 is not 0, 1 or 2");
+}
+
+void WorkbenchModelFileTest::definitionsAreCheckedAgainstThePlotRules()
+{
+    QFETCH(QByteArray, definition);
+    QFETCH(bool, hostAccess);
+    QFETCH(QString, expected);
+    HostModel registry;
+    const QString problems = PlotProblems(PlotInBlockB(registry, definition, hostAccess), registry).join('\n');
+    QVERIFY2(expected.isEmpty() ? problems.isEmpty() : problems.contains(expected), qPrintable(problems));
+}
+
+void WorkbenchModelFileTest::workbenchDiffersFromTheEditorOnlyOnPurpose_data()
+{
+    QTest::addColumn<QByteArray>("definition");
+    QTest::addColumn<bool>("hostAccess");
+    QTest::addColumn<QString>("editor"); // part of the editor's message; empty: it writes the definition
+    QTest::addColumn<QString>("workbenchOnly"); // the one problem only the workbench sees, if any
+
+    // Every path exists in block B, every time entry fits its mode.
+    const auto row
+        = [](const char* name, const QByteArray& parts, const char* editor, bool host = true,
+              const QByteArray& times = R"j("timeMode": 0, "timeEntries": ["L"])j", const char* workbenchOnly = "") {
+              QTest::newRow(name) << "{" + parts + ", " + times + "}" << host << QString::fromUtf8(editor)
+                                  << QString::fromUtf8(workbenchOnly);
+          };
+    const QByteArray axisX = R"j("xAxis": {"name": "Position", "variables": ["Z(*)"]})j";
+    const QByteArray surface = R"j("is3DPlot": 1, "yAxisIsTime": 0, )j" + axisX
+        + R"j(, "yAxis": {"name": "Rows", "variables": ["T(*)"]}, )j";
+    const QByteArray againstTime = R"j("is3DPlot": 1, "yAxisIsTime": 1, )j" + axisX + ", ";
+    const QByteArray one = R"j({"name": "A", "variables": ["T(*)"]})j";
+    const QByteArray map = R"j({"name": "Map", "dimension": 2, "variables": ["X(*,*)"]})j";
+    const QByteArray plotted = R"j("plotted": [)j";
+
+    row("2-d plot of a 2-D profile", plotted + map + "]", "All of the profiles must be 1d profiles");
+    row("3-d against time, two wildcards apart",
+        againstTime + plotted + one + R"j(, {"name": "B", "variables": ["X(*,*)"]}])j", "");
+    row("3-d against time, two profiles", againstTime + plotted + one + R"j(, {"name": "B", "variables": ["Z(*)"]}])j",
+        "Cannot plot more than one profile");
+    row("3-d against time with a y-axis profile",
+        againstTime + R"j("yAxis": {"name": "Rows", "variables": ["T(*)"]}, )j" + plotted + one + "]",
+        "You have specified a profile for the Y axis");
+    row("surface of a single 1-D profile", surface + plotted + one + "]", "You can not plot a single 1d profile");
+    row("surface of a 2-D profile", surface + plotted + map + "]", "");
+    row("surface of a 2-D profile among others", surface + plotted + one + ", " + map + "]",
+        "You can only plot one 2d profile");
+    row("surface of nothing", surface + R"j("plotted": [])j", "");
+    row("plotted profile without variables", R"j("plotted": [{"name": "Empty"}])j",
+        "The profile Empty contains no variables.");
+    row("3-d plot of a single plain variable", againstTime + R"j("plotted": [{"name": "One", "variables": ["T(3)"]}])j",
+        "The profile One contains only 1 variable");
+    row("2-d plot of a single plain variable", R"j("plotted": [{"name": "One", "variables": ["S"]}])j", "");
+    // Without the plot host the editor shows continuous update whatever the
+    // definition says: it cannot show these as they are.
+    row("specified times without the plot host", plotted + one + "]", "", false,
+        R"j("timeMode": 1, "timeEntries": ["0"])j", "time mode 1 needs access \"host\"");
+    row("interval without the plot host", plotted + one + "]", "", false,
+        R"j("timeMode": 2, "timeEntries": ["0*", "30"])j", "time mode 2 needs access \"host\"");
+    row("interval through the plot host", plotted + one + "]", "", true,
+        R"j("timeMode": 2, "timeEntries": ["0*", "30"])j");
+}
+
+void WorkbenchModelFileTest::workbenchDiffersFromTheEditorOnlyOnPurpose()
+{
+    QFETCH(QByteArray, definition);
+    QFETCH(bool, hostAccess);
+    QFETCH(QString, editor);
+    QFETCH(QString, workbenchOnly);
+    HostModel registry;
+    const ModelPlot plot = PlotInBlockB(registry, definition, hostAccess);
+    const QString verdict = EditorVerdict(plot.definition);
+    QVERIFY2(editor.isEmpty() ? verdict.isEmpty() : verdict.startsWith(editor), qPrintable(verdict));
+
+    QStringList problems = PlotProblems(plot, registry);
+    if (!workbenchOnly.isEmpty())
+        QVERIFY2(!problems.isEmpty() && problems.takeLast().contains(workbenchOnly), qPrintable(problems.join('\n')));
+    // The rest is the editor's verdict, as the editor tells it.
+    QCOMPARE(problems.size(), verdict.isEmpty() ? 0 : 1);
+    QString told = verdict.simplified();
+    if (told.endsWith('.'))
+        told.chop(1);
+    if (!verdict.isEmpty())
+        QVERIFY2(problems.front().endsWith(told), qPrintable(problems.front()));
+}
+
+void WorkbenchModelFileTest::eachNameFormLoads_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("skipped");
+
+    // Extents are the largest subscripts; elements never given are missing.
+    QTest::newRow("host form, commas, quoted, empty and nan missing")
+        << QByteArray("time,Column.T(1),Column.T(3),\"Column.x(2,1)\",Column.R\n0,1,2,3,4\n10,5,,7,nan\n")
+        << "Column.T[3] 0:1,-,2|10:5,-,-; Column.x[2,1] 0:-,3|10:-,7; Column.R[] 0:4|10:-"
+        << "";
+    QTest::newRow("bracket form, semicolons, own block, names passed over")
+        << QByteArray("Time;column.T[2];x[1,2];tank.level;der(x);a[1](2)\n0;1;2;3;4;5\n")
+        << "column.T[2] 0:-,1; run1.x[1,2] 0:-,2; tank.level[] 0:3"
+        << "\"der(x)\", \"a[1](2)\"";
+    // A repeated time (an event): the later row takes the earlier one's place.
+    QTest::newRow("tabs, CRLF, quotes with quotes, repeated time, numbers as C reads them")
+        << QByteArray("\"TIME\"\t\"der(\"\"x\"\")\"\tB.v\r\n0\t 1e-3 \t+2\r\n5\t1\t2\r\n5\t0x10\t\r\n\r\n")
+        << "B.v[] 0:2|5:-"
+        << "\"der(\\\"x\\\")\"";
+}
+
+void WorkbenchModelFileTest::eachNameFormLoads()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, expected);
+    QFETCH(QString, skipped);
+    ResultsData results;
+    QString error;
+    QVERIFY2(ReadResultsText(text, results, error), qPrintable(error));
+    QCOMPARE(Dump(results), expected);
+    QCOMPARE(results.firstSkipped.join(QStringLiteral(", ")), skipped);
+}
+
+void WorkbenchModelFileTest::faultyFilesAreRefusedNamingLineAndColumn_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("expected");
+
+    const auto row = [](const char* name, const QByteArray& text, const char* expected) {
+        QTest::newRow(name) << text << QString::fromUtf8(expected);
+    };
+    row("empty", "\n\n", "line 1, column 1: the file is empty");
+    row("no header", "0,1\n",
+        "line 1, column 1: the first row must name the columns, the first one \"time\", not \"0\"");
+    row("no rows", "time,A.x\n", "line 1, column 1: the file names its columns but holds no rows of values");
+    row("row too short", "time,A.x,A.y\n0,1,2\n1,2\n",
+        "line 3, column 3: the row ends after 2 cells; the header names 3");
+    row("row too long", "time,A.x\n0,1,2\n", "line 2, column 3: the row has more cells than the 2 the header names");
+    row("not a number", "time,A.x\n0,1\n1,1.5.2\n", "line 3, column 2: \"1.5.2\" is not a number");
+    row("decimal comma", "time;A.x\n0;1,5\n", "line 2, column 2: \"1,5\" is not a number");
+    row("quote not closed", "time,A.x\n0,\"1\n", "line 2, column 2: a quote is not closed on its line");
+    row("missing time", "time,A.x\n,1\n", "line 2, column 1: the time must be a number of seconds");
+    row("decreasing time", "time,A.x\n0,1\n5,1\n4,1\n",
+        "line 4, column 1: the time 4 is before the time 5 above it: times must not decrease");
+    row("same column twice", "time,A.T(2),a.t[2]\n0,1,2\n",
+        "line 1, column 3: \"a.t[2]\" names the same element as column 2");
+    row("subscript 0", "time,A.T(0)\n0,1\n", "line 1, column 2: the subscript 0 of \"A.T(0)\" is outside 1 to 1000000");
+    row("subscript above the largest", "time,A.x,A.T[1000001]\n0,1,2\n",
+        "line 1, column 3: the subscript 1000001 of \"A.T[1000001]\" is outside 1 to 1000000");
+    row("subscripts that disagree", "time,A.T(1),\"A.T(1,2)\"\n0,1,2\n",
+        "line 1, column 3: \"A.T(1,2)\" gives 2 subscripts where column 2 gave 1");
+    // Lines count from the file's first, over empty lines and a header whose
+    // quotes hold a line break.
+    row("lines counted over breaks in quotes", "\n\"time\",\"A.\nx\"\n\n0,abc\n",
+        "line 5, column 2: \"abc\" is not a number");
+}
+
+void WorkbenchModelFileTest::faultyFilesAreRefusedNamingLineAndColumn()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, expected);
+    ResultsData results;
+    results.skippedCount = 7;
+    QString error;
+    QVERIFY(!ReadResultsText(text, results, error));
+    QCOMPARE(error, expected);
+    QCOMPARE(results.skippedCount, size_t(7));
+}
+
+void WorkbenchModelFileTest::aModelFileFindsItsResultsAndSavesOnlyItsOwnPart()
+{
+    QTemporaryDir folder;
+    QFile results(folder.filePath(QStringLiteral("run1.csv")));
+    QVERIFY(results.open(QIODevice::WriteOnly));
+    results.write("time,Column.T(1),Column.T(2),Column.Qc,der(x)\n");
+    for (int row = 0; row < 1000; ++row)
+        results.write(QByteArray::number(row) + ",1,2,3,4\n");
+    results.close();
+    // Blocks left out; a listed block is added, and a listed variable the
+    // results give too lends them its attributes.
+    const QByteArray text = R"j({"results": "run1.csv", "blocks": [{"path": "Column", "variables": [
+        {"name": "T", "extents": [2], "widenable": true}, {"name": "z", "extents": [2]}]}, {"path": "Tank"}],
+        "plots": [{"name": "P", "owner": "Column", "context": "Column.P", "access": "direct",
+        "definition": {"timeMode": 0, "timeEntries": ["L"]}}],
+        "values": [{"variable": "Column.z", "times": [0], "rows": [[1, 2]]}]})j";
+    const QString modelPath = folder.filePath(QStringLiteral("model.json"));
+    QFile modelFile(modelPath);
+    QVERIFY(modelFile.open(QIODevice::WriteOnly) && modelFile.write(text) == text.size());
+    modelFile.close();
+
+    WorkbenchModel model;
+    QString error;
+    ResultsSource source;
+    QVERIFY2(LoadModelFile(modelPath, model, error, ModelFileSizeLimit, &source), qPrintable(error));
+    QCOMPARE(source.note, QStringLiteral("1 column(s) whose names are no variable paths were passed over: \"der(x)\""));
+    QCOMPARE(model.blocks.variableCount(), 3);
+    QCOMPARE(model.blocks.FindVariable("Column.T")->variable.attributes, 0x400000u);
+    QVERIFY(model.blocks.FindBlock("Tank"));
+    QCOMPARE(model.values.size(), size_t(3));
+    QCOMPARE(model.values[0].At(999, 1), 2.0);
+    // Values take little more than their count in doubles, and the tables share one array of times.
+    QVERIFY(model.values[0].values.capacity() <= 2000 * 13 / 10);
+    QCOMPARE(model.values[0].times, model.values[1].times);
+
+    // Saved elsewhere: the reference, relative to the saved file, and the
+    // model file's own blocks and values.
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("copies")));
+    const QString savedPath = folder.filePath(QStringLiteral("copies/saved.json"));
+    QVERIFY2(SaveModelFile(savedPath, model, error), qPrintable(error));
+    WorkbenchModel reread;
+    QVERIFY2(LoadModelFile(savedPath, reread, error), qPrintable(error));
+    QVERIFY(reread == model);
+    QVERIFY(!WriteModelFile(model).contains("Qc"));
+    QFile saved(savedPath);
+    QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("\"results\": \"../run1.csv\""));
+
+    // Another file in its place (--results); a fault there names the file, line and column.
+    results.open(QIODevice::WriteOnly);
+    results.write("time,Column.T(3)\n0,x\n");
+    results.close();
+    source.replacement = results.fileName();
+    QVERIFY(!LoadModelFile(modelPath, reread, error, ModelFileSizeLimit, &source));
+    QVERIFY2(error.endsWith(QStringLiteral("run1.csv\" is not valid: line 2, column 2: \"x\" is not a number")),
+        qPrintable(error));
+    // Extents that disagree with the listed ones; a reference read from no file.
+    results.open(QIODevice::WriteOnly);
+    results.write("time,Column.T(3)\n0,1\n");
+    results.close();
+    QVERIFY(!LoadModelFile(modelPath, reread, error));
+    QVERIFY2(
+        error.endsWith(QStringLiteral("blocks[0].variables[0]: the results file gives \"Column.T(*)\" other extents")),
+        qPrintable(error));
+    QVERIFY(!ReadModelFile(text, reread, error));
+    QCOMPARE(error, QStringLiteral("results: only a model file read from disk can name a results file"));
 }
 
 PE_TEST_GUILESS_MAIN(WorkbenchModelFileTest)

@@ -25,7 +25,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
-#include <QMdiArea>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProcess>
@@ -237,14 +236,12 @@ void WorkbenchPlotsTest::commandLineWritesAPictureOfEachPlot()
 {
     QTemporaryDir folder;
     QStringList arguments {"--quit", "--time", "3600"};
-    for (int i = 0; i < m_session->plotCount(); ++i)
-        arguments << "--plot-image"
-                  << m_session->plot(i).name.ToQString() + QStringLiteral("=")
-                + folder.filePath(QString::number(i) + ".png");
+    for (int i = 0; i < m_session->plotCount(); ++i) {
+        const QString file = m_session->plot(i).name.ToQString() + "=" + folder.filePath(QString::number(i));
+        arguments << "--plot-image" << file + ".png"
+                  << "--plot-data" << file + ".csv";
+    }
     arguments << "--plot-image" << QStringLiteral("Column temperatures=") + folder.filePath("lines.svg");
-    for (int i = 0; i < m_session->plotCount(); ++i)
-        arguments << "--plot-data"
-                  << m_session->plot(i).name.ToQString() + "=" + folder.filePath(QString::number(i) + ".csv");
     QProcess process;
     process.start(QStringLiteral(PE_WORKBENCH_PATH), arguments);
     QVERIFY(process.waitForFinished(120000));
