@@ -39,6 +39,15 @@ const DialogTemplate& ListForm()
     return dialog;
 }
 
+// The row whose parameter is `param`, searching after row `after`.
+int RowOf(const CListCtrl& list, LPARAM param, int after = -1)
+{
+    LVFINDINFO find;
+    find.flags = LVFI_PARAM;
+    find.lParam = param;
+    return list.FindItem(&find, after);
+}
+
 // The editor's way of sorting: find both rows by parameter, compare the texts
 // of the sorted column byte-wise.
 struct SortState {
@@ -50,12 +59,8 @@ struct SortState {
 int CompareByText(LPARAM first, LPARAM second, LPARAM data)
 {
     const auto* state = reinterpret_cast<const SortState*>(data);
-    LVFINDINFO find;
-    find.flags = LVFI_PARAM;
-    find.lParam = first;
-    const int firstRow = state->list->FindItem(&find);
-    find.lParam = second;
-    const int secondRow = state->list->FindItem(&find);
+    const int firstRow = RowOf(*state->list, first);
+    const int secondRow = RowOf(*state->list, second);
     const CString a = state->list->GetItemText(firstRow, state->column);
     const CString b = state->list->GetItemText(secondRow, state->column);
     return std::strcmp(a, b) * state->direction;
@@ -114,32 +119,25 @@ private slots:
             CString("Dr\xfc"
                     "cke"));
 
-        LVFINDINFO find;
-        find.flags = LVFI_PARAM;
-        find.lParam = 12;
-        QCOMPARE(m_list->FindItem(&find), 2);
-        QCOMPARE(m_list->FindItem(&find, 2), -1);
-        find.lParam = 99;
-        QCOMPARE(m_list->FindItem(&find), -1);
+        QCOMPARE(RowOf(*m_list, 12), 2);
+        QCOMPARE(RowOf(*m_list, 12, 2), -1);
+        QCOMPARE(RowOf(*m_list, 99), -1);
         // Inserting moves the rows below, and the lookup follows.
         m_list->InsertItem(0, "New Profile");
         m_list->SetItemData(0, 99);
-        QCOMPARE(m_list->FindItem(&find), 0);
-        find.lParam = 12;
-        QCOMPARE(m_list->FindItem(&find), 3);
+        QCOMPARE(RowOf(*m_list, 99), 0);
+        QCOMPARE(RowOf(*m_list, 12), 3);
         m_list->DeleteItem(0);
-        QCOMPARE(m_list->FindItem(&find), 2);
+        QCOMPARE(RowOf(*m_list, 12), 2);
         // A row added at the end and given its parameter is found at once; a
         // parameter changed is found in its new row only.
         m_list->InsertItem(3, "Levels");
         m_list->SetItemData(3, 13);
-        find.lParam = 13;
-        QCOMPARE(m_list->FindItem(&find), 3);
+        QCOMPARE(RowOf(*m_list, 13), 3);
         m_list->SetItemData(1, 13);
-        QCOMPARE(m_list->FindItem(&find), 1);
-        QCOMPARE(m_list->FindItem(&find, 1), 3);
-        find.lParam = 11;
-        QCOMPARE(m_list->FindItem(&find), -1);
+        QCOMPARE(RowOf(*m_list, 13), 1);
+        QCOMPARE(RowOf(*m_list, 13, 1), 3);
+        QCOMPARE(RowOf(*m_list, 11), -1);
 
         LVCOLUMN column;
         char heading[32] = {};
@@ -186,10 +184,7 @@ private slots:
         QCOMPARE(m_list->GetItemData(2), DWORD_PTR(10));
         QCOMPARE(m_list->GetItemText(0, 1), CString("2 D")); // cells move with their row
         QCOMPARE(m_list->GetNextItem(-1, LVNI_SELECTED), 2);
-        LVFINDINFO find;
-        find.flags = LVFI_PARAM;
-        find.lParam = 10;
-        QCOMPARE(m_list->FindItem(&find), 2);
+        QCOMPARE(RowOf(*m_list, 10), 2);
 
         state.direction = -1;
         m_list->SortItems(&CompareByText, reinterpret_cast<LPARAM>(&state));
@@ -436,12 +431,8 @@ private slots:
         QCOMPARE(m_list->GetSelectedCount(), 1u);
         QCOMPARE(m_list->GetNextItem(-1, LVNI_SELECTED), 1);
         QCOMPARE(m_list->GetNextItem(-1, LVNI_FOCUSED), 1);
-        LVFINDINFO find;
-        find.flags = LVFI_PARAM;
-        find.lParam = 16;
-        QCOMPARE(m_list->FindItem(&find), 3);
-        find.lParam = 13;
-        QCOMPARE(m_list->FindItem(&find), -1);
+        QCOMPARE(RowOf(*m_list, 16), 3);
+        QCOMPARE(RowOf(*m_list, 13), -1);
 
         // The focus on the first row, deleted with the rows after it, moves to
         // the first row left below; a row that does not exist deletes nothing.
