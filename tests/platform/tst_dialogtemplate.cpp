@@ -1,30 +1,15 @@
 // Dialog templates: dialog units to pixels, and controls with their ids,
-// styles, radio sets and click notifications.
+// geometry and styles (radio sets and clicks: see the common controls test).
 
 #include "platform/windows/dialogtemplate.h"
 #include "platform/windows/wnd.h"
 #include "support/projecttest.h"
 
 #include <QFont>
-#include <QRadioButton>
 #include <QTest>
 #include <QWidget>
 
 namespace {
-
-class FormWnd : public CWnd {
-public:
-    std::vector<int> clicked;
-    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override
-    {
-        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-            clicked.push_back(LOWORD(wParam));
-            *result = 0;
-            return true;
-        }
-        return CWnd::OnWndMsg(message, wParam, lParam, result);
-    }
-};
 
 const DialogTemplate& Sample()
 {
@@ -78,36 +63,6 @@ private slots:
         QVERIFY(CWnd::FromHandle(apply)->GetStyle() & WS_TABSTOP);
         QVERIFY(!formWnd->GetDlgItemHandle(1040)->isEnabled());
         QCOMPARE(CWnd::FromHandle(apply)->GetWindowText(), CString("&Apply"));
-    }
-
-    void radioSetsAreDelimitedByTheGroupStyle()
-    {
-        QWidget form;
-        CreateDialogControls(Sample(), &form);
-        CWnd* formWnd = CWnd::FromHandle(&form);
-        auto* twoD = qobject_cast<QRadioButton*>(formWnd->GetDlgItemHandle(1001));
-        auto* threeD = qobject_cast<QRadioButton*>(formWnd->GetDlgItemHandle(1002));
-        auto* time = qobject_cast<QRadioButton*>(formWnd->GetDlgItemHandle(1021));
-        twoD->click();
-        time->click();
-        QVERIFY(twoD->isChecked());
-        QVERIFY(time->isChecked());
-        threeD->click();
-        QVERIFY(!twoD->isChecked());
-        QVERIFY(time->isChecked());
-    }
-
-    void buttonClicksReachTheFormAsCommands()
-    {
-        QWidget form;
-        FormWnd wnd;
-        wnd.Attach(&form);
-        CreateDialogControls(Sample(), &form);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTest::mouseClick(wnd.GetDlgItemHandle(1042), Qt::LeftButton);
-        qobject_cast<QRadioButton*>(wnd.GetDlgItemHandle(1022))->click();
-        QCOMPARE(wnd.clicked, (std::vector<int> {1042, 1022}));
     }
 };
 
