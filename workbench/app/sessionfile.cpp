@@ -33,15 +33,13 @@ void SessionFile::SetPath(const QString& path)
 
 void SessionFile::MarkModified()
 {
-    m_modified = true;
-    UpdateTitle();
+    m_window.setWindowModified(true);
 }
 
 void SessionFile::UpdateTitle()
 {
     const QString shown = m_path.isEmpty() ? QStringLiteral("Sample model") : QFileInfo(m_path).fileName();
     m_window.setWindowTitle(QStringLiteral("%1[*] - Workbench").arg(shown));
-    m_window.setWindowModified(m_modified);
 }
 
 bool SessionFile::Save()
@@ -68,7 +66,7 @@ bool SessionFile::SaveTo(const QString& path)
         return false;
     }
     m_path = path;
-    m_modified = false;
+    m_window.setWindowModified(false);
     UpdateTitle();
     m_window.statusBar()->showMessage(QStringLiteral("Saved the model to %1.").arg(path), StatusMessageTimeout);
     return true;
@@ -76,7 +74,7 @@ bool SessionFile::SaveTo(const QString& path)
 
 bool SessionFile::MayClose()
 {
-    if (!m_modified)
+    if (!modified())
         return true;
     const QString shown = m_path.isEmpty() ? QStringLiteral("the sample model") : QFileInfo(m_path).fileName();
     const QString question = QStringLiteral("The session has changes that are not saved. Save them to %1?").arg(shown);

@@ -6,11 +6,11 @@
 // (checked, then atomically); closing with changes asks to save, discard or
 // cancel. Questions and failures go through the message-box service.
 
+#include <QMainWindow>
 #include <QObject>
 #include <QString>
 
 class ModelSession;
-class QMainWindow;
 
 class SessionFile final : public QObject {
     Q_OBJECT
@@ -21,7 +21,8 @@ public:
     // The file the session was loaded from; empty for the built-in sample.
     void SetPath(const QString& path);
     const QString& path() const { return m_path; }
-    bool modified() const { return m_modified; }
+    // The window's modified mark is the one record of unsaved changes.
+    bool modified() const { return m_window.isWindowModified(); }
     // Something in the session changed (a plot written or added).
     void MarkModified();
 
@@ -40,5 +41,4 @@ private:
     const ModelSession& m_session;
     QMainWindow& m_window;
     QString m_path;
-    bool m_modified = false;
 };
