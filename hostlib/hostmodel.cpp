@@ -2,9 +2,15 @@
 #include "hostlib/variablepathparts.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
+
+// 'A' to 'Z' as 'a' to 'z', whatever the locale: names are compared the
+// same way under every locale the host may set.
+char FoldAscii(char ch)
+{
+    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+}
 
 // The look-up key: case folded, so that "Überhitzer" and "überhitzer" are one
 // name as "T" and "t" are. Names are mostly ASCII, which is folded in place.
@@ -13,9 +19,8 @@ std::string Key(std::string_view text)
     std::string key(text);
     bool ascii = true;
     for (char& ch : key) {
-        const auto byte = static_cast<unsigned char>(ch);
-        ascii = ascii && byte < 0x80;
-        ch = static_cast<char>(std::tolower(byte));
+        ascii = ascii && static_cast<unsigned char>(ch) < 0x80;
+        ch = FoldAscii(ch);
     }
     if (ascii)
         return key;
@@ -40,7 +45,7 @@ bool FoldedEqual(std::string_view a, std::string_view b)
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+        if (FoldAscii(a[i]) != FoldAscii(b[i]))
             return false;
     }
     return true;
@@ -55,7 +60,7 @@ uint64_t FoldedHash(std::string_view text)
     };
     if (IsAscii(text)) {
         for (char ch : text)
-            mix(static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(ch))));
+            mix(static_cast<unsigned char>(FoldAscii(ch)));
     } else {
         for (char ch : Key(text))
             mix(static_cast<unsigned char>(ch));
@@ -223,9 +228,15 @@ void HostModel::Block::GrowSlots()
 
 void HostModel::Block::Squeeze()
 {
-    m_records.shrink_to_fit();
-    m_names.shrink_to_fit();
-    m_extents.shrink_to_fit();
+    // Only a quarter or more left unused is given back: a shrink copies the
+    // whole array into fresh memory, which costs more than a little slack.
+    const auto squeeze = [](auto& array) {
+        if (array.capacity() - array.size() > array.size() / 4)
+            array.shrink_to_fit();
+    };
+    squeeze(m_records);
+    squeeze(m_names);
+    squeeze(m_extents);
 }
 
 HostModel::HostModel() : m_data(std::make_shared<Data>())

@@ -6,20 +6,20 @@
 
 namespace {
 
-MessageBoxService* g_installed = nullptr;
+MessageBoxService* g_installedMessageBoxes = nullptr;
 
 } // namespace
 
 MessageBoxService& MessageBoxService::Current()
 {
     static QtMessageBoxService qtService;
-    return g_installed ? *g_installed : qtService;
+    return g_installedMessageBoxes ? *g_installedMessageBoxes : qtService;
 }
 
 MessageBoxService* MessageBoxService::Install(MessageBoxService* service)
 {
-    MessageBoxService* previous = g_installed;
-    g_installed = service;
+    MessageBoxService* previous = g_installedMessageBoxes;
+    g_installedMessageBoxes = service;
     return previous;
 }
 

@@ -10,20 +10,20 @@
 
 namespace {
 
-PopupMenuService* g_installed = nullptr;
+PopupMenuService* g_installedPopupMenus = nullptr;
 
 } // namespace
 
 PopupMenuService& PopupMenuService::Current()
 {
     static QtPopupMenuService qtService;
-    return g_installed ? *g_installed : qtService;
+    return g_installedPopupMenus ? *g_installedPopupMenus : qtService;
 }
 
 PopupMenuService* PopupMenuService::Install(PopupMenuService* service)
 {
-    PopupMenuService* previous = g_installed;
-    g_installed = service;
+    PopupMenuService* previous = g_installedPopupMenus;
+    g_installedPopupMenus = service;
     return previous;
 }
 

@@ -19,7 +19,7 @@ constexpr int BarWidth = 14;
 constexpr int BarArea = 76;
 constexpr int MapGap = 12;
 constexpr int TickLength = 4;
-constexpr long double Largest = std::numeric_limits<double>::max();
+constexpr long double LargestEdge = std::numeric_limits<double>::max();
 
 // Which cell each pixel along an axis shows, and the axis's value range.
 struct AxisCells {
@@ -68,7 +68,7 @@ AxisCells MapAxis(const std::vector<double>& centres, int pixels)
     edges[0] = n > 1 ? value(0) - (value(1) - value(0)) / 2 : value(0) - 0.5L;
     edges[n] = n > 1 ? value(n - 1) + (value(n - 1) - value(n - 2)) / 2 : value(0) + 0.5L;
     const AxisRange range = DisplayRange(
-        static_cast<double>(std::max(edges[0], -Largest)), static_cast<double>(std::min(edges[n], Largest)));
+        static_cast<double>(std::max(edges[0], -LargestEdge)), static_cast<double>(std::min(edges[n], LargestEdge)));
     axis.low = range.low;
     axis.high = range.high;
     size_t cell = 0;
