@@ -58,9 +58,9 @@ struct DialogWithEdit {
         dialog->resize(300, 120);
         dialog->show();
         QApplication::setActiveWindow(dialog.get());
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     }
 
-    bool Ready() { return QTest::qWaitForWindowActive(dialog.get()); }
     QLineEdit* Edit() const { return qobject_cast<QLineEdit*>(edit.GetSafeHwnd()); }
     QWidget* Button() const { return button.GetSafeHwnd(); }
     // Shows the edit and its button, focuses one and forgets the reports that
@@ -136,7 +136,6 @@ void ListBoxExEditingTest::endingTheEdit()
     QFETCH(int, key);
     QFETCH(QStringList, expected);
     ListForm<> f(static_cast<ListBoxExRole>(role), Abc);
-    QVERIFY(f.Ready());
     if (row < 0) {
         f.list.ButtonStripCommand(0);
         QCOMPARE(f.list.GetEditingIndex(), 3);
@@ -162,7 +161,6 @@ void ListBoxExEditingTest::endingTheEdit()
 void ListBoxExEditingTest::doubleClickOnARowOrF2AfterAClickOpensTheEdit()
 {
     ListForm<> f(ListBoxExRole::Plain, Abc);
-    QVERIFY(f.Ready());
     const auto doubleClick = [&f](QPoint at) {
         QTest::mouseClick(f.Client(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(f.Client(), Qt::LeftButton, {}, at);
@@ -190,7 +188,6 @@ void ListBoxExEditingTest::editStaysOpenWhileTheFocusIsOnItsOwnButton()
     QWidget other(f.form.get()); // somewhere else for the focus to go
     other.setGeometry(230, 20, 40, 20);
     other.show();
-    QVERIFY(f.Ready());
     f.Click(1);
     f.Key(Qt::Key_F2);
     f.Type("x");
@@ -214,7 +211,6 @@ void ListBoxExEditingTest::editStaysOpenWhileTheFocusIsOnItsOwnButton()
 void ListBoxExEditingTest::whileARowIsEditedNoKeyOrDragReachesTheList()
 {
     ListForm<> f(ListBoxExRole::ProfileVariables, Abc);
-    QVERIFY(f.Ready());
     f.Click(0);
     f.Key(Qt::Key_F2);
     f.Key(Qt::Key_Down, Qt::AltModifier);
@@ -233,7 +229,6 @@ void ListBoxExEditingTest::editOfARowThatWentAwayCloses()
 {
     ScriptedMessageBoxResponder boxes;
     ListForm<> f(ListBoxExRole::Plain, Abc);
-    QVERIFY(f.Ready());
     f.Click(2);
     f.Key(Qt::Key_F2);
     // The view takes the edited row away without ending the edit first: the
@@ -274,7 +269,6 @@ void ListBoxExEditingTest::reportReachesTheOwnerAndANonZeroAnswerHides()
     QFETCH(int, key);
     QFETCH(int, answer);
     DialogWithEdit d;
-    QVERIFY(d.Ready());
     QWidget* control = d.ShowWithFocusOn(button);
     QVERIFY(control);
     d.owner.answer = answer;
@@ -307,7 +301,6 @@ void ListBoxExEditingTest::reportReachesTheOwnerAndANonZeroAnswerHides()
 void ListBoxExEditingTest::focusLossIsNotReportedDuringAClickNorWhenHidden()
 {
     DialogWithEdit d;
-    QVERIFY(d.Ready());
     d.owner.answer = 0;
     QCOMPARE(d.ShowWithFocusOn(false), d.Edit());
     // The owner moves the focus away while it handles the click.

@@ -156,33 +156,23 @@ void PlotRulesTest::twoWildcardPaths()
 
 void PlotRulesTest::timeFieldsBeforeAWrite_data()
 {
-    QTest::addColumn<QString>("interval");
-    QTest::addColumn<QString>("startTime");
+    QTest::addColumn<QStringList>("fields"); // interval, start time
     QTest::addColumn<int>("check");
-    QTest::newRow("both good") << "30"
-                               << "0" << int(TimeFieldsCheck::Pass);
-    QTest::newRow("interval empty, start wrong too") << ""
-                                                     << "" << int(TimeFieldsCheck::IntervalEmpty);
-    QTest::newRow("interval 0") << "0"
-                                << "" << int(TimeFieldsCheck::IntervalOutOfRange);
-    QTest::newRow("interval nan") << "nan"
-                                  << "1" << int(TimeFieldsCheck::IntervalOutOfRange);
-    QTest::newRow("start empty") << "5"
-                                 << "" << int(TimeFieldsCheck::StartTimeEmpty);
-    QTest::newRow("start -1") << "5"
-                              << "-1" << int(TimeFieldsCheck::StartTimeOutOfRange);
-    QTest::newRow("start inf") << "5"
-                               << "inf" << int(TimeFieldsCheck::StartTimeOutOfRange);
-    QTest::newRow("letters pass") << "abc"
-                                  << "xyz" << int(TimeFieldsCheck::Pass);
+    QTest::newRow("both good") << QStringList {"30", "0"} << int(TimeFieldsCheck::Pass);
+    QTest::newRow("interval empty, start wrong too") << QStringList {"", ""} << int(TimeFieldsCheck::IntervalEmpty);
+    QTest::newRow("interval 0") << QStringList {"0", ""} << int(TimeFieldsCheck::IntervalOutOfRange);
+    QTest::newRow("interval nan") << QStringList {"nan", "1"} << int(TimeFieldsCheck::IntervalOutOfRange);
+    QTest::newRow("start empty") << QStringList {"5", ""} << int(TimeFieldsCheck::StartTimeEmpty);
+    QTest::newRow("start -1") << QStringList {"5", "-1"} << int(TimeFieldsCheck::StartTimeOutOfRange);
+    QTest::newRow("start inf") << QStringList {"5", "inf"} << int(TimeFieldsCheck::StartTimeOutOfRange);
+    QTest::newRow("letters pass") << QStringList {"abc", "xyz"} << int(TimeFieldsCheck::Pass);
 }
 
 void PlotRulesTest::timeFieldsBeforeAWrite()
 {
-    QFETCH(QString, interval);
-    QFETCH(QString, startTime);
+    QFETCH(QStringList, fields);
     QFETCH(int, check);
-    QCOMPARE(int(CheckTimeFields(CString::FromQString(interval), CString::FromQString(startTime))), check);
+    QCOMPARE(int(CheckTimeFields(CString::FromQString(fields[0]), CString::FromQString(fields[1]))), check);
 }
 
 void PlotRulesTest::typedTimes_data()
@@ -223,11 +213,11 @@ void PlotRulesTest::commaDecimalTimes()
 void PlotRulesTest::timesSortWithNotANumberLast()
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    std::vector<double> values {5, nan, 1, 3, 1, nan, 3, 3, 0};
+    std::vector<double> values {5, nan, 1, 3, 0, nan, 3, 3, 0};
     std::sort(values.begin(), values.end(), [](double a, double b) { return CompareTimeValues(a, b) < 0; });
-    QCOMPARE(std::vector<double>(values.begin(), values.begin() + 7), std::vector<double>({0, 1, 1, 3, 3, 3, 5}));
+    QCOMPARE(std::vector<double>(values.begin(), values.begin() + 7), std::vector<double>({0, 0, 1, 3, 3, 3, 5}));
     QVERIFY(std::isnan(values[7]) && std::isnan(values[8]));
-    QCOMPARE(DuplicateTimeRows(values), std::vector<int>({2, 4, 5}));
+    QCOMPARE(DuplicateTimeRows(values), std::vector<int>({1, 4, 5}));
 }
 
 void PlotRulesTest::outgoingArraysSkipAMissingProfile()
