@@ -81,8 +81,7 @@ private slots:
     void clickRunsTheButtonsCommand();
     void pressAndReleaseOnDifferentPlacesRunNothing_data();
     void pressAndReleaseOnDifferentPlacesRunNothing();
-    void resizeKeepsCellsAnchoredRight();
-    void paintShowsCaptionAndHotButtonEdge();
+    void cellsStayAnchoredRightAndTheHotOneIsRaised();
     void tooltipShowsEachButtonsText();
     void needTextCopiesAtMost79CharactersAndReportsUnknownTools();
     void imageHasItsSizeAndMapsItsGreys_data();
@@ -222,25 +221,7 @@ void ListBoxExBuddyTest::pressAndReleaseOnDifferentPlacesRunNothing()
     QCOMPARE(g_log, QStringList {"view 2 1007"});
 }
 
-void ListBoxExBuddyTest::resizeKeepsCellsAnchoredRight()
-{
-    MakeStrip(VariablesStrip, false);
-    for (const QSize size : {QSize(300, 24), QSize(120, 20)}) {
-        m_placeholder->resize(size);
-        const int right = size.width() - 1;
-        const int top = (size.height() - CellHeight) / 2;
-        const int firstLeft = size.width() - 4 * CellWidth;
-        const QList<std::pair<QPoint, UINT>> probes {
-            {{right, top}, 3}, {{firstLeft, top + 10}, 0}, {{firstLeft - 1, top + 10}, 4}}; // 4: none
-        for (const auto& [point, hot] : probes) {
-            Move(QPoint(2, size.height() / 2));
-            Move(point);
-            QCOMPARE(m_strip->GetHotButton(), hot);
-        }
-    }
-}
-
-void ListBoxExBuddyTest::paintShowsCaptionAndHotButtonEdge()
+void ListBoxExBuddyTest::cellsStayAnchoredRightAndTheHotOneIsRaised()
 {
     MakeStrip(VariablesStrip, false);
     const QImage atRest = m_placeholder->grab().toImage();
@@ -260,6 +241,7 @@ void ListBoxExBuddyTest::paintShowsCaptionAndHotButtonEdge()
     // The image ends at the right edge: the sheet of "Add Variable" white in the first cell.
     QCOMPARE(atRest.pixelColor(width - 4 * CellWidth + 12, top + 12), QColor(Qt::white));
     // The hot rightmost cell is raised: light left and top edges, dark right and bottom ones.
+    Move(QPoint(2, 12));
     Move(CellCentre(3));
     const QImage hot = m_placeholder->grab().toImage();
     QCOMPARE(hot.pixelColor(width - CellWidth, top + 10), Highlight);
@@ -267,6 +249,19 @@ void ListBoxExBuddyTest::paintShowsCaptionAndHotButtonEdge()
     QCOMPARE(hot.pixelColor(width - 1, top + 10), Shadow);
     QCOMPARE(hot.pixelColor(width - 12, top + CellHeight - 1), Shadow);
     QCOMPARE(hot.pixelColor(width - 2 * CellWidth, top + 10), Face); // no edge on the others
+    for (const QSize size : {QSize(300, 24), QSize(120, 20)}) {
+        m_placeholder->resize(size);
+        const int right = size.width() - 1;
+        const int cellTop = (size.height() - CellHeight) / 2;
+        const int firstLeft = size.width() - 4 * CellWidth;
+        const QList<std::pair<QPoint, UINT>> probes {
+            {{right, cellTop}, 3}, {{firstLeft, cellTop + 10}, 0}, {{firstLeft - 1, cellTop + 10}, 4}}; // 4: none
+        for (const auto& [point, hotButton] : probes) {
+            Move(QPoint(2, size.height() / 2));
+            Move(point);
+            QCOMPARE(m_strip->GetHotButton(), hotButton);
+        }
+    }
 }
 
 void ListBoxExBuddyTest::tooltipShowsEachButtonsText()

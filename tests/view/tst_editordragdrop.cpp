@@ -102,13 +102,11 @@ private slots:
     void cleanup();
     void threePathsOnTheProfilesListMakeOneNewProfile();
     void singleElementWidensOnlyOnTheProfilesList();
-    void ownerPrefixIsStrippedIgnoringCase();
+    void ownerPrefixIsStrippedIgnoringCaseAndPayloadsReadToTheirSize();
     void cursorFollowsTheListUnderIt();
     void hostilePayloadsAreRefused_data();
     void hostilePayloadsAreRefused();
-    void payloadWithoutNulIsReadToItsSize();
     void draggedProfileIsOnTheClipboardWhileTheDragRuns();
-    void emptyProfileDragsTheContextLineAlone();
 
 private:
     // Opens an editor whose owner object is block `ownerPath`.
@@ -184,7 +182,7 @@ void EditorDragDropTest::singleElementWidensOnlyOnTheProfilesList()
     QCOMPARE(editor.VariableEntries(), QStringList({"P(4)", "T(3)"}));
 }
 
-void EditorDragDropTest::ownerPrefixIsStrippedIgnoringCase()
+void EditorDragDropTest::ownerPrefixIsStrippedIgnoringCaseAndPayloadsReadToTheirSize()
 {
     EditorFixture editor;
     QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
@@ -194,6 +192,14 @@ void EditorDragDropTest::ownerPrefixIsStrippedIgnoringCase()
     // A path no longer than the prefix keeps it: nothing is cut past its end.
     QCOMPARE(editor.VariableEntries(), QStringList({"T(1)", "T", "B2.T", "B1"}));
     QCOMPARE(editor.view()->CurrentProfile()->variables, CStringArray({"T(1)", "T", "B2.T", "B1"}));
+    // A payload without its NUL: the last path runs to the end of the block, nothing past it is read.
+    QVERIFY(DropAt(editor, *PathData("Flowsheet\r\nB2.P"), CentreOf(editor, FormControl::VariablesList)));
+    QCOMPARE(editor.VariableEntries(), QStringList({"T(1)", "T", "B2.T", "B1", "B2.P"}));
+    const char memory[] = "Flowsheet\r\nB2.T\r\nB3.T";
+    CStringArray paths;
+    CString reason;
+    QVERIFY(ReadVariablePathPayload(memory, std::strlen("Flowsheet\r\nB2.T"), paths, reason));
+    QCOMPARE(paths, CStringArray({"B2.T"}));
 }
 
 void EditorDragDropTest::cursorFollowsTheListUnderIt()
@@ -255,21 +261,6 @@ void EditorDragDropTest::hostilePayloadsAreRefused()
     QVERIFY(editor.view()->CurrentProfile()->variables.IsEmpty());
 }
 
-void EditorDragDropTest::payloadWithoutNulIsReadToItsSize()
-{
-    EditorFixture editor;
-    QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
-    editor.SelectProfileRows({0});
-    // The last path runs to the end of the block: nothing past it is read.
-    QVERIFY(DropAt(editor, *PathData("Flowsheet\r\nB2.T"), CentreOf(editor, FormControl::VariablesList)));
-    QCOMPARE(editor.VariableEntries(), QStringList({"T(1)", "B2.T"}));
-    const char memory[] = "Flowsheet\r\nB2.T\r\nB3.T";
-    CStringArray paths;
-    CString reason;
-    QVERIFY(ReadVariablePathPayload(memory, std::strlen("Flowsheet\r\nB2.T"), paths, reason));
-    QCOMPARE(paths, CStringArray({"B2.T"}));
-}
-
 void EditorDragDropTest::draggedProfileIsOnTheClipboardWhileTheDragRuns()
 {
     EditorFixture editor;
@@ -305,23 +296,16 @@ void EditorDragDropTest::draggedProfileIsOnTheClipboardWhileTheDragRuns()
     offered.clear();
     BeginDrag(editor, 0);
     QCOMPARE(offered, QByteArray("Flowsheet\r\nT(1)\0", 16));
-}
-
-void EditorDragDropTest::emptyProfileDragsTheContextLineAlone()
-{
-    EditorFixture editor;
-    QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
+    // A profile without variables drags the context line alone.
     editor.view()->NewProfile();
-    QByteArray offered;
-    QByteArray name;
     COleDataSource::SetDragRunner([&](const QMimeData& data, DROPEFFECT) {
         offered = data.data(PathMime());
-        name = QApplication::clipboard()->mimeData()->data(NameMime());
+        clipboardName = QApplication::clipboard()->mimeData()->data(NameMime());
         return DROPEFFECT_NONE;
     });
     BeginDrag(editor, 1);
     QCOMPARE(offered, QByteArray("Flowsheet\0", 10));
-    QCOMPARE(name, QByteArray("New Profile\0", 12));
+    QCOMPARE(clipboardName, QByteArray("New Profile\0", 12));
 }
 
 PE_TEST_MAIN(EditorDragDropTest)

@@ -79,35 +79,14 @@ PlotDefinition OneProfile()
 class EditorHelpAccessTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void initTestCase() { SharedIds::RegisterAll(); }
     void findVariablesSendsTheRequestBlock_data();
     void findVariablesSendsTheRequestBlock();
-    void helpHitTestAnswersTheSmallestVisibleControl();
-    void helpOnCommandAsksTheHost();
-    void everyControlHasAName();
+    void helpAnswersHitTestsAndCommands();
+    void everyControlIsNamedAndFoundByAssistiveTools();
     void maxTimePointsIsOneSpinButton();
-    void stripButtonsArePressedByName();
-    void formAnswersTheAccessibilityQueries();
     void keyboardReachesEveryControl();
-
-private:
-    MainWindowRecorder* m_mainWindow = nullptr;
-    QStringList m_help;
 };
-
-void EditorHelpAccessTest::init()
-{
-    SharedIds::RegisterAll();
-    m_mainWindow = new MainWindowRecorder;
-    m_help.clear();
-}
-
-void EditorHelpAccessTest::cleanup()
-{
-    delete m_mainWindow;
-    m_mainWindow = nullptr;
-}
 
 void EditorHelpAccessTest::findVariablesSendsTheRequestBlock_data()
 {
@@ -124,8 +103,9 @@ void EditorHelpAccessTest::findVariablesSendsTheRequestBlock()
     QFETCH(QString, ownerPath);
     QFETCH(QString, contextName);
     QFETCH(QString, sent);
+    MainWindowRecorder mainWindow;
     EditorFixture editor;
-    AfxGetApp()->m_pMainWnd = m_mainWindow;
+    AfxGetApp()->m_pMainWnd = &mainWindow;
     CComPtr<ModelObject> owner = ModelObject::Create(ownerPath.toLocal8Bit().constData());
     CComPtr<ProfilePlotDataObject> plotData = ProfilePlotDataObject::Create(
         "plot:test", OneProfile(), static_cast<IUnknown*>(static_cast<IHostObjectPath*>(owner.get())));
@@ -133,69 +113,62 @@ void EditorHelpAccessTest::findVariablesSendsTheRequestBlock()
     editor.Click(FindVariables);
     const unsigned char guid[16]
         = {0xD0, 0xE8, 0x40, 0x45, 0x7F, 0x94, 0xD0, 0x11, 0xB8, 0x64, 0x00, 0xC0, 0xDF, 0x12, 0x1F, 0x4E};
-    QCOMPARE(std::memcmp(m_mainWindow->block, guid, 16), 0);
+    QCOMPARE(std::memcmp(mainWindow.block, guid, 16), 0);
     for (size_t i : {16, 47, 64, 72, 75})
-        QCOMPARE(m_mainWindow->block[i], 0);
+        QCOMPARE(mainWindow.block[i], 0);
     int64_t kind = 0;
-    std::memcpy(&kind, m_mainWindow->block + 56, 8);
+    std::memcpy(&kind, mainWindow.block + 56, 8);
     QCOMPARE(kind, 14);
-    QVERIFY(m_mainWindow->text);
+    QVERIFY(mainWindow.text);
     // The text outlives the editor: the host may read it later.
     editor.CloseAll();
-    QCOMPARE(QString::fromLocal8Bit(m_mainWindow->text), sent);
+    QCOMPARE(QString::fromLocal8Bit(mainWindow.text), sent);
     AfxGetApp()->m_pMainWnd = nullptr;
 }
 
-void EditorHelpAccessTest::helpHitTestAnswersTheSmallestVisibleControl()
+void EditorHelpAccessTest::helpAnswersHitTestsAndCommands()
 {
+    MainWindowRecorder mainWindow;
     EditorFixture editor;
-    QVERIFY(editor.Open(OneProfile(), Access::Direct));
-    CSUProfileEditorView* view = editor.view();
-    // The list lies inside the "Profile Builder" group box and wins over it.
-    QCOMPARE(view->SendMessage(WM_HELPHITTEST, 0, ClientPoint(editor, ProfilesList)), 1006 + 8000000);
-    QCOMPARE(view->SendMessage(WM_HELPHITTEST, 0, 2 | (2 << 16)), -100);
-    editor.Widget(ProfilesList)->hide();
-    QCOMPARE(view->SendMessage(WM_HELPHITTEST, 0, ClientPoint(editor, ProfilesList)), 1003 + 8000000);
-}
-
-void EditorHelpAccessTest::helpOnCommandAsksTheHost()
-{
-    EditorFixture editor;
-    AfxGetApp()->m_pMainWnd = m_mainWindow;
-    auto* app = dynamic_cast<CKBaseApp*>(AfxGetApp());
-    app->SetHelpHandler([this](DWORD_PTR context, UINT command) {
-        m_mainWindow->calls << QStringLiteral("help %1 %2").arg(context).arg(command);
+    AfxGetApp()->m_pMainWnd = &mainWindow;
+    dynamic_cast<CKBaseApp*>(AfxGetApp())->SetHelpHandler([&mainWindow](DWORD_PTR context, UINT command) {
+        mainWindow.calls << QStringLiteral("help %1 %2").arg(context).arg(command);
     });
-    QVERIFY(editor.Open(OneProfile(), Access::Direct));
+    CSUProfileEditorView* view = editor.Open(OneProfile(), Access::Direct);
     QWidget* list = editor.Widget(ProfilesList);
     list->window()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(list->window()));
     editor.Focus(list);
-    QCOMPARE(editor.view()->SendMessage(WM_COMMANDHELP, 0, 0), TRUE);
-    QCOMPARE(m_mainWindow->calls, QStringList({"file workbench.hlp", "help 8001006 8"}));
-    m_mainWindow->calls.clear();
-    QCOMPARE(editor.view()->SendMessage(WM_COMMANDHELP, 0, 4711), TRUE);
-    QCOMPARE(m_mainWindow->calls, QStringList({"help 4711 1"}));
+    QCOMPARE(view->SendMessage(WM_COMMANDHELP, 0, 0), TRUE);
+    QCOMPARE(mainWindow.calls, QStringList({"file workbench.hlp", "help 8001006 8"}));
+    mainWindow.calls.clear();
+    QCOMPARE(view->SendMessage(WM_COMMANDHELP, 0, 4711), TRUE);
+    QCOMPARE(mainWindow.calls, QStringList({"help 4711 1"}));
     AfxGetApp()->m_pMainWnd = nullptr;
+    // The list lies inside the "Profile Builder" group box and wins over it.
+    QCOMPARE(view->SendMessage(WM_HELPHITTEST, 0, ClientPoint(editor, ProfilesList)), 1006 + 8000000);
+    QCOMPARE(view->SendMessage(WM_HELPHITTEST, 0, 2 | (2 << 16)), -100);
+    list->hide();
+    QCOMPARE(view->SendMessage(WM_HELPHITTEST, 0, ClientPoint(editor, ProfilesList)), 1003 + 8000000);
 }
 
-void EditorHelpAccessTest::everyControlHasAName()
+void EditorHelpAccessTest::everyControlIsNamedAndFoundByAssistiveTools()
 {
     EditorFixture editor;
-    QVERIFY(editor.Open(OneProfile(), Access::Host));
+    CSUProfileEditorView* view = editor.Open(OneProfile(), Access::Host);
     QStringList unnamed;
-    for (QWidget* child : editor.view()->GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget* child : view->GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const int id = CWnd::GetDlgCtrlID(child);
         QAccessibleInterface* control = QAccessible::queryAccessibleInterface(child);
         if (id != 0 && (!control || control->text(QAccessible::Name).isEmpty()))
             unnamed << QString::number(id);
     }
     QCOMPARE(unnamed, QStringList());
-    QCOMPARE(UnnamedButtons(QAccessible::queryAccessibleInterface(editor.view()->GetSafeHwnd())), QStringList());
+    QCOMPARE(UnnamedButtons(QAccessible::queryAccessibleInterface(view->GetSafeHwnd())), QStringList());
     const std::pair<UINT, const char*> names[] = {{Apply, "Apply"}, {FindVariables, "Find Variables..."},
         {Radio2DPlot, "2d plot"}, {ProfilesList, "Profiles"}, {VariablesList, "Profile Variables"},
         {PlotList, "Profiles to plot"}, {XAxisField, "X - axis profile (optional)"}, {StartTimeField, "Start time:"},
-        {MaxTimePointsField, "Max. time points:"}};
+        {MaxTimePointsField, "Max. time points:"}, {ProfilesStrip, "Profiles"}};
     for (const auto& [id, name] : names)
         QCOMPARE(QAccessible::queryAccessibleInterface(editor.Widget(id))->text(QAccessible::Name), QString(name));
     // Radios are radios to a screen reader, checked or not.
@@ -203,6 +176,38 @@ void EditorHelpAccessTest::everyControlHasAName()
     QCOMPARE(radio->role(), QAccessible::RadioButton);
     QVERIFY(radio->state().checked);
     QVERIFY(!QAccessible::queryAccessibleInterface(editor.Widget(Radio3DPlot))->state().checked);
+
+    // The form's own answers: child count, hit test, name, location and child.
+    long count = 0;
+    QCOMPARE(view->get_accChildCount(&count), S_OK);
+    QCOMPARE(count, long(view->GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size()));
+    QWidget* apply = editor.Widget(Apply);
+    const QPoint centre = apply->mapToGlobal(apply->rect().center());
+    long child = -1;
+    QCOMPARE(view->accHitTest(centre.x(), centre.y(), &child), S_OK);
+    CString name;
+    QCOMPARE(view->get_accName(child, &name), S_OK);
+    QCOMPARE(name, CString("Apply"));
+    long left = 0, top = 0, width = 0, height = 0;
+    QCOMPARE(view->accLocation(&left, &top, &width, &height, child), S_OK);
+    QCOMPARE(
+        QRect(int(left), int(top), int(width), int(height)), QRect(apply->mapToGlobal(QPoint(0, 0)), apply->size()));
+    QAccessibleInterface* control = nullptr;
+    QCOMPARE(view->get_accChild(child, &control), S_OK);
+    QCOMPARE(control->object(), apply);
+    QCOMPARE(view->get_accName(count + 1, &name), E_INVALIDARG);
+
+    // A strip's buttons are buttons with names, pressed by their action.
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(editor.Widget(ProfilesStrip));
+    QStringList buttons;
+    for (int i = 0; i < strip->childCount(); ++i)
+        buttons << strip->child(i)->text(QAccessible::Name);
+    QCOMPARE(buttons, QStringList({"New", "Delete", "Toggle Dimension"}));
+    QAccessibleInterface* newButton = strip->child(0);
+    QCOMPARE(newButton->role(), QAccessible::PushButton);
+    QVERIFY(strip->rect().contains(newButton->rect()));
+    newButton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
 }
 
 void EditorHelpAccessTest::maxTimePointsIsOneSpinButton()
@@ -235,48 +240,6 @@ void EditorHelpAccessTest::maxTimePointsIsOneSpinButton()
     QCOMPARE(value->currentValue().toInt(), 42);
     value->setCurrentValue(7);
     QCOMPARE(field->GetWindowText(), CString("7"));
-}
-
-void EditorHelpAccessTest::stripButtonsArePressedByName()
-{
-    EditorFixture editor;
-    QVERIFY(editor.Open(OneProfile(), Access::Direct));
-    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(editor.Widget(ProfilesStrip));
-    QCOMPARE(strip->text(QAccessible::Name), QStringLiteral("Profiles"));
-    QStringList buttons;
-    for (int i = 0; i < strip->childCount(); ++i)
-        buttons << strip->child(i)->text(QAccessible::Name);
-    QCOMPARE(buttons, QStringList({"New", "Delete", "Toggle Dimension"}));
-    QAccessibleInterface* newButton = strip->child(0);
-    QCOMPARE(newButton->role(), QAccessible::PushButton);
-    QVERIFY(strip->rect().contains(newButton->rect()));
-    newButton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_COMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
-}
-
-void EditorHelpAccessTest::formAnswersTheAccessibilityQueries()
-{
-    EditorFixture editor;
-    QVERIFY(editor.Open(OneProfile(), Access::Direct));
-    CSUProfileEditorView* view = editor.view();
-    long count = 0;
-    QCOMPARE(view->get_accChildCount(&count), S_OK);
-    QCOMPARE(count, long(view->GetSafeHwnd()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size()));
-    QWidget* apply = editor.Widget(Apply);
-    const QPoint centre = apply->mapToGlobal(apply->rect().center());
-    long child = -1;
-    QCOMPARE(view->accHitTest(centre.x(), centre.y(), &child), S_OK);
-    CString name;
-    QCOMPARE(view->get_accName(child, &name), S_OK);
-    QCOMPARE(name, CString("Apply"));
-    long left = 0, top = 0, width = 0, height = 0;
-    QCOMPARE(view->accLocation(&left, &top, &width, &height, child), S_OK);
-    QCOMPARE(
-        QRect(int(left), int(top), int(width), int(height)), QRect(apply->mapToGlobal(QPoint(0, 0)), apply->size()));
-    QAccessibleInterface* control = nullptr;
-    QCOMPARE(view->get_accChild(child, &control), S_OK);
-    QCOMPARE(control->object(), apply);
-    QCOMPARE(view->get_accName(count + 1, &name), E_INVALIDARG);
 }
 
 void EditorHelpAccessTest::keyboardReachesEveryControl()

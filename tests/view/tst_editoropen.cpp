@@ -79,12 +79,9 @@ private slots:
     void emptyDefinitionDisablesTheVariablesStrip();
     void timePageShowsEachMode_data();
     void timePageShowsEachMode();
-    void withoutPlotHostTheModeIsContinuous();
-    void commaLocaleWritesTheZeroRowWithAComma();
     void disagreeingArraysKeepWhatWasReadAndSaySo();
     void objectWithoutPlotDataShowsNothingToEdit();
-    void reloadShowsOnlyTheNewDefinitionWithNewKeys();
-    void receivedProfilesArePlottedAtTheEnd();
+    void reloadShowsOnlyTheNewDefinitionAndReceivedProfilesArePlotted();
     void timePageHidesTheProfilesPageAndBackEnablesTheYAxisGroup();
     void yAxisProfileHoldsTheMaximumPointsAtOne();
     void displayUnitChangeRescalesEveryTime_data();
@@ -153,17 +150,28 @@ void EditorOpenTest::timePageShowsEachMode_data()
     QTest::addColumn<UINT>("radio");
     QTest::addColumn<bool>("timesListEnabled");
     QTest::addColumn<bool>("intervalEnabled");
+    QTest::addColumn<int>("access");
+    QTest::addColumn<QByteArray>("locale");
+    const int host = int(Access::Host);
     // Before a load the start field holds 0.0 and the interval the document's default (60 x factor).
     QTest::newRow("continuous") << 0 << QStringList {"L"} << 1.0 << QStringList {"0.0"} << "0.0"
-                                << "60" << RadioContinuousUpdate << false << false;
+                                << "60" << RadioContinuousUpdate << false << false << host << QByteArray("C");
     QTest::newRow("specified times, host order kept")
         << 1 << QStringList {"5", "1.5", "5"} << 1.0 << QStringList {"5", "1.5", "5"} << "0.0"
-        << "60" << RadioSpecifyTimes << true << false;
+        << "60" << RadioSpecifyTimes << true << false << host << QByteArray("C");
     QTest::newRow("specified times in minutes")
         << 1 << QStringList {"30", "90"} << 1.0 / 60 << QStringList {"0.5", "1.5"} << "0.0"
-        << "1" << RadioSpecifyTimes << true << false;
+        << "1" << RadioSpecifyTimes << true << false << host << QByteArray("C");
     QTest::newRow("start and interval") << 2 << QStringList {"2*", "0.5"} << 1.0 << QStringList {"0.0"} << "2"
-                                        << "0.5" << RadioSpecifyInterval << false << true;
+                                        << "0.5" << RadioSpecifyInterval << false << true << host << QByteArray("C");
+    // Entries as the model file keeps them, shown with the user's decimal comma.
+    QTest::newRow("start and interval, comma locale")
+        << 2 << QStringList {"2.5*", "0.5"} << 1.0 << QStringList {"0,0"} << "2,5"
+        << "0,5" << RadioSpecifyInterval << false << true << host << QByteArray("de_DE.UTF-8");
+    // Plot data reached directly has no time mode: continuous.
+    QTest::newRow("start and interval without a plot host")
+        << 2 << QStringList {"2*", "0.5"} << 1.0 << QStringList {"0.0"} << "0.0"
+        << "60" << RadioContinuousUpdate << false << false << int(Access::Direct) << QByteArray("C");
 }
 
 void EditorOpenTest::timePageShowsEachMode()
@@ -177,11 +185,14 @@ void EditorOpenTest::timePageShowsEachMode()
     QFETCH(UINT, radio);
     QFETCH(bool, timesListEnabled);
     QFETCH(bool, intervalEnabled);
+    QFETCH(int, access);
+    QFETCH(QByteArray, locale);
+    const DefaultNumericLocale numbers(locale.constData());
     PlotDefinition definition;
     definition.timeMode = mode;
     definition.timeEntries = Strings(entries);
     EditorFixture editor;
-    editor.Open(definition, Access::Host, factor);
+    editor.Open(definition, static_cast<Access>(access), factor);
     QCOMPARE(editor.TimeRows(), rows);
     QCOMPARE(editor.Text(StartTimeField), start);
     QCOMPARE(editor.Text(IntervalField), interval);
@@ -196,34 +207,6 @@ void EditorOpenTest::timePageShowsEachMode()
     // Every row has a parameter of its own.
     for (int row = 0; row < editor.ListControl(TimesList).GetItemCount(); ++row)
         QCOMPARE(editor.ListControl(TimesList).GetItemData(row), DWORD_PTR(row + 1));
-}
-
-void EditorOpenTest::withoutPlotHostTheModeIsContinuous()
-{
-    PlotDefinition definition;
-    definition.timeMode = 2;
-    definition.timeEntries = Strings({"2*", "0.5"});
-    EditorFixture editor;
-    CSUProfileEditorView* view = editor.Open(definition, Access::Direct);
-    QCOMPARE(view->CurrentTimeMode(), TimeMode::ContinuousUpdate);
-    QCOMPARE(editor.TimeRows(), QStringList({"0.0"}));
-    QCOMPARE(editor.Text(StartTimeField), QStringLiteral("0.0"));
-    QVERIFY(!editor.plotData()->callNames().contains("GetTimeMode"));
-}
-
-void EditorOpenTest::commaLocaleWritesTheZeroRowWithAComma()
-{
-    // The locale must be installed: a missing one fails here rather than passing unnoticed.
-    QVERIFY2(DefaultNumericLocale::IsInstalled("de_DE.UTF-8"), "the de_DE.UTF-8 locale is not installed");
-    const DefaultNumericLocale locale("de_DE.UTF-8");
-    PlotDefinition definition;
-    definition.timeMode = 2;
-    definition.timeEntries = Strings({"2.5*", "0.5"}); // as the model file keeps them
-    EditorFixture editor;
-    QVERIFY(editor.Open(definition, Access::Host));
-    QCOMPARE(editor.TimeRows(), QStringList({"0,0"}));
-    QCOMPARE(editor.Text(StartTimeField), QStringLiteral("2,5"));
-    QCOMPARE(editor.Text(IntervalField), QStringLiteral("0,5"));
 }
 
 void EditorOpenTest::disagreeingArraysKeepWhatWasReadAndSaySo()
@@ -283,7 +266,7 @@ void EditorOpenTest::objectWithoutPlotDataShowsNothingToEdit()
     QCOMPARE(block->refCount(), references);
 }
 
-void EditorOpenTest::reloadShowsOnlyTheNewDefinitionWithNewKeys()
+void EditorOpenTest::reloadShowsOnlyTheNewDefinitionAndReceivedProfilesArePlotted()
 {
     EditorFixture editor;
     CSUProfileEditorView* view = editor.Open(ThreeDDefinition(false), Access::Host);
@@ -311,24 +294,19 @@ void EditorOpenTest::reloadShowsOnlyTheNewDefinitionWithNewKeys()
     QVERIFY(!view->CurrentProfile());
     QVERIFY(editor.VariableEntries().isEmpty());
     QVERIFY(!editor.Enabled(VariablesStrip));
-}
 
-void EditorOpenTest::receivedProfilesArePlottedAtTheEnd()
-{
-    EditorFixture editor;
-    CSUProfileEditorView* view = editor.Open(ThreeDDefinition(true), Access::Host);
+    // A received profile is listed only when the host asks for it to be plotted; then at the end.
     CSUPEProfile sent("Sent");
     sent.variables = Strings({"T(1)", "T(2)"});
     sent.dimension = 2;
     editor.frame()->SendMessage(WM_PE_RECEIVE_PROFILE, 0, reinterpret_cast<LPARAM>(&sent));
-    QCOMPARE(editor.ProfileRows(), QStringList({"T|1 D"}));
-
+    QCOMPARE(editor.ProfileRows().size(), 2);
     sent.plotRequested = 1;
     editor.frame()->SendMessage(WM_PE_RECEIVE_PROFILE, 0, reinterpret_cast<LPARAM>(&sent));
     editor.frame()->SendMessage(WM_PE_RECEIVE_PROFILE, 0, reinterpret_cast<LPARAM>(&sent));
-    QCOMPARE(editor.ProfileRows(), QStringList({"T|1 D", "Sent|2 D", "Sent|2 D"}));
-    QCOMPARE(editor.PlotEntries(), QStringList({"T", "Sent", "Sent"}));
-    QCOMPARE(Keys(*view), std::set<int>({1, 2, 3}));
+    QCOMPARE(editor.ProfileRows(), QStringList({"Length|1 D", "Spare|2 D", "Sent|2 D", "Sent|2 D"}));
+    QCOMPARE(editor.PlotEntries(), QStringList({"Sent", "Sent"}));
+    QCOMPARE(Keys(*view), std::set<int>({3, 4, 5, 6}));
     // The sender keeps its profile as it was.
     QCOMPARE(sent.key, 0);
     QCOMPARE(sent.role, int16_t(0));

@@ -139,28 +139,16 @@ public:
     }
     void Reload()
     {
-        m_definition = RandomDefinition();
-        plotData()->setDefinition(m_definition);
+        hostDefinition = RandomDefinition();
+        plotData()->setDefinition(hostDefinition);
         frame()->SendMessage(WM_PE_RELOAD_DEFINITION);
     }
-    const PlotDefinition& Definition() const { return m_definition; }
-    void SetDefinition(const PlotDefinition& definition) { m_definition = definition; }
+    PlotDefinition hostDefinition; // as last loaded
 
 private:
     QRandomGenerator& m_random;
     int m_made = 0;
-    PlotDefinition m_definition;
 };
-
-// The names of a definition's profiles in the order the editor lists them.
-QStringList LoadOrder(const PlotDefinition& definition)
-{
-    QStringList names;
-    if (!definition.xAxisName.IsEmpty())
-        names << definition.xAxisName.ToQString();
-    names << Texts(definition.plottedNames) << Texts(definition.unassignedNames);
-    return names;
-}
 
 const QStringList AllowedBoxes {"Value is not a real value.", "Times cannot be less than zero."};
 
@@ -270,11 +258,8 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
             {Qt::Key_Down, Qt::AltModifier}, {Qt::Key_D, Qt::ControlModifier}};
         const Key key = keys[editor.Pick(6)];
         const bool focusFirst = editor.Chance(50);
-        what = QStringLiteral("key %1/%2 to list %3%4")
-                   .arg(key.key)
-                   .arg(int(key.modifiers))
-                   .arg(list)
-                   .arg(focusFirst ? ", focused first" : "");
+        what = QString::asprintf(
+            "key %d/%d to list %u%s", key.key, int(key.modifiers), list, focusFirst ? ", focused" : "");
         if (list == TimesList)
             editor.ShowPage(1);
         boxes.Answer(editor.Chance(50) ? IDYES : IDNO);
@@ -408,8 +393,8 @@ void EditorRandomTest::listsStayEqualToTheProfilesUnderRandomEvents()
     for (int sequence = 0; sequence < Sequences; ++sequence) {
         ScriptedMessageBoxResponder boxes;
         RandomEditor editor(random);
-        editor.SetDefinition(editor.RandomDefinition());
-        QVERIFY(editor.Open(editor.Definition(), Access::Host));
+        editor.hostDefinition = editor.RandomDefinition();
+        QVERIFY(editor.Open(editor.hostDefinition, Access::Host));
         QString history;
         for (int step = 0; step < Steps; ++step) {
             const std::map<int, ProfileState> before = editor.Snapshot();
@@ -442,11 +427,16 @@ void EditorRandomTest::listsStayEqualToTheProfilesUnderRandomEvents()
                 return;
             if (touch.replaced) {
                 ++reloads;
+                // The definition's profiles in the order the editor lists them.
+                const PlotDefinition& loaded = editor.hostDefinition;
                 QStringList names;
                 for (const auto& [key, state] : editor.Snapshot())
                     names << state.name;
-                QVERIFY2(names == LoadOrder(editor.Definition()), qPrintable(where));
-                QVERIFY2(editor.TimeRows().size() == editor.Definition().timeEntries.GetSize(), qPrintable(where));
+                QStringList expected = Texts(loaded.plottedNames) + Texts(loaded.unassignedNames);
+                if (!loaded.xAxisName.IsEmpty())
+                    expected.prepend(loaded.xAxisName.ToQString());
+                QVERIFY2(names == expected, qPrintable(where));
+                QVERIFY2(editor.TimeRows().size() == loaded.timeEntries.GetSize(), qPrintable(where));
                 continue;
             }
             const std::map<int, ProfileState> after = editor.Snapshot();

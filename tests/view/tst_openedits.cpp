@@ -43,8 +43,7 @@ void OpenEditsTest::unitChangeStoresTheEditedTimeFirst()
     QCOMPARE(editor.TimeRows(), QStringList {"10"});
     editor.Click(Apply);
     QVERIFY(boxes.events().empty());
-    bool written = false;
-    QCOMPARE(editor.WrittenTimes(&written), QStringList {"600"});
+    QCOMPARE(editor.WrittenTimes(), QStringList {"600"});
 }
 
 void OpenEditsTest::accessibleVariablesStripEndsTheEditFirst_data()

@@ -89,8 +89,7 @@ private slots:
     void deleteAsksOnceForTheAssignedProfile_data();
     void deleteAsksOnceForTheAssignedProfile();
     void deletingTheCurrentProfileLeavesNoCurrentProfile();
-    void dimensionByStripAndCtrlD();
-    void contextMenuOffersTheOtherDimensionForItsRowOnly();
+    void dimensionByStripCtrlDAndContextMenu();
     void doubleClickTogglesCreatesOrRenames();
     void rowsWithoutProfileAreLeftAlone();
     void columnClicksFlipOneDirection();
@@ -198,10 +197,10 @@ void ProfileListsTest::deletingTheCurrentProfileLeavesNoCurrentProfile()
     QCOMPARE(editor.VariableEntries(), QStringList {"z(*)"});
 }
 
-void ProfileListsTest::dimensionByStripAndCtrlD()
+void ProfileListsTest::dimensionByStripCtrlDAndContextMenu()
 {
     ListsEditor editor;
-    editor.Open(ListsDefinition(), Access::Direct);
+    CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
     editor.Select({"b", "B"});
     editor.Key(Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(editor.ProfileRows().mid(2, 2), (QStringList {"b|2 D", "B|1 D"}));
@@ -214,12 +213,7 @@ void ProfileListsTest::dimensionByStripAndCtrlD()
     QCOMPARE(editor.ProfileRows().mid(2, 2), (QStringList {"b|1 D", "B|2 D"}));
     QCOMPARE(editor.ProfileNamed("b")->dimension, 1);
     QCOMPARE(editor.ProfileNamed("B")->dimension, 2);
-}
-
-void ProfileListsTest::contextMenuOffersTheOtherDimensionForItsRowOnly()
-{
-    ListsEditor editor;
-    CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
+    // The context menu offers the other dimension for its row only.
     ScriptedPopupMenu menus;
     menus.Answer(ID_MARK_PROFILE_1D);
     editor.Select({"B", "a"});

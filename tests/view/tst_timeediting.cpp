@@ -35,16 +35,15 @@ void EnterRow(const EditorFixture& editor, const QString& text, Qt::Key key = Qt
 class TimeEditingTest : public QObject {
     Q_OBJECT
 private slots:
-    void rowsSortByValueAndThinDuplicates();
+    void rowsSortByValueThinDuplicatesAndAreDeleted();
     void refusedRowsDisappearWithTheirMessage();
-    void deleteRemovesTheSelectedRows();
     void fieldsAreCheckedWhenLeft();
     void commaDecimalRowsAreWrittenAsTyped();
     void typedStartTimeKeepsEveryDigit_data();
     void typedStartTimeKeepsEveryDigit();
 };
 
-void TimeEditingTest::rowsSortByValueAndThinDuplicates()
+void TimeEditingTest::rowsSortByValueThinDuplicatesAndAreDeleted()
 {
     ScriptedMessageBoxResponder boxes;
     EditorFixture editor;
@@ -64,6 +63,16 @@ void TimeEditingTest::rowsSortByValueAndThinDuplicates()
     EnterRow(editor, "2", Qt::Key_Escape);
     QCOMPARE(editor.TimeRows(), QStringList({"0", "1", "2", "3", "5"}));
     QVERIFY(boxes.events().empty());
+    // Delete removes the selected rows, by key and by the strip.
+    CListCtrl& list = editor.ListControl(TimesList);
+    list.SetItemState(-1, 0, LVIS_SELECTED);
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
+    QTest::keyClick(editor.Widget(TimesList), Qt::Key_Delete);
+    QCOMPARE(editor.TimeRows(), QStringList({"0", "2", "5"}));
+    list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    editor.ClickStripButton(TimesStrip, 1, 2);
+    QVERIFY(editor.TimeRows().isEmpty());
 }
 
 void TimeEditingTest::refusedRowsDisappearWithTheirMessage()
@@ -81,21 +90,6 @@ void TimeEditingTest::refusedRowsDisappearWithTheirMessage()
     QCOMPARE(editor.TimeRows(), QStringList({"10", "4"}));
     EnterRow(editor, "3 apples");
     QCOMPARE(editor.TimeRows(), QStringList({"3", "4", "10"}));
-}
-
-void TimeEditingTest::deleteRemovesTheSelectedRows()
-{
-    EditorFixture editor;
-    QVERIFY(editor.Open(SpecifiedTimes({"1", "2", "3", "4", "5"}), Access::Host));
-    editor.ClickTab(1);
-    CListCtrl& list = editor.ListControl(TimesList);
-    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
-    list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
-    QTest::keyClick(editor.Widget(TimesList), Qt::Key_Delete);
-    QCOMPARE(editor.TimeRows(), QStringList({"1", "3", "5"}));
-    list.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
-    editor.ClickStripButton(TimesStrip, 1, 2);
-    QVERIFY(editor.TimeRows().isEmpty());
 }
 
 void TimeEditingTest::fieldsAreCheckedWhenLeft()
