@@ -124,11 +124,9 @@ private slots:
         QFETCH(bool, withList);
         QFETCH(int, button);
         QFETCH(QStringList, expected);
-        ScriptedMessageBoxResponder boxes;
         MakeStrip(setup, withList);
         Click(CellCentre(button));
         QCOMPARE(g_log, expected);
-        QVERIFY(boxes.boxes().empty());
         QCOMPARE(m_strip->GetHotButton(), static_cast<UINT>(button)); // at rest, still under the mouse
         QCOMPARE(QWidget::mouseGrabber(), nullptr);
     }
@@ -228,7 +226,6 @@ private slots:
         };
         QCOMPARE(needText(1), CString("New"));
         QCOMPARE(needText(2), CString('x', 79));
-        QVERIFY(boxes.boxes().empty());
         // A tool the strip does not have: an empty text and a message, no crash.
         QCOMPARE(needText(3), CString());
         QCOMPARE(boxes.boxes().size(), size_t(1));
