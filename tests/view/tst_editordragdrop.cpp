@@ -132,23 +132,6 @@ private slots:
         QVERIFY(editor.ListControl(FormControl::ProfilesList).GetEditControl());
     }
 
-    void singleElementWidensOnlyOnTheProfilesList()
-    {
-        EditorFixture editor;
-        QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
-        const QPoint profiles = CentreOf(editor, FormControl::ProfilesList);
-        QVERIFY(DropAt(editor, *PathData(Payload({"B1.T(3) "})), profiles));
-        QCOMPARE(editor.VariableEntries(), QStringList({"T(*)"}));
-        // Two subscripts, or a variable without the attribute, stay elements.
-        QVERIFY(DropAt(editor, *PathData(Payload({"B1.X(2,1)"})), profiles));
-        QCOMPARE(editor.VariableEntries(), QStringList({"X(2,1)"}));
-        QVERIFY(DropAt(editor, *PathData(Payload({"B1.P(4)"})), profiles));
-        QCOMPARE(editor.VariableEntries(), QStringList({"P(4)"}));
-        // On the variables list the element stays an element.
-        QVERIFY(DropAt(editor, *PathData(Payload({"B1.T(3)"})), CentreOf(editor, FormControl::VariablesList)));
-        QCOMPARE(editor.VariableEntries(), QStringList({"P(4)", "T(3)"}));
-    }
-
     void ownerPrefixIsStrippedIgnoringCaseAndPayloadsReadToTheirSize()
     {
         EditorFixture editor;
@@ -169,7 +152,7 @@ private slots:
         QCOMPARE(paths, CStringArray({"B2.T"}));
     }
 
-    void cursorFollowsTheListUnderIt()
+    void cursorFollowsTheListUnderItAndElementsWidenOnTheProfilesList()
     {
         EditorFixture editor;
         QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
@@ -194,7 +177,19 @@ private slots:
         text.setText(QStringLiteral("B1.T"));
         QVERIFY(!AcceptsAt(editor, text, variables));
         QVERIFY(!DropAt(editor, text, CentreOf(editor, FormControl::ProfilesList)));
-        QCOMPARE(editor.ProfileRows().size(), 1);
+        QCOMPARE(
+            editor.ProfileRows().size(), 1); // A single element widens to its whole variable only on the profiles list.
+        const QPoint profiles = CentreOf(editor, FormControl::ProfilesList);
+        QVERIFY(DropAt(editor, *PathData(Payload({"B1.T(3) "})), profiles));
+        QCOMPARE(editor.VariableEntries(), QStringList({"T(*)"}));
+        // Two subscripts, or a variable without the attribute, stay elements.
+        QVERIFY(DropAt(editor, *PathData(Payload({"B1.X(2,1)"})), profiles));
+        QCOMPARE(editor.VariableEntries(), QStringList({"X(2,1)"}));
+        QVERIFY(DropAt(editor, *PathData(Payload({"B1.P(4)"})), profiles));
+        QCOMPARE(editor.VariableEntries(), QStringList({"P(4)"}));
+        // On the variables list the element stays an element.
+        QVERIFY(DropAt(editor, *PathData(Payload({"B1.T(3)"})), CentreOf(editor, FormControl::VariablesList)));
+        QCOMPARE(editor.VariableEntries(), QStringList({"P(4)", "T(3)"}));
     }
 
     void hostilePayloadsAreRefused_data()

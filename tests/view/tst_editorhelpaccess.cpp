@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(view->SendMessage(WM_HELPHITTEST, 0, ClientPoint(editor, ProfilesList)), 1003 + 8000000);
     }
 
-    void everyControlIsNamedAndFoundByAssistiveTools()
+    void everyControlIsNamedFoundByAssistiveToolsAndReachedByTab()
     {
         EditorFixture editor;
         CSUProfileEditorView* view = editor.Open(OneProfile(), Access::Host);
@@ -201,6 +201,37 @@ private slots:
         QVERIFY(strip->rect().contains(newButton->rect()));
         newButton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
+        // The keyboard reaches every control a person operates.
+        QWidget* first = editor.Widget(VariablesList);
+        first->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(first->window()));
+        editor.Focus(first);
+        QSet<int> reached;
+        for (int i = 0; i < 80; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            for (QWidget* w = focus; w && w != editor.view()->GetSafeHwnd(); w = w->parentWidget()) {
+                if (CWnd::GetDlgCtrlID(w) != 0)
+                    reached.insert(CWnd::GetDlgCtrlID(w));
+            }
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        // The enabled controls of the shown page that a person operates; of a
+        // radio set, Tab reaches the checked one.
+        QList<int> missed;
+        for (UINT id : {VariablesList, VariablesStrip, ProfilesList, ProfilesStrip, ToXAxis, ToPlot, Tabs, XAxisField,
+                 ClearXAxis, PlotList, PlotStrip, Radio2DPlot, Apply, FindVariables, Cancel, Ok}) {
+            if (!reached.contains(static_cast<int>(id)))
+                missed << static_cast<int>(id);
+        }
+        QCOMPARE(missed, QList<int>());
+        // A strip's buttons are chosen with the arrow keys and pressed with Space.
+        QWidget* stripWidget = editor.Widget(ProfilesStrip);
+        stripWidget->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(stripWidget->hasFocus());
+        QTest::keyClick(stripWidget, Qt::Key_Right);
+        QTest::keyClick(stripWidget, Qt::Key_Left);
+        QTest::keyClick(stripWidget, Qt::Key_Space);
+        QCOMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D", "New Profile|1 D"}));
     }
 
     void maxTimePointsIsOneSpinButton()
@@ -233,42 +264,6 @@ private slots:
         QCOMPARE(value->currentValue().toInt(), 42);
         value->setCurrentValue(7);
         QCOMPARE(field->GetWindowText(), CString("7"));
-    }
-
-    void keyboardReachesEveryControl()
-    {
-        EditorFixture editor;
-        QVERIFY(editor.Open(OneProfile(), Access::Host));
-        QWidget* first = editor.Widget(VariablesList);
-        first->window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(first->window()));
-        editor.Focus(first);
-        QSet<int> reached;
-        for (int i = 0; i < 80; ++i) {
-            QWidget* focus = QApplication::focusWidget();
-            for (QWidget* w = focus; w && w != editor.view()->GetSafeHwnd(); w = w->parentWidget()) {
-                if (CWnd::GetDlgCtrlID(w) != 0)
-                    reached.insert(CWnd::GetDlgCtrlID(w));
-            }
-            QTest::keyClick(focus, Qt::Key_Tab);
-        }
-        // The enabled controls of the shown page that a person operates; of a
-        // radio set, Tab reaches the checked one.
-        QList<int> missed;
-        for (UINT id : {VariablesList, VariablesStrip, ProfilesList, ProfilesStrip, ToXAxis, ToPlot, Tabs, XAxisField,
-                 ClearXAxis, PlotList, PlotStrip, Radio2DPlot, Apply, FindVariables, Cancel, Ok}) {
-            if (!reached.contains(static_cast<int>(id)))
-                missed << static_cast<int>(id);
-        }
-        QCOMPARE(missed, QList<int>());
-        // A strip's buttons are chosen with the arrow keys and pressed with Space.
-        QWidget* strip = editor.Widget(ProfilesStrip);
-        strip->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(strip->hasFocus());
-        QTest::keyClick(strip, Qt::Key_Right);
-        QTest::keyClick(strip, Qt::Key_Left);
-        QTest::keyClick(strip, Qt::Key_Space);
-        QCOMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
     }
 };
 
