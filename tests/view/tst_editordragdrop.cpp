@@ -177,8 +177,8 @@ private slots:
         text.setText(QStringLiteral("B1.T"));
         QVERIFY(!AcceptsAt(editor, text, variables));
         QVERIFY(!DropAt(editor, text, CentreOf(editor, FormControl::ProfilesList)));
-        QCOMPARE(
-            editor.ProfileRows().size(), 1); // A single element widens to its whole variable only on the profiles list.
+        QCOMPARE(editor.ProfileRows().size(), 1);
+        // A single element widens to its whole variable only on the profiles list.
         const QPoint profiles = CentreOf(editor, FormControl::ProfilesList);
         QVERIFY(DropAt(editor, *PathData(Payload({"B1.T(3) "})), profiles));
         QCOMPARE(editor.VariableEntries(), QStringList({"T(*)"}));

@@ -103,33 +103,6 @@ private slots:
         QVERIFY(editor.Enabled(VariablesStrip));
     }
 
-    void renameTrimsAndReachesEveryDisplay()
-    {
-        ListsEditor editor;
-        editor.Open(ListsDefinition(), Access::Direct);
-        const auto rename = [&editor](const char* name, const QString& text) {
-            editor.Profiles().EditLabel(editor.RowNamed(name));
-            editor.TypeLabel(text);
-        };
-        rename("x", "  Height \t");
-        QCOMPARE(editor.Text(XAxisField), QString("Height"));
-        QCOMPARE(editor.ProfileNamed("Height")->role, int16_t(1));
-        rename("P", " Pressure ");
-        QCOMPARE(editor.PlotEntries(), QStringList {"Pressure"});
-        QCOMPARE(editor.ProfileNamed("Pressure")->role, int16_t(4));
-        // Blanks only: the old name stays everywhere.
-        rename("Pressure", "   ");
-        QCOMPARE(editor.PlotEntries(), QStringList {"Pressure"});
-        QVERIFY(editor.ProfileNamed("Pressure"));
-        QCOMPARE(editor.ProfileRows().first(), QString("Height|1 D"));
-        // Escape ends the edit with the typed name, as Enter does.
-        editor.Profiles().EditLabel(editor.RowNamed("Pressure"));
-        QTest::keyClicks(editor.LabelEditor(), " Typed ");
-        QTest::keyClick(editor.LabelEditor(), Qt::Key_Escape);
-        QCOMPARE(editor.PlotEntries(), QStringList {"Typed"});
-        QCOMPARE(editor.ProfileNamed("Typed")->role, int16_t(4));
-    }
-
     void deleteAsksOnceForTheAssignedProfile_data()
     {
         QTest::addColumn<int>("answer");
@@ -284,7 +257,7 @@ private slots:
         QCOMPARE(editor.ProfileRows(), (QStringList {"x|1 D", "P|1 D", "b|1 D", "B|2 D"}));
     }
 
-    void columnClicksFlipOneDirection()
+    void columnClicksFlipOneDirectionAndRenamesReachEveryDisplay()
     {
         ListsEditor editor;
         editor.Open(ListsDefinition(), Access::Direct);
@@ -308,9 +281,28 @@ private slots:
         QCOMPARE(editor.ProfileRows(), (QStringList {"x|1 D", "b|1 D", "P|1 D", "a|2 D", "B|2 D"}));
         // Rows still lead to their profiles and to the x-axis field.
         QCOMPARE(editor.ProfileNamed("a")->dimension, 2);
-        editor.Profiles().EditLabel(editor.RowNamed("x"));
-        editor.TypeLabel("Height");
+        // Renames trim the name and reach every display.
+        const auto rename = [&editor](const char* name, const QString& text) {
+            editor.Profiles().EditLabel(editor.RowNamed(name));
+            editor.TypeLabel(text);
+        };
+        rename("x", "  Height \t");
         QCOMPARE(editor.Text(XAxisField), QString("Height"));
+        QCOMPARE(editor.ProfileNamed("Height")->role, int16_t(1));
+        rename("P", " Pressure ");
+        QCOMPARE(editor.PlotEntries(), QStringList {"Pressure"});
+        QCOMPARE(editor.ProfileNamed("Pressure")->role, int16_t(4));
+        // Blanks only: the old name stays everywhere.
+        rename("Pressure", "   ");
+        QCOMPARE(editor.PlotEntries(), QStringList {"Pressure"});
+        QVERIFY(editor.ProfileNamed("Pressure"));
+        QCOMPARE(editor.ProfileRows().first(), QString("Height|1 D"));
+        // Escape ends the edit with the typed name, as Enter does.
+        editor.Profiles().EditLabel(editor.RowNamed("Pressure"));
+        QTest::keyClicks(editor.LabelEditor(), " Typed ");
+        QTest::keyClick(editor.LabelEditor(), Qt::Key_Escape);
+        QCOMPARE(editor.PlotEntries(), QStringList {"Typed"});
+        QCOMPARE(editor.ProfileNamed("Typed")->role, int16_t(4));
     }
 
     void variablesStripKeepsTheProfileEqualToTheList()
