@@ -103,9 +103,9 @@ template <class List = CMyListBoxEx> struct ListForm {
         }
         form->show();
         QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
-    bool Ready() { return QTest::qWaitForWindowActive(form.get()); }
     QWidget* Client() const { return list.clientWidget(); }
     QPoint RowCentre(int row) const
     {

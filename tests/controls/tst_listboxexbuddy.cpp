@@ -75,18 +75,202 @@ Q_DECLARE_METATYPE(StripSetup)
 class ListBoxExBuddyTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanup();
-    void clickRunsTheButtonsCommand_data();
-    void clickRunsTheButtonsCommand();
-    void pressAndReleaseOnDifferentPlacesRunNothing_data();
-    void pressAndReleaseOnDifferentPlacesRunNothing();
-    void resizeKeepsCellsAnchoredRight();
-    void paintShowsCaptionAndHotButtonEdge();
-    void tooltipShowsEachButtonsText();
-    void needTextCopiesAtMost79CharactersAndReportsUnknownTools();
-    void imageHasItsSizeAndMapsItsGreys_data();
-    void imageHasItsSizeAndMapsItsGreys();
+    void initTestCase()
+    {
+        // The offscreen platform says at every capture that it cannot grab the mouse; Qt still routes the input.
+        static QtMessageHandler previous = nullptr;
+        previous
+            = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+                  if (message != QLatin1String("This plugin does not support grabbing the mouse"))
+                      previous(type, context, message);
+              });
+        QPalette palette = QApplication::palette();
+        palette.setColor(QPalette::Button, Face);
+        palette.setColor(QPalette::WindowText, Text);
+        palette.setColor(QPalette::Light, Highlight);
+        palette.setColor(QPalette::Mid, Shadow);
+        palette.setColor(QPalette::Midlight, Midlight);
+        QApplication::setPalette(palette);
+        // The strip is given its module; it is not in the resource chain.
+        AddStripBitmaps(m_module);
+    }
+
+    void cleanup()
+    {
+        // As the view does: strips first, then the form goes.
+        m_strip.reset();
+        m_list.reset();
+        m_view.reset();
+        m_form.reset();
+    }
+
+    void clickRunsTheButtonsCommand_data()
+    {
+        QTest::addColumn<StripSetup>("setup");
+        QTest::addColumn<bool>("withList");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QStringList>("expected");
+        // Row reports: kind (0 inserting, 1 removing, 2 moving), row, target row.
+        QTest::newRow("list, 4 buttons: down") << VariablesStrip << true << 3 << QStringList {"list 3", "row 2 0 1"};
+        // The remove reaches the view once, as the list's report of the row going.
+        QTest::newRow("list, 3 buttons: remove") << PlotStrip << true << 0 << QStringList {"list 1", "row 1 0 -1"};
+        QTest::newRow("list, 3 buttons: down") << PlotStrip << true << 2 << QStringList {"list 3", "row 2 0 1"};
+        QTest::newRow("no list: toggle dimension") << ProfilesStrip << false << 2 << QStringList {"view 2 1007"};
+    }
+
+    void clickRunsTheButtonsCommand()
+    {
+        QFETCH(StripSetup, setup);
+        QFETCH(bool, withList);
+        QFETCH(int, button);
+        QFETCH(QStringList, expected);
+        MakeStrip(setup, withList);
+        Click(CellCentre(button));
+        QCOMPARE(g_log, expected);
+        QCOMPARE(m_strip->GetHotButton(), static_cast<UINT>(button)); // at rest, still under the mouse
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);
+    }
+
+    void pressAndReleaseOnDifferentPlacesRunNothing_data()
+    {
+        // Three buttons flush right in 200 x 24: button 0 centred at (145, 12),
+        // button 1 at (167, 12), button 2 at (189, 12); the caption left of them.
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<QList<QPoint>>("moves"); // released at the last
+        QTest::newRow("off the strip") << QPoint(167, 12) << QList<QPoint> {{150, 12}, {300, 60}};
+        QTest::newRow("onto the next button") << QPoint(167, 12) << QList<QPoint> {{189, 12}};
+        QTest::newRow("between cells, onto a button") << QPoint(30, 12) << QList<QPoint> {{100, 12}, {145, 12}};
+    }
+
+    void pressAndReleaseOnDifferentPlacesRunNothing()
+    {
+        QFETCH(QPoint, press);
+        QFETCH(QList<QPoint>, moves);
+        MakeStrip(ProfilesStrip, false);
+        QCOMPARE(CellCentre(1), QPoint(167, 12));
+        Move(press);
+        QTest::mousePress(m_form->windowHandle(), Qt::LeftButton, {}, ToWindow(press));
+        for (const QPoint& point : moves)
+            Move(point);
+        QTest::mouseRelease(m_form->windowHandle(), Qt::LeftButton, {}, ToWindow(moves.last()));
+        QCOMPARE(g_log, QStringList {});
+        Click(CellCentre(2)); // at rest again
+        QCOMPARE(g_log, QStringList {"view 2 1007"});
+    }
+
+    void cellsStayAnchoredRightAndTheHotOneIsRaised()
+    {
+        MakeStrip(VariablesStrip, false);
+        const QImage atRest = m_placeholder->grab().toImage();
+        const int width = atRest.width();
+        const int top = (atRest.height() - CellHeight) / 2;
+        // The caption from x = 2 on the face, left of the image; its antialiased pixels that are
+        // mostly text have the text colour's low red and high green.
+        int textPixels = 0;
+        for (int y = 0; y < atRest.height(); ++y) {
+            QVERIFY(atRest.pixelColor(0, y) == Face && atRest.pixelColor(1, y) == Face);
+            for (int x = 2; x < width - 88; ++x) {
+                const QColor c = atRest.pixelColor(x, y);
+                textPixels += c.red() < 100 && c.green() > 100 ? 1 : 0;
+            }
+        }
+        QVERIFY(textPixels > 20);
+        // The image ends at the right edge: the sheet of "Add Variable" white in the first cell.
+        QCOMPARE(atRest.pixelColor(width - 4 * CellWidth + 12, top + 12), QColor(Qt::white));
+        // The hot rightmost cell is raised: light left and top edges, dark right and bottom ones.
+        Move(QPoint(2, 12));
+        Move(CellCentre(3));
+        const QImage hot = m_placeholder->grab().toImage();
+        QCOMPARE(hot.pixelColor(width - CellWidth, top + 10), Highlight);
+        QCOMPARE(hot.pixelColor(width - 12, top), Highlight);
+        QCOMPARE(hot.pixelColor(width - 1, top + 10), Shadow);
+        QCOMPARE(hot.pixelColor(width - 12, top + CellHeight - 1), Shadow);
+        QCOMPARE(hot.pixelColor(width - 2 * CellWidth, top + 10), Face); // no edge on the others
+        for (const QSize size : {QSize(300, 24), QSize(120, 20)}) {
+            m_placeholder->resize(size);
+            const int right = size.width() - 1;
+            const int cellTop = (size.height() - CellHeight) / 2;
+            const int firstLeft = size.width() - 4 * CellWidth;
+            const QList<std::pair<QPoint, UINT>> probes {
+                {{right, cellTop}, 3}, {{firstLeft, cellTop + 10}, 0}, {{firstLeft - 1, cellTop + 10}, 4}}; // 4: none
+            for (const auto& [point, hotButton] : probes) {
+                Move(QPoint(2, size.height() / 2));
+                Move(point);
+                QCOMPARE(m_strip->GetHotButton(), hotButton);
+            }
+        }
+    }
+
+    void tooltipShowsEachButtonsText()
+    {
+        MakeStrip(VariablesStrip, false);
+        for (int button = 0; button < 4; ++button) {
+            QHelpEvent event(QEvent::ToolTip, CellCentre(button), m_placeholder->mapToGlobal(CellCentre(button)));
+            QApplication::sendEvent(m_placeholder, &event);
+            QTRY_VERIFY(QToolTip::isVisible());
+            QCOMPARE(QToolTip::text(), VariablesStrip.tooltips[button].ToQString());
+        }
+    }
+
+    void needTextCopiesAtMost79CharactersAndReportsUnknownTools()
+    {
+        ScriptedMessageBoxResponder boxes;
+        MakeStrip({1036, IDB_TIMES_STRIP, {"New", CString('x', 100)}}, false);
+        const auto needText = [this](UINT_PTR toolId) {
+            NMTTDISPINFO info {};
+            info.hdr.idFrom = toolId;
+            info.hdr.code = TTN_NEEDTEXT;
+            std::memset(info.szText, '#', sizeof(info.szText));
+            m_strip->SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+            return CString(info.lpszText);
+        };
+        QCOMPARE(needText(1), CString("New"));
+        QCOMPARE(needText(2), CString('x', 79));
+        // A tool the strip does not have: an empty text and a message, no crash.
+        QCOMPARE(needText(3), CString());
+        QCOMPARE(boxes.boxes().size(), size_t(1));
+        QVERIFY(boxes.boxes()[0].text.Find("tool 3") >= 0);
+    }
+
+    // Each strip image and the clear-button image has its size, is drawn in the 16
+    // standard colours on a grey ground, and loading it with 3-D mapping turns its
+    // greys into the current button colours.
+    void imageHasItsSizeAndMapsItsGreys_data()
+    {
+        QTest::addColumn<UINT>("id");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("133 variables") << IDB_VARIABLES_STRIP << QSize(88, 20);
+        QTest::newRow("134 times") << IDB_TIMES_STRIP << QSize(46, 20);
+        QTest::newRow("135 plot") << IDB_PLOT_STRIP << QSize(67, 20);
+        QTest::newRow("136 clear") << IDB_CLEAR << QSize(20, 20);
+        QTest::newRow("147 profiles") << IDB_PROFILES_STRIP << QSize(69, 20);
+    }
+
+    void imageHasItsSizeAndMapsItsGreys()
+    {
+        QFETCH(UINT, id);
+        QFETCH(QSize, size);
+        const auto load = [&](UINT flags) {
+            return LoadImageBitmap(&m_module, id, flags).toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage drawn = load(LR_DEFAULTCOLOR);
+        const QImage mapped = load(LR_LOADMAP3DCOLORS);
+        QCOMPARE(drawn.size(), size);
+        QCOMPARE(mapped.size(), size);
+        QCOMPARE(drawn.pixel(0, 0), 0xFFC0C0C0u); // the ground
+        const QList<QRgb> sixteen {0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080, 0xFF008080,
+            0xFFC0C0C0, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF};
+        const QHash<QRgb, QRgb> greys {
+            {0xFF808080, Shadow.rgb()}, {0xFFC0C0C0, Face.rgb()}, {0xFFDFDFDF, Midlight.rgb()}};
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const QRgb pixel = drawn.pixel(x, y);
+                QVERIFY2(
+                    sixteen.contains(pixel), qPrintable(QStringLiteral("%1 at %2,%3").arg(pixel, 0, 16).arg(x).arg(y)));
+                QCOMPARE(mapped.pixel(x, y), greys.value(pixel, pixel));
+            }
+        }
+    }
 
 private:
     // A form whose placeholder the strip takes over, with an empty list bound to it if asked.
@@ -113,34 +297,6 @@ private:
     std::unique_ptr<CListBoxExBuddy> m_strip;
 };
 
-void ListBoxExBuddyTest::initTestCase()
-{
-    // The offscreen platform says at every capture that it cannot grab the mouse; Qt still routes the input.
-    static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-        if (message != QLatin1String("This plugin does not support grabbing the mouse"))
-            previous(type, context, message);
-    });
-    QPalette palette = QApplication::palette();
-    palette.setColor(QPalette::Button, Face);
-    palette.setColor(QPalette::WindowText, Text);
-    palette.setColor(QPalette::Light, Highlight);
-    palette.setColor(QPalette::Mid, Shadow);
-    palette.setColor(QPalette::Midlight, Midlight);
-    QApplication::setPalette(palette);
-    // The strip is given its module; it is not in the resource chain.
-    AddStripBitmaps(m_module);
-}
-
-void ListBoxExBuddyTest::cleanup()
-{
-    // As the view does: strips first, then the form goes.
-    m_strip.reset();
-    m_list.reset();
-    m_view.reset();
-    m_form.reset();
-}
-
 void ListBoxExBuddyTest::MakeStrip(const StripSetup& setup, bool withList)
 {
     g_log.clear();
@@ -164,180 +320,6 @@ void ListBoxExBuddyTest::MakeStrip(const StripSetup& setup, bool withList)
     }
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-}
-
-void ListBoxExBuddyTest::clickRunsTheButtonsCommand_data()
-{
-    QTest::addColumn<StripSetup>("setup");
-    QTest::addColumn<bool>("withList");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<QStringList>("expected");
-    // Row reports: kind (0 inserting, 1 removing, 2 moving), row, target row.
-    QTest::newRow("list, 4 buttons: down") << VariablesStrip << true << 3 << QStringList {"list 3", "row 2 0 1"};
-    // The remove reaches the view once, as the list's report of the row going.
-    QTest::newRow("list, 3 buttons: remove") << PlotStrip << true << 0 << QStringList {"list 1", "row 1 0 -1"};
-    QTest::newRow("list, 3 buttons: down") << PlotStrip << true << 2 << QStringList {"list 3", "row 2 0 1"};
-    QTest::newRow("no list: toggle dimension") << ProfilesStrip << false << 2 << QStringList {"view 2 1007"};
-}
-
-void ListBoxExBuddyTest::clickRunsTheButtonsCommand()
-{
-    QFETCH(StripSetup, setup);
-    QFETCH(bool, withList);
-    QFETCH(int, button);
-    QFETCH(QStringList, expected);
-    ScriptedMessageBoxResponder boxes;
-    MakeStrip(setup, withList);
-    Click(CellCentre(button));
-    QCOMPARE(g_log, expected);
-    QVERIFY(boxes.boxes().empty());
-    QCOMPARE(m_strip->GetHotButton(), static_cast<UINT>(button)); // at rest, still under the mouse
-    QCOMPARE(QWidget::mouseGrabber(), nullptr);
-}
-
-void ListBoxExBuddyTest::pressAndReleaseOnDifferentPlacesRunNothing_data()
-{
-    // Three buttons flush right in 200 x 24: button 0 centred at (145, 12),
-    // button 1 at (167, 12), button 2 at (189, 12); the caption left of them.
-    QTest::addColumn<QPoint>("press");
-    QTest::addColumn<QList<QPoint>>("moves"); // released at the last
-    QTest::newRow("off the strip") << QPoint(167, 12) << QList<QPoint> {{150, 12}, {300, 60}};
-    QTest::newRow("onto the next button") << QPoint(167, 12) << QList<QPoint> {{189, 12}};
-    QTest::newRow("between cells, onto a button") << QPoint(30, 12) << QList<QPoint> {{100, 12}, {145, 12}};
-}
-
-void ListBoxExBuddyTest::pressAndReleaseOnDifferentPlacesRunNothing()
-{
-    QFETCH(QPoint, press);
-    QFETCH(QList<QPoint>, moves);
-    MakeStrip(ProfilesStrip, false);
-    QCOMPARE(CellCentre(1), QPoint(167, 12));
-    Move(press);
-    QTest::mousePress(m_form->windowHandle(), Qt::LeftButton, {}, ToWindow(press));
-    for (const QPoint& point : moves)
-        Move(point);
-    QTest::mouseRelease(m_form->windowHandle(), Qt::LeftButton, {}, ToWindow(moves.last()));
-    QCOMPARE(g_log, QStringList {});
-    Click(CellCentre(2)); // at rest again
-    QCOMPARE(g_log, QStringList {"view 2 1007"});
-}
-
-void ListBoxExBuddyTest::resizeKeepsCellsAnchoredRight()
-{
-    MakeStrip(VariablesStrip, false);
-    for (const QSize size : {QSize(300, 24), QSize(120, 20)}) {
-        m_placeholder->resize(size);
-        const int right = size.width() - 1;
-        const int top = (size.height() - CellHeight) / 2;
-        const int firstLeft = size.width() - 4 * CellWidth;
-        const QList<std::pair<QPoint, UINT>> probes {
-            {{right, top}, 3}, {{firstLeft, top + 10}, 0}, {{firstLeft - 1, top + 10}, 4}}; // 4: none
-        for (const auto& [point, hot] : probes) {
-            Move(QPoint(2, size.height() / 2));
-            Move(point);
-            QCOMPARE(m_strip->GetHotButton(), hot);
-        }
-    }
-}
-
-void ListBoxExBuddyTest::paintShowsCaptionAndHotButtonEdge()
-{
-    MakeStrip(VariablesStrip, false);
-    const QImage atRest = m_placeholder->grab().toImage();
-    const int width = atRest.width();
-    const int top = (atRest.height() - CellHeight) / 2;
-    // The caption from x = 2 on the face, left of the image; its antialiased pixels that are
-    // mostly text have the text colour's low red and high green.
-    int textPixels = 0;
-    for (int y = 0; y < atRest.height(); ++y) {
-        QVERIFY(atRest.pixelColor(0, y) == Face && atRest.pixelColor(1, y) == Face);
-        for (int x = 2; x < width - 88; ++x) {
-            const QColor c = atRest.pixelColor(x, y);
-            textPixels += c.red() < 100 && c.green() > 100 ? 1 : 0;
-        }
-    }
-    QVERIFY(textPixels > 20);
-    // The image ends at the right edge: the sheet of "Add Variable" white in the first cell.
-    QCOMPARE(atRest.pixelColor(width - 4 * CellWidth + 12, top + 12), QColor(Qt::white));
-    // The hot rightmost cell is raised: light left and top edges, dark right and bottom ones.
-    Move(CellCentre(3));
-    const QImage hot = m_placeholder->grab().toImage();
-    QCOMPARE(hot.pixelColor(width - CellWidth, top + 10), Highlight);
-    QCOMPARE(hot.pixelColor(width - 12, top), Highlight);
-    QCOMPARE(hot.pixelColor(width - 1, top + 10), Shadow);
-    QCOMPARE(hot.pixelColor(width - 12, top + CellHeight - 1), Shadow);
-    QCOMPARE(hot.pixelColor(width - 2 * CellWidth, top + 10), Face); // no edge on the others
-}
-
-void ListBoxExBuddyTest::tooltipShowsEachButtonsText()
-{
-    MakeStrip(VariablesStrip, false);
-    for (int button = 0; button < 4; ++button) {
-        QHelpEvent event(QEvent::ToolTip, CellCentre(button), m_placeholder->mapToGlobal(CellCentre(button)));
-        QApplication::sendEvent(m_placeholder, &event);
-        QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), VariablesStrip.tooltips[button].ToQString());
-    }
-}
-
-void ListBoxExBuddyTest::needTextCopiesAtMost79CharactersAndReportsUnknownTools()
-{
-    ScriptedMessageBoxResponder boxes;
-    MakeStrip({1036, IDB_TIMES_STRIP, {"New", CString('x', 100)}}, false);
-    const auto needText = [this](UINT_PTR toolId) {
-        NMTTDISPINFO info {};
-        info.hdr.idFrom = toolId;
-        info.hdr.code = TTN_NEEDTEXT;
-        std::memset(info.szText, '#', sizeof(info.szText));
-        m_strip->SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-        return CString(info.lpszText);
-    };
-    QCOMPARE(needText(1), CString("New"));
-    QCOMPARE(needText(2), CString('x', 79));
-    QVERIFY(boxes.boxes().empty());
-    // A tool the strip does not have: an empty text and a message, no crash.
-    QCOMPARE(needText(3), CString());
-    QCOMPARE(boxes.boxes().size(), size_t(1));
-    QVERIFY(boxes.boxes()[0].text.Find("tool 3") >= 0);
-}
-
-// Each strip image and the clear-button image has its size, is drawn in the 16
-// standard colours on a grey ground, and loading it with 3-D mapping turns its
-// greys into the current button colours.
-void ListBoxExBuddyTest::imageHasItsSizeAndMapsItsGreys_data()
-{
-    QTest::addColumn<UINT>("id");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("133 variables") << IDB_VARIABLES_STRIP << QSize(88, 20);
-    QTest::newRow("134 times") << IDB_TIMES_STRIP << QSize(46, 20);
-    QTest::newRow("135 plot") << IDB_PLOT_STRIP << QSize(67, 20);
-    QTest::newRow("136 clear") << IDB_CLEAR << QSize(20, 20);
-    QTest::newRow("147 profiles") << IDB_PROFILES_STRIP << QSize(69, 20);
-}
-
-void ListBoxExBuddyTest::imageHasItsSizeAndMapsItsGreys()
-{
-    QFETCH(UINT, id);
-    QFETCH(QSize, size);
-    const auto load = [&](UINT flags) {
-        return LoadImageBitmap(&m_module, id, flags).toImage().convertToFormat(QImage::Format_RGB32);
-    };
-    const QImage drawn = load(LR_DEFAULTCOLOR);
-    const QImage mapped = load(LR_LOADMAP3DCOLORS);
-    QCOMPARE(drawn.size(), size);
-    QCOMPARE(mapped.size(), size);
-    QCOMPARE(drawn.pixel(0, 0), 0xFFC0C0C0u); // the ground
-    const QList<QRgb> sixteen {0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080, 0xFF008080,
-        0xFFC0C0C0, 0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF};
-    const QHash<QRgb, QRgb> greys {{0xFF808080, Shadow.rgb()}, {0xFFC0C0C0, Face.rgb()}, {0xFFDFDFDF, Midlight.rgb()}};
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            const QRgb pixel = drawn.pixel(x, y);
-            QVERIFY2(
-                sixteen.contains(pixel), qPrintable(QStringLiteral("%1 at %2,%3").arg(pixel, 0, 16).arg(x).arg(y)));
-            QCOMPARE(mapped.pixel(x, y), greys.value(pixel, pixel));
-        }
-    }
 }
 
 PE_TEST_MAIN(ListBoxExBuddyTest)

@@ -139,28 +139,16 @@ public:
     }
     void Reload()
     {
-        m_definition = RandomDefinition();
-        plotData()->setDefinition(m_definition);
+        hostDefinition = RandomDefinition();
+        plotData()->setDefinition(hostDefinition);
         frame()->SendMessage(WM_PE_RELOAD_DEFINITION);
     }
-    const PlotDefinition& Definition() const { return m_definition; }
-    void SetDefinition(const PlotDefinition& definition) { m_definition = definition; }
+    PlotDefinition hostDefinition; // as last loaded
 
 private:
     QRandomGenerator& m_random;
     int m_made = 0;
-    PlotDefinition m_definition;
 };
-
-// The names of a definition's profiles in the order the editor lists them.
-QStringList LoadOrder(const PlotDefinition& definition)
-{
-    QStringList names;
-    if (!definition.xAxisName.IsEmpty())
-        names << definition.xAxisName.ToQString();
-    names << Texts(definition.plottedNames) << Texts(definition.unassignedNames);
-    return names;
-}
 
 const QStringList AllowedBoxes {"Value is not a real value.", "Times cannot be less than zero."};
 
@@ -169,7 +157,86 @@ const QStringList AllowedBoxes {"Value is not a real value.", "Times cannot be l
 class EditorRandomTest : public QObject {
     Q_OBJECT
 private slots:
-    void listsStayEqualToTheProfilesUnderRandomEvents();
+    void listsStayEqualToTheProfilesUnderRandomEvents()
+    {
+        QRandomGenerator random(20261207);
+        constexpr int Sequences = 300;
+        constexpr int Steps = 24;
+        int reloads = 0;
+        int questions = 0;
+        for (int sequence = 0; sequence < Sequences; ++sequence) {
+            ScriptedMessageBoxResponder boxes;
+            RandomEditor editor(random);
+            editor.hostDefinition = editor.RandomDefinition();
+            QVERIFY(editor.Open(editor.hostDefinition, Access::Host));
+            QString history;
+            for (int step = 0; step < Steps; ++step) {
+                const std::map<int, ProfileState> before = editor.Snapshot();
+                const std::vector<double> secondsBefore = editor.Seconds();
+                Touch touch;
+                // Edits open from earlier steps end with this one, changing what they edit.
+                if (editor.ListControl(ProfilesList).GetEditControl())
+                    touch.keys = editor.SelectedKeys();
+                if (editor.OpenEditor(VariablesList) && editor.view()->CurrentProfile())
+                    touch.keys.insert(editor.view()->CurrentProfile()->key);
+                const bool timeEditOpen = editor.OpenEditor(TimesList) != nullptr;
+                const std::set<int> openEdits = touch.keys;
+                QString what;
+                const size_t boxesBefore = boxes.boxes().size();
+                Step(editor, boxes, touch, what);
+                touch.keys.insert(openEdits.begin(), openEdits.end());
+                touch.times = touch.times || timeEditOpen;
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                history += QStringLiteral("\n  %1: %2").arg(step).arg(what.isEmpty() ? "nothing" : what);
+                const QString where = QStringLiteral("sequence %1 after:%2").arg(sequence).arg(history);
+                for (size_t i = boxesBefore; i < boxes.boxes().size(); ++i) {
+                    const QString text = boxes.boxes()[i].text.ToQString();
+                    if (text.startsWith("The profile "))
+                        ++questions;
+                    else
+                        QVERIFY2(AllowedBoxes.contains(text), qPrintable(text + " in " + where));
+                }
+                CheckLists(editor, where);
+                if (QTest::currentTestFailed())
+                    return;
+                if (touch.replaced) {
+                    ++reloads;
+                    // The definition's profiles in the order the editor lists them.
+                    const PlotDefinition& loaded = editor.hostDefinition;
+                    QStringList names;
+                    for (const auto& [key, state] : editor.Snapshot())
+                        names << state.name;
+                    QStringList expected = Texts(loaded.plottedNames) + Texts(loaded.unassignedNames);
+                    if (!loaded.xAxisName.IsEmpty())
+                        expected.prepend(loaded.xAxisName.ToQString());
+                    QVERIFY2(names == expected, qPrintable(where));
+                    QVERIFY2(editor.TimeRows().size() == loaded.timeEntries.GetSize(), qPrintable(where));
+                    continue;
+                }
+                const std::map<int, ProfileState> after = editor.Snapshot();
+                for (const auto& [key, state] : before) {
+                    if (touch.keys.count(key))
+                        continue;
+                    const auto kept = after.find(key);
+                    QVERIFY2(kept != after.end() && kept->second == state,
+                        qPrintable(QStringLiteral("profile %1 changed in ").arg(state.name) + where));
+                }
+                for (const auto& [key, state] : after)
+                    QVERIFY2(before.count(key) || touch.newProfiles,
+                        qPrintable(QStringLiteral("profile %1 appeared in ").arg(state.name) + where));
+                if (!touch.times) {
+                    const std::vector<double> seconds = editor.Seconds();
+                    QVERIFY2(seconds.size() == secondsBefore.size(), qPrintable(where));
+                    for (size_t i = 0; i < seconds.size(); ++i)
+                        QVERIFY2(std::abs(seconds[i] - secondsBefore[i]) <= 1e-4 * std::max(1.0, secondsBefore[i]),
+                            qPrintable(where));
+                }
+            }
+        }
+        // The sequences reach what they are meant to reach.
+        QVERIFY(reloads > Sequences / 2);
+        QVERIFY(questions > 10);
+    }
 
 private:
     // One random step; what it may change goes to `touch`, its name to `what`.
@@ -270,11 +337,8 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
             {Qt::Key_Down, Qt::AltModifier}, {Qt::Key_D, Qt::ControlModifier}};
         const Key key = keys[editor.Pick(6)];
         const bool focusFirst = editor.Chance(50);
-        what = QStringLiteral("key %1/%2 to list %3%4")
-                   .arg(key.key)
-                   .arg(int(key.modifiers))
-                   .arg(list)
-                   .arg(focusFirst ? ", focused first" : "");
+        what = QString::asprintf(
+            "key %d/%d to list %u%s", key.key, int(key.modifiers), list, focusFirst ? ", focused" : "");
         if (list == TimesList)
             editor.ShowPage(1);
         boxes.Answer(editor.Chance(50) ? IDYES : IDNO);
@@ -396,82 +460,6 @@ void EditorRandomTest::CheckLists(RandomEditor& editor, const QString& what)
     }
     for (size_t i = 1; i < seconds.size(); ++i)
         QVERIFY2(seconds[i - 1] < seconds[i], qPrintable(what));
-}
-
-void EditorRandomTest::listsStayEqualToTheProfilesUnderRandomEvents()
-{
-    QRandomGenerator random(20261207);
-    constexpr int Sequences = 300;
-    constexpr int Steps = 24;
-    int reloads = 0;
-    int questions = 0;
-    for (int sequence = 0; sequence < Sequences; ++sequence) {
-        ScriptedMessageBoxResponder boxes;
-        RandomEditor editor(random);
-        editor.SetDefinition(editor.RandomDefinition());
-        QVERIFY(editor.Open(editor.Definition(), Access::Host));
-        QString history;
-        for (int step = 0; step < Steps; ++step) {
-            const std::map<int, ProfileState> before = editor.Snapshot();
-            const std::vector<double> secondsBefore = editor.Seconds();
-            Touch touch;
-            // Edits open from earlier steps end with this one, changing what they edit.
-            if (editor.ListControl(ProfilesList).GetEditControl())
-                touch.keys = editor.SelectedKeys();
-            if (editor.OpenEditor(VariablesList) && editor.view()->CurrentProfile())
-                touch.keys.insert(editor.view()->CurrentProfile()->key);
-            const bool timeEditOpen = editor.OpenEditor(TimesList) != nullptr;
-            const std::set<int> openEdits = touch.keys;
-            QString what;
-            const size_t boxesBefore = boxes.boxes().size();
-            Step(editor, boxes, touch, what);
-            touch.keys.insert(openEdits.begin(), openEdits.end());
-            touch.times = touch.times || timeEditOpen;
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            history += QStringLiteral("\n  %1: %2").arg(step).arg(what.isEmpty() ? "nothing" : what);
-            const QString where = QStringLiteral("sequence %1 after:%2").arg(sequence).arg(history);
-            for (size_t i = boxesBefore; i < boxes.boxes().size(); ++i) {
-                const QString text = boxes.boxes()[i].text.ToQString();
-                if (text.startsWith("The profile "))
-                    ++questions;
-                else
-                    QVERIFY2(AllowedBoxes.contains(text), qPrintable(text + " in " + where));
-            }
-            CheckLists(editor, where);
-            if (QTest::currentTestFailed())
-                return;
-            if (touch.replaced) {
-                ++reloads;
-                QStringList names;
-                for (const auto& [key, state] : editor.Snapshot())
-                    names << state.name;
-                QVERIFY2(names == LoadOrder(editor.Definition()), qPrintable(where));
-                QVERIFY2(editor.TimeRows().size() == editor.Definition().timeEntries.GetSize(), qPrintable(where));
-                continue;
-            }
-            const std::map<int, ProfileState> after = editor.Snapshot();
-            for (const auto& [key, state] : before) {
-                if (touch.keys.count(key))
-                    continue;
-                const auto kept = after.find(key);
-                QVERIFY2(kept != after.end() && kept->second == state,
-                    qPrintable(QStringLiteral("profile %1 changed in ").arg(state.name) + where));
-            }
-            for (const auto& [key, state] : after)
-                QVERIFY2(before.count(key) || touch.newProfiles,
-                    qPrintable(QStringLiteral("profile %1 appeared in ").arg(state.name) + where));
-            if (!touch.times) {
-                const std::vector<double> seconds = editor.Seconds();
-                QVERIFY2(seconds.size() == secondsBefore.size(), qPrintable(where));
-                for (size_t i = 0; i < seconds.size(); ++i)
-                    QVERIFY2(std::abs(seconds[i] - secondsBefore[i]) <= 1e-4 * std::max(1.0, secondsBefore[i]),
-                        qPrintable(where));
-            }
-        }
-    }
-    // The sequences reach what they are meant to reach.
-    QVERIFY(reloads > Sequences / 2);
-    QVERIFY(questions > 10);
 }
 
 PE_TEST_MAIN(EditorRandomTest)

@@ -84,294 +84,269 @@ public:
 class ProfileListsTest : public QObject {
     Q_OBJECT
 private slots:
-    void newProfilesHaveConsecutiveKeysAndTheLastIsEdited();
-    void renameTrimsAndReachesEveryDisplay();
-    void deleteAsksOnceForTheAssignedProfile_data();
-    void deleteAsksOnceForTheAssignedProfile();
-    void deletingTheCurrentProfileLeavesNoCurrentProfile();
-    void dimensionByStripAndCtrlD();
-    void contextMenuOffersTheOtherDimensionForItsRowOnly();
-    void doubleClickTogglesCreatesOrRenames();
-    void rowsWithoutProfileAreLeftAlone();
-    void columnClicksFlipOneDirection();
-    void variablesStripKeepsTheProfileEqualToTheList();
+    void newProfilesHaveConsecutiveKeysAndTheLastIsEdited()
+    {
+        ListsEditor editor;
+        CSUProfileEditorView* view = editor.Open(PlotDefinition(), Access::Direct);
+        const int next = view->Profiles().nextProfileKey() + 1;
+        editor.ClickStripButton(ProfilesStrip, 0, 3);
+        QVERIFY(editor.LabelEditor());
+        QTest::keyClick(editor.LabelEditor(), Qt::Key_Escape);
+        editor.Key(Qt::Key_Insert);
+        QCOMPARE(editor.ProfileRows(), (QStringList {"New Profile|1 D", "New Profile|1 D"}));
+        QCOMPARE(int(editor.Profiles().GetItemData(0)), next);
+        QCOMPARE(int(editor.Profiles().GetItemData(1)), next + 1);
+        QCOMPARE(editor.SelectedNames(), QStringList {"New Profile"});
+        QVERIFY(editor.Profiles().GetItemState(1, LVIS_SELECTED));
+        QVERIFY(editor.LabelEditor() && editor.LabelEditor()->isVisible());
+        QCOMPARE(view->CurrentProfile(), view->ProfileFromRow(1));
+        QVERIFY(editor.Enabled(VariablesStrip));
+    }
+
+    void deleteAsksOnceForTheAssignedProfile_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("plotted");
+        QTest::newRow("No keeps it") << IDNO << QStringList {"x|1 D", "P|1 D", "a|2 D"} << QStringList {"P"};
+        QTest::newRow("Yes deletes it") << IDYES << QStringList {"x|1 D", "a|2 D"} << QStringList {};
+    }
+
+    void deleteAsksOnceForTheAssignedProfile()
+    {
+        QFETCH(int, answer);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, plotted);
+        ListsEditor editor;
+        CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
+        ScriptedMessageBoxResponder boxes;
+        boxes.Answer(answer);
+        // Rows: x, P, b, B, a; the middle one of the three is plotted.
+        editor.Select({"b", "P", "B"});
+        editor.Key(Qt::Key_Delete);
+        QCOMPARE(int(boxes.boxes().size()), 1);
+        QCOMPARE(boxes.boxes()[0].text, CString("The profile P is in use.\n\nDo you want to delete it anyway?"));
+        QCOMPARE(boxes.boxes()[0].title, CString("Profile Editor"));
+        QCOMPARE(boxes.boxes()[0].style, UINT(0x40024));
+        QCOMPARE(editor.ProfileRows(), rows);
+        QCOMPARE(editor.PlotEntries(), plotted);
+        QCOMPARE(editor.SelectedNames(), QStringList {});
+        QCOMPARE(view->Profiles().GetCount(), rows.size());
+    }
+
+    void deletingTheCurrentProfileLeavesNoCurrentProfile()
+    {
+        ListsEditor editor;
+        CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
+        ScriptedMessageBoxResponder boxes;
+        boxes.Answer(IDNO);
+        // Answering No for P leaves "b" alone selected, so "b" becomes current
+        // just before it is deleted.
+        editor.Select({"P", "b"});
+        editor.ClickStripButton(ProfilesStrip, 1, 3);
+        QCOMPARE(int(boxes.boxes().size()), 1);
+        QCOMPARE(editor.RowNamed("b"), -1);
+        QCOMPARE(view->CurrentProfile(), nullptr);
+        QCOMPARE(editor.VariableEntries(), QStringList {});
+        QVERIFY(!editor.Enabled(VariablesStrip));
+        // One profile left selected after a deletion becomes the current one.
+        editor.Select({"B", "a"});
+        editor.Key(Qt::Key_Delete);
+        QCOMPARE(editor.ProfileRows(), (QStringList {"x|1 D", "P|1 D"}));
+        editor.Select({"x"});
+        QCOMPARE(view->CurrentProfile(), editor.ProfileNamed("x"));
+        QCOMPARE(editor.VariableEntries(), QStringList {"z(*)"});
+    }
+
+    void dimensionByStripCtrlDAndContextMenu()
+    {
+        ListsEditor editor;
+        CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
+        editor.Select({"b", "B"});
+        editor.Key(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(editor.ProfileRows().mid(2, 2), (QStringList {"b|2 D", "B|1 D"}));
+        QCOMPARE(editor.ProfileNamed("b")->dimension, 2);
+        QCOMPARE(editor.ProfileNamed("B")->dimension, 1);
+        // D alone does nothing.
+        editor.Key(Qt::Key_D);
+        QCOMPARE(editor.ProfileRows().mid(2, 2), (QStringList {"b|2 D", "B|1 D"}));
+        editor.ClickStripButton(ProfilesStrip, 2, 3);
+        QCOMPARE(editor.ProfileRows().mid(2, 2), (QStringList {"b|1 D", "B|2 D"}));
+        QCOMPARE(editor.ProfileNamed("b")->dimension, 1);
+        QCOMPARE(editor.ProfileNamed("B")->dimension, 2);
+        // The context menu offers the other dimension for its row only.
+        ScriptedPopupMenu menus;
+        menus.Answer(ID_MARK_PROFILE_1D);
+        editor.Select({"B", "a"});
+        const QPoint onB = editor.Cell(editor.RowNamed("B"), 0);
+        QTest::mouseClick(editor.Tree()->viewport(), Qt::RightButton, {}, onB);
+        QCOMPARE(int(menus.shown().size()), 1);
+        QCOMPARE(menus.shown()[0].texts, QStringList {"Mark profile as &1D\tCtrl+D"});
+        QCOMPARE(menus.shown()[0].commands, std::vector<UINT> {32783});
+        QCOMPARE(menus.shown()[0].flags, UINT(0x180));
+        const QPoint screen = editor.Tree()->viewport()->mapToGlobal(onB);
+        QCOMPARE(menus.shown()[0].at.x, screen.x());
+        QCOMPARE(menus.shown()[0].at.y, screen.y());
+        QCOMPARE(menus.shown()[0].owner, view->GetSafeHwnd());
+        QCOMPARE(editor.ProfileRows().mid(3), (QStringList {"B|1 D", "a|2 D"}));
+        QCOMPARE(editor.ProfileNamed("B")->dimension, 1);
+        // A 1-D profile is offered 2-D; dismissing the menu changes nothing.
+        QTest::mouseClick(editor.Tree()->viewport(), Qt::RightButton, {}, editor.Cell(editor.RowNamed("b"), 1));
+        QCOMPARE(menus.shown()[1].commands, std::vector<UINT> {32781});
+        QCOMPARE(menus.shown()[1].texts, QStringList {"Mark profile as &2D\tCtrl+D"});
+        QCOMPARE(editor.ProfileRows().mid(2), (QStringList {"b|1 D", "B|1 D", "a|2 D"}));
+        // Below the last row there is no menu.
+        QTest::mouseClick(
+            editor.Tree()->viewport(), Qt::RightButton, {}, QPoint(20, editor.Tree()->viewport()->height() - 5));
+        QCOMPARE(int(menus.shown().size()), 2);
+    }
+
+    void doubleClickTogglesCreatesOrRenames()
+    {
+        ListsEditor editor;
+        editor.Open(ListsDefinition(), Access::Direct);
+        QWidget* viewport = editor.Tree()->viewport();
+        const auto doubleClick = [viewport](const QPoint& at) {
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+            QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+        };
+        // On the "Dim." cell of the last row: that row toggles. Near the top of
+        // the cell, where a point taken relative to the window rectangle (border
+        // and header included) would fall below the list's last row.
+        const int last = editor.Profiles().GetItemCount() - 1;
+        const QRect dimCell = editor.Tree()->visualRect(editor.Tree()->model()->index(last, 1));
+        doubleClick(QPoint(dimCell.center().x(), dimCell.top() + 2));
+        QCOMPARE(editor.ProfileRows().last(), QString("a|1 D"));
+        QVERIFY(!editor.LabelEditor());
+        // On a name with that row alone selected: rename.
+        doubleClick(editor.Cell(editor.RowNamed("b"), 0));
+        QVERIFY(editor.LabelEditor());
+        QCOMPARE(editor.SelectedNames(), QStringList {"b"});
+        QTest::keyClick(editor.LabelEditor(), Qt::Key_Escape);
+        // On empty space with nothing selected: a new profile, opened for editing.
+        const QPoint empty(20, viewport->height() - 5);
+        doubleClick(empty);
+        QCOMPARE(editor.ProfileRows().size(), 6);
+        QCOMPARE(editor.ProfileRows().last(), QString("New Profile|1 D"));
+        QVERIFY(editor.LabelEditor());
+        editor.TypeLabel("Feed");
+        QCOMPARE(editor.ProfileRows().last(), QString("Feed|1 D"));
+    }
+
+    void rowsWithoutProfileAreLeftAlone()
+    {
+        ListsEditor editor;
+        CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
+        // A row whose key the set does not hold.
+        const int orphan = editor.RowNamed("b");
+        editor.Profiles().SetItemData(orphan, 999);
+        editor.Select({"b"});
+        QCOMPARE(view->CurrentProfile(), nullptr);
+        QTest::ignoreMessage(
+            QtWarningMsg, "Dimension: row 2 of the profiles list names no profile; it stays as it is.");
+        editor.ClickStripButton(ProfilesStrip, 2, 3);
+        QTest::ignoreMessage(
+            QtWarningMsg, "Dimension: row 2 of the profiles list names no profile; it stays as it is.");
+        editor.Key(Qt::Key_D, Qt::ControlModifier);
+        editor.Profiles().EditLabel(orphan);
+        QTest::ignoreMessage(QtWarningMsg, "Rename: row 2 of the profiles list names no profile; it keeps its text.");
+        editor.TypeLabel("c");
+        editor.Select({"b", "a"});
+        QTest::ignoreMessage(QtWarningMsg, "Delete: row 2 of the profiles list names no profile; it stays.");
+        editor.Key(Qt::Key_Delete);
+        QCOMPARE(editor.ProfileRows(), (QStringList {"x|1 D", "P|1 D", "b|1 D", "B|2 D"}));
+    }
+
+    void columnClicksFlipOneDirectionAndRenamesReachEveryDisplay()
+    {
+        ListsEditor editor;
+        editor.Open(ListsDefinition(), Access::Direct);
+        QHeaderView* header = editor.Tree()->header();
+        const auto clickColumn = [header](int column) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
+        };
+        const auto names = [&editor] {
+            QStringList texts;
+            for (const QString& row : editor.ProfileRows())
+                texts << row.section('|', 0, 0);
+            return texts;
+        };
+        // Byte order: capitals before small letters.
+        clickColumn(0);
+        QCOMPARE(names(), (QStringList {"B", "P", "a", "b", "x"}));
+        clickColumn(0);
+        QCOMPARE(names(), (QStringList {"x", "b", "a", "P", "B"}));
+        clickColumn(1);
+        QCOMPARE(editor.ProfileRows(), (QStringList {"x|1 D", "b|1 D", "P|1 D", "a|2 D", "B|2 D"}));
+        // Rows still lead to their profiles and to the x-axis field.
+        QCOMPARE(editor.ProfileNamed("a")->dimension, 2);
+        // Renames trim the name and reach every display.
+        const auto rename = [&editor](const char* name, const QString& text) {
+            editor.Profiles().EditLabel(editor.RowNamed(name));
+            editor.TypeLabel(text);
+        };
+        rename("x", "  Height \t");
+        QCOMPARE(editor.Text(XAxisField), QString("Height"));
+        QCOMPARE(editor.ProfileNamed("Height")->role, int16_t(1));
+        rename("P", " Pressure ");
+        QCOMPARE(editor.PlotEntries(), QStringList {"Pressure"});
+        QCOMPARE(editor.ProfileNamed("Pressure")->role, int16_t(4));
+        // Blanks only: the old name stays everywhere.
+        rename("Pressure", "   ");
+        QCOMPARE(editor.PlotEntries(), QStringList {"Pressure"});
+        QVERIFY(editor.ProfileNamed("Pressure"));
+        QCOMPARE(editor.ProfileRows().first(), QString("Height|1 D"));
+        // Escape ends the edit with the typed name, as Enter does.
+        editor.Profiles().EditLabel(editor.RowNamed("Pressure"));
+        QTest::keyClicks(editor.LabelEditor(), " Typed ");
+        QTest::keyClick(editor.LabelEditor(), Qt::Key_Escape);
+        QCOMPARE(editor.PlotEntries(), QStringList {"Typed"});
+        QCOMPARE(editor.ProfileNamed("Typed")->role, int16_t(4));
+    }
+
+    void variablesStripKeepsTheProfileEqualToTheList()
+    {
+        ListsEditor editor;
+        CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
+        editor.Select({"b"});
+        CSUPEProfile* profile = view->CurrentProfile();
+        QVERIFY(profile);
+        QCOMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(2)"}));
+        auto* variables = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(editor.Widget(VariablesList)));
+        const auto inPlaceEdit = [&editor] { return editor.Widget(VariablesList)->findChild<QLineEdit*>(); };
+        // Add Variable, then type a path.
+        editor.ClickStripButton(VariablesStrip, 0, 4);
+        QVERIFY(inPlaceEdit() && inPlaceEdit()->isVisible());
+        QCOMPARE(Texts(profile->variables), (QStringList {"b(1)", "b(2)", ""}));
+        QTest::keyClicks(inPlaceEdit(), "b(3)");
+        QTest::keyClick(inPlaceEdit(), Qt::Key_Return);
+        QTRY_COMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(2)", "b(3)"}));
+        QCOMPARE(Texts(profile->variables), editor.VariableEntries());
+        // Add Variable left empty: nothing is added.
+        editor.ClickStripButton(VariablesStrip, 0, 4);
+        QTest::keyClick(inPlaceEdit(), Qt::Key_Return);
+        QTRY_COMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(2)", "b(3)"}));
+        QCOMPARE(Texts(profile->variables), editor.VariableEntries());
+        variables->SetCurSel(2);
+        editor.ClickStripButton(VariablesStrip, 2, 4);
+        QCOMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(3)", "b(2)"}));
+        QCOMPARE(Texts(profile->variables), editor.VariableEntries());
+        variables->SetCurSel(0);
+        editor.ClickStripButton(VariablesStrip, 3, 4);
+        QCOMPARE(editor.VariableEntries(), (QStringList {"b(3)", "b(1)", "b(2)"}));
+        QCOMPARE(Texts(profile->variables), editor.VariableEntries());
+        editor.ClickStripButton(VariablesStrip, 1, 4);
+        QCOMPARE(Texts(profile->variables), editor.VariableEntries());
+        QCOMPARE(Texts(profile->variables).size(), 2);
+        // Two profiles selected: no current profile, an empty list and a disabled strip.
+        editor.Select({"b", "B"});
+        QCOMPARE(view->CurrentProfile(), nullptr);
+        QCOMPARE(editor.VariableEntries(), QStringList {});
+        QVERIFY(!editor.Enabled(VariablesStrip));
+        QCOMPARE(Texts(profile->variables).size(), 2);
+    }
 };
-
-void ProfileListsTest::newProfilesHaveConsecutiveKeysAndTheLastIsEdited()
-{
-    ListsEditor editor;
-    CSUProfileEditorView* view = editor.Open(PlotDefinition(), Access::Direct);
-    const int next = view->Profiles().nextProfileKey() + 1;
-    editor.ClickStripButton(ProfilesStrip, 0, 3);
-    QVERIFY(editor.LabelEditor());
-    QTest::keyClick(editor.LabelEditor(), Qt::Key_Escape);
-    editor.Key(Qt::Key_Insert);
-    QCOMPARE(editor.ProfileRows(), (QStringList {"New Profile|1 D", "New Profile|1 D"}));
-    QCOMPARE(int(editor.Profiles().GetItemData(0)), next);
-    QCOMPARE(int(editor.Profiles().GetItemData(1)), next + 1);
-    QCOMPARE(editor.SelectedNames(), QStringList {"New Profile"});
-    QVERIFY(editor.Profiles().GetItemState(1, LVIS_SELECTED));
-    QVERIFY(editor.LabelEditor() && editor.LabelEditor()->isVisible());
-    QCOMPARE(view->CurrentProfile(), view->ProfileFromRow(1));
-    QVERIFY(editor.Enabled(VariablesStrip));
-}
-
-void ProfileListsTest::renameTrimsAndReachesEveryDisplay()
-{
-    ListsEditor editor;
-    editor.Open(ListsDefinition(), Access::Direct);
-    const auto rename = [&editor](const char* name, const QString& text) {
-        editor.Profiles().EditLabel(editor.RowNamed(name));
-        editor.TypeLabel(text);
-    };
-    rename("x", "  Height \t");
-    QCOMPARE(editor.Text(XAxisField), QString("Height"));
-    QCOMPARE(editor.ProfileNamed("Height")->role, int16_t(1));
-    rename("P", " Pressure ");
-    QCOMPARE(editor.PlotEntries(), QStringList {"Pressure"});
-    QCOMPARE(editor.ProfileNamed("Pressure")->role, int16_t(4));
-    // Blanks only: the old name stays everywhere.
-    rename("Pressure", "   ");
-    QCOMPARE(editor.PlotEntries(), QStringList {"Pressure"});
-    QVERIFY(editor.ProfileNamed("Pressure"));
-    QCOMPARE(editor.ProfileRows().first(), QString("Height|1 D"));
-    // Escape ends the edit with the typed name, as Enter does.
-    editor.Profiles().EditLabel(editor.RowNamed("Pressure"));
-    QTest::keyClicks(editor.LabelEditor(), " Typed ");
-    QTest::keyClick(editor.LabelEditor(), Qt::Key_Escape);
-    QCOMPARE(editor.PlotEntries(), QStringList {"Typed"});
-    QCOMPARE(editor.ProfileNamed("Typed")->role, int16_t(4));
-}
-
-void ProfileListsTest::deleteAsksOnceForTheAssignedProfile_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<QStringList>("plotted");
-    QTest::newRow("No keeps it") << IDNO << QStringList {"x|1 D", "P|1 D", "a|2 D"} << QStringList {"P"};
-    QTest::newRow("Yes deletes it") << IDYES << QStringList {"x|1 D", "a|2 D"} << QStringList {};
-}
-
-void ProfileListsTest::deleteAsksOnceForTheAssignedProfile()
-{
-    QFETCH(int, answer);
-    QFETCH(QStringList, rows);
-    QFETCH(QStringList, plotted);
-    ListsEditor editor;
-    CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    ScriptedMessageBoxResponder boxes;
-    boxes.Answer(answer);
-    // Rows: x, P, b, B, a; the middle one of the three is plotted.
-    editor.Select({"b", "P", "B"});
-    editor.Key(Qt::Key_Delete);
-    QCOMPARE(int(boxes.boxes().size()), 1);
-    QCOMPARE(boxes.boxes()[0].text, CString("The profile P is in use.\n\nDo you want to delete it anyway?"));
-    QCOMPARE(boxes.boxes()[0].title, CString("Profile Editor"));
-    QCOMPARE(boxes.boxes()[0].style, UINT(0x40024));
-    QCOMPARE(editor.ProfileRows(), rows);
-    QCOMPARE(editor.PlotEntries(), plotted);
-    QCOMPARE(editor.SelectedNames(), QStringList {});
-    QCOMPARE(view->Profiles().GetCount(), rows.size());
-}
-
-void ProfileListsTest::deletingTheCurrentProfileLeavesNoCurrentProfile()
-{
-    ListsEditor editor;
-    CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    ScriptedMessageBoxResponder boxes;
-    boxes.Answer(IDNO);
-    // Answering No for P leaves "b" alone selected, so "b" becomes current
-    // just before it is deleted.
-    editor.Select({"P", "b"});
-    editor.ClickStripButton(ProfilesStrip, 1, 3);
-    QCOMPARE(int(boxes.boxes().size()), 1);
-    QCOMPARE(editor.RowNamed("b"), -1);
-    QCOMPARE(view->CurrentProfile(), nullptr);
-    QCOMPARE(editor.VariableEntries(), QStringList {});
-    QVERIFY(!editor.Enabled(VariablesStrip));
-    // One profile left selected after a deletion becomes the current one.
-    editor.Select({"B", "a"});
-    editor.Key(Qt::Key_Delete);
-    QCOMPARE(editor.ProfileRows(), (QStringList {"x|1 D", "P|1 D"}));
-    editor.Select({"x"});
-    QCOMPARE(view->CurrentProfile(), editor.ProfileNamed("x"));
-    QCOMPARE(editor.VariableEntries(), QStringList {"z(*)"});
-}
-
-void ProfileListsTest::dimensionByStripAndCtrlD()
-{
-    ListsEditor editor;
-    editor.Open(ListsDefinition(), Access::Direct);
-    editor.Select({"b", "B"});
-    editor.Key(Qt::Key_D, Qt::ControlModifier);
-    QCOMPARE(editor.ProfileRows().mid(2, 2), (QStringList {"b|2 D", "B|1 D"}));
-    QCOMPARE(editor.ProfileNamed("b")->dimension, 2);
-    QCOMPARE(editor.ProfileNamed("B")->dimension, 1);
-    // D alone does nothing.
-    editor.Key(Qt::Key_D);
-    QCOMPARE(editor.ProfileRows().mid(2, 2), (QStringList {"b|2 D", "B|1 D"}));
-    editor.ClickStripButton(ProfilesStrip, 2, 3);
-    QCOMPARE(editor.ProfileRows().mid(2, 2), (QStringList {"b|1 D", "B|2 D"}));
-    QCOMPARE(editor.ProfileNamed("b")->dimension, 1);
-    QCOMPARE(editor.ProfileNamed("B")->dimension, 2);
-}
-
-void ProfileListsTest::contextMenuOffersTheOtherDimensionForItsRowOnly()
-{
-    ListsEditor editor;
-    CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    ScriptedPopupMenu menus;
-    menus.Answer(ID_MARK_PROFILE_1D);
-    editor.Select({"B", "a"});
-    const QPoint onB = editor.Cell(editor.RowNamed("B"), 0);
-    QTest::mouseClick(editor.Tree()->viewport(), Qt::RightButton, {}, onB);
-    QCOMPARE(int(menus.shown().size()), 1);
-    QCOMPARE(menus.shown()[0].texts, QStringList {"Mark profile as &1D\tCtrl+D"});
-    QCOMPARE(menus.shown()[0].commands, std::vector<UINT> {32783});
-    QCOMPARE(menus.shown()[0].flags, UINT(0x180));
-    const QPoint screen = editor.Tree()->viewport()->mapToGlobal(onB);
-    QCOMPARE(menus.shown()[0].at.x, screen.x());
-    QCOMPARE(menus.shown()[0].at.y, screen.y());
-    QCOMPARE(menus.shown()[0].owner, view->GetSafeHwnd());
-    QCOMPARE(editor.ProfileRows().mid(3), (QStringList {"B|1 D", "a|2 D"}));
-    QCOMPARE(editor.ProfileNamed("B")->dimension, 1);
-    // A 1-D profile is offered 2-D; dismissing the menu changes nothing.
-    QTest::mouseClick(editor.Tree()->viewport(), Qt::RightButton, {}, editor.Cell(editor.RowNamed("b"), 1));
-    QCOMPARE(menus.shown()[1].commands, std::vector<UINT> {32781});
-    QCOMPARE(menus.shown()[1].texts, QStringList {"Mark profile as &2D\tCtrl+D"});
-    QCOMPARE(editor.ProfileRows().mid(2), (QStringList {"b|1 D", "B|1 D", "a|2 D"}));
-    // Below the last row there is no menu.
-    QTest::mouseClick(
-        editor.Tree()->viewport(), Qt::RightButton, {}, QPoint(20, editor.Tree()->viewport()->height() - 5));
-    QCOMPARE(int(menus.shown().size()), 2);
-}
-
-void ProfileListsTest::doubleClickTogglesCreatesOrRenames()
-{
-    ListsEditor editor;
-    editor.Open(ListsDefinition(), Access::Direct);
-    QWidget* viewport = editor.Tree()->viewport();
-    const auto doubleClick = [viewport](const QPoint& at) {
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
-        QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
-    };
-    // On the "Dim." cell of the last row: that row toggles. Near the top of
-    // the cell, where a point taken relative to the window rectangle (border
-    // and header included) would fall below the list's last row.
-    const int last = editor.Profiles().GetItemCount() - 1;
-    const QRect dimCell = editor.Tree()->visualRect(editor.Tree()->model()->index(last, 1));
-    doubleClick(QPoint(dimCell.center().x(), dimCell.top() + 2));
-    QCOMPARE(editor.ProfileRows().last(), QString("a|1 D"));
-    QVERIFY(!editor.LabelEditor());
-    // On a name with that row alone selected: rename.
-    doubleClick(editor.Cell(editor.RowNamed("b"), 0));
-    QVERIFY(editor.LabelEditor());
-    QCOMPARE(editor.SelectedNames(), QStringList {"b"});
-    QTest::keyClick(editor.LabelEditor(), Qt::Key_Escape);
-    // On empty space with nothing selected: a new profile, opened for editing.
-    const QPoint empty(20, viewport->height() - 5);
-    doubleClick(empty);
-    QCOMPARE(editor.ProfileRows().size(), 6);
-    QCOMPARE(editor.ProfileRows().last(), QString("New Profile|1 D"));
-    QVERIFY(editor.LabelEditor());
-    editor.TypeLabel("Feed");
-    QCOMPARE(editor.ProfileRows().last(), QString("Feed|1 D"));
-}
-
-void ProfileListsTest::rowsWithoutProfileAreLeftAlone()
-{
-    ListsEditor editor;
-    CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    // A row whose key the set does not hold.
-    const int orphan = editor.RowNamed("b");
-    editor.Profiles().SetItemData(orphan, 999);
-    ScriptedMessageBoxResponder boxes;
-    editor.Select({"b"});
-    QCOMPARE(view->CurrentProfile(), nullptr);
-    QTest::ignoreMessage(QtWarningMsg, "Dimension: row 2 of the profiles list names no profile; it stays as it is.");
-    editor.ClickStripButton(ProfilesStrip, 2, 3);
-    QTest::ignoreMessage(QtWarningMsg, "Dimension: row 2 of the profiles list names no profile; it stays as it is.");
-    editor.Key(Qt::Key_D, Qt::ControlModifier);
-    editor.Profiles().EditLabel(orphan);
-    QTest::ignoreMessage(QtWarningMsg, "Rename: row 2 of the profiles list names no profile; it keeps its text.");
-    editor.TypeLabel("c");
-    editor.Select({"b", "a"});
-    QTest::ignoreMessage(QtWarningMsg, "Delete: row 2 of the profiles list names no profile; it stays.");
-    editor.Key(Qt::Key_Delete);
-    QCOMPARE(editor.ProfileRows(), (QStringList {"x|1 D", "P|1 D", "b|1 D", "B|2 D"}));
-    QCOMPARE(int(boxes.boxes().size()), 0);
-}
-
-void ProfileListsTest::columnClicksFlipOneDirection()
-{
-    ListsEditor editor;
-    editor.Open(ListsDefinition(), Access::Direct);
-    QHeaderView* header = editor.Tree()->header();
-    const auto clickColumn = [header](int column) {
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-            QPoint(header->sectionViewportPosition(column) + 10, header->height() / 2));
-    };
-    const auto names = [&editor] {
-        QStringList texts;
-        for (const QString& row : editor.ProfileRows())
-            texts << row.section('|', 0, 0);
-        return texts;
-    };
-    // Byte order: capitals before small letters.
-    clickColumn(0);
-    QCOMPARE(names(), (QStringList {"B", "P", "a", "b", "x"}));
-    clickColumn(0);
-    QCOMPARE(names(), (QStringList {"x", "b", "a", "P", "B"}));
-    clickColumn(1);
-    QCOMPARE(editor.ProfileRows(), (QStringList {"x|1 D", "b|1 D", "P|1 D", "a|2 D", "B|2 D"}));
-    // Rows still lead to their profiles and to the x-axis field.
-    QCOMPARE(editor.ProfileNamed("a")->dimension, 2);
-    editor.Profiles().EditLabel(editor.RowNamed("x"));
-    editor.TypeLabel("Height");
-    QCOMPARE(editor.Text(XAxisField), QString("Height"));
-}
-
-void ProfileListsTest::variablesStripKeepsTheProfileEqualToTheList()
-{
-    ListsEditor editor;
-    CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
-    editor.Select({"b"});
-    CSUPEProfile* profile = view->CurrentProfile();
-    QVERIFY(profile);
-    QCOMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(2)"}));
-    auto* variables = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(editor.Widget(VariablesList)));
-    const auto inPlaceEdit = [&editor] { return editor.Widget(VariablesList)->findChild<QLineEdit*>(); };
-    // Add Variable, then type a path.
-    editor.ClickStripButton(VariablesStrip, 0, 4);
-    QVERIFY(inPlaceEdit() && inPlaceEdit()->isVisible());
-    QCOMPARE(Texts(profile->variables), (QStringList {"b(1)", "b(2)", ""}));
-    QTest::keyClicks(inPlaceEdit(), "b(3)");
-    QTest::keyClick(inPlaceEdit(), Qt::Key_Return);
-    QTRY_COMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(2)", "b(3)"}));
-    QCOMPARE(Texts(profile->variables), editor.VariableEntries());
-    // Add Variable left empty: nothing is added.
-    editor.ClickStripButton(VariablesStrip, 0, 4);
-    QTest::keyClick(inPlaceEdit(), Qt::Key_Return);
-    QTRY_COMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(2)", "b(3)"}));
-    QCOMPARE(Texts(profile->variables), editor.VariableEntries());
-    variables->SetCurSel(2);
-    editor.ClickStripButton(VariablesStrip, 2, 4);
-    QCOMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(3)", "b(2)"}));
-    QCOMPARE(Texts(profile->variables), editor.VariableEntries());
-    variables->SetCurSel(0);
-    editor.ClickStripButton(VariablesStrip, 3, 4);
-    QCOMPARE(editor.VariableEntries(), (QStringList {"b(3)", "b(1)", "b(2)"}));
-    QCOMPARE(Texts(profile->variables), editor.VariableEntries());
-    editor.ClickStripButton(VariablesStrip, 1, 4);
-    QCOMPARE(Texts(profile->variables), editor.VariableEntries());
-    QCOMPARE(Texts(profile->variables).size(), 2);
-    // Two profiles selected: no current profile, an empty list and a disabled strip.
-    editor.Select({"b", "B"});
-    QCOMPARE(view->CurrentProfile(), nullptr);
-    QCOMPARE(editor.VariableEntries(), QStringList {});
-    QVERIFY(!editor.Enabled(VariablesStrip));
-    QCOMPARE(Texts(profile->variables).size(), 2);
-}
 
 PE_TEST_MAIN(ProfileListsTest)
 #include "tst_profilelists.moc"
