@@ -123,16 +123,6 @@ private slots:
         QCOMPARE(RowOf(*m_list, 13), 1);
         QCOMPARE(RowOf(*m_list, 13, 1), 3);
         QCOMPARE(RowOf(*m_list, 11), -1);
-
-        LVCOLUMN column;
-        char heading[32] = {};
-        column.mask = LVCF_TEXT;
-        column.pszText = const_cast<char*>("Times (min)");
-        m_list->SetColumn(0, &column);
-        column.pszText = heading;
-        column.cchTextMax = sizeof heading;
-        QVERIFY(m_list->GetColumn(0, &column));
-        QCOMPARE(QByteArray(heading), QByteArray("Times (min)"));
     }
 
     void outOfRangeRaisesInvalidArgument_data()
