@@ -12,7 +12,6 @@
 #include "view/profileeditorview.h"
 
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTest>
 
 namespace {
@@ -91,7 +90,6 @@ private slots:
         QFETCH(QByteArray, contextName);
         QFETCH(QString, caption);
         CSUProfileEditorFrame* frame = Open(contextName.constData());
-        QVERIFY(frame);
         QCOMPARE(
             dynamic_cast<LinkedTestView*>(frame->GetActiveView())->captionBeforeUpdate, CString("Profile Editor - "));
         QCOMPARE(frame->GetSafeHwnd()->windowTitle(), caption);
@@ -155,7 +153,6 @@ private slots:
         document->m_bAutoDelete = false;
         // A frame whose view has not measured its form yet.
         auto* frame = dynamic_cast<CSUProfileEditorFrame*>(m_template->CreateNewFrame(document));
-        QVERIFY(frame);
         RECT proposed {0, 0, 0, 0};
         frame->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
         QCOMPARE(proposed.right, 0);
@@ -185,7 +182,6 @@ private slots:
     {
         CSUProfileEditorFrame* frame = Open("B1.Plot");
         auto* view = dynamic_cast<LinkedTestView*>(frame->GetActiveView());
-        QVERIFY(view);
         QCOMPARE(frame->GetViewLink(), static_cast<IEditorViewLink*>(view));
         const auto* profile = reinterpret_cast<const CSUPEProfile*>(0x1000);
         QCOMPARE(frame->SendMessage(WM_PE_RECEIVE_PROFILE, 0, reinterpret_cast<LPARAM>(profile)), 0);
@@ -231,7 +227,6 @@ private slots:
         CSUProfileEditorFrame* b = Open("B.Plot");
         for (CSUProfileEditorFrame* frame : {a, b}) {
             auto* view = dynamic_cast<LinkedTestView*>(frame->GetActiveView());
-            QVERIFY(view);
             QCOMPARE(view->currentDocumentAtUpdate, view->GetDocument());
         }
     }

@@ -26,7 +26,6 @@ private slots:
         QCOMPARE(KDInitDll(0xFFFFFFFFu), 1); // whatever its argument
         QCOMPARE(app.GetDocTemplates().size(), size_t(1));
         auto* docTemplate = dynamic_cast<CKDocTemplate*>(app.GetDocTemplates().front().get());
-        QVERIFY(docTemplate);
         QCOMPARE(QString::fromStdString(GuidToString(docTemplate->GetDocumentType())),
             QStringLiteral("{DD21FFC0-23A9-11D1-997A-00609733460C}"));
         QCOMPARE(docTemplate->GetResourceId(), 13302u);
@@ -62,14 +61,12 @@ private slots:
         QVERIFY(module->FindString(50265) && module->FindString(50266) && module->FindString(50268));
 
         const auto* menu = module->FindMenu(13302);
-        QVERIFY(menu);
         QStringList popups;
         for (const MenuItemResource& popup : *menu)
             popups << QString::fromStdString(popup.text).remove(QLatin1Char('&'));
         QCOMPARE(popups, (QStringList {"File", "Edit", "View", "Tools", "Run", "Window", "Help"}));
 
         const auto* keys = module->FindAccelerators(13302);
-        QVERIFY(keys);
         QCOMPARE(keys->size(), size_t(32));
         QSet<QKeySequence> sequences;
         UINT f5Command = 0;

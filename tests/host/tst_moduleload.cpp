@@ -67,7 +67,6 @@ private slots:
         QCOMPARE(init(0), 1);
         QCOMPARE(app.GetDocTemplates().size(), size_t(1));
         auto* docTemplate = dynamic_cast<CKDocTemplate*>(app.GetDocTemplates().front().get());
-        QVERIFY(docTemplate);
         QCOMPARE(
             QString::fromLatin1(docTemplate->GetViewClass()->m_lpszClassName), QStringLiteral("CSUProfileEditorView"));
         // Loading registered the module's names in the process's one registry,

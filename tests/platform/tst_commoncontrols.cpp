@@ -20,7 +20,6 @@
 #include "platform/windows/dialogtemplate.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
@@ -32,13 +31,8 @@ constexpr DWORD AutoRadio = 0x0009;
 
 const DialogTemplate& Form()
 {
-    static const DialogTemplate dialog {
-        220,
-        160,
-        "Sans Serif",
-        8,
-        {
-            {1012, DialogControlKind::TabControl, "Tab1", Child, 100, 5, 110, 150},
+    static const DialogTemplate dialog {220, 160, "Sans Serif", 8,
+        {{1012, DialogControlKind::TabControl, "Tab1", Child, 100, 5, 110, 150},
             {1024, DialogControlKind::AutoRadioButton, "Continuous &update", Child | AutoRadio | WS_GROUP, 5, 5, 80,
                 12},
             {1025, DialogControlKind::AutoRadioButton, "Specify times", Child | AutoRadio, 5, 20, 80, 12},
@@ -51,9 +45,7 @@ const DialogTemplate& Form()
                 Child | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 37, 85, 8,
                 14},
             {1048, DialogControlKind::BitmapButton, "", Child | WS_TABSTOP | BS_BITMAP, 5, 105, 12, 13},
-            {1045, DialogControlKind::PushButton, "&Cancel", Child | WS_TABSTOP, 5, 125, 39, 14},
-        },
-    };
+            {1045, DialogControlKind::PushButton, "&Cancel", Child | WS_TABSTOP, 5, 125, 39, 14}}};
     return dialog;
 }
 
@@ -80,9 +72,7 @@ private slots:
     void cleanup()
     {
         delete m_form;
-        m_form = nullptr;
         delete m_wnd;
-        m_wnd = nullptr;
     }
 
     void tabChosenByTheUserIsReported()
@@ -310,8 +300,7 @@ private slots:
         auto* widget = new ListBoxWidget(Child | WS_VSCROLL, 0, m_form);
         CListBox list;
         QVERIFY(list.SubclassWindow(widget));
-        const QByteArray name("Dr\xc3\xbc"
-                              "cke");
+        const QByteArray name("Dr\303\274cke");
         list.AddString(name.constData());
         list.SetItemData(0, 7);
         list.InsertString(0, "T(1)");

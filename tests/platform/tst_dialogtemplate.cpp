@@ -5,7 +5,6 @@
 #include "platform/windows/wnd.h"
 #include "support/projecttest.h"
 
-#include <QFont>
 #include <QTest>
 #include <QWidget>
 
@@ -13,20 +12,13 @@ namespace {
 
 const DialogTemplate& Sample()
 {
-    static const DialogTemplate dialog {
-        100,
-        50,
-        "Sans Serif",
-        8,
-        {
-            {1001, DialogControlKind::AutoRadioButton, "&2d plot", WS_CHILD | WS_VISIBLE | WS_GROUP, 4, 4, 40, 10},
+    static const DialogTemplate dialog {100, 50, "Sans Serif", 8,
+        {{1001, DialogControlKind::AutoRadioButton, "&2d plot", WS_CHILD | WS_VISIBLE | WS_GROUP, 4, 4, 40, 10},
             {1002, DialogControlKind::AutoRadioButton, "&3d plot", WS_CHILD | WS_VISIBLE, 50, 4, 40, 10},
             {1021, DialogControlKind::AutoRadioButton, "&Time", WS_CHILD | WS_VISIBLE | WS_GROUP, 4, 16, 40, 10},
             {1022, DialogControlKind::AutoRadioButton, "&Profile", WS_CHILD | WS_VISIBLE, 50, 16, 40, 10},
             {1040, DialogControlKind::Static, "&Max.", WS_CHILD | WS_VISIBLE | WS_DISABLED, 4, 30, 20, 8},
-            {1042, DialogControlKind::PushButton, "&Apply", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 60, 30, 30, 14},
-        },
-    };
+            {1042, DialogControlKind::PushButton, "&Apply", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 60, 30, 30, 14}}};
     return dialog;
 }
 
@@ -56,7 +48,6 @@ private slots:
         QCOMPARE(size.cx, DialogUnitsToPixels(RECT {0, 0, 100, 50}, base).right);
         CWnd* formWnd = CWnd::FromHandle(&form);
         QWidget* apply = formWnd->GetDlgItemHandle(1042);
-        QVERIFY(apply);
         const RECT expected = DialogUnitsToPixels(RECT {60, 30, 90, 44}, base);
         QCOMPARE(apply->geometry(),
             QRect(expected.left, expected.top, expected.right - expected.left, expected.bottom - expected.top));

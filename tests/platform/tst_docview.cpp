@@ -84,7 +84,6 @@ private slots:
         CFrameWnd* frame = m_template->OpenDocument(document);
         QVERIFY(dynamic_cast<TestFrame*>(frame));
         auto* view = dynamic_cast<TestView*>(frame->GetActiveView());
-        QVERIFY(view);
         QCOMPARE(view->GetDocument(), document);
         QCOMPARE(view->initialUpdates, 1);
         QCOMPARE(m_area->subWindowList().size(), 1);

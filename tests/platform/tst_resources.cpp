@@ -1,6 +1,8 @@
-// Resources by id: the current module first, then the chain in joining order.
+// Resources by id: the current module first, then the chain in joining order;
+// and the process-wide registries of names: one name, one id.
 
 #include "platform/core/cstring.h"
+#include "platform/core/registry.h"
 #include "platform/core/resources.h"
 #include "support/projecttest.h"
 
@@ -51,6 +53,33 @@ private slots:
         QCOMPARE(text, CString("unchanged"));
         QCOMPARE(AfxFindMenu(424242), nullptr);
         QCOMPARE(AfxFindBitmap(424242), nullptr);
+    }
+
+    void sameNameGivesSameIdInEachRegistry()
+    {
+        const UINT first = RegisterWindowMessage("ipc_CtrlMsg");
+        const UINT second = RegisterWindowMessage("ipc_CtrlMsg");
+        QCOMPARE(first, second);
+        QVERIFY(first >= 0xC000 && first <= 0xFFFF);
+        QVERIFY(RegisterWindowMessage("commctrl_DragListMsg") != first);
+
+        const UINT format = RegisterClipboardFormat("Lumen Variable Path Format");
+        QCOMPARE(RegisterClipboardFormat("Lumen Variable Path Format"), format);
+        QVERIFY(RegisterClipboardFormat("Profile Variable Name Format") != format);
+    }
+
+    void emptyNameIsRefused()
+    {
+        QCOMPARE(RegisterWindowMessage(""), 0u);
+        QCOMPARE(RegisterClipboardFormat(nullptr), 0u);
+    }
+
+    void formatNameAndMimeTypeAreTheRegisteredName()
+    {
+        const UINT format = RegisterClipboardFormat("Profile Variable Name Format");
+        QCOMPARE(GetClipboardFormatName(format), CString("Profile Variable Name Format"));
+        QCOMPARE(ClipboardFormatMimeType(format), QStringLiteral("Profile Variable Name Format"));
+        QCOMPARE(GetClipboardFormatName(0x1234), CString());
     }
 
 private:

@@ -109,12 +109,6 @@ private slots:
         }
         QCOMPARE(object.refs, 1u);
     }
-
-    void guidPrintsInRegistryForm()
-    {
-        const GUID g = {0xDD21FFC0, 0x23A9, 0x11D1, {0x99, 0x7A, 0x00, 0x60, 0x97, 0x33, 0x46, 0x0C}};
-        QCOMPARE(QString::fromStdString(GuidToString(g)), QStringLiteral("{DD21FFC0-23A9-11D1-997A-00609733460C}"));
-    }
 };
 
 PE_TEST_APPLESS_MAIN(TextAndContainersTest)

@@ -184,7 +184,6 @@ private slots:
     {
         auto* widget = new QWidget;
         CWnd* wrapper = CWnd::FromHandle(widget);
-        QVERIFY(wrapper);
         QCOMPARE(CWnd::FromHandle(widget), wrapper);
         QCOMPARE(wrapper->GetSafeHwnd(), widget);
         // A real window object takes over from the wrapper.

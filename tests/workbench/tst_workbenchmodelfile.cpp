@@ -118,79 +118,508 @@ QString Dump(const ResultsData& results)
 class WorkbenchModelFileTest : public QObject {
     Q_OBJECT
 private slots:
-    void sampleHasPlotsOfEveryKindAndEveryOneIsValid();
-    void savedModelsReadBackEqual();
-    void writtenTextIsWhatAJsonDocumentWrites_data();
-    void writtenTextIsWhatAJsonDocumentWrites();
-    void numbersAreWrittenAsADocumentWritesThem();
-    void malformedFilesAreRefusedNamingThePlace_data();
-    void malformedFilesAreRefusedNamingThePlace();
-    void onlyRegularFilesWithinTheLimitAreReadOrReplaced();
-    void definitionsAreCheckedAgainstThePlotRules_data();
-    void definitionsAreCheckedAgainstThePlotRules();
-    void workbenchDiffersFromTheEditorOnlyOnPurpose_data();
-    void workbenchDiffersFromTheEditorOnlyOnPurpose();
-    void eachNameFormLoads_data();
-    void eachNameFormLoads();
-    void faultyFilesAreRefusedNamingLineAndColumn_data();
-    void faultyFilesAreRefusedNamingLineAndColumn();
-    void aModelFileFindsItsResultsAndSavesOnlyItsOwnPart();
-};
+    void sampleHasPlotsOfEveryKindAndEveryOneIsValid()
+    {
+        const WorkbenchModel model = ReadSample();
+        HostModel registry;
+        QString error;
+        QVERIFY2(FillHostModel(model, registry, &error), qPrintable(error));
+        // Extents and "widenable" reach the registry as the file gives them.
+        const auto temperatures = registry.FindVariable("Column.T"), compositions = registry.FindVariable("Column.x");
+        QCOMPARE(temperatures->variable.attributes, ModelVariableWidenableAttribute);
+        QCOMPARE(compositions->variable.extents, (std::vector<UINT> {20, 3}));
+        QCOMPARE(compositions->variable.attributes, 0u);
 
-void WorkbenchModelFileTest::sampleHasPlotsOfEveryKindAndEveryOneIsValid()
-{
-    const WorkbenchModel model = ReadSample();
-    HostModel registry;
-    QString error;
-    QVERIFY2(FillHostModel(model, registry, &error), qPrintable(error));
-    // Extents and "widenable" reach the registry as the file gives them.
-    const auto temperatures = registry.FindVariable("Column.T"), compositions = registry.FindVariable("Column.x");
-    QVERIFY(temperatures && compositions);
-    QCOMPARE(temperatures->variable.attributes, ModelVariableWidenableAttribute);
-    QCOMPARE(compositions->variable.extents, (std::vector<UINT> {20, 3}));
-    QCOMPARE(compositions->variable.attributes, 0u);
-
-    std::set<QString> kinds;
-    for (const ModelPlot& plot : model.plots) {
-        const QStringList problems = PlotProblems(plot, registry);
-        QVERIFY2(problems.isEmpty(), qPrintable(plot.name.ToQString() + ": " + problems.join(QStringLiteral("; "))));
-        const PlotDefinition& d = plot.definition;
-        const bool twoWildcards = std::any_of(d.plottedVariables.begin(), d.plottedVariables.end(), IsTwoWildcardPath);
-        kinds.insert(!d.is3DPlot              ? "2-d"
-                : d.yAxisIsTime               ? (twoWildcards ? "3-d against time, two wildcards" : "3-d against time")
-                : d.plottedDimensions[0] == 2 ? "surface of a 2-D profile"
-                                              : "surface of 1-D profiles");
-        kinds.insert(plot.access == PlotAccess::Direct ? "direct" : "host");
-        kinds.insert(QStringLiteral("time mode %1").arg(d.timeMode));
+        std::set<QString> kinds;
+        for (const ModelPlot& plot : model.plots) {
+            const QStringList problems = PlotProblems(plot, registry);
+            QVERIFY2(
+                problems.isEmpty(), qPrintable(plot.name.ToQString() + ": " + problems.join(QStringLiteral("; "))));
+            const PlotDefinition& d = plot.definition;
+            const bool twoWildcards
+                = std::any_of(d.plottedVariables.begin(), d.plottedVariables.end(), IsTwoWildcardPath);
+            kinds.insert(!d.is3DPlot ? "2-d"
+                    : d.yAxisIsTime  ? (twoWildcards ? "3-d against time, two wildcards" : "3-d against time")
+                    : d.plottedDimensions[0] == 2 ? "surface of a 2-D profile"
+                                                  : "surface of 1-D profiles");
+            kinds.insert(plot.access == PlotAccess::Direct ? "direct" : "host");
+            kinds.insert(QStringLiteral("time mode %1").arg(d.timeMode));
+        }
+        QCOMPARE(kinds,
+            (std::set<QString> {"2-d", "3-d against time", "3-d against time, two wildcards",
+                "surface of a 2-D profile", "surface of 1-D profiles", "direct", "host", "time mode 0", "time mode 1",
+                "time mode 2"}));
     }
-    QCOMPARE(kinds,
-        (std::set<QString> {"2-d", "3-d against time", "3-d against time, two wildcards", "surface of a 2-D profile",
-            "surface of 1-D profiles", "direct", "host", "time mode 0", "time mode 1", "time mode 2"}));
-}
 
-void WorkbenchModelFileTest::savedModelsReadBackEqual()
-{
-    WorkbenchModel model = ReadSample();
-    // A definition the editor would refuse is kept as it is: arrays that
-    // disagree, a path that is not in the model, times in odd forms.
-    PlotDefinition& edited = model.plots.front().definition;
-    edited.plottedCounts.Add(7);
-    edited.unassignedNames.Add("Typed by hand");
-    edited.unassignedDimensions.Add(2);
-    edited.unassignedCounts.Add(1);
-    edited.unassignedVariables.Add("NoSuchVariable(1)");
-    edited.maxTimePoints = 3;
-    edited.timeEntries = CStringArray {"12,5", "1e3"};
-    edited.timeMode = 2;
+    // Defined after the class: moc misreads the escaped quotes in its raw strings.
+    void writtenTextIsWhatAJsonDocumentWrites_data();
 
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("model.json"));
-    WorkbenchModel reread;
-    QString error;
-    QVERIFY2(SaveModelFile(path, model, error), qPrintable(error));
-    QVERIFY2(LoadModelFile(path, reread, error), qPrintable(error));
-    QVERIFY(reread == model);
-}
+    void writtenTextIsWhatAJsonDocumentWrites()
+    {
+        QFETCH(QByteArray, text);
+        WorkbenchModel model;
+        QString error;
+        ResultsSource beside {SampleModelFolder(), {}, {}};
+        QVERIFY2(ReadModelFile(text, model, error, &beside), qPrintable(error));
+        // Written as it is made, the text is still the one a whole document gives.
+        const QByteArray written = WriteModelFile(model);
+        QCOMPARE(written, QJsonDocument::fromJson(written).toJson(QJsonDocument::Indented));
+        WorkbenchModel reread;
+        QVERIFY2(ReadModelFile(written, reread, error, &beside), qPrintable(error));
+        QVERIFY(reread == model);
+        QCOMPARE(WriteModelFile(reread), written);
+    }
+
+    void numbersAreWrittenAsADocumentWritesThem()
+    {
+        const std::vector<double> numbers {0.1, -0.0, 5e-324, 2.2250738585072014e-308, 1.7976931348623157e308, -2.5e-7,
+            3600.0, -3.0, 1e15, 9007199254740992.0, 9007199254740994.0, 1e16, 123456789012345678.0, 1e20, 1e21, -1e300};
+        QJsonArray expected;
+        for (double number : numbers)
+            expected.append(number);
+        QBuffer written;
+        written.open(QIODevice::WriteOnly);
+        JsonStreamWriter out(written);
+        out.OpenArray();
+        for (double number : numbers)
+            out.Number(number);
+        out.Close();
+        QVERIFY(out.Finish());
+        QCOMPARE(written.data(), QJsonDocument(expected).toJson(QJsonDocument::Indented));
+    }
+
+    void malformedFilesAreRefusedNamingThePlace_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("expected");
+
+        const auto row = [](const char* name, const QByteArray& text, const char* expected) {
+            QTest::newRow(name) << text << QString::fromUtf8(expected);
+        };
+        const auto withVariable = [](const QByteArray& variable) {
+            return R"j({"blocks": [{"path": "B", "variables": [)j" + variable + "]}]}";
+        };
+        const auto withPlots
+            = [](const QByteArray& plots) { return R"j({"blocks": [{"path": "B"}], "plots": [)j" + plots + "]}"; };
+        const QByteArray definition = R"j("definition": {"timeMode": 0, "timeEntries": ["L"]})j";
+        const QByteArray plot
+            = R"j({"name": "P", "owner": "B", "context": "B.P", "access": "direct", )j" + definition + "}";
+
+        row("syntax error on line 3", "{\n  \"blocks\": [\n    {\"path\": \"B\",}\n  ]\n}", "line 3, column");
+        row("not an object", "[]", "must hold one JSON object");
+        row("no blocks", "{}", "the model has no \"blocks\"");
+        row("unknown key", R"j({"blocks": [], "version": 2})j", "unknown key \"version\"");
+        row("blocks not an array", R"j({"blocks": {}})j", "blocks: expected an array, found an object");
+        row("block without path", R"j({"blocks": [{"variables": []}]})j", "blocks[0]: \"path\" is missing");
+        row("same block twice", R"j({"blocks": [{"path": "B"}, {"path": "b"}]})j",
+            "blocks[1].path: The block \"b\" exists already");
+        // Blocks are read one by one; a fault anywhere is still reported as the
+        // whole file would report it: a syntax error before any block's fault.
+        row("fault in a later block", R"j({"blocks": [{"path": "A"}, {"path": "B", "variables": [{"name": 3}]}]})j",
+            "blocks[1].variables[0].name: expected a string, found a number");
+        row("syntax error after a faulty block",
+            "{\"blocks\": [{\"path\": \"A\", \"size\": 1},\n {\"path\": \"B\"}],\n \"plots\": [}", "line 3, column");
+        // A key given twice would have one of its values dropped without a word.
+        row("blocks twice", R"j({"blocks": [], "blocks": {}})j",
+            "duplicate key \"blocks\" at line 1, column 16 (offset 15)");
+        row("plots twice, the first dropped",
+            "{\"blocks\": [{\"path\": \"B\"}],\n \"plots\": [" + plot + "],\n \"plots\": []}",
+            ("duplicate key \"plots\" at line 3, column 2 (offset " + QByteArray::number(43 + plot.size()) + ")")
+                .constData());
+        row("path twice in a block", R"j({"blocks": [{"path": "A", "path": "B"}]})j",
+            "blocks[0]: duplicate key \"path\" at line 1, column 27 (offset 26)");
+        row("key twice in a later variable", withVariable(R"j({"name": "T"}, {"name": "U", "name": "V"})j"),
+            "blocks[0].variables[1]: duplicate key \"name\" at line 1, column 70 (offset 69)");
+        row("key twice, once escaped", R"j({"blocks": [], "bl\u006fcks": []})j", "duplicate key \"blocks\" at line 1");
+        row("key twice in a definition",
+            withPlots(QByteArray(plot).replace(definition, R"j("definition": {"timeMode": 0, "timeMode": 1})j")),
+            "plots[0].definition: duplicate key \"timeMode\"");
+        row("key twice in given values",
+            withVariable(R"j({"name": "T"})j").chopped(1)
+                + R"j(, "values": [{"variable": "B.T", "times": [0], "rows": [[1]], "rows": [[2]]}]})j",
+            "values[0]: duplicate key \"rows\" at line 1");
+        row("block not an object", R"j({"blocks": [{"path": "A"}, "B"]})j",
+            "blocks[1]: expected an object, found a string");
+        row("variable name with a subscript", withVariable(R"j({"name": "T(1)"})j"),
+            "blocks[0].variables[0]: The variable name \"T(1)\"");
+        row("same variable twice, other case", withVariable(R"j({"name": "T"}, {"name": "t"})j"),
+            "blocks[0].variables[1]: The block \"B\" holds a variable \"t\" already");
+        row("NUL inside a variable name", withVariable(R"j({"name": "T\u0000"})j"),
+            "blocks[0].variables[0]: The variable name \"T\\u0000\" in \"B\" is not valid");
+        row("NUL inside a variable name beside the name before it",
+            withVariable(R"j({"name": "T"}, {"name": "T\u0000"})j"),
+            "blocks[0].variables[1]: The variable name \"T\\u0000\"");
+        row("NUL inside a block path", R"j({"blocks": [{"path": "Col\u0000umn"}]})j",
+            "blocks[0].path: The block path \"Col\\u0000umn\" is not valid");
+        row("blank variable name", withVariable(R"j({"name": " "})j"),
+            "blocks[0].variables[0]: The variable name \" \" in \"B\" is not valid");
+        row("blank part of a block path", R"j({"blocks": [{"path": "Column. "}]})j",
+            "blocks[0].path: The block path \"Column. \" is not valid");
+        row("same variable twice, other non-ASCII case",
+            withVariable(R"j({"name": "Überhitzer"}, {"name": "überhitzer"})j"),
+            "blocks[0].variables[1]: The block \"B\" holds a variable \"überhitzer\" already");
+        row("same block twice, other non-ASCII case", R"j({"blocks": [{"path": "Kühler"}, {"path": "KÜHLER"}]})j",
+            "blocks[1].path: The block \"KÜHLER\" exists already");
+        row("extent of zero", withVariable(R"j({"name": "T", "extents": [3, 0]})j"),
+            "blocks[0].variables[0].extents[1]: expected a whole number from 1 to 1000000");
+        // Extents whose product wraps a 64-bit count would read as a few elements.
+        row("elements past a 64-bit count", withVariable(R"j({"name": "X", "extents": [65536, 65536, 65536, 65536]})j"),
+            "blocks[0].variables[0]: The variable \"X\" in \"B\" has too many elements: the product of its extents is "
+            "larger than 9223372036854775807");
+        row("elements past a signed 64-bit count",
+            withVariable(R"j({"name": "X", "extents": [1000000, 1000000, 1000000, 10]})j"),
+            "blocks[0].variables[0]: The variable \"X\" in \"B\" has too many elements");
+        row("extent past the largest", withVariable(R"j({"name": "X", "extents": [4294967297]})j"),
+            "blocks[0].variables[0].extents[0]: expected a whole number from 1 to 1000000, found a number");
+        row("widenable two-subscript array", withVariable(R"j({"name": "X", "extents": [2, 2], "widenable": true})j"),
+            "blocks[0].variables[0].widenable: only an array with one subscript can be widenable");
+        row("widenable scalar", withVariable(R"j({"name": "X", "widenable": true})j"),
+            "blocks[0].variables[0].widenable: only an array with one subscript can be widenable");
+        row("plot without name", withPlots(QByteArray(plot).replace(R"j("name": "P", )j", "")),
+            "plots[0]: \"name\" is missing");
+        row("blank plot name", withPlots(QByteArray(plot).replace(R"j("name": "P")j", R"j("name": "  ")j")),
+            "plots[0].name: a plot needs a name that is not blank");
+        row("number shown with every digit",
+            withPlots(QByteArray(plot).replace(definition, R"j("definition": {"maxTimePoints": 2147483648})j")),
+            "plots[0].definition: maxTimePoints: expected a whole number from -2147483648 to 2147483647, found the "
+            "number 2147483648");
+        row("same plot name twice", withPlots(plot + ", " + plot), "plots[1].name: a plot named \"P\" exists already");
+        row("owner that is no block", withPlots(QByteArray(plot).replace("\"B\"", "\"Nowhere\"")),
+            "plots[0].owner: there is no block \"Nowhere\"");
+        row("unknown access", withPlots(QByteArray(plot).replace("direct", "remote")),
+            "plots[0].access: expected \"direct\" or \"host\", found \"remote\"");
+        row("bad profile dimension",
+            withPlots(QByteArray(plot).replace(
+                definition, R"j("definition": {"plotted": [{"name": "A", "dimension": "two"}]})j")),
+            "plots[0].definition: plotted[0].dimension: expected a whole number");
+    }
+
+    void malformedFilesAreRefusedNamingThePlace()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, expected);
+        WorkbenchModel model = ReadSample();
+        const WorkbenchModel before = model;
+        QString error;
+        QVERIFY(!ReadModelFile(text, model, error));
+        QVERIFY2(error.contains(expected), qPrintable(error));
+        QVERIFY(model == before);
+    }
+
+    void onlyRegularFilesWithinTheLimitAreReadOrReplaced()
+    {
+        QTemporaryDir folder;
+        const QString pipe = folder.filePath(QStringLiteral("pipe.json"));
+        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        const QString large = folder.filePath(QStringLiteral("large.json"));
+        const QByteArray text = WriteModelFile(ReadSample());
+        QFile file(large);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        file.close();
+
+        // A device would be read without end, a pipe would block; neither is read.
+        WorkbenchModel model;
+        QString error;
+        for (const QString& path : {QStringLiteral("/dev/zero"), pipe}) {
+            QVERIFY(!LoadModelFile(path, model, error));
+            QVERIFY2(error.contains(QStringLiteral("is not a regular file")), qPrintable(error));
+        }
+        QVERIFY(!LoadModelFile(large, model, error, text.size() - 1));
+        QVERIFY2(error.contains(QStringLiteral("is larger than %1 bytes").arg(text.size() - 1)), qPrintable(error));
+        QVERIFY2(LoadModelFile(large, model, error, text.size()), qPrintable(error));
+
+        // Saving never replaces what is not a regular file, and a folder that is
+        // not there is found before anything is written.
+        QVERIFY(!SaveModelFile(pipe, model, error));
+        QVERIFY2(error.contains(QStringLiteral("exists and is not a regular file")), qPrintable(error));
+        QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+        QVERIFY(!CheckModelSaveTarget(folder.filePath(QStringLiteral("missing/model.json")), error));
+        QVERIFY2(error.contains(QStringLiteral("cannot write in the folder")), qPrintable(error));
+    }
+
+    void definitionsAreCheckedAgainstThePlotRules_data()
+    {
+        QTest::addColumn<QByteArray>("definition");
+        QTest::addColumn<bool>("hostAccess");
+        QTest::addColumn<QString>("expected"); // empty: no problem at all
+
+        // Plot rows: continuous update, direct access. Time rows: one plotted profile, the given
+        // time settings, access through the plot host. Valid plots of every kind are the sample model's.
+        const auto plot = [](const char* name, const QByteArray& parts, const char* expected) {
+            QTest::newRow(name) << "{" + parts + R"j(, "timeMode": 0, "timeEntries": ["L"]})j" << false
+                                << QString::fromUtf8(expected);
+        };
+        const auto time = [](const char* name, const QByteArray& parts, const char* expected, bool host = true) {
+            QTest::newRow(name) << R"j({"plotted": [{"name": "A", "variables": ["T(*)"]}], )j" + parts + "}" << host
+                                << QString::fromUtf8(expected);
+        };
+        const QByteArray oneProfile = R"j("plotted": [{"name": "A", "variables": ["T(*)"]}])j";
+
+        plot("2-d plot whose y axis is not time", R"j("yAxisIsTime": 0, )j" + oneProfile,
+            "\"yAxisIsTime\" must be nonzero");
+        plot("2-d plot with a y-axis profile", R"j("yAxis": {"name": "Rows", "variables": ["T(*)"]}, )j" + oneProfile,
+            "the y-axis profile \"Rows\" needs a 3-d plot whose y axis is not time");
+        plot("path not in the model", R"j("plotted": [{"name": "A", "variables": ["T(1)", "Q(1)"]}])j",
+            "the variable \"Q(1)\" of the profile \"A\" is not in the model (looked for in block \"B\")");
+        plot("subscript past the extent", R"j("plotted": [{"name": "A", "variables": ["T(6)"]}])j",
+            "the variable \"T(6)\"");
+        plot("full path", R"j("plotted": [{"name": "A", "variables": ["B.T(1)", "b.t(2)"]}])j", "");
+        plot("arrays that disagree",
+            R"j("plotted": {"names": ["A"], "dimensions": [1], "counts": [2], "variables": ["T(1)"]})j",
+            "the plotted profiles' names, dimensions, counts and variables do not agree");
+        plot("no points to keep", oneProfile + R"j(, "maxTimePoints": 0)j", "at least 1, not 0");
+
+        time("continuous update with times", R"j("timeMode": 0, "timeEntries": ["0"])j",
+            "the time entries are exactly [\"L\"]");
+        time("specified times, one negative", R"j("timeMode": 1, "timeEntries": ["0", "-5"])j",
+            "the time entry \"-5\" is not a time of 0 or more");
+        time("interval without the star", R"j("timeMode": 2, "timeEntries": ["10", "30"])j",
+            "the start time followed by \"*\"");
+        time("specified times, not finite", R"j("timeMode": 1, "timeEntries": ["nan", "inf"])j",
+            "the time entry \"nan\" is not a time of 0 or more\nthe time entry \"inf\" is not a time of 0 or more");
+        time("interval not finite", R"j("timeMode": 2, "timeEntries": ["inf*", "nan"])j",
+            "the start time \"inf*\" is not a time of 0 or more\nthe interval \"nan\" is not greater than zero");
+        time("interval of zero", R"j("timeMode": 2, "timeEntries": ["0*", "0"])j",
+            "the interval \"0\" is not greater than zero");
+        time("unknown time mode", R"j("timeMode": 3, "timeEntries": ["L"])j", "the time mode 3 is not 0, 1 or 2");
+    }
+
+    void definitionsAreCheckedAgainstThePlotRules()
+    {
+        QFETCH(QByteArray, definition);
+        QFETCH(bool, hostAccess);
+        QFETCH(QString, expected);
+        HostModel registry;
+        const QString problems = PlotProblems(PlotInBlockB(registry, definition, hostAccess), registry).join('\n');
+        QVERIFY2(expected.isEmpty() ? problems.isEmpty() : problems.contains(expected), qPrintable(problems));
+    }
+
+    void workbenchDiffersFromTheEditorOnlyOnPurpose_data()
+    {
+        QTest::addColumn<QByteArray>("definition");
+        QTest::addColumn<bool>("hostAccess");
+        QTest::addColumn<QString>("editor"); // part of the editor's message; empty: it writes the definition
+        QTest::addColumn<QString>("workbenchOnly"); // the one problem only the workbench sees, if any
+
+        // Every path exists in block B, every time entry fits its mode.
+        const auto row = [](const char* name, const QByteArray& parts, const char* editor, bool host = true,
+                             const QByteArray& times = R"j("timeMode": 0, "timeEntries": ["L"])j",
+                             const char* workbenchOnly = "") {
+            QTest::newRow(name) << "{" + parts + ", " + times + "}" << host << QString::fromUtf8(editor)
+                                << QString::fromUtf8(workbenchOnly);
+        };
+        const QByteArray axisX = R"j("xAxis": {"name": "Position", "variables": ["Z(*)"]})j";
+        const QByteArray surface = R"j("is3DPlot": 1, "yAxisIsTime": 0, )j" + axisX
+            + R"j(, "yAxis": {"name": "Rows", "variables": ["T(*)"]}, )j";
+        const QByteArray againstTime = R"j("is3DPlot": 1, "yAxisIsTime": 1, )j" + axisX + ", ";
+        const QByteArray one = R"j({"name": "A", "variables": ["T(*)"]})j";
+        const QByteArray map = R"j({"name": "Map", "dimension": 2, "variables": ["X(*,*)"]})j";
+        const QByteArray plotted = R"j("plotted": [)j";
+
+        row("2-d plot of a 2-D profile", plotted + map + "]", "All of the profiles must be 1d profiles");
+        row("3-d against time, two wildcards apart",
+            againstTime + plotted + one + R"j(, {"name": "B", "variables": ["X(*,*)"]}])j", "");
+        row("3-d against time, two profiles",
+            againstTime + plotted + one + R"j(, {"name": "B", "variables": ["Z(*)"]}])j",
+            "Cannot plot more than one profile");
+        row("3-d against time with a y-axis profile",
+            againstTime + R"j("yAxis": {"name": "Rows", "variables": ["T(*)"]}, )j" + plotted + one + "]",
+            "You have specified a profile for the Y axis");
+        row("surface of a single 1-D profile", surface + plotted + one + "]", "You can not plot a single 1d profile");
+        row("surface of a 2-D profile", surface + plotted + map + "]", "");
+        row("surface of a 2-D profile among others", surface + plotted + one + ", " + map + "]",
+            "You can only plot one 2d profile");
+        row("surface of nothing", surface + R"j("plotted": [])j", "");
+        row("plotted profile without variables", R"j("plotted": [{"name": "Empty"}])j",
+            "The profile Empty contains no variables.");
+        row("3-d plot of a single plain variable",
+            againstTime + R"j("plotted": [{"name": "One", "variables": ["T(3)"]}])j",
+            "The profile One contains only 1 variable");
+        row("2-d plot of a single plain variable", R"j("plotted": [{"name": "One", "variables": ["S"]}])j", "");
+        // Without the plot host the editor shows continuous update whatever the
+        // definition says: it cannot show these as they are.
+        row("specified times without the plot host", plotted + one + "]", "", false,
+            R"j("timeMode": 1, "timeEntries": ["0"])j", "time mode 1 needs access \"host\"");
+        row("interval without the plot host", plotted + one + "]", "", false,
+            R"j("timeMode": 2, "timeEntries": ["0*", "30"])j", "time mode 2 needs access \"host\"");
+        row("interval through the plot host", plotted + one + "]", "", true,
+            R"j("timeMode": 2, "timeEntries": ["0*", "30"])j");
+    }
+
+    void workbenchDiffersFromTheEditorOnlyOnPurpose()
+    {
+        QFETCH(QByteArray, definition);
+        QFETCH(bool, hostAccess);
+        QFETCH(QString, editor);
+        QFETCH(QString, workbenchOnly);
+        HostModel registry;
+        const ModelPlot plot = PlotInBlockB(registry, definition, hostAccess);
+        const QString verdict = EditorVerdict(plot.definition);
+        QVERIFY2(editor.isEmpty() ? verdict.isEmpty() : verdict.startsWith(editor), qPrintable(verdict));
+
+        QStringList problems = PlotProblems(plot, registry);
+        if (!workbenchOnly.isEmpty())
+            QVERIFY2(
+                !problems.isEmpty() && problems.takeLast().contains(workbenchOnly), qPrintable(problems.join('\n')));
+        // The rest is the editor's verdict, as the editor tells it.
+        QCOMPARE(problems.size(), verdict.isEmpty() ? 0 : 1);
+        QString told = verdict.simplified();
+        if (told.endsWith('.'))
+            told.chop(1);
+        if (!verdict.isEmpty())
+            QVERIFY2(problems.front().endsWith(told), qPrintable(problems.front()));
+    }
+
+    void eachNameFormLoads_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("skipped");
+
+        // Extents are the largest subscripts; elements never given are missing.
+        QTest::newRow("host form, commas, quoted, empty and nan missing")
+            << QByteArray("time,Column.T(1),Column.T(3),\"Column.x(2,1)\",Column.R\n0,1,2,3,4\n10,5,,7,nan\n")
+            << "Column.T[3] 0:1,-,2|10:5,-,-; Column.x[2,1] 0:-,3|10:-,7; Column.R[] 0:4|10:-"
+            << "";
+        QTest::newRow("bracket form, semicolons, own block, names passed over")
+            << QByteArray("Time;column.T[2];x[1,2];tank.level;der(x);a[1](2)\n0;1;2;3;4;5\n")
+            << "column.T[2] 0:-,1; run1.x[1,2] 0:-,2; tank.level[] 0:3"
+            << "\"der(x)\", \"a[1](2)\"";
+        // A repeated time (an event): the later row takes the earlier one's place.
+        QTest::newRow("tabs, CRLF, quotes with quotes, repeated time, numbers as C reads them")
+            << QByteArray("\"TIME\"\t\"der(\"\"x\"\")\"\tB.v\r\n0\t 1e-3 \t+2\r\n5\t1\t2\r\n5\t0x10\t\r\n\r\n")
+            << "B.v[] 0:2|5:-"
+            << "\"der(\\\"x\\\")\"";
+    }
+
+    void eachNameFormLoads()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, expected);
+        QFETCH(QString, skipped);
+        ResultsData results;
+        QString error;
+        QVERIFY2(ReadResultsText(text, results, error), qPrintable(error));
+        QCOMPARE(Dump(results), expected);
+        QCOMPARE(results.firstSkipped.join(QStringLiteral(", ")), skipped);
+    }
+
+    void faultyFilesAreRefusedNamingLineAndColumn_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("expected");
+
+        const auto row = [](const char* name, const QByteArray& text, const char* expected) {
+            QTest::newRow(name) << text << QString::fromUtf8(expected);
+        };
+        row("empty", "\n\n", "line 1, column 1: the file is empty");
+        row("no header", "0,1\n",
+            "line 1, column 1: the first row must name the columns, the first one \"time\", not \"0\"");
+        row("no rows", "time,A.x\n", "line 1, column 1: the file names its columns but holds no rows of values");
+        row("row too short", "time,A.x,A.y\n0,1,2\n1,2\n",
+            "line 3, column 3: the row ends after 2 cells; the header names 3");
+        row("row too long", "time,A.x\n0,1,2\n",
+            "line 2, column 3: the row has more cells than the 2 the header names");
+        row("not a number", "time,A.x\n0,1\n1,1.5.2\n", "line 3, column 2: \"1.5.2\" is not a number");
+        row("decimal comma", "time;A.x\n0;1,5\n", "line 2, column 2: \"1,5\" is not a number");
+        row("quote not closed", "time,A.x\n0,\"1\n", "line 2, column 2: a quote is not closed on its line");
+        row("missing time", "time,A.x\n,1\n", "line 2, column 1: the time must be a number of seconds");
+        row("decreasing time", "time,A.x\n0,1\n5,1\n4,1\n",
+            "line 4, column 1: the time 4 is before the time 5 above it: times must not decrease");
+        row("same column twice", "time,A.T(2),a.t[2]\n0,1,2\n",
+            "line 1, column 3: \"a.t[2]\" names the same element as column 2");
+        row("subscript 0", "time,A.T(0)\n0,1\n",
+            "line 1, column 2: the subscript 0 of \"A.T(0)\" is outside 1 to 1000000");
+        row("subscript above the largest", "time,A.x,A.T[1000001]\n0,1,2\n",
+            "line 1, column 3: the subscript 1000001 of \"A.T[1000001]\" is outside 1 to 1000000");
+        row("subscripts that disagree", "time,A.T(1),\"A.T(1,2)\"\n0,1,2\n",
+            "line 1, column 3: \"A.T(1,2)\" gives 2 subscripts where column 2 gave 1");
+        // Lines count from the file's first, over empty lines and a header whose
+        // quotes hold a line break.
+        row("lines counted over breaks in quotes", "\n\"time\",\"A.\nx\"\n\n0,abc\n",
+            "line 5, column 2: \"abc\" is not a number");
+    }
+
+    void faultyFilesAreRefusedNamingLineAndColumn()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, expected);
+        ResultsData results;
+        results.skippedCount = 7;
+        QString error;
+        QVERIFY(!ReadResultsText(text, results, error));
+        QCOMPARE(error, expected);
+        QCOMPARE(results.skippedCount, size_t(7));
+    }
+
+    void aModelFileFindsItsResultsAndSavesOnlyItsOwnPart()
+    {
+        QTemporaryDir folder;
+        QFile results(folder.filePath(QStringLiteral("run1.csv")));
+        QVERIFY(results.open(QIODevice::WriteOnly));
+        results.write("time,Column.T(1),Column.T(2),Column.Qc,der(x)\n");
+        for (int row = 0; row < 1000; ++row)
+            results.write(QByteArray::number(row) + ",1,2,3,4\n");
+        results.close();
+        // Blocks left out; a listed block is added, and a listed variable the
+        // results give too lends them its attributes.
+        const QByteArray text = R"j({"results": "run1.csv", "blocks": [{"path": "Column", "variables": [
+            {"name": "T", "extents": [2], "widenable": true}, {"name": "z", "extents": [2]}]}, {"path": "Tank"}],
+            "plots": [{"name": "P", "owner": "Column", "context": "Column.P", "access": "direct",
+            "definition": {"timeMode": 0, "timeEntries": ["L"]}}],
+            "values": [{"variable": "Column.z", "times": [0], "rows": [[1, 2]]}]})j";
+        const QString modelPath = folder.filePath(QStringLiteral("model.json"));
+        QFile modelFile(modelPath);
+        QVERIFY(modelFile.open(QIODevice::WriteOnly) && modelFile.write(text) == text.size());
+        modelFile.close();
+
+        WorkbenchModel model;
+        QString error;
+        ResultsSource source;
+        QVERIFY2(LoadModelFile(modelPath, model, error, ModelFileSizeLimit, &source), qPrintable(error));
+        QCOMPARE(
+            source.note, QStringLiteral("1 column(s) whose names are no variable paths were passed over: \"der(x)\""));
+        QCOMPARE(model.blocks.variableCount(), 3);
+        QCOMPARE(model.blocks.FindVariable("Column.T")->variable.attributes, 0x400000u);
+        QVERIFY(model.blocks.FindBlock("Tank"));
+        QCOMPARE(model.values.size(), size_t(3));
+        QCOMPARE(model.values[0].At(999, 1), 2.0);
+        // Values take little more than their count in doubles, and the tables share one array of times.
+        QVERIFY(model.values[0].values.capacity() <= 2000 * 13 / 10);
+        QCOMPARE(model.values[0].times, model.values[1].times);
+
+        // Saved elsewhere: the reference, relative to the saved file, and the
+        // model file's own blocks and values.
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("copies")));
+        const QString savedPath = folder.filePath(QStringLiteral("copies/saved.json"));
+        QVERIFY2(SaveModelFile(savedPath, model, error), qPrintable(error));
+        WorkbenchModel reread;
+        QVERIFY2(LoadModelFile(savedPath, reread, error), qPrintable(error));
+        QVERIFY(reread == model);
+        QVERIFY(!WriteModelFile(model).contains("Qc"));
+        QFile saved(savedPath);
+        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("\"results\": \"../run1.csv\""));
+
+        // Another file in its place (--results); a fault there names the file, line and column.
+        results.open(QIODevice::WriteOnly);
+        results.write("time,Column.T(3)\n0,x\n");
+        results.close();
+        source.replacement = results.fileName();
+        QVERIFY(!LoadModelFile(modelPath, reread, error, ModelFileSizeLimit, &source));
+        QVERIFY2(error.endsWith(QStringLiteral("run1.csv\" is not valid: line 2, column 2: \"x\" is not a number")),
+            qPrintable(error));
+        // Extents that disagree with the listed ones; a reference read from no file.
+        results.open(QIODevice::WriteOnly);
+        results.write("time,Column.T(3)\n0,1\n");
+        results.close();
+        QVERIFY(!LoadModelFile(modelPath, reread, error));
+        QVERIFY2(error.endsWith(
+                     QStringLiteral("blocks[0].variables[0]: the results file gives \"Column.T(*)\" other extents")),
+            qPrintable(error));
+        QVERIFY(!ReadModelFile(text, reread, error));
+        QCOMPARE(error, QStringLiteral("results: only a model file read from disk can name a results file"));
+    }
+};
 
 void WorkbenchModelFileTest::writtenTextIsWhatAJsonDocumentWrites_data()
 {
@@ -198,469 +627,16 @@ void WorkbenchModelFileTest::writtenTextIsWhatAJsonDocumentWrites_data()
 
     QTest::newRow("sample") << SampleModelText();
     QTest::newRow("empty") << QByteArray(R"j({"blocks": []})j");
+    // A definition the editor would refuse is kept as it is: arrays that
+    // disagree, a path that is not in the model, times in odd forms.
+    QTest::newRow("definition kept as written") << QByteArray(R"j({"blocks": [{"path": "B"}], "plots": [{"name": "P",
+        "owner": "B", "context": "B.P", "access": "host", "definition": {"plotted": {"names": ["A"],
+        "dimensions": [1], "counts": [7], "variables": []}, "unassigned": [{"name": "Typed by hand", "dimension": 2,
+        "variables": ["NoSuchVariable(1)"]}], "maxTimePoints": 3, "timeMode": 2, "timeEntries": ["12,5", "1e3"]}}]})j");
     QTest::newRow("empty block and variable list") << QByteArray(R"j({"blocks": [{"path": "B", "variables": []}]})j");
     QTest::newRow("names to escape and non-ASCII")
         << QByteArray(R"j({"blocks": [{"path": "K\u00fchler \"1\"", "variables": [
             {"name": "back\\slash/", "extents": [1000000, 1]}, {"name": "\u00dcber", "extents": [2], "widenable": true}]}]})j");
-}
-
-void WorkbenchModelFileTest::writtenTextIsWhatAJsonDocumentWrites()
-{
-    QFETCH(QByteArray, text);
-    WorkbenchModel model;
-    QString error;
-    ResultsSource beside {SampleModelFolder(), {}, {}};
-    QVERIFY2(ReadModelFile(text, model, error, &beside), qPrintable(error));
-    // Written as it is made, the text is still the one a whole document gives.
-    const QByteArray written = WriteModelFile(model);
-    QCOMPARE(written, QJsonDocument::fromJson(written).toJson(QJsonDocument::Indented));
-    WorkbenchModel reread;
-    QVERIFY2(ReadModelFile(written, reread, error, &beside), qPrintable(error));
-    QVERIFY(reread == model);
-    QCOMPARE(WriteModelFile(reread), written);
-}
-
-void WorkbenchModelFileTest::numbersAreWrittenAsADocumentWritesThem()
-{
-    const std::vector<double> numbers {0.1, -0.0, 5e-324, 2.2250738585072014e-308, 1.7976931348623157e308, -2.5e-7,
-        3600.0, -3.0, 1e15, 9007199254740992.0, 9007199254740994.0, 1e16, 123456789012345678.0, 1e20, 1e21, -1e300};
-    QJsonArray expected;
-    for (double number : numbers)
-        expected.append(number);
-    QBuffer written;
-    written.open(QIODevice::WriteOnly);
-    JsonStreamWriter out(written);
-    out.OpenArray();
-    for (double number : numbers)
-        out.Number(number);
-    out.Close();
-    QVERIFY(out.Finish());
-    QCOMPARE(written.data(), QJsonDocument(expected).toJson(QJsonDocument::Indented));
-}
-
-void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QString>("expected");
-
-    const auto row = [](const char* name, const QByteArray& text, const char* expected) {
-        QTest::newRow(name) << text << QString::fromUtf8(expected);
-    };
-    const auto withVariable = [](const QByteArray& variable) {
-        return R"j({"blocks": [{"path": "B", "variables": [)j" + variable + "]}]}";
-    };
-    const auto withPlots
-        = [](const QByteArray& plots) { return R"j({"blocks": [{"path": "B"}], "plots": [)j" + plots + "]}"; };
-    const QByteArray definition = R"j("definition": {"timeMode": 0, "timeEntries": ["L"]})j";
-    const QByteArray plot
-        = R"j({"name": "P", "owner": "B", "context": "B.P", "access": "direct", )j" + definition + "}";
-
-    row("syntax error on line 3", "{\n  \"blocks\": [\n    {\"path\": \"B\",}\n  ]\n}", "line 3, column");
-    row("not an object", "[]", "must hold one JSON object");
-    row("no blocks", "{}", "the model has no \"blocks\"");
-    row("unknown key", R"j({"blocks": [], "version": 2})j", "unknown key \"version\"");
-    row("blocks not an array", R"j({"blocks": {}})j", "blocks: expected an array, found an object");
-    row("block without path", R"j({"blocks": [{"variables": []}]})j", "blocks[0]: \"path\" is missing");
-    row("same block twice", R"j({"blocks": [{"path": "B"}, {"path": "b"}]})j",
-        "blocks[1].path: The block \"b\" exists already");
-    // Blocks are read one by one; a fault anywhere is still reported as the
-    // whole file would report it: a syntax error before any block's fault.
-    row("fault in a later block", R"j({"blocks": [{"path": "A"}, {"path": "B", "variables": [{"name": 3}]}]})j",
-        "blocks[1].variables[0].name: expected a string, found a number");
-    row("syntax error after a faulty block",
-        "{\"blocks\": [{\"path\": \"A\", \"size\": 1},\n {\"path\": \"B\"}],\n \"plots\": [}", "line 3, column");
-    // A key given twice would have one of its values dropped without a word.
-    row("blocks twice", R"j({"blocks": [], "blocks": {}})j",
-        "duplicate key \"blocks\" at line 1, column 16 (offset 15)");
-    row("plots twice, the first dropped",
-        "{\"blocks\": [{\"path\": \"B\"}],\n \"plots\": [" + plot + "],\n \"plots\": []}",
-        ("duplicate key \"plots\" at line 3, column 2 (offset " + QByteArray::number(43 + plot.size()) + ")")
-            .constData());
-    row("path twice in a block", R"j({"blocks": [{"path": "A", "path": "B"}]})j",
-        "blocks[0]: duplicate key \"path\" at line 1, column 27 (offset 26)");
-    row("key twice in a later variable", withVariable(R"j({"name": "T"}, {"name": "U", "name": "V"})j"),
-        "blocks[0].variables[1]: duplicate key \"name\" at line 1, column 70 (offset 69)");
-    row("key twice, once escaped", R"j({"blocks": [], "bl\u006fcks": []})j", "duplicate key \"blocks\" at line 1");
-    row("key twice in a definition",
-        withPlots(QByteArray(plot).replace(definition, R"j("definition": {"timeMode": 0, "timeMode": 1})j")),
-        "plots[0].definition: duplicate key \"timeMode\"");
-    row("key twice in given values",
-        withVariable(R"j({"name": "T"})j").chopped(1)
-            + R"j(, "values": [{"variable": "B.T", "times": [0], "rows": [[1]], "rows": [[2]]}]})j",
-        "values[0]: duplicate key \"rows\" at line 1");
-    row("block not an object", R"j({"blocks": [{"path": "A"}, "B"]})j",
-        "blocks[1]: expected an object, found a string");
-    row("variable name with a subscript", withVariable(R"j({"name": "T(1)"})j"),
-        "blocks[0].variables[0]: The variable name \"T(1)\"");
-    row("same variable twice, other case", withVariable(R"j({"name": "T"}, {"name": "t"})j"),
-        "blocks[0].variables[1]: The block \"B\" holds a variable \"t\" already");
-    row("NUL inside a variable name", withVariable(R"j({"name": "T\u0000"})j"),
-        "blocks[0].variables[0]: The variable name \"T\\u0000\" in \"B\" is not valid");
-    row("NUL inside a variable name beside the name before it", withVariable(R"j({"name": "T"}, {"name": "T\u0000"})j"),
-        "blocks[0].variables[1]: The variable name \"T\\u0000\"");
-    row("NUL inside a block path", R"j({"blocks": [{"path": "Col\u0000umn"}]})j",
-        "blocks[0].path: The block path \"Col\\u0000umn\" is not valid");
-    row("blank variable name", withVariable(R"j({"name": " "})j"),
-        "blocks[0].variables[0]: The variable name \" \" in \"B\" is not valid");
-    row("blank part of a block path", R"j({"blocks": [{"path": "Column. "}]})j",
-        "blocks[0].path: The block path \"Column. \" is not valid");
-    row("same variable twice, other non-ASCII case",
-        withVariable(R"j({"name": "Überhitzer"}, {"name": "überhitzer"})j"),
-        "blocks[0].variables[1]: The block \"B\" holds a variable \"überhitzer\" already");
-    row("same block twice, other non-ASCII case", R"j({"blocks": [{"path": "Kühler"}, {"path": "KÜHLER"}]})j",
-        "blocks[1].path: The block \"KÜHLER\" exists already");
-    row("extent of zero", withVariable(R"j({"name": "T", "extents": [3, 0]})j"),
-        "blocks[0].variables[0].extents[1]: expected a whole number from 1 to 1000000");
-    // Extents whose product wraps a 64-bit count would read as a few elements.
-    row("elements past a 64-bit count", withVariable(R"j({"name": "X", "extents": [65536, 65536, 65536, 65536]})j"),
-        "blocks[0].variables[0]: The variable \"X\" in \"B\" has too many elements: the product of its extents is "
-        "larger than 9223372036854775807");
-    row("elements past a signed 64-bit count",
-        withVariable(R"j({"name": "X", "extents": [1000000, 1000000, 1000000, 10]})j"),
-        "blocks[0].variables[0]: The variable \"X\" in \"B\" has too many elements");
-    row("extent past the largest", withVariable(R"j({"name": "X", "extents": [4294967297]})j"),
-        "blocks[0].variables[0].extents[0]: expected a whole number from 1 to 1000000, found a number");
-    row("widenable two-subscript array", withVariable(R"j({"name": "X", "extents": [2, 2], "widenable": true})j"),
-        "blocks[0].variables[0].widenable: only an array with one subscript can be widenable");
-    row("widenable scalar", withVariable(R"j({"name": "X", "widenable": true})j"),
-        "blocks[0].variables[0].widenable: only an array with one subscript can be widenable");
-    row("plot without name", withPlots(QByteArray(plot).replace(R"j("name": "P", )j", "")),
-        "plots[0]: \"name\" is missing");
-    row("blank plot name", withPlots(QByteArray(plot).replace(R"j("name": "P")j", R"j("name": "  ")j")),
-        "plots[0].name: a plot needs a name that is not blank");
-    row("number shown with every digit",
-        withPlots(QByteArray(plot).replace(definition, R"j("definition": {"maxTimePoints": 2147483648})j")),
-        "plots[0].definition: maxTimePoints: expected a whole number from -2147483648 to 2147483647, found the "
-        "number 2147483648");
-    row("same plot name twice", withPlots(plot + ", " + plot), "plots[1].name: a plot named \"P\" exists already");
-    row("owner that is no block", withPlots(QByteArray(plot).replace("\"B\"", "\"Nowhere\"")),
-        "plots[0].owner: there is no block \"Nowhere\"");
-    row("unknown access", withPlots(QByteArray(plot).replace("direct", "remote")),
-        "plots[0].access: expected \"direct\" or \"host\", found \"remote\"");
-    row("bad profile dimension",
-        withPlots(QByteArray(plot).replace(
-            definition, R"j("definition": {"plotted": [{"name": "A", "dimension": "two"}]})j")),
-        "plots[0].definition: plotted[0].dimension: expected a whole number");
-}
-
-void WorkbenchModelFileTest::malformedFilesAreRefusedNamingThePlace()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QString, expected);
-    WorkbenchModel model = ReadSample();
-    const WorkbenchModel before = model;
-    QString error;
-    QVERIFY(!ReadModelFile(text, model, error));
-    QVERIFY2(error.contains(expected), qPrintable(error));
-    QVERIFY(model == before);
-}
-
-void WorkbenchModelFileTest::onlyRegularFilesWithinTheLimitAreReadOrReplaced()
-{
-    QTemporaryDir folder;
-    const QString pipe = folder.filePath(QStringLiteral("pipe.json"));
-    QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-    const QString large = folder.filePath(QStringLiteral("large.json"));
-    const QByteArray text = WriteModelFile(ReadSample());
-    QFile file(large);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-    file.close();
-
-    // A device would be read without end, a pipe would block; neither is read.
-    WorkbenchModel model;
-    QString error;
-    for (const QString& path : {QStringLiteral("/dev/zero"), pipe}) {
-        QVERIFY(!LoadModelFile(path, model, error));
-        QVERIFY2(error.contains(QStringLiteral("is not a regular file")), qPrintable(error));
-    }
-    QVERIFY(!LoadModelFile(large, model, error, text.size() - 1));
-    QVERIFY2(error.contains(QStringLiteral("is larger than %1 bytes").arg(text.size() - 1)), qPrintable(error));
-    QVERIFY2(LoadModelFile(large, model, error, text.size()), qPrintable(error));
-
-    // Saving never replaces what is not a regular file, and a folder that is
-    // not there is found before anything is written.
-    QVERIFY(!SaveModelFile(pipe, model, error));
-    QVERIFY2(error.contains(QStringLiteral("exists and is not a regular file")), qPrintable(error));
-    QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
-    QVERIFY(!CheckModelSaveTarget(folder.filePath(QStringLiteral("missing/model.json")), error));
-    QVERIFY2(error.contains(QStringLiteral("cannot write in the folder")), qPrintable(error));
-}
-
-void WorkbenchModelFileTest::definitionsAreCheckedAgainstThePlotRules_data()
-{
-    QTest::addColumn<QByteArray>("definition");
-    QTest::addColumn<bool>("hostAccess");
-    QTest::addColumn<QString>("expected"); // empty: no problem at all
-
-    // Plot rows: continuous update, direct access. Time rows: one plotted profile, the given
-    // time settings, access through the plot host. Valid plots of every kind are the sample model's.
-    const auto plot = [](const char* name, const QByteArray& parts, const char* expected) {
-        QTest::newRow(name) << "{" + parts + R"j(, "timeMode": 0, "timeEntries": ["L"]})j" << false
-                            << QString::fromUtf8(expected);
-    };
-    const auto time = [](const char* name, const QByteArray& parts, const char* expected, bool host = true) {
-        QTest::newRow(name) << R"j({"plotted": [{"name": "A", "variables": ["T(*)"]}], )j" + parts + "}" << host
-                            << QString::fromUtf8(expected);
-    };
-    const QByteArray oneProfile = R"j("plotted": [{"name": "A", "variables": ["T(*)"]}])j";
-
-    plot(
-        "2-d plot whose y axis is not time", R"j("yAxisIsTime": 0, )j" + oneProfile, "\"yAxisIsTime\" must be nonzero");
-    plot("2-d plot with a y-axis profile", R"j("yAxis": {"name": "Rows", "variables": ["T(*)"]}, )j" + oneProfile,
-        "the y-axis profile \"Rows\" needs a 3-d plot whose y axis is not time");
-    plot("path not in the model", R"j("plotted": [{"name": "A", "variables": ["T(1)", "Q(1)"]}])j",
-        "the variable \"Q(1)\" of the profile \"A\" is not in the model (looked for in block \"B\")");
-    plot(
-        "subscript past the extent", R"j("plotted": [{"name": "A", "variables": ["T(6)"]}])j", "the variable \"T(6)\"");
-    plot("full path", R"j("plotted": [{"name": "A", "variables": ["B.T(1)", "b.t(2)"]}])j", "");
-    plot("arrays that disagree",
-        R"j("plotted": {"names": ["A"], "dimensions": [1], "counts": [2], "variables": ["T(1)"]})j",
-        "the plotted profiles' names, dimensions, counts and variables do not agree");
-    plot("no points to keep", oneProfile + R"j(, "maxTimePoints": 0)j", "at least 1, not 0");
-
-    time("continuous update with times", R"j("timeMode": 0, "timeEntries": ["0"])j",
-        "the time entries are exactly [\"L\"]");
-    time("specified times, one negative", R"j("timeMode": 1, "timeEntries": ["0", "-5"])j",
-        "the time entry \"-5\" is not a time of 0 or more");
-    time("interval without the star", R"j("timeMode": 2, "timeEntries": ["10", "30"])j",
-        "the start time followed by \"*\"");
-    time("specified times, not finite", R"j("timeMode": 1, "timeEntries": ["nan", "inf"])j",
-        "the time entry \"nan\" is not a time of 0 or more\nthe time entry \"inf\" is not a time of 0 or more");
-    time("interval not finite", R"j("timeMode": 2, "timeEntries": ["inf*", "nan"])j",
-        "the start time \"inf*\" is not a time of 0 or more\nthe interval \"nan\" is not greater than zero");
-    time("interval of zero", R"j("timeMode": 2, "timeEntries": ["0*", "0"])j",
-        "the interval \"0\" is not greater than zero");
-    time("unknown time mode", R"j("timeMode": 3, "timeEntries": ["L"])j", "the time mode 3 is not 0, 1 or 2");
-}
-
-void WorkbenchModelFileTest::definitionsAreCheckedAgainstThePlotRules()
-{
-    QFETCH(QByteArray, definition);
-    QFETCH(bool, hostAccess);
-    QFETCH(QString, expected);
-    HostModel registry;
-    const QString problems = PlotProblems(PlotInBlockB(registry, definition, hostAccess), registry).join('\n');
-    QVERIFY2(expected.isEmpty() ? problems.isEmpty() : problems.contains(expected), qPrintable(problems));
-}
-
-void WorkbenchModelFileTest::workbenchDiffersFromTheEditorOnlyOnPurpose_data()
-{
-    QTest::addColumn<QByteArray>("definition");
-    QTest::addColumn<bool>("hostAccess");
-    QTest::addColumn<QString>("editor"); // part of the editor's message; empty: it writes the definition
-    QTest::addColumn<QString>("workbenchOnly"); // the one problem only the workbench sees, if any
-
-    // Every path exists in block B, every time entry fits its mode.
-    const auto row
-        = [](const char* name, const QByteArray& parts, const char* editor, bool host = true,
-              const QByteArray& times = R"j("timeMode": 0, "timeEntries": ["L"])j", const char* workbenchOnly = "") {
-              QTest::newRow(name) << "{" + parts + ", " + times + "}" << host << QString::fromUtf8(editor)
-                                  << QString::fromUtf8(workbenchOnly);
-          };
-    const QByteArray axisX = R"j("xAxis": {"name": "Position", "variables": ["Z(*)"]})j";
-    const QByteArray surface = R"j("is3DPlot": 1, "yAxisIsTime": 0, )j" + axisX
-        + R"j(, "yAxis": {"name": "Rows", "variables": ["T(*)"]}, )j";
-    const QByteArray againstTime = R"j("is3DPlot": 1, "yAxisIsTime": 1, )j" + axisX + ", ";
-    const QByteArray one = R"j({"name": "A", "variables": ["T(*)"]})j";
-    const QByteArray map = R"j({"name": "Map", "dimension": 2, "variables": ["X(*,*)"]})j";
-    const QByteArray plotted = R"j("plotted": [)j";
-
-    row("2-d plot of a 2-D profile", plotted + map + "]", "All of the profiles must be 1d profiles");
-    row("3-d against time, two wildcards apart",
-        againstTime + plotted + one + R"j(, {"name": "B", "variables": ["X(*,*)"]}])j", "");
-    row("3-d against time, two profiles", againstTime + plotted + one + R"j(, {"name": "B", "variables": ["Z(*)"]}])j",
-        "Cannot plot more than one profile");
-    row("3-d against time with a y-axis profile",
-        againstTime + R"j("yAxis": {"name": "Rows", "variables": ["T(*)"]}, )j" + plotted + one + "]",
-        "You have specified a profile for the Y axis");
-    row("surface of a single 1-D profile", surface + plotted + one + "]", "You can not plot a single 1d profile");
-    row("surface of a 2-D profile", surface + plotted + map + "]", "");
-    row("surface of a 2-D profile among others", surface + plotted + one + ", " + map + "]",
-        "You can only plot one 2d profile");
-    row("surface of nothing", surface + R"j("plotted": [])j", "");
-    row("plotted profile without variables", R"j("plotted": [{"name": "Empty"}])j",
-        "The profile Empty contains no variables.");
-    row("3-d plot of a single plain variable", againstTime + R"j("plotted": [{"name": "One", "variables": ["T(3)"]}])j",
-        "The profile One contains only 1 variable");
-    row("2-d plot of a single plain variable", R"j("plotted": [{"name": "One", "variables": ["S"]}])j", "");
-    // Without the plot host the editor shows continuous update whatever the
-    // definition says: it cannot show these as they are.
-    row("specified times without the plot host", plotted + one + "]", "", false,
-        R"j("timeMode": 1, "timeEntries": ["0"])j", "time mode 1 needs access \"host\"");
-    row("interval without the plot host", plotted + one + "]", "", false,
-        R"j("timeMode": 2, "timeEntries": ["0*", "30"])j", "time mode 2 needs access \"host\"");
-    row("interval through the plot host", plotted + one + "]", "", true,
-        R"j("timeMode": 2, "timeEntries": ["0*", "30"])j");
-}
-
-void WorkbenchModelFileTest::workbenchDiffersFromTheEditorOnlyOnPurpose()
-{
-    QFETCH(QByteArray, definition);
-    QFETCH(bool, hostAccess);
-    QFETCH(QString, editor);
-    QFETCH(QString, workbenchOnly);
-    HostModel registry;
-    const ModelPlot plot = PlotInBlockB(registry, definition, hostAccess);
-    const QString verdict = EditorVerdict(plot.definition);
-    QVERIFY2(editor.isEmpty() ? verdict.isEmpty() : verdict.startsWith(editor), qPrintable(verdict));
-
-    QStringList problems = PlotProblems(plot, registry);
-    if (!workbenchOnly.isEmpty())
-        QVERIFY2(!problems.isEmpty() && problems.takeLast().contains(workbenchOnly), qPrintable(problems.join('\n')));
-    // The rest is the editor's verdict, as the editor tells it.
-    QCOMPARE(problems.size(), verdict.isEmpty() ? 0 : 1);
-    QString told = verdict.simplified();
-    if (told.endsWith('.'))
-        told.chop(1);
-    if (!verdict.isEmpty())
-        QVERIFY2(problems.front().endsWith(told), qPrintable(problems.front()));
-}
-
-void WorkbenchModelFileTest::eachNameFormLoads_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("skipped");
-
-    // Extents are the largest subscripts; elements never given are missing.
-    QTest::newRow("host form, commas, quoted, empty and nan missing")
-        << QByteArray("time,Column.T(1),Column.T(3),\"Column.x(2,1)\",Column.R\n0,1,2,3,4\n10,5,,7,nan\n")
-        << "Column.T[3] 0:1,-,2|10:5,-,-; Column.x[2,1] 0:-,3|10:-,7; Column.R[] 0:4|10:-"
-        << "";
-    QTest::newRow("bracket form, semicolons, own block, names passed over")
-        << QByteArray("Time;column.T[2];x[1,2];tank.level;der(x);a[1](2)\n0;1;2;3;4;5\n")
-        << "column.T[2] 0:-,1; run1.x[1,2] 0:-,2; tank.level[] 0:3"
-        << "\"der(x)\", \"a[1](2)\"";
-    // A repeated time (an event): the later row takes the earlier one's place.
-    QTest::newRow("tabs, CRLF, quotes with quotes, repeated time, numbers as C reads them")
-        << QByteArray("\"TIME\"\t\"der(\"\"x\"\")\"\tB.v\r\n0\t 1e-3 \t+2\r\n5\t1\t2\r\n5\t0x10\t\r\n\r\n")
-        << "B.v[] 0:2|5:-"
-        << "\"der(\\\"x\\\")\"";
-}
-
-void WorkbenchModelFileTest::eachNameFormLoads()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QString, expected);
-    QFETCH(QString, skipped);
-    ResultsData results;
-    QString error;
-    QVERIFY2(ReadResultsText(text, results, error), qPrintable(error));
-    QCOMPARE(Dump(results), expected);
-    QCOMPARE(results.firstSkipped.join(QStringLiteral(", ")), skipped);
-}
-
-void WorkbenchModelFileTest::faultyFilesAreRefusedNamingLineAndColumn_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QString>("expected");
-
-    const auto row = [](const char* name, const QByteArray& text, const char* expected) {
-        QTest::newRow(name) << text << QString::fromUtf8(expected);
-    };
-    row("empty", "\n\n", "line 1, column 1: the file is empty");
-    row("no header", "0,1\n",
-        "line 1, column 1: the first row must name the columns, the first one \"time\", not \"0\"");
-    row("no rows", "time,A.x\n", "line 1, column 1: the file names its columns but holds no rows of values");
-    row("row too short", "time,A.x,A.y\n0,1,2\n1,2\n",
-        "line 3, column 3: the row ends after 2 cells; the header names 3");
-    row("row too long", "time,A.x\n0,1,2\n", "line 2, column 3: the row has more cells than the 2 the header names");
-    row("not a number", "time,A.x\n0,1\n1,1.5.2\n", "line 3, column 2: \"1.5.2\" is not a number");
-    row("decimal comma", "time;A.x\n0;1,5\n", "line 2, column 2: \"1,5\" is not a number");
-    row("quote not closed", "time,A.x\n0,\"1\n", "line 2, column 2: a quote is not closed on its line");
-    row("missing time", "time,A.x\n,1\n", "line 2, column 1: the time must be a number of seconds");
-    row("decreasing time", "time,A.x\n0,1\n5,1\n4,1\n",
-        "line 4, column 1: the time 4 is before the time 5 above it: times must not decrease");
-    row("same column twice", "time,A.T(2),a.t[2]\n0,1,2\n",
-        "line 1, column 3: \"a.t[2]\" names the same element as column 2");
-    row("subscript 0", "time,A.T(0)\n0,1\n", "line 1, column 2: the subscript 0 of \"A.T(0)\" is outside 1 to 1000000");
-    row("subscript above the largest", "time,A.x,A.T[1000001]\n0,1,2\n",
-        "line 1, column 3: the subscript 1000001 of \"A.T[1000001]\" is outside 1 to 1000000");
-    row("subscripts that disagree", "time,A.T(1),\"A.T(1,2)\"\n0,1,2\n",
-        "line 1, column 3: \"A.T(1,2)\" gives 2 subscripts where column 2 gave 1");
-    // Lines count from the file's first, over empty lines and a header whose
-    // quotes hold a line break.
-    row("lines counted over breaks in quotes", "\n\"time\",\"A.\nx\"\n\n0,abc\n",
-        "line 5, column 2: \"abc\" is not a number");
-}
-
-void WorkbenchModelFileTest::faultyFilesAreRefusedNamingLineAndColumn()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QString, expected);
-    ResultsData results;
-    results.skippedCount = 7;
-    QString error;
-    QVERIFY(!ReadResultsText(text, results, error));
-    QCOMPARE(error, expected);
-    QCOMPARE(results.skippedCount, size_t(7));
-}
-
-void WorkbenchModelFileTest::aModelFileFindsItsResultsAndSavesOnlyItsOwnPart()
-{
-    QTemporaryDir folder;
-    QFile results(folder.filePath(QStringLiteral("run1.csv")));
-    QVERIFY(results.open(QIODevice::WriteOnly));
-    results.write("time,Column.T(1),Column.T(2),Column.Qc,der(x)\n");
-    for (int row = 0; row < 1000; ++row)
-        results.write(QByteArray::number(row) + ",1,2,3,4\n");
-    results.close();
-    // Blocks left out; a listed block is added, and a listed variable the
-    // results give too lends them its attributes.
-    const QByteArray text = R"j({"results": "run1.csv", "blocks": [{"path": "Column", "variables": [
-        {"name": "T", "extents": [2], "widenable": true}, {"name": "z", "extents": [2]}]}, {"path": "Tank"}],
-        "plots": [{"name": "P", "owner": "Column", "context": "Column.P", "access": "direct",
-        "definition": {"timeMode": 0, "timeEntries": ["L"]}}],
-        "values": [{"variable": "Column.z", "times": [0], "rows": [[1, 2]]}]})j";
-    const QString modelPath = folder.filePath(QStringLiteral("model.json"));
-    QFile modelFile(modelPath);
-    QVERIFY(modelFile.open(QIODevice::WriteOnly) && modelFile.write(text) == text.size());
-    modelFile.close();
-
-    WorkbenchModel model;
-    QString error;
-    ResultsSource source;
-    QVERIFY2(LoadModelFile(modelPath, model, error, ModelFileSizeLimit, &source), qPrintable(error));
-    QCOMPARE(source.note, QStringLiteral("1 column(s) whose names are no variable paths were passed over: \"der(x)\""));
-    QCOMPARE(model.blocks.variableCount(), 3);
-    QCOMPARE(model.blocks.FindVariable("Column.T")->variable.attributes, 0x400000u);
-    QVERIFY(model.blocks.FindBlock("Tank"));
-    QCOMPARE(model.values.size(), size_t(3));
-    QCOMPARE(model.values[0].At(999, 1), 2.0);
-    // Values take little more than their count in doubles, and the tables share one array of times.
-    QVERIFY(model.values[0].values.capacity() <= 2000 * 13 / 10);
-    QCOMPARE(model.values[0].times, model.values[1].times);
-
-    // Saved elsewhere: the reference, relative to the saved file, and the
-    // model file's own blocks and values.
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("copies")));
-    const QString savedPath = folder.filePath(QStringLiteral("copies/saved.json"));
-    QVERIFY2(SaveModelFile(savedPath, model, error), qPrintable(error));
-    WorkbenchModel reread;
-    QVERIFY2(LoadModelFile(savedPath, reread, error), qPrintable(error));
-    QVERIFY(reread == model);
-    QVERIFY(!WriteModelFile(model).contains("Qc"));
-    QFile saved(savedPath);
-    QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("\"results\": \"../run1.csv\""));
-
-    // Another file in its place (--results); a fault there names the file, line and column.
-    results.open(QIODevice::WriteOnly);
-    results.write("time,Column.T(3)\n0,x\n");
-    results.close();
-    source.replacement = results.fileName();
-    QVERIFY(!LoadModelFile(modelPath, reread, error, ModelFileSizeLimit, &source));
-    QVERIFY2(error.endsWith(QStringLiteral("run1.csv\" is not valid: line 2, column 2: \"x\" is not a number")),
-        qPrintable(error));
-    // Extents that disagree with the listed ones; a reference read from no file.
-    results.open(QIODevice::WriteOnly);
-    results.write("time,Column.T(3)\n0,1\n");
-    results.close();
-    QVERIFY(!LoadModelFile(modelPath, reread, error));
-    QVERIFY2(
-        error.endsWith(QStringLiteral("blocks[0].variables[0]: the results file gives \"Column.T(*)\" other extents")),
-        qPrintable(error));
-    QVERIFY(!ReadModelFile(text, reread, error));
-    QCOMPARE(error, QStringLiteral("results: only a model file read from disk can name a results file"));
 }
 
 PE_TEST_GUILESS_MAIN(WorkbenchModelFileTest)

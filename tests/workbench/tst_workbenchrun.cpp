@@ -59,154 +59,150 @@ QByteArray ReadAll(const QString& path)
 class WorkbenchRunTest : public QObject {
     Q_OBJECT
 private slots:
-    void startUpTasksLeaveAPictureACallLogAndTheModel();
-    void badStartsAndHelpEndWithAMessageAndTheirCode_data();
-    void badStartsAndHelpEndWithAMessageAndTheirCode();
-    void definitionWhoseArraysDisagreeOpensAndSaysSo();
+    void startUpTasksLeaveAPictureACallLogAndTheModel()
+    {
+        // Under a real X server (xvfb and xauth come with the project's dependencies).
+        const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+        QVERIFY2(!xvfbRun.isEmpty(), "xvfb-run is missing: run scripts/install-dependencies.sh");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        QTemporaryDir folder;
+        const QString picture = folder.filePath(QStringLiteral("window.png"));
+        const QString calls = folder.filePath(QStringLiteral("calls.jsonl"));
+        const QString saved = folder.filePath(QStringLiteral("saved.json"));
+        const QStringList opened {"Column temperatures", "Reactor axial profiles", "Column composition map"};
+        const RunResult result = RunWorkbench(
+            {"-a", "-s", "-screen 0 1600x1200x24", PE_WORKBENCH_PATH, "--open", opened[0], "--open", opened[1],
+                "--open", opened[2], "--screenshot", picture, "--call-log", calls, "--save-on-exit", saved, "--quit"},
+            xvfbRun, environment);
+        QVERIFY2(result.exitCode == 0, qPrintable(result.Describe()));
+        QVERIFY2(!result.err.contains(QStringLiteral("warning")), qPrintable(result.err));
+
+        // The picture is the whole main window, and shows something: a blank or
+        // single-colour picture has one or two colours among every 7th pixel.
+        const QImage image(picture);
+        QCOMPARE(image.size(), MainWindow::DefaultSize);
+        QSet<QRgb> colours;
+        for (int i = 0; i < image.width() * image.height(); i += 7)
+            colours.insert(image.pixel(i % image.width(), i / image.width()));
+        QVERIFY(colours.size() > 8);
+
+        // One JSON object per line, each naming the call and its arguments; every
+        // opened document was set up with the display unit (hint 829).
+        QStringList hinted;
+        for (const QString& line : QString::fromUtf8(ReadAll(calls)).split('\n', Qt::SkipEmptyParts)) {
+            const QJsonObject record = QJsonDocument::fromJson(line.toUtf8()).object();
+            const QString call = record.value(QStringLiteral("call")).toString();
+            const QJsonValue args = record.value(QStringLiteral("args"));
+            QVERIFY2(!call.isEmpty() && args.isObject(), qPrintable(line));
+            if (call == QLatin1String("UpdateAllViews") && args.toObject().value(QStringLiteral("hint")).toInt() == 829)
+                hinted << record.value(QStringLiteral("document")).toString();
+        }
+        QCOMPARE(hinted, opened);
+
+        // Nothing was edited: the saved model is the sample.
+        WorkbenchModel savedModel, sample;
+        QString error;
+        QVERIFY2(LoadModelFile(saved, savedModel, error), qPrintable(error));
+        QVERIFY(ReadSampleModel(sample, error) && savedModel == sample);
+    }
+
+    void badStartsAndHelpEndWithAMessageAndTheirCode_data()
+    {
+        // "*.json" and "*.so" are files in the run's folder, which is the working
+        // folder too: "pipe.json" a named pipe, "truncated.so" the module's first
+        // 4096 bytes, "libz.so.1" a copy of the module under a system library's name.
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("messages");
+
+        const auto row = [](const char* name, const QStringList& arguments, int exitCode, const QStringList& messages) {
+            QTest::newRow(name) << arguments << exitCode << messages;
+        };
+        row("help", {"--help"}, 0,
+            {"--model", "--open", "--call-log", "--save-on-exit", "--screenshot", "--quit", "--module", "--plot-data",
+                "--show-plot"});
+        row("model cannot be saved", {"--save-on-exit", "missing/saved.json"}, 2,
+            {"Cannot save the model to \"", "missing/saved.json\": cannot write in the folder"});
+        row("model saved onto a pipe", {"--save-on-exit", "pipe.json"}, 2, {"exists and is not a regular file"});
+        row("call log lost", {"--open", "Column temperatures", "--call-log", "/dev/full"}, 1,
+            {"Call log \"/dev/full\" closed after a write error",
+                "The call log \"/dev/full\" is incomplete: a line could not be written"});
+        row("model that is a device", {"--model", "/dev/zero"}, 2,
+            {"Cannot read the model file \"/dev/zero\": it is not a regular file."});
+        row("model that is a pipe", {"--model", "pipe.json"}, 2, {"pipe.json\": it is not a regular file."});
+        row("unknown plot", {"--open", "Column temperatures", "--open", "No such plot"}, 2,
+            {"There is no plot \"No such plot\" in the model. Its plots are: \"Column temperatures\""});
+        row("unknown plot to show", {"--show-plot", "Nothing"}, 2, {"There is no plot \"Nothing\" in the model."});
+        row("malformed model", {"--model", "model.json"}, 2,
+            {"model.json\" is not valid: JSON syntax error at line 3"});
+        row("missing module", {"--module", "/nonexistent/libprofileeditor.so"}, 2,
+            {"The editor module \"/nonexistent/libprofileeditor.so\" does not exist."});
+        row("truncated module", {"--module", "truncated.so"}, 2,
+            {"truncated.so\" is not a loadable editor module: it is truncated: a load segment ends at byte"});
+        row("bare module name found in the working folder", {"--module", "libz.so.1"}, 0, {});
+        row("unknown option", {"--bogus"}, 2, {"Unknown option 'bogus'"});
+        row("option without its value", {"--model"}, 2, {"Missing value after '--model'"});
+    }
+
+    void badStartsAndHelpEndWithAMessageAndTheirCode()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, messages);
+        QTemporaryDir folder;
+        const QByteArray malformed = "{\"blocks\": [\n  {\"path\": \"B\"}\n  {\"path\": \"C\"}\n]}";
+        QFile model(folder.filePath(QStringLiteral("model.json")));
+        QVERIFY(model.open(QIODevice::WriteOnly) && model.write(malformed) == malformed.size());
+        model.close();
+        const QString pipe = folder.filePath(QStringLiteral("pipe.json"));
+        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        QFile module(QStringLiteral(PE_MODULE_FILE));
+        QVERIFY(module.open(QIODevice::ReadOnly));
+        QFile truncated(folder.filePath(QStringLiteral("truncated.so")));
+        QVERIFY(truncated.open(QIODevice::WriteOnly) && truncated.write(module.read(4096)) == 4096);
+        truncated.close();
+        QVERIFY(QFile::copy(module.fileName(), folder.filePath(QStringLiteral("libz.so.1"))));
+        for (QString& argument : arguments) {
+            if (QFileInfo(argument).isRelative()
+                && (argument.endsWith(QLatin1String(".json")) || argument.endsWith(QLatin1String(".so"))))
+                argument = folder.filePath(argument);
+        }
+        // The row's arguments go last, so that a missing value is really missing.
+        const QString picture = folder.filePath(QStringLiteral("window.png"));
+        const RunResult result = RunWorkbench(QStringList {"--screenshot", picture, "--quit"} + arguments,
+            QStringLiteral(PE_WORKBENCH_PATH), QProcessEnvironment::systemEnvironment(), folder.path());
+        QCOMPARE(result.exitCode, exitCode);
+        for (const QString& message : messages)
+            QVERIFY2((exitCode ? result.err : result.out).contains(message), qPrintable(result.Describe()));
+        // A bad start makes no picture and leaves every file as it was.
+        if (exitCode == 2)
+            QVERIFY(!QFile::exists(picture));
+        QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+    }
+
+    void definitionWhoseArraysDisagreeOpensAndSaysSo()
+    {
+        // A plot as a careless host may hold it: counts that run past the variables.
+        // Unattended (--quit), the editor's message box is written out and answered.
+        QTemporaryDir folder;
+        const QByteArray text
+            = "{\"blocks\": [{\"path\": \"Column\", \"variables\": [{\"name\": \"T\", \"extents\": [20]}]}],"
+              " \"plots\": [{\"name\": \"Raw\", \"owner\": \"Column\", \"context\": \"Column.Raw\","
+              " \"access\": \"host\", \"definition\": {\"plotted\": {\"names\": [\"First\", \"Second\"],"
+              " \"dimensions\": [1, 1], \"counts\": [1, 5], \"variables\": [\"T(1)\", \"T(2)\"]},"
+              " \"timeMode\": 2, \"timeEntries\": [\"2.5*\", \"0.5\"]}}]}";
+        const QString path = folder.filePath(QStringLiteral("raw.json"));
+        QFile model(path);
+        QVERIFY(model.open(QIODevice::WriteOnly) && model.write(text) == text.size());
+        model.close();
+        const RunResult result = RunWorkbench({"--model", path, "--open", "Raw", "--quit"});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.err.contains(QStringLiteral("message box \"Profile Editor\"")), qPrintable(result.Describe()));
+        QVERIFY2(result.err.contains(QStringLiteral("The plotted profile 2 (\"Second\") needs 5 variables")),
+            qPrintable(result.Describe()));
+    }
 };
-
-void WorkbenchRunTest::startUpTasksLeaveAPictureACallLogAndTheModel()
-{
-    // Under a real X server (xvfb and xauth come with the project's dependencies).
-    const QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
-    QVERIFY2(!xvfbRun.isEmpty(), "xvfb-run is missing: run scripts/install-dependencies.sh");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    QTemporaryDir folder;
-    const QString picture = folder.filePath(QStringLiteral("window.png"));
-    const QString calls = folder.filePath(QStringLiteral("calls.jsonl"));
-    const QString saved = folder.filePath(QStringLiteral("saved.json"));
-    const QStringList opened {"Column temperatures", "Reactor axial profiles", "Column composition map"};
-    const RunResult result = RunWorkbench(
-        {"-a", "-s", "-screen 0 1600x1200x24", PE_WORKBENCH_PATH, "--open", opened[0], "--open", opened[1], "--open",
-            opened[2], "--screenshot", picture, "--call-log", calls, "--save-on-exit", saved, "--quit"},
-        xvfbRun, environment);
-    QVERIFY2(result.exitCode == 0, qPrintable(result.Describe()));
-    QVERIFY2(!result.err.contains(QStringLiteral("warning")), qPrintable(result.err));
-
-    // The picture is the whole main window, and shows something: a blank or
-    // single-colour picture has one or two colours among every 7th pixel.
-    const QImage image(picture);
-    QCOMPARE(image.size(), MainWindow::DefaultSize);
-    QSet<QRgb> colours;
-    for (int i = 0; i < image.width() * image.height(); i += 7)
-        colours.insert(image.pixel(i % image.width(), i / image.width()));
-    QVERIFY(colours.size() > 8);
-
-    // One JSON object per line, each naming the call and its arguments; every
-    // opened document was set up with the display unit (hint 829).
-    QStringList hinted;
-    for (const QString& line : QString::fromUtf8(ReadAll(calls)).split('\n', Qt::SkipEmptyParts)) {
-        const QJsonObject record = QJsonDocument::fromJson(line.toUtf8()).object();
-        const QString call = record.value(QStringLiteral("call")).toString();
-        const QJsonValue args = record.value(QStringLiteral("args"));
-        QVERIFY2(!call.isEmpty() && args.isObject(), qPrintable(line));
-        if (call == QLatin1String("UpdateAllViews") && args.toObject().value(QStringLiteral("hint")).toInt() == 829)
-            hinted << record.value(QStringLiteral("document")).toString();
-    }
-    QCOMPARE(hinted, opened);
-
-    // Nothing was edited: the saved model is the sample.
-    WorkbenchModel savedModel, sample;
-    QString error;
-    QVERIFY2(LoadModelFile(saved, savedModel, error), qPrintable(error));
-    QVERIFY(ReadSampleModel(sample, error) && savedModel == sample);
-}
-
-void WorkbenchRunTest::badStartsAndHelpEndWithAMessageAndTheirCode_data()
-{
-    // "*.json" and "*.so" are files in the run's folder, which is the working
-    // folder too: "pipe.json" a named pipe, "truncated.so" the module's first
-    // 4096 bytes, "libz.so.1" a copy of the module under a system library's name.
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QStringList>("messages");
-
-    const auto row = [](const char* name, const QStringList& arguments, int exitCode, const QStringList& messages) {
-        QTest::newRow(name) << arguments << exitCode << messages;
-    };
-    row("help", {"--help"}, 0,
-        {"--model", "--open", "--call-log", "--save-on-exit", "--screenshot", "--quit", "--module", "--plot-data",
-            "--show-plot"});
-    row("model cannot be saved", {"--save-on-exit", "missing/saved.json"}, 2,
-        {"Cannot save the model to \"", "missing/saved.json\": cannot write in the folder"});
-    row("model saved onto a pipe", {"--save-on-exit", "pipe.json"}, 2, {"exists and is not a regular file"});
-    row("call log lost", {"--open", "Column temperatures", "--call-log", "/dev/full"}, 1,
-        {"Call log \"/dev/full\" closed after a write error",
-            "The call log \"/dev/full\" is incomplete: a line could not be written"});
-    row("model that is a device", {"--model", "/dev/zero"}, 2,
-        {"Cannot read the model file \"/dev/zero\": it is not a regular file."});
-    row("model that is a pipe", {"--model", "pipe.json"}, 2, {"pipe.json\": it is not a regular file."});
-    row("unknown plot", {"--open", "Column temperatures", "--open", "No such plot"}, 2,
-        {"There is no plot \"No such plot\" in the model. Its plots are: \"Column temperatures\""});
-    row("unknown plot to show", {"--show-plot", "Nothing"}, 2, {"There is no plot \"Nothing\" in the model."});
-    row("malformed model", {"--model", "model.json"}, 2, {"model.json\" is not valid: JSON syntax error at line 3"});
-    row("missing module", {"--module", "/nonexistent/libprofileeditor.so"}, 2,
-        {"The editor module \"/nonexistent/libprofileeditor.so\" does not exist."});
-    row("truncated module", {"--module", "truncated.so"}, 2,
-        {"truncated.so\" is not a loadable editor module: it is truncated: a load segment ends at byte"});
-    row("bare module name found in the working folder", {"--module", "libz.so.1"}, 0, {});
-    row("unknown option", {"--bogus"}, 2, {"Unknown option 'bogus'"});
-    row("option without its value", {"--model"}, 2, {"Missing value after '--model'"});
-}
-
-void WorkbenchRunTest::badStartsAndHelpEndWithAMessageAndTheirCode()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QStringList, messages);
-    QTemporaryDir folder;
-    const QByteArray malformed = "{\"blocks\": [\n  {\"path\": \"B\"}\n  {\"path\": \"C\"}\n]}";
-    QFile model(folder.filePath(QStringLiteral("model.json")));
-    QVERIFY(model.open(QIODevice::WriteOnly) && model.write(malformed) == malformed.size());
-    model.close();
-    const QString pipe = folder.filePath(QStringLiteral("pipe.json"));
-    QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-    QFile module(QStringLiteral(PE_MODULE_FILE));
-    QVERIFY(module.open(QIODevice::ReadOnly));
-    QFile truncated(folder.filePath(QStringLiteral("truncated.so")));
-    QVERIFY(truncated.open(QIODevice::WriteOnly) && truncated.write(module.read(4096)) == 4096);
-    truncated.close();
-    QVERIFY(QFile::copy(module.fileName(), folder.filePath(QStringLiteral("libz.so.1"))));
-    for (QString& argument : arguments) {
-        if (QFileInfo(argument).isRelative()
-            && (argument.endsWith(QLatin1String(".json")) || argument.endsWith(QLatin1String(".so"))))
-            argument = folder.filePath(argument);
-    }
-    // The row's arguments go last, so that a missing value is really missing.
-    const QString picture = folder.filePath(QStringLiteral("window.png"));
-    const RunResult result = RunWorkbench(QStringList {"--screenshot", picture, "--quit"} + arguments,
-        QStringLiteral(PE_WORKBENCH_PATH), QProcessEnvironment::systemEnvironment(), folder.path());
-    QCOMPARE(result.exitCode, exitCode);
-    for (const QString& message : messages)
-        QVERIFY2((exitCode ? result.err : result.out).contains(message), qPrintable(result.Describe()));
-    // A bad start makes no picture and leaves every file as it was.
-    if (exitCode == 2)
-        QVERIFY(!QFile::exists(picture));
-    QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
-}
-
-void WorkbenchRunTest::definitionWhoseArraysDisagreeOpensAndSaysSo()
-{
-    // A plot as a careless host may hold it: counts that run past the variables.
-    // Unattended (--quit), the editor's message box is written out and answered.
-    QTemporaryDir folder;
-    const QByteArray text
-        = "{\"blocks\": [{\"path\": \"Column\", \"variables\": [{\"name\": \"T\", \"extents\": [20]}]}],"
-          " \"plots\": [{\"name\": \"Raw\", \"owner\": \"Column\", \"context\": \"Column.Raw\","
-          " \"access\": \"host\", \"definition\": {\"plotted\": {\"names\": [\"First\", \"Second\"],"
-          " \"dimensions\": [1, 1], \"counts\": [1, 5], \"variables\": [\"T(1)\", \"T(2)\"]},"
-          " \"timeMode\": 2, \"timeEntries\": [\"2.5*\", \"0.5\"]}}]}";
-    const QString path = folder.filePath(QStringLiteral("raw.json"));
-    QFile model(path);
-    QVERIFY(model.open(QIODevice::WriteOnly) && model.write(text) == text.size());
-    model.close();
-    const RunResult result = RunWorkbench({"--model", path, "--open", "Raw", "--quit"});
-    QCOMPARE(result.exitCode, 0);
-    QVERIFY2(result.err.contains(QStringLiteral("message box \"Profile Editor\"")), qPrintable(result.Describe()));
-    QVERIFY2(result.err.contains(QStringLiteral("The plotted profile 2 (\"Second\") needs 5 variables")),
-        qPrintable(result.Describe()));
-}
 
 PE_TEST_GUILESS_MAIN(WorkbenchRunTest)
 #include "tst_workbenchrun.moc"
