@@ -159,7 +159,7 @@ void EditorDragDropTest::threePathsOnTheProfilesListMakeOneNewProfile()
     QVERIFY(DropAt(editor, *data, CentreOf(editor, FormControl::ProfilesList)));
     QCOMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
     QCOMPARE(editor.VariableEntries(), QStringList({"B1.T(1)", "B1.T(2)", "B2.P"}));
-    const CSUPEProfile* made = editor.view()->CurrentProfile();
+    const CSUPEProfile* made = editor.view()->ProfilesPart().CurrentProfile();
     QVERIFY(made);
     QCOMPARE(made->name, CString("New Profile"));
     QCOMPARE(made->variables, CStringArray({"B1.T(1)", "B1.T(2)", "B2.P"}));
@@ -193,7 +193,7 @@ void EditorDragDropTest::ownerPrefixIsStrippedIgnoringCase()
     QVERIFY(DropAt(editor, *data, CentreOf(editor, FormControl::VariablesList)));
     // A path no longer than the prefix keeps it: nothing is cut past its end.
     QCOMPARE(editor.VariableEntries(), QStringList({"T(1)", "T", "B2.T", "B1"}));
-    QCOMPARE(editor.view()->CurrentProfile()->variables, CStringArray({"T(1)", "T", "B2.T", "B1"}));
+    QCOMPARE(editor.view()->ProfilesPart().CurrentProfile()->variables, CStringArray({"T(1)", "T", "B2.T", "B1"}));
 }
 
 void EditorDragDropTest::cursorFollowsTheListUnderIt()
@@ -201,7 +201,7 @@ void EditorDragDropTest::cursorFollowsTheListUnderIt()
     EditorFixture editor;
     QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
     editor.SelectProfileRows({});
-    QVERIFY(!editor.view()->CurrentProfile());
+    QVERIFY(!editor.view()->ProfilesPart().CurrentProfile());
     const auto data = PathData(Payload({"B1.T"}));
     const QPoint variables = CentreOf(editor, FormControl::VariablesList);
     QVERIFY(!AcceptsAt(editor, *data, variables));
@@ -252,7 +252,7 @@ void EditorDragDropTest::hostilePayloadsAreRefused()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("dropped variables are refused.*" + reason));
     QVERIFY(!DropAt(editor, *data, CentreOf(editor, FormControl::ProfilesList)));
     QCOMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
-    QVERIFY(editor.view()->CurrentProfile()->variables.IsEmpty());
+    QVERIFY(editor.view()->ProfilesPart().CurrentProfile()->variables.IsEmpty());
 }
 
 void EditorDragDropTest::payloadWithoutNulIsReadToItsSize()
@@ -295,7 +295,7 @@ void EditorDragDropTest::draggedProfileIsOnTheClipboardWhileTheDragRuns()
     QCOMPARE(clipboardName, QByteArray("Top\0", 4));
     QVERIFY(!selfDropAccepted);
     QVERIFY(copyOnProfiles);
-    QVERIFY(!editor.view()->IsDraggingProfile());
+    QVERIFY(!editor.view()->DragDropPart().IsDraggingProfile());
     QCOMPARE(editor.VariableEntries(), QStringList({"T(1)"}));
     // Afterwards the clipboard holds neither format.
     const QMimeData* after = QApplication::clipboard()->mimeData();
@@ -311,7 +311,7 @@ void EditorDragDropTest::emptyProfileDragsTheContextLineAlone()
 {
     EditorFixture editor;
     QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
-    editor.view()->NewProfile();
+    editor.view()->ProfilesPart().NewProfile();
     QByteArray offered;
     QByteArray name;
     COleDataSource::SetDragRunner([&](const QMimeData& data, DROPEFFECT) {
