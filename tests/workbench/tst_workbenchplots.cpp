@@ -181,7 +181,7 @@ void WorkbenchPlotsTest::cleanup()
 void WorkbenchPlotsTest::plotWindowRedrawsWhenTheDefinitionIsWrittenAndTheClockMoves()
 {
     const int plot = m_session->model().PlotIndex("Column temperatures");
-    m_window->plotList()->setCurrentRow(plot);
+    m_window->docks().plotList()->setCurrentRow(plot);
     m_window->OnCommand(Command::ShowPlot);
     PlotWindow* window = m_window->plotWindows().WindowFor(plot);
     QVERIFY(window);
