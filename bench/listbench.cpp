@@ -115,9 +115,9 @@ Figures Editor(const PlotDefinition& definition, QMdiArea& area)
     SelectEveryOtherRow(tree);
     const int before = list->GetItemCount();
     stopwatch.start();
-    view->DeleteSelectedProfiles();
+    view->ProfilesPart().DeleteSelectedProfiles();
     figures.push_back(stopwatch.Read());
-    if (list->GetItemCount() != before / 2 || view->Profiles().GetCount() != before / 2)
+    if (list->GetItemCount() != before / 2 || view->ProfilesPart().Profiles().GetCount() != before / 2)
         ReportFault("The editor kept %d rows of %d.\n", list->GetItemCount(), before);
     CloseAll(area);
     return figures;

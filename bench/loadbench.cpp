@@ -132,7 +132,7 @@ std::vector<Measurement> EditorApply(const PlotDefinition& definition, QMdiArea&
     Measurement elapsed;
     if (view) {
         const Stopwatch stopwatch;
-        view->ApplyDefinition();
+        view->DefinitionPart().ApplyDefinition();
         elapsed = stopwatch.Read();
     } else {
         ReportFault("The editor did not open.\n");

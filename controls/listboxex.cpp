@@ -1,18 +1,11 @@
 #include "controls/listboxex.h"
 
-#include "controls/controlslogging.h"
-#include "controls/inplacebutton.h"
 #include "controls/inplaceedit.h"
 #include "controls/inplacenotify.h"
-#include "controls/listboxexbuddy.h"
-#include "controls/listboxexparent.h"
 #include "host/sharedids/sharedids.h"
-#include "platform/core/invalidarg.h"
 #include "platform/drawing/syscolors.h"
-#include "platform/windows/messagebox.h"
 
 #include <QAbstractItemView>
-#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -22,10 +15,6 @@
 IMPLEMENT_DYNAMIC(CListBoxEx, CDragListBox)
 
 namespace {
-
-constexpr UINT InPlaceEditId = 1;
-constexpr UINT InPlaceButtonId = 2;
-const char* const ErrorTitle = "Profile Editor";
 
 // Drawing is off for a compound change and on again however the change ends.
 class RedrawOff {
@@ -58,10 +47,17 @@ void DrawFocusRect(QPainter* painter, const QRect& rect)
     painter->restore();
 }
 
-void AcceptCurrentKey(const CWnd* wnd)
+void DrawInsertMark(CListBox& list, int index)
 {
-    if (QEvent* event = wnd->CurrentEvent())
-        event->accept();
+    if (index == -1)
+        return;
+    CRect row;
+    if (list.GetItemRect(index, &row) == LB_ERR)
+        return;
+    // A bar along the top edge of the row with a cap at each end.
+    list.InvertHalftoneRect(CRect(row.left + 5, row.top - 2, row.right - 5, row.top + 2));
+    list.InvertHalftoneRect(CRect(row.left + 2, row.top - 6, row.left + 5, row.top + 6));
+    list.InvertHalftoneRect(CRect(row.right - 5, row.top - 6, row.right - 2, row.top + 6));
 }
 
 } // namespace
@@ -70,152 +66,60 @@ CListBoxEx::CListBoxEx() = default;
 
 CListBoxEx::~CListBoxEx()
 {
-    for (const QMetaObject::Connection& connection : m_rowWatch)
-        QObject::disconnect(connection);
-    // Nothing is left to end: the edit goes without reporting.
-    m_editingIndex = -1;
-    if (m_edit) {
-        m_edit->Hide();
-        m_edit->DestroyWindow();
-    }
-    if (m_button) {
-        m_button->Hide();
-        m_button->DestroyWindow();
-    }
-}
-
-IListBoxExParent* CListBoxEx::ParentView() const
-{
-    return dynamic_cast<IListBoxExParent*>(GetParent());
-}
-
-int CListBoxEx::RowCount() const
-{
-    return GetCount() - (m_sentinel ? 1 : 0);
-}
-
-void CListBoxEx::CheckRow(int index, const char* operation, bool orEnd) const
-{
-    const int count = RowCount();
-    if (index >= 0 && (index < count || (orEnd && index == count)))
-        return;
-    CString text;
-    text.Format("%s: the list has no row %d, only %d row%s.", operation, index, count, count == 1 ? "" : "s");
-    AfxThrowInvalidArgException(text);
-}
-
-void CListBoxEx::Report(ListRowEvent::Kind kind, int row, int toRow, const char* text)
-{
-    if (IListBoxExParent* parent = ParentView())
-        parent->OnListRowEvent(*this, ListRowEvent {kind, row, toRow, text, RowCount()});
-}
-
-void CListBoxEx::ReportError(const char* text)
-{
-    CWnd* parent = GetParent();
-    MessageBox(parent ? parent->GetSafeHwnd() : GetSafeHwnd(), text, ErrorTitle, MB_OK | MB_ICONEXCLAMATION);
+    m_rows.StopWatching();
+    m_editing.Destroy();
 }
 
 void CListBoxEx::CreateInPlaceControls()
 {
-    if (m_edit || !GetSafeHwnd())
+    if (m_editing.Edit() || !GetSafeHwnd())
         return;
-    m_edit = std::make_unique<CInPlaceEdit>();
-    m_edit->Create(m_editStyle | WS_CHILD | WS_BORDER, CRect(), this, InPlaceEditId);
-    m_edit->SetFont(GetFont());
-    m_button = std::make_unique<CInPlaceButton>();
-    m_button->Create("...", WS_CHILD, CRect(), this, InPlaceButtonId);
-    if (const auto* view = qobject_cast<const QAbstractItemView*>(GetSafeHwnd())) {
-        const QAbstractItemModel* rows = view->model();
-        m_rowWatch.push_back(QObject::connect(rows, &QAbstractItemModel::rowsInserted,
-            [this](const QModelIndex&, int first, int last) { FollowRowsInserted(first, last); }));
-        m_rowWatch.push_back(QObject::connect(rows, &QAbstractItemModel::rowsRemoved,
-            [this](const QModelIndex&, int first, int last) { FollowRowsRemoved(first, last); }));
-        m_rowWatch.push_back(QObject::connect(rows, &QAbstractItemModel::modelReset, [this] { FollowReset(); }));
-    }
-}
-
-void CListBoxEx::FollowRowsInserted(int first, int last)
-{
-    const int count = last - first + 1;
-    if (m_currentIndex >= first)
-        m_currentIndex += count;
-    if (m_editingIndex >= first)
-        m_editingIndex += count;
-}
-
-void CListBoxEx::FollowRowsRemoved(int first, int last)
-{
-    const int count = last - first + 1;
-    if (m_currentIndex > last)
-        m_currentIndex -= count;
-    else if (m_currentIndex >= first)
-        m_currentIndex = -1;
-    if (m_editingIndex > last)
-        m_editingIndex -= count;
-    else if (m_editingIndex >= first)
-        CloseEditSilently("its row was removed");
-}
-
-void CListBoxEx::FollowReset()
-{
-    m_currentIndex = -1;
-    if (m_editingIndex != -1)
-        CloseEditSilently("the list was emptied");
-}
-
-void CListBoxEx::CloseEditSilently(const char* why)
-{
-    // Commands end an open edit before they change the rows; this is the
-    // guard for a change that did not.
-    qCWarning(lcControls, "The in-place edit of row %d closes without storing its text: %s.", m_editingIndex, why);
-    m_editingIndex = -1;
-    if (m_edit)
-        m_edit->Hide();
-    if (m_button)
-        m_button->Hide();
+    m_editing.Create();
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(GetSafeHwnd()))
+        m_rows.Watch(view->model());
 }
 
 // Row operations.
 
 int CListBoxEx::AddItem(const char* text)
 {
-    Report(ListRowEvent::Kind::Inserting, -1, -1, text);
+    m_report.Report(ListRowEvent::Kind::Inserting, RowCount(), -1, -1, text);
     // While a drag runs its sentinel stays the last row.
-    return m_sentinel ? InsertString(RowCount(), text) : AddString(text);
+    const int rows = RowCount();
+    return rows < GetCount() ? InsertString(rows, text) : AddString(text);
 }
 
 int CListBoxEx::InsertItem(int index, const char* text)
 {
     // Inserting at the row count appends.
-    CheckRow(index, "Insert row", true);
-    Report(ListRowEvent::Kind::Inserting, index, -1, text);
+    ListRowReport::CheckRow(index, RowCount(), "Insert row", true);
+    m_report.Report(ListRowEvent::Kind::Inserting, RowCount(), index, -1, text);
     InsertString(index, text);
     return index;
 }
 
 int CListBoxEx::RemoveItem(int index)
 {
-    CheckRow(index, "Remove row");
+    ListRowReport::CheckRow(index, RowCount(), "Remove row");
     // The parent acts on the row going away as the selected one (the plot
     // list's parent takes the plotted role from the selected entry's profile).
     SetCurSel(index);
-    Report(ListRowEvent::Kind::Removing, index);
+    m_report.Report(ListRowEvent::Kind::Removing, RowCount(), index);
     // The parent may have changed the rows meanwhile.
-    CheckRow(index, "Remove row");
+    ListRowReport::CheckRow(index, RowCount(), "Remove row");
     DeleteString(index);
     const int count = RowCount();
     if (index >= count)
         index = count - 1;
     SetCurSel(index);
-    m_currentIndex = GetCurSel();
+    m_rows.SetCurrent(GetCurSel());
     return count;
 }
 
 void CListBoxEx::ReplaceRow(int index, const CString& text, DWORD_PTR data)
 {
     const int selected = GetCurSel();
-    const int current = m_currentIndex;
+    const int current = m_rows.Current();
     RedrawOff redrawOff(this);
     DeleteString(index);
     InsertString(index, text);
@@ -224,20 +128,20 @@ void CListBoxEx::ReplaceRow(int index, const CString& text, DWORD_PTR data)
     // clicked: the removal must not leave them on a neighbour.
     if (GetCurSel() != selected)
         SetCurSel(selected);
-    m_currentIndex = current;
+    m_rows.SetCurrent(current);
 }
 
 void CListBoxEx::ReplaceItem(int index, const char* text, DWORD_PTR data)
 {
-    CheckRow(index, "Replace row");
+    ListRowReport::CheckRow(index, RowCount(), "Replace row");
     const CString newText(text); // `text` may be the row's own
-    Report(ListRowEvent::Kind::Editing, index, -1, newText);
+    m_report.Report(ListRowEvent::Kind::Editing, RowCount(), index, -1, newText);
     ReplaceRow(index, newText, data);
 }
 
 void CListBoxEx::SetItemText(int index, const char* text)
 {
-    CheckRow(index, "Set row text");
+    ListRowReport::CheckRow(index, RowCount(), "Set row text");
     ReplaceItem(index, text, GetItemData(index));
 }
 
@@ -245,15 +149,15 @@ void CListBoxEx::SwapItems(int first, int second)
 {
     if (first == second)
         return;
-    CheckRow(first, "Move row");
-    CheckRow(second, "Move row");
+    ListRowReport::CheckRow(first, RowCount(), "Move row");
+    ListRowReport::CheckRow(second, RowCount(), "Move row");
     const int low = std::min(first, second);
     const int high = std::max(first, second);
     // A swap is the lower row moving down to the higher's place, then the
     // higher (now one up) moving to the lower's place.
-    Report(ListRowEvent::Kind::Moving, low, high);
+    m_report.Report(ListRowEvent::Kind::Moving, RowCount(), low, high);
     if (high - 1 != low)
-        Report(ListRowEvent::Kind::Moving, high - 1, low);
+        m_report.Report(ListRowEvent::Kind::Moving, RowCount(), high - 1, low);
     const CString lowText = GetText(low);
     const CString highText = GetText(high);
     const DWORD_PTR lowData = GetItemData(low);
@@ -269,7 +173,7 @@ void CListBoxEx::MoveItemUp(int index)
     SwapItems(index, index - 1);
     SetCurSel(index - 1);
     // Delete and F2 act on the row the user sees selected: the moved one.
-    m_currentIndex = index - 1;
+    m_rows.SetCurrent(index - 1);
 }
 
 void CListBoxEx::MoveItemDown(int index)
@@ -278,47 +182,29 @@ void CListBoxEx::MoveItemDown(int index)
         return;
     SwapItems(index, index + 1);
     SetCurSel(index + 1);
-    m_currentIndex = index + 1;
+    m_rows.SetCurrent(index + 1);
 }
 
 // In-place editing.
 
 void CListBoxEx::BeginEdit(int index)
 {
-    if (!m_editable || m_editingIndex != -1 || !m_edit || !m_edit->GetSafeHwnd())
+    if (!m_editing.IsEnabled() || m_editing.Row() != -1 || !m_editing.IsCreated())
         return;
     // The parent may have nowhere to keep the rows typed (Insert reaches the
     // list while its strip is disabled).
-    if (const IListBoxExParent* parent = ParentView(); parent && !parent->CanAddRows(*this))
+    if (const IListBoxExParent* parent = m_report.Parent(); parent && !parent->CanAddRows(*this))
         return;
     const int count = RowCount();
     if (index < 0)
-        CheckRow(index, "Edit row");
+        ListRowReport::CheckRow(index, count, "Edit row");
     if (index >= count) {
         index = count;
         AddItem("");
     }
     SetCurSel(index);
-    m_currentIndex = index;
-    m_editingIndex = index;
-
-    CRect row;
-    GetItemRect(index, &row);
-    const bool withButton = m_editStyle & InPlaceButtonEditStyle;
-    m_editRect = row;
-    m_editRect.left += 5;
-    m_editRect.right -= withButton ? 30 : 5;
-    m_editRect.InflateRect(0, 2);
-    m_edit->SetWindowText(GetText(index));
-    m_edit->ShowAt(m_editRect);
-
-    m_buttonRect = row;
-    if (withButton && m_button) {
-        m_buttonRect.left = m_editRect.right;
-        m_buttonRect.right = row.right - 5;
-        m_buttonRect.InflateRect(0, 2);
-        m_button->ShowAt(m_buttonRect);
-    }
+    m_rows.SetCurrent(index);
+    m_editing.Open(index);
 }
 
 void CListBoxEx::AppendAndEdit()
@@ -328,17 +214,12 @@ void CListBoxEx::AppendAndEdit()
 
 void CListBoxEx::EndEdit(bool cancelled)
 {
-    if (m_edit)
-        m_edit->Hide();
-    if (m_button)
-        m_button->Hide();
-    const int index = m_editingIndex;
-    if (index == -1 || !m_edit)
-        return;
     // Closed before anything that may fail or report back.
-    m_editingIndex = -1;
-    CheckRow(index, "End edit");
-    CString text = m_edit->GetWindowText();
+    const int index = m_editing.Close();
+    if (index == -1 || !m_editing.Edit())
+        return;
+    ListRowReport::CheckRow(index, RowCount(), "End edit");
+    CString text = m_editing.Text();
     text.Trim();
     // An empty row is never kept: not when the text was cleared, and not when
     // the edit of a fresh (empty) row was cancelled.
@@ -353,8 +234,8 @@ void CListBoxEx::EndEdit(bool cancelled)
 
 void CListBoxEx::CommitEdit()
 {
-    if (m_editingIndex != -1)
-        EndEdit(!AcceptEdit(m_editingIndex, false));
+    if (m_editing.Row() != -1)
+        EndEdit(!AcceptEdit(m_editing.Row(), false));
 }
 
 void CListBoxEx::ButtonStripCommand(int command)
@@ -385,7 +266,7 @@ void CListBoxEx::ButtonStripCommand(int command)
             break;
         }
     } catch (const std::exception& error) {
-        ReportError(error.what());
+        m_report.Error(error.what());
     }
 }
 
@@ -436,22 +317,9 @@ void CListBoxEx::DrawInsert(int index)
 {
     if (index == m_nLast)
         return;
-    DrawMark(m_nLast);
-    DrawMark(index);
+    DrawInsertMark(*this, m_nLast);
+    DrawInsertMark(*this, index);
     m_nLast = index;
-}
-
-void CListBoxEx::DrawMark(int index)
-{
-    if (index == -1)
-        return;
-    CRect row;
-    if (GetItemRect(index, &row) == LB_ERR)
-        return;
-    // A bar along the top edge of the row with a cap at each end.
-    InvertHalftoneRect(CRect(row.left + 5, row.top - 2, row.right - 5, row.top + 2));
-    InvertHalftoneRect(CRect(row.left + 2, row.top - 6, row.left + 5, row.top + 6));
-    InvertHalftoneRect(CRect(row.right - 5, row.top - 6, row.right - 2, row.top + 6));
 }
 
 // Window.
@@ -477,7 +345,7 @@ LRESULT CListBoxEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     try {
         return CDragListBox::WindowProc(message, wParam, lParam);
     } catch (const std::exception& error) {
-        ReportError(error.what());
+        m_report.Error(error.what());
         return 0;
     }
 }
@@ -488,32 +356,18 @@ bool CListBoxEx::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
     if (CDragListBox::OnWndMsg(message, wParam, lParam, result))
         return true;
     if (message == SharedIds::ListControlMessage()) {
-        *result = OnInPlaceNotify(reinterpret_cast<const InPlaceNotify*>(lParam));
+        *result = m_input.OnInPlaceNotify(reinterpret_cast<const InPlaceNotify*>(lParam));
         return true;
     }
     *result = 0;
+    if (m_input.OnMessage(message, wParam, lParam))
+        return true;
     switch (message) {
     case WM_CREATE:
         // The creation record has no extended style: the edge is set here.
         ModifyStyleEx(0, WS_EX_CLIENTEDGE);
         ApplyStyleToWidget();
         CreateInPlaceControls();
-        return true;
-    case WM_LBUTTONDOWN:
-        OnLButtonDown(lParam);
-        return true;
-    case WM_LBUTTONDBLCLK:
-        OnLButtonDblClk(lParam);
-        return true;
-    case WM_KEYDOWN:
-        OnKeyDown(static_cast<UINT>(wParam));
-        return true;
-    case WM_SYSKEYDOWN:
-        OnSysKeyDown(static_cast<UINT>(wParam));
-        return true;
-    case WM_KILLFOCUS:
-        Default();
-        m_currentIndex = -1;
         return true;
     default:
         return false;
@@ -526,199 +380,10 @@ bool CListBoxEx::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         return CDragListBox::OnChildNotify(message, wParam, lParam, result);
     // The parent's handler is no place for an error to end up.
     try {
-        *result = OnDragListNotify(*reinterpret_cast<const DRAGLISTINFO*>(lParam));
+        *result = m_drag.OnNotify(*reinterpret_cast<const DRAGLISTINFO*>(lParam), m_editing.Row() != -1);
     } catch (const std::exception& error) {
         *result = 0;
-        ReportError(error.what());
+        m_report.Error(error.what());
     }
     return true;
-}
-
-void CListBoxEx::OnLButtonDown(LPARAM point)
-{
-    Default();
-    POINT screen {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
-    ClientToScreen(&screen);
-    const int row = ItemFromPt(screen, FALSE);
-    if (row != -1)
-        m_currentIndex = row;
-}
-
-void CListBoxEx::OnLButtonDblClk(LPARAM point)
-{
-    Default();
-    if (!m_editable)
-        return;
-    POINT screen {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
-    ClientToScreen(&screen);
-    const int row = ItemFromPt(screen, FALSE);
-    if (row != -1 && CanEditItem(row))
-        BeginEdit(row);
-}
-
-void CListBoxEx::FollowSelection(int selectionBefore)
-{
-    // A row chosen with the mouse that the keyboard moved away from is no
-    // longer the row the user means: Delete and F2 act on the selected one.
-    if (m_currentIndex == -1)
-        return;
-    const int selection = GetCurSel();
-    if (selection != selectionBefore)
-        m_currentIndex = selection;
-}
-
-void CListBoxEx::OnKeyDown(UINT key)
-{
-    if (key == VK_F2 || key == VK_DELETE || key == VK_INSERT)
-        CommitEdit();
-    const int selectionBefore = GetCurSel();
-    Default();
-    FollowSelection(selectionBefore);
-    switch (key) {
-    case VK_F2:
-        AcceptCurrentKey(this);
-        if (m_currentIndex != -1 && m_editable && CanEditItem(m_currentIndex))
-            BeginEdit(m_currentIndex);
-        break;
-    case VK_DELETE:
-        AcceptCurrentKey(this);
-        if (m_currentIndex != -1)
-            RemoveItem(m_currentIndex);
-        break;
-    case VK_INSERT: {
-        AcceptCurrentKey(this);
-        const UINT buttons = m_strip ? m_strip->GetButtonCount() : 0;
-        if (buttons == 2 || buttons == 4)
-            AppendAndEdit();
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-void CListBoxEx::OnSysKeyDown(UINT key)
-{
-    if (m_reorder && (key == VK_UP || key == VK_LEFT || key == VK_DOWN || key == VK_RIGHT))
-        CommitEdit();
-    const int selectionBefore = GetCurSel();
-    switch (key) {
-    case VK_UP:
-    case VK_LEFT:
-        if (m_reorder) {
-            AcceptCurrentKey(this);
-            MoveItemUp(GetCurSel());
-        }
-        break;
-    case VK_DOWN:
-    case VK_RIGHT:
-        if (m_reorder) {
-            AcceptCurrentKey(this);
-            MoveItemDown(GetCurSel());
-        }
-        break;
-    default:
-        break;
-    }
-    Default();
-    FollowSelection(selectionBefore);
-}
-
-LRESULT CListBoxEx::OnInPlaceNotify(const InPlaceNotify* notify)
-{
-    if (!notify)
-        return 1;
-    switch (notify->reason) {
-    case InPlaceNotify::Key:
-        if (notify->KeyCode() == VK_ESCAPE) {
-            AcceptEdit(m_editingIndex, true);
-            EndEdit(true);
-        } else {
-            EndEdit(!AcceptEdit(m_editingIndex, false));
-        }
-        // The focus is back on the list, on the edited row (or where its
-        // removal left the selection): F2 and Delete act there.
-        m_currentIndex = GetCurSel();
-        return 1;
-    case InPlaceNotify::ButtonClick:
-        OnInPlaceButtonClick(m_editingIndex, *notify);
-        return 0;
-    case InPlaceNotify::FocusLost: {
-        // Between the edit and its own button the edit stays open.
-        const HWND to = notify->FocusWindow();
-        if (to && ((m_edit && to == m_edit->GetSafeHwnd()) || (m_button && to == m_button->GetSafeHwnd())))
-            return 0;
-        CommitEdit();
-        return 1;
-    }
-    default:
-        return 1;
-    }
-}
-
-LRESULT CListBoxEx::OnDragListNotify(const DRAGLISTINFO& info)
-{
-    const CPoint point(info.ptCursor.x, info.ptCursor.y);
-    // No drag while a row is being edited or reordering is off; the clean-up
-    // of a drag still runs, so that neither mark nor sentinel outlives it.
-    const bool refused = m_editingIndex != -1 || !m_reorder;
-    switch (info.uNotification) {
-    case DL_BEGINDRAG:
-        if (refused)
-            return 0;
-        // An empty row after the last gives the drop a place at the end.
-        if (!m_sentinel) {
-            AddString("");
-            m_sentinel = TRUE;
-        }
-        return 1;
-    case DL_DRAGGING:
-        return refused ? 0 : Dragging(point);
-    case DL_DROPPED:
-        if (refused) {
-            DrawInsert(-1);
-            RemoveSentinel();
-        } else {
-            OnDropped(point);
-        }
-        return 0;
-    case DL_CANCELDRAG:
-        DrawInsert(-1);
-        RemoveSentinel();
-        return 0;
-    default:
-        return 0;
-    }
-}
-
-void CListBoxEx::RemoveSentinel()
-{
-    if (!m_sentinel)
-        return;
-    m_sentinel = FALSE;
-    const int count = GetCount();
-    if (count > 0)
-        DeleteString(count - 1);
-}
-
-void CListBoxEx::OnDropped(CPoint point)
-{
-    // However the drop ends, the mark and the sentinel go.
-    struct CleanUp {
-        CListBoxEx* list;
-        ~CleanUp()
-        {
-            list->DrawInsert(-1);
-            list->RemoveSentinel();
-        }
-    } cleanUp {this};
-
-    const int source = GetCurSel();
-    // The row lands before the one under the point: reported before it moves.
-    const int target = source == -1 ? -1 : ItemFromPt(point, FALSE);
-    if (target != -1 && target != source && target != source + 1)
-        Report(ListRowEvent::Kind::Moving, source, source < target ? target - 1 : target);
-    Dropped(source, point);
-    RemoveSentinel();
-    m_currentIndex = GetCurSel();
 }

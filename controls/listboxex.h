@@ -10,14 +10,20 @@
 // before rows went away) are checked: an index that names no row ends the
 // operation with CInvalidArgException before anything changes. The message
 // and notification handlers and ButtonStripCommand catch it and tell the user.
+//
+// The list keeps the row operations and hands the rest to its parts:
+//   ListRowReport       row changes and errors told to the parent
+//   ListInPlaceEditing  the edit and "..." button over the edited row
+//   ListRowTracker      the current row, following rows others add or remove
+//   ListDragSource      reordering by dragging a row
+//   ListInput           mouse, keys and the edit's notifications
 
-#include "controls/listboxexparent.h"
+#include "controls/listdragsource.h"
+#include "controls/listinplaceediting.h"
+#include "controls/listinput.h"
+#include "controls/listrowreport.h"
+#include "controls/listrowtracker.h"
 #include "platform/controls/draglistbox.h"
-
-#include <QMetaObject>
-
-#include <memory>
-#include <vector>
 
 class CInPlaceButton;
 class CInPlaceEdit;
@@ -38,18 +44,18 @@ public:
 
     void SetBuddy(CListBoxExBuddy* strip) { m_strip = strip; }
     CListBoxExBuddy* GetBuddy() const { return m_strip; }
-    void SetEditStyle(DWORD style) { m_editStyle = style; }
-    DWORD GetEditStyle() const { return m_editStyle; }
+    void SetEditStyle(DWORD style) { m_editing.SetStyle(style); }
+    DWORD GetEditStyle() const { return m_editing.Style(); }
     // In-place editing and reordering are allowed unless switched off here.
-    void SetEditable(bool editable) { m_editable = editable ? TRUE : FALSE; }
-    void SetReorderable(bool reorderable) { m_reorder = reorderable ? TRUE : FALSE; }
+    void SetEditable(bool editable) { m_editing.SetEnabled(editable); }
+    void SetReorderable(bool reorderable) { m_drag.SetEnabled(reorderable); }
 
     // The row under the last left-button press since the list got the focus, or -1.
-    int GetCurrentIndex() const { return m_currentIndex; }
+    int GetCurrentIndex() const { return m_rows.Current(); }
     // The row being edited, or -1.
-    int GetEditingIndex() const { return m_editingIndex; }
-    CInPlaceEdit* GetInPlaceEdit() const { return m_edit.get(); }
-    CInPlaceButton* GetInPlaceButton() const { return m_button.get(); }
+    int GetEditingIndex() const { return m_editing.Row(); }
+    CInPlaceEdit* GetInPlaceEdit() const { return m_editing.Edit(); }
+    CInPlaceButton* GetInPlaceButton() const { return m_editing.Button(); }
 
     // Creates the hidden in-place edit (id 1) and button (id 2) once.
     void CreateInPlaceControls();
@@ -96,47 +102,16 @@ public:
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
-    IListBoxExParent* ParentView() const;
     // The rows, without the sentinel that a running drag appends.
-    int RowCount() const;
-    // Raise CInvalidArgException for an index that names no row; `orEnd`
-    // lets the index stand just past the last, to insert.
-    void CheckRow(int index, const char* operation, bool orEnd = false) const;
-    // Tells the parent of a change before it is made; the parent may refuse it.
-    void Report(ListRowEvent::Kind kind, int row, int toRow = -1, const char* text = nullptr);
+    int RowCount() const { return m_drag.RowCount(); }
     // Replaces a row's text and data in place, without reporting.
     void ReplaceRow(int index, const CString& text, DWORD_PTR data);
-    void RemoveSentinel();
-    void DrawMark(int index);
-    void ReportError(const char* text);
-
-    void OnLButtonDown(LPARAM point);
-    void OnLButtonDblClk(LPARAM point);
-    void OnKeyDown(UINT key);
-    void OnSysKeyDown(UINT key);
-    LRESULT OnInPlaceNotify(const InPlaceNotify* notify);
-    LRESULT OnDragListNotify(const DRAGLISTINFO& info);
-    void OnDropped(CPoint point);
-    // After a key moved the selection, the current index follows it.
-    void FollowSelection(int selectionBefore);
-    // Rows added or removed by anyone (the view refills the list for another
-    // profile): the current and the edited row follow their rows, and an edit
-    // whose row went away closes without writing anywhere.
-    void FollowRowsInserted(int first, int last);
-    void FollowRowsRemoved(int first, int last);
-    void FollowReset();
-    void CloseEditSilently(const char* why);
 
     CListBoxExBuddy* m_strip = nullptr;
-    DWORD m_editStyle = 0;
-    std::unique_ptr<CInPlaceEdit> m_edit;
-    CRect m_editRect;
-    std::unique_ptr<CInPlaceButton> m_button;
-    CRect m_buttonRect;
-    int m_currentIndex = -1;
-    int m_editingIndex = -1;
-    BOOL m_editable = TRUE;
-    BOOL m_reorder = TRUE;
-    BOOL m_sentinel = FALSE;
-    std::vector<QMetaObject::Connection> m_rowWatch;
+    // The parts, each made before the parts that refer to it.
+    ListRowReport m_report {*this};
+    ListInPlaceEditing m_editing {*this};
+    ListRowTracker m_rows {m_editing};
+    ListDragSource m_drag {*this, m_report, m_rows};
+    ListInput m_input {*this, m_editing, m_rows, m_drag};
 };

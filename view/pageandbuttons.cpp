@@ -18,7 +18,7 @@ void CSUProfileEditorView::OnPageChange()
 
 void CSUProfileEditorView::UpdatePageControls()
 {
-    if (m_currentPage == 0 && Is2DPlot()) {
+    if (m_currentPage == 0 && m_plotType.Is2DPlot()) {
         m_form.EnableControls(YAxisIds, false);
         m_form.ShowControls(TimePageIds, false);
         m_form.ShowControls(ProfilesPageIds, true);

@@ -208,7 +208,7 @@ void CSUProfileEditorView::OnListRowEvent(const CListBoxEx& list, const ListRowE
 
 bool CSUProfileEditorView::CanAddRows(const CListBoxEx& list) const
 {
-    return &list != &m_profilesPanel.VariablesList() || CurrentProfile() != nullptr;
+    return &list != &m_profilesPanel.VariablesList() || m_profilesPanel.CurrentProfile() != nullptr;
 }
 
 void CSUProfileEditorView::EndOpenEdits()
@@ -231,7 +231,7 @@ void CSUProfileEditorView::EndOpenEdits()
 
 void CSUProfileEditorView::ReceiveProfile(const CSUPEProfile* source)
 {
-    if (!source || !source->plotRequested || !HasDefinition())
+    if (!source || !source->plotRequested || !m_definition.HasDefinition())
         return;
     EndOpenEdits();
     const CWaitCursor wait;
@@ -246,7 +246,7 @@ void CSUProfileEditorView::ReceiveProfile(const CSUPEProfile* source)
 
 void CSUProfileEditorView::ReloadDefinition()
 {
-    if (!HasDefinition())
+    if (!m_definition.HasDefinition())
         return;
     EndOpenEdits();
     m_definition.ReloadDefinition();
@@ -329,7 +329,7 @@ void CSUProfileEditorView::OnInitialUpdate()
     if (m_frame)
         m_frame->SetTitleSuffix(m_definition.ContextName());
     m_currentPage = 0;
-    if (!HasDefinition()) {
+    if (!m_definition.HasDefinition()) {
         ShowNothingToEdit();
         return;
     }

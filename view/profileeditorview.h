@@ -69,27 +69,15 @@ public:
     void ReceiveProfile(const CSUPEProfile* source) override;
     void ReloadDefinition() override;
 
-    // Commands that tools and tests run directly.
-    void NewProfile() { m_profilesPanel.NewProfile(); }
-    void DeleteSelectedProfiles() { m_profilesPanel.DeleteSelectedProfiles(); }
-    void ApplyDefinition() { m_definition.ApplyDefinition(); }
-
-    // State that the form does not show by itself.
-    const ProfileSet& Profiles() const { return m_profilesPanel.Profiles(); }
-    // The profile of the only selected profiles-list row, or null.
-    CSUPEProfile* CurrentProfile() const { return m_profilesPanel.CurrentProfile(); }
-    CSUPEProfile* ProfileFromRow(int row) const { return m_profilesPanel.ProfileFromRow(row); }
-    int XAxisKey() const { return m_assignment.XAxisKey(); }
-    int YAxisKey() const { return m_assignment.YAxisKey(); }
-    bool Is2DPlot() const { return m_plotType.Is2DPlot(); }
-    bool YAxisIsTime() const { return m_plotType.YAxisIsTime(); }
-    TimeMode CurrentTimeMode() const { return m_timePage.CurrentTimeMode(); }
-    double TimeFactor() const { return m_timePage.TimeFactor(); }
+    // The form's parts, for tools and tests that run a part's commands or
+    // read state that the form does not show by itself.
+    ProfilesPanel& ProfilesPart() { return m_profilesPanel; }
+    const PlotAssignment& AssignmentPart() const { return m_assignment; }
+    const PlotTypeChoice& PlotTypePart() const { return m_plotType; }
+    const TimeSettingsPage& TimePart() const { return m_timePage; }
+    DefinitionExchange& DefinitionPart() { return m_definition; }
+    const VariableDragDrop& DragDropPart() const { return m_dragDrop; }
     int CurrentPage() const { return m_currentPage; }
-    // False when the edited object gave no plot-definition object: the form
-    // then says so and offers nothing to edit.
-    bool HasDefinition() const { return m_definition.HasDefinition(); }
-    bool IsDraggingProfile() const { return m_dragDrop.IsDraggingProfile(); }
 
     // The drop target's calls, answered by the drag and drop part.
     DROPEFFECT OnDragEnter(const COleDataObject* data, DWORD keyState, CPoint point) override;

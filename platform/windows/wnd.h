@@ -12,25 +12,15 @@
 // resize -> WM_SIZE, paint -> WM_PAINT. For these, DefWindowProc runs Qt's own
 // handling of the event; a handler that does not call Default() swallows it.
 
-#include "platform/core/cstring.h"
-#include "platform/core/object.h"
-#include "platform/windows/windowmessage.h"
-
-#include <QPointer>
-#include <QWidget>
+#include "platform/windows/windowhandle.h"
 
 class QEvent;
-class QFont;
 class QWidget;
 class WindowHook;
 
-class CCmdTarget : public CObject {
-public:
-    static const CRuntimeClass classCCmdTarget;
-    const CRuntimeClass* GetRuntimeClass() const override;
-};
-
-class CWnd : public CCmdTarget {
+// The widget itself (styles, text, geometry, ...) is CWindowHandle's; CWnd adds
+// the messages, the attachment to the widget and the related windows.
+class CWnd : public CWindowHandle {
     DECLARE_DYNAMIC(CWnd)
 public:
     CWnd() = default;
@@ -44,10 +34,7 @@ public:
     // Only the attached object, or null.
     static CWnd* FromHandlePermanent(HWND widget);
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
-    QWidget* widget() const { return m_hWnd; }
-    // The widget whose area is the client area (a scroll area's viewport, say).
-    QWidget* clientWidget() const;
+    QWidget* clientWidget() const override;
 
     // Attaches this object to an existing widget (taking over from a plain
     // wrapper if one was attached). The widget's lifetime is Qt's.
@@ -62,11 +49,6 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
-    // Control ids, carried by the widget so that every wrapper sees the same id.
-    int GetDlgCtrlID() const;
-    void SetDlgCtrlID(int id);
-    static int GetDlgCtrlID(const QWidget* widget);
-    static void SetDlgCtrlID(QWidget* widget, int id);
     CWnd* GetDlgItem(int id) const;
     HWND GetDlgItemHandle(int id) const;
     CWnd* GetParent() const;
@@ -79,42 +61,11 @@ public:
     void CheckDlgButton(int id, UINT check);
     UINT IsDlgButtonChecked(int id) const;
 
-    // Window styles, kept with the widget (WS_*, plus each control's own bits).
-    DWORD GetStyle() const;
-    DWORD GetExStyle() const;
-    bool ModifyStyle(DWORD remove, DWORD add);
-    // Sets the styles a widget is created with, before any window object exists.
-    static void InitStyle(QWidget* widget, DWORD style, DWORD exStyle);
-    bool ModifyStyleEx(DWORD remove, DWORD add);
-
-    void SetWindowText(const char* text);
-    CString GetWindowText() const;
-    void GetWindowText(CString& text) const { text = GetWindowText(); }
-    bool ShowWindow(int command);
-    bool IsWindowVisible() const;
-    bool EnableWindow(bool enable = true);
-    bool IsWindowEnabled() const;
     CWnd* SetFocus();
     static CWnd* GetFocus();
-    void GetClientRect(RECT* rect) const;
-    // In screen coordinates.
-    void GetWindowRect(RECT* rect) const;
-    void ScreenToClient(POINT* point) const;
-    void ScreenToClient(RECT* rect) const;
-    void ClientToScreen(POINT* point) const;
-    void ClientToScreen(RECT* rect) const;
-    // In the parent's client coordinates.
-    void MoveWindow(int x, int y, int width, int height, bool repaint = true);
-    void MoveWindow(const RECT& rect, bool repaint = true);
-    void Invalidate(bool erase = true);
-    void InvalidateRect(const RECT* rect, bool erase = true);
-    void UpdateWindow();
-    void SetFont(const QFont& font);
-    QFont GetFont() const;
     CWnd* SetCapture();
     static void ReleaseCapture();
     static HWND GetCapture();
-    void SetRedraw(bool redraw);
 
     // The window procedure: OnWndMsg, else DefWindowProc.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -134,12 +85,8 @@ public:
     // The Qt event whose message is being handled, or null (for tests and painting).
     QEvent* CurrentEvent() const;
 
-protected:
-    void SetWidget(HWND widget) { m_hWnd = widget; }
-
 private:
     friend class WindowHook;
-    QPointer<QWidget> m_hWnd;
     WindowHook* m_hook = nullptr;
 };
 
@@ -148,12 +95,6 @@ private:
 using ReflectedChildFn = HWND (*)(LPARAM lParam);
 void RegisterReflectedMessage(UINT message, ReflectedChildFn childOf);
 HWND ReflectedChildOf(UINT message, LPARAM lParam);
-
-// ShowWindow commands.
-constexpr int SW_HIDE = 0;
-constexpr int SW_SHOWNORMAL = 1;
-constexpr int SW_SHOWNOACTIVATE = 4;
-constexpr int SW_SHOW = 5;
 
 // Window styles that the editor reads or sets.
 constexpr DWORD WS_CHILD = 0x40000000;

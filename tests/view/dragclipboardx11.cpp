@@ -70,7 +70,7 @@ int main(int argc, char** argv)
     bool dragRan = false;
     // Read while the drag runs, then end the drag as Escape would.
     QTimer::singleShot(300, [&] {
-        dragRan = editor.view()->IsDraggingProfile();
+        dragRan = editor.view()->DragDropPart().IsDraggingProfile();
         during = ReadClipboardByName("Lumen Variable Path Format", &duringExit);
         QDrag::cancel();
     });

@@ -124,7 +124,7 @@ private slots:
         QVERIFY(DropAt(editor, *data, CentreOf(editor, FormControl::ProfilesList)));
         QCOMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
         QCOMPARE(editor.VariableEntries(), QStringList({"B1.T(1)", "B1.T(2)", "B2.P"}));
-        const CSUPEProfile* made = editor.view()->CurrentProfile();
+        const CSUPEProfile* made = editor.view()->ProfilesPart().CurrentProfile();
         QVERIFY(made);
         QCOMPARE(made->name, CString("New Profile"));
         QCOMPARE(made->variables, CStringArray({"B1.T(1)", "B1.T(2)", "B2.P"}));
@@ -141,7 +141,7 @@ private slots:
         QVERIFY(DropAt(editor, *data, CentreOf(editor, FormControl::VariablesList)));
         // A path no longer than the prefix keeps it: nothing is cut past its end.
         QCOMPARE(editor.VariableEntries(), QStringList({"T(1)", "T", "B2.T", "B1"}));
-        QCOMPARE(editor.view()->CurrentProfile()->variables, CStringArray({"T(1)", "T", "B2.T", "B1"}));
+        QCOMPARE(editor.view()->ProfilesPart().CurrentProfile()->variables, CStringArray({"T(1)", "T", "B2.T", "B1"}));
         // A payload without its NUL: the last path runs to the end of the block, nothing past it is read.
         QVERIFY(DropAt(editor, *PathData("Flowsheet\r\nB2.P"), CentreOf(editor, FormControl::VariablesList)));
         QCOMPARE(editor.VariableEntries(), QStringList({"T(1)", "T", "B2.T", "B1", "B2.P"}));
@@ -157,7 +157,7 @@ private slots:
         EditorFixture editor;
         QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
         editor.SelectProfileRows({});
-        QVERIFY(!editor.view()->CurrentProfile());
+        QVERIFY(!editor.view()->ProfilesPart().CurrentProfile());
         const auto data = PathData(Payload({"B1.T"}));
         const QPoint variables = CentreOf(editor, FormControl::VariablesList);
         QVERIFY(!AcceptsAt(editor, *data, variables));
@@ -220,7 +220,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("dropped variables are refused.*" + reason));
         QVERIFY(!DropAt(editor, *data, CentreOf(editor, FormControl::ProfilesList)));
         QCOMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
-        QVERIFY(editor.view()->CurrentProfile()->variables.IsEmpty());
+        QVERIFY(editor.view()->ProfilesPart().CurrentProfile()->variables.IsEmpty());
     }
 
     void draggedProfileIsOnTheClipboardWhileTheDragRuns()
@@ -248,7 +248,7 @@ private slots:
         QCOMPARE(clipboardName, QByteArray("Top\0", 4));
         QVERIFY(!selfDropAccepted);
         QVERIFY(copyOnProfiles);
-        QVERIFY(!editor.view()->IsDraggingProfile());
+        QVERIFY(!editor.view()->DragDropPart().IsDraggingProfile());
         QCOMPARE(editor.VariableEntries(), QStringList({"T(1)"}));
         // Afterwards the clipboard holds neither format.
         const QMimeData* after = QApplication::clipboard()->mimeData();
@@ -259,7 +259,7 @@ private slots:
         BeginDrag(editor, 0);
         QCOMPARE(offered, QByteArray("Flowsheet\r\nT(1)\0", 16));
         // A profile without variables drags the context line alone.
-        editor.view()->NewProfile();
+        editor.view()->ProfilesPart().NewProfile();
         COleDataSource::SetDragRunner([&](const QMimeData& data, DROPEFFECT) {
             offered = data.data(PathMime());
             clipboardName = QApplication::clipboard()->mimeData()->data(NameMime());

@@ -60,10 +60,10 @@ PlotDefinition ThreeDDefinition(bool yAxisIsTime)
     return definition;
 }
 
-std::set<int> Keys(const CSUProfileEditorView& view)
+std::set<int> Keys(CSUProfileEditorView& view)
 {
     std::set<int> keys;
-    view.Profiles().ForEach([&keys](const CSUPEProfile* profile) { keys.insert(profile->key); });
+    view.ProfilesPart().Profiles().ForEach([&keys](const CSUPEProfile* profile) { keys.insert(profile->key); });
     return keys;
 }
 
@@ -121,11 +121,11 @@ private slots:
         QCOMPARE(editor.Text(YAxisField), QStringLiteral("Trays"));
         QCOMPARE(editor.PlotEntries(), QStringList({"T", "x", "P"}));
         QCOMPARE(editor.Tabs(), QStringList({"Profiles", "Time settings"}));
-        QCOMPARE(view->XAxisKey(), 1);
-        QCOMPARE(view->YAxisKey(), 2);
+        QCOMPARE(view->AssignmentPart().XAxisKey(), 1);
+        QCOMPARE(view->AssignmentPart().YAxisKey(), 2);
         // The first row is selected and its variables listed.
         QCOMPARE(editor.VariableEntries(), QStringList({"z(*)"}));
-        QVERIFY(view->CurrentProfile() && view->CurrentProfile()->name == "Height");
+        QVERIFY(view->ProfilesPart().CurrentProfile() && view->ProfilesPart().CurrentProfile()->name == "Height");
         QVERIFY(editor.Enabled(VariablesStrip));
         QCOMPARE(editor.Text(MaxTimePointsField), QStringLiteral("1")); // 3-d against a y-axis profile
         QVERIFY(editor.Checked(Radio3DPlot) && editor.Checked(RadioYAxisProfile));
@@ -137,7 +137,7 @@ private slots:
             QStringList({"QueryInterface", "QueryInterface", "GetPlotDataObjects", "GetTimeMode"}));
         // Each profile's roles and variables as the host gave them.
         int plotted = 0;
-        view->Profiles().ForEach([&plotted](const CSUPEProfile* profile) {
+        view->ProfilesPart().Profiles().ForEach([&plotted](const CSUPEProfile* profile) {
             if (profile->role == 4)
                 ++plotted;
             if (profile->name == "x")
@@ -154,7 +154,7 @@ private slots:
         CSUProfileEditorView* view = editor.Open(empty, Access::Direct);
         QVERIFY(editor.ProfileRows().isEmpty());
         QVERIFY(editor.PlotEntries().isEmpty());
-        QVERIFY(!view->CurrentProfile());
+        QVERIFY(!view->ProfilesPart().CurrentProfile());
         QVERIFY(!editor.Enabled(VariablesStrip));
         QCOMPARE(editor.Text(XAxisField), QString());
         QVERIFY(editor.Checked(Radio2DPlot));
@@ -258,7 +258,7 @@ private slots:
         QCOMPARE(
             editor.CheckedAmong(DefinitionRadioIds), QList<UINT>({Radio3DPlot, RadioYAxisTime, RadioContinuousUpdate}));
         editor.Click(Radio2DPlot);
-        QVERIFY(view->Is2DPlot());
+        QVERIFY(view->PlotTypePart().Is2DPlot());
         QVERIFY(editor.Enabled(VariablesStrip));
         QCOMPARE(editor.VariableEntries(), QStringList({"a(*)"}));
     }
@@ -270,7 +270,7 @@ private slots:
         {
             EditorFixture editor;
             CSUProfileEditorView* view = editor.OpenOn(block.get(), "Column.Nothing");
-            QVERIFY(!view->HasDefinition());
+            QVERIFY(!view->DefinitionPart().HasDefinition());
             auto* label = editor.frame()->GetSafeHwnd()->findChild<QLabel*>("nothingToEdit");
             QVERIFY(label && label->isVisible());
             QVERIFY(label->text().contains("nothing to edit"));
@@ -306,7 +306,7 @@ private slots:
         QCOMPARE(editor.ProfileRows(), QStringList({"Length|1 D", "Spare|2 D"}));
         QVERIFY(editor.PlotEntries().isEmpty());
         QCOMPARE(editor.Text(YAxisField), QString());
-        QCOMPARE(view->YAxisKey(), -1);
+        QCOMPARE(view->AssignmentPart().YAxisKey(), -1);
         QCOMPARE(editor.Text(XAxisField), QStringLiteral("Length"));
         // The counter goes on: 3 keys before (y axis, T), then 3 and 4.
         QCOMPARE(before, std::set<int>({1, 2}));
@@ -316,7 +316,7 @@ private slots:
             editor.CheckedAmong(DefinitionRadioIds), QList<UINT>({Radio2DPlot, RadioYAxisTime, RadioSpecifyInterval}));
         QCOMPARE(editor.Text(IntervalField), QStringLiteral("30"));
         // The new first row is not selected by a reload: no profile is current.
-        QVERIFY(!view->CurrentProfile());
+        QVERIFY(!view->ProfilesPart().CurrentProfile());
         QVERIFY(editor.VariableEntries().isEmpty());
         QVERIFY(!editor.Enabled(VariablesStrip));
 
@@ -370,7 +370,7 @@ private slots:
         QVERIFY(editor.Enabled(ToYAxis) && editor.Enabled(YAxisField));
         editor.ClickTab(1);
         editor.Click(RadioSpecifyInterval);
-        QCOMPARE(view->CurrentTimeMode(), TimeMode::SpecifyInterval);
+        QCOMPARE(view->TimePart().CurrentTimeMode(), TimeMode::SpecifyInterval);
         QCOMPARE(editor.CheckedAmong(TimeModeRadios), QList<UINT>({RadioSpecifyInterval}));
         QVERIFY(editor.Enabled(IntervalField) && !editor.Enabled(TimesList));
         for (const UINT* id = MaxTimePointsIds; *id; ++id)
@@ -379,21 +379,21 @@ private slots:
 
         editor.ClickTab(0);
         editor.Click(Radio2DPlot);
-        QVERIFY(view->Is2DPlot() && view->YAxisIsTime());
+        QVERIFY(view->PlotTypePart().Is2DPlot() && view->PlotTypePart().YAxisIsTime());
         for (const UINT* id = MaxTimePointsIds; *id; ++id)
             QVERIFY2(editor.Enabled(*id), QByteArray::number(*id));
         // The y-axis profile went back to the unassigned profiles.
         QCOMPARE(editor.Text(YAxisField), QString());
-        QCOMPARE(view->YAxisKey(), -1);
-        QCOMPARE(view->Profiles().Find(1)->role, int16_t(0));
+        QCOMPARE(view->AssignmentPart().YAxisKey(), -1);
+        QCOMPARE(view->ProfilesPart().Profiles().Find(1)->role, int16_t(0));
         QVERIFY(editor.Checked(RadioYAxisTime) && !editor.Checked(RadioYAxisProfile));
         QVERIFY(!editor.Enabled(YAxisGroup) && !editor.Enabled(ToYAxis));
 
         // 3-d again keeps the y axis on time; choosing a profile enables its controls.
         editor.Click(Radio3DPlot);
-        QVERIFY(!view->Is2DPlot() && view->YAxisIsTime());
+        QVERIFY(!view->PlotTypePart().Is2DPlot() && view->PlotTypePart().YAxisIsTime());
         editor.Click(RadioYAxisProfile);
-        QVERIFY(!view->YAxisIsTime());
+        QVERIFY(!view->PlotTypePart().YAxisIsTime());
         QVERIFY(editor.Enabled(ToYAxis) && !editor.Enabled(MaxTimePointsField));
     }
 
@@ -423,7 +423,7 @@ private slots:
         EditorFixture editor;
         CSUProfileEditorView* view = editor.Open(definition, Access::Host, 1.0, "s");
         editor.document()->SetDisplayUnit("tick", 60.0);
-        QCOMPARE(view->TimeFactor(), 60.0);
+        QCOMPARE(view->TimePart().TimeFactor(), 60.0);
         QCOMPARE(editor.TimeRows(), rows);
         QCOMPARE(editor.Text(StartTimeField), start);
         QCOMPARE(editor.Text(IntervalField), interval);

@@ -118,7 +118,7 @@ public:
         const CListCtrl& list = ListControl(ProfilesList);
         for (int row = 0; row < list.GetItemCount(); ++row) {
             const int key = static_cast<int>(list.GetItemData(row));
-            if (const CSUPEProfile* profile = view()->Profiles().Find(key))
+            if (const CSUPEProfile* profile = view()->ProfilesPart().Profiles().Find(key))
                 states[key] = {profile->name.ToQString(), profile->dimension, Texts(profile->variables), profile->role};
         }
         return states;
@@ -128,7 +128,7 @@ public:
     {
         std::vector<double> seconds;
         for (const QString& row : TimeRows())
-            seconds.push_back(TimeTextValue(row.toLocal8Bit().constData()) / view()->TimeFactor());
+            seconds.push_back(TimeTextValue(row.toLocal8Bit().constData()) / view()->TimePart().TimeFactor());
         return seconds;
     }
     // The page that shows a control, before a person can reach it.
@@ -177,8 +177,8 @@ private slots:
                 // Edits open from earlier steps end with this one, changing what they edit.
                 if (editor.ListControl(ProfilesList).GetEditControl())
                     touch.keys = editor.SelectedKeys();
-                if (editor.OpenEditor(VariablesList) && editor.view()->CurrentProfile())
-                    touch.keys.insert(editor.view()->CurrentProfile()->key);
+                if (editor.OpenEditor(VariablesList) && editor.view()->ProfilesPart().CurrentProfile())
+                    touch.keys.insert(editor.view()->ProfilesPart().CurrentProfile()->key);
                 const bool timeEditOpen = editor.OpenEditor(TimesList) != nullptr;
                 const std::set<int> openEdits = touch.keys;
                 QString what;
@@ -251,7 +251,7 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
     CListBoxEx& variables = editor.EditableList(VariablesList);
     CListCtrl& times = editor.ListControl(TimesList);
     const std::set<int> selected = editor.SelectedKeys();
-    const int current = view->CurrentProfile() ? view->CurrentProfile()->key : -1;
+    const int current = view->ProfilesPart().CurrentProfile() ? view->ProfilesPart().CurrentProfile()->key : -1;
     const auto typeInto = [](QLineEdit* edit, const QString& text) {
         if (edit)
             TypeInto(edit, text);
@@ -411,7 +411,7 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
 void EditorRandomTest::CheckLists(RandomEditor& editor, const QString& what)
 {
     CSUProfileEditorView* view = editor.view();
-    const ProfileSet& set = view->Profiles();
+    const ProfileSet& set = view->ProfilesPart().Profiles();
     CListCtrl& profiles = editor.ListControl(ProfilesList);
     QVERIFY2(profiles.GetItemCount() == set.GetCount(), qPrintable(what));
     std::set<int> keys;
@@ -429,7 +429,7 @@ void EditorRandomTest::CheckLists(RandomEditor& editor, const QString& what)
         }
     }
     // The variables list is the current profile's, which is the one selected row's.
-    const CSUPEProfile* current = view->CurrentProfile();
+    const CSUPEProfile* current = view->ProfilesPart().CurrentProfile();
     QVERIFY2(current == (selectedRows == 1 ? selectedProfile : nullptr), qPrintable(what));
     QVERIFY2(editor.VariableEntries() == (current ? Texts(current->variables) : QStringList()), qPrintable(what));
     // No edit stays open over a row that is gone.
@@ -448,7 +448,7 @@ void EditorRandomTest::CheckLists(RandomEditor& editor, const QString& what)
         QVERIFY2(profile && ShownRole(profile->role) == ProfileRole::Plotted, qPrintable(what));
         QVERIFY2(entries[i] == profile->name.ToQString(), qPrintable(what));
     }
-    const CSUPEProfile* xAxis = set.Find(view->XAxisKey());
+    const CSUPEProfile* xAxis = set.Find(view->AssignmentPart().XAxisKey());
     QVERIFY2(editor.Text(XAxisField) == (xAxis ? xAxis->name.ToQString() : QString()), qPrintable(what));
     // The times ascend without duplicates; a row being edited (a new one
     // waits at the end) takes its place when the edit ends.

@@ -31,10 +31,10 @@ PlotDefinition Unassigned(const QStringList& names, bool is3D = false)
     return definition;
 }
 
-int RoleOf(const CSUProfileEditorView& view, const char* name)
+int RoleOf(CSUProfileEditorView& view, const char* name)
 {
     int role = -1;
-    view.Profiles().ForEach([&](const CSUPEProfile* profile) {
+    view.ProfilesPart().Profiles().ForEach([&](const CSUPEProfile* profile) {
         if (profile->name == name)
             role = profile->role;
     });
@@ -112,7 +112,7 @@ private slots:
         editor.Click(ToXAxis);
         QCOMPARE(editor.Text(XAxisField), QStringLiteral("B"));
         QCOMPARE(RoleOf(*view, "A"), 0);
-        QCOMPARE(view->XAxisKey(), view->Profiles().Find(view->XAxisKey())->key);
+        QCOMPARE(view->AssignmentPart().XAxisKey(), view->ProfilesPart().Profiles().Find(view->AssignmentPart().XAxisKey())->key);
         // Two selected rows, or a profile that has a role, change nothing.
         editor.SelectProfileRows({0, 2});
         editor.Click(ToXAxis);
@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(RoleOf(*view, "C"), 0);
         editor.Click(ClearXAxis);
         QCOMPARE(editor.Text(XAxisField), QString());
-        QCOMPARE(view->XAxisKey(), -1);
+        QCOMPARE(view->AssignmentPart().XAxisKey(), -1);
         QCOMPARE(RoleOf(*view, "B"), 0);
         // The plot list takes the selected unassigned profiles, each once.
         editor.SelectProfileRows({1});
@@ -152,7 +152,7 @@ private slots:
         QTest::keyClick(field, Qt::Key_Delete);
         QCOMPARE(editor.Text(XAxisField), QString());
         QCOMPARE(RoleOf(*view, "B"), 0);
-        QCOMPARE(view->XAxisKey(), -1);
+        QCOMPARE(view->AssignmentPart().XAxisKey(), -1);
         // In another control the key is the control's own.
         editor.ClickTab(1);
         editor.Click(RadioSpecifyInterval);

@@ -54,7 +54,7 @@ private slots:
         PlotDefinition definition;
         AddUnassigned(definition, "V", 1, {"A", "B", "C"});
         CSUProfileEditorView* view = editor.Open(definition, Access::Direct);
-        QVERIFY(view->CurrentProfile());
+        QVERIFY(view->ProfilesPart().CurrentProfile());
         editor.EditableList(VariablesList).BeginEdit(1);
         TypeInto(editor.OpenEditor(VariablesList), "X");
         editor.PressStripButton(VariablesStrip, button);
@@ -64,7 +64,7 @@ private slots:
             QTest::keyClick(open, Qt::Key_Return);
         }
         QTRY_COMPARE(editor.VariableEntries(), variables);
-        QCOMPARE(Texts(view->CurrentProfile()->variables), variables);
+        QCOMPARE(Texts(view->ProfilesPart().CurrentProfile()->variables), variables);
         QVERIFY(boxes.events().empty());
     }
 
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(boxes.texts(), QStringList {"The profile P is in use.\n\nDo you want to delete it anyway?"});
         QCOMPARE(editor.ProfileRows(), (QStringList {"P|1 D", "new|1 D", "b|1 D", "B|2 D"}));
         QCOMPARE(editor.PlotEntries(), QStringList {"P"});
-        QCOMPARE(view->Profiles().GetCount(), 4);
+        QCOMPARE(view->ProfilesPart().Profiles().GetCount(), 4);
     }
 
     void reloadClosesAVariableEdit()
@@ -138,7 +138,7 @@ private slots:
         PlotDefinition definition;
         AddUnassigned(definition, "V", 1, {"A", "B"});
         CSUProfileEditorView* view = editor.Open(definition, Access::Direct);
-        QVERIFY(view && view->CurrentProfile());
+        QVERIFY(view && view->ProfilesPart().CurrentProfile());
         CListBoxEx& variables = editor.EditableList(VariablesList);
         variables.BeginEdit(0);
         QLineEdit* open = editor.OpenEditor(VariablesList);
@@ -151,7 +151,7 @@ private slots:
         QTest::keyClick(open, Qt::Key_Return);
         QVERIFY(boxes.events().empty());
         QCOMPARE(editor.ProfileRows(), QStringList {"V|1 D"});
-        QCOMPARE(Texts(view->Profiles().Find(editor.ListControl(ProfilesList).GetItemData(0))->variables),
+        QCOMPARE(Texts(view->ProfilesPart().Profiles().Find(editor.ListControl(ProfilesList).GetItemData(0))->variables),
             (QStringList {"A", "B"}));
     }
 

@@ -47,7 +47,7 @@ public:
         }
         return -1;
     }
-    CSUPEProfile* ProfileNamed(const char* name) const { return view()->ProfileFromRow(RowNamed(name)); }
+    CSUPEProfile* ProfileNamed(const char* name) const { return view()->ProfilesPart().ProfileFromRow(RowNamed(name)); }
     QPoint Cell(int row, int column) const { return Tree()->visualRect(Tree()->model()->index(row, column)).center(); }
     void Select(std::initializer_list<const char*> names) const
     {
@@ -88,7 +88,7 @@ private slots:
     {
         ListsEditor editor;
         CSUProfileEditorView* view = editor.Open(PlotDefinition(), Access::Direct);
-        const int next = view->Profiles().nextProfileKey() + 1;
+        const int next = view->ProfilesPart().Profiles().nextProfileKey() + 1;
         editor.ClickStripButton(ProfilesStrip, 0, 3);
         QVERIFY(editor.LabelEditor());
         QTest::keyClick(editor.LabelEditor(), Qt::Key_Escape);
@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(editor.SelectedNames(), QStringList {"New Profile"});
         QVERIFY(editor.Profiles().GetItemState(1, LVIS_SELECTED));
         QVERIFY(editor.LabelEditor() && editor.LabelEditor()->isVisible());
-        QCOMPARE(view->CurrentProfile(), view->ProfileFromRow(1));
+        QCOMPARE(view->ProfilesPart().CurrentProfile(), view->ProfilesPart().ProfileFromRow(1));
         QVERIFY(editor.Enabled(VariablesStrip));
     }
 
@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(editor.ProfileRows(), rows);
         QCOMPARE(editor.PlotEntries(), plotted);
         QCOMPARE(editor.SelectedNames(), QStringList {});
-        QCOMPARE(view->Profiles().GetCount(), rows.size());
+        QCOMPARE(view->ProfilesPart().Profiles().GetCount(), rows.size());
     }
 
     void deletingTheCurrentProfileLeavesNoCurrentProfile()
@@ -146,7 +146,7 @@ private slots:
         editor.ClickStripButton(ProfilesStrip, 1, 3);
         QCOMPARE(int(boxes.boxes().size()), 1);
         QCOMPARE(editor.RowNamed("b"), -1);
-        QCOMPARE(view->CurrentProfile(), nullptr);
+        QCOMPARE(view->ProfilesPart().CurrentProfile(), nullptr);
         QCOMPARE(editor.VariableEntries(), QStringList {});
         QVERIFY(!editor.Enabled(VariablesStrip));
         // One profile left selected after a deletion becomes the current one.
@@ -154,7 +154,7 @@ private slots:
         editor.Key(Qt::Key_Delete);
         QCOMPARE(editor.ProfileRows(), (QStringList {"x|1 D", "P|1 D"}));
         editor.Select({"x"});
-        QCOMPARE(view->CurrentProfile(), editor.ProfileNamed("x"));
+        QCOMPARE(view->ProfilesPart().CurrentProfile(), editor.ProfileNamed("x"));
         QCOMPARE(editor.VariableEntries(), QStringList {"z(*)"});
     }
 
@@ -241,7 +241,7 @@ private slots:
         const int orphan = editor.RowNamed("b");
         editor.Profiles().SetItemData(orphan, 999);
         editor.Select({"b"});
-        QCOMPARE(view->CurrentProfile(), nullptr);
+        QCOMPARE(view->ProfilesPart().CurrentProfile(), nullptr);
         QTest::ignoreMessage(
             QtWarningMsg, "Dimension: row 2 of the profiles list names no profile; it stays as it is.");
         editor.ClickStripButton(ProfilesStrip, 2, 3);
@@ -310,7 +310,7 @@ private slots:
         ListsEditor editor;
         CSUProfileEditorView* view = editor.Open(ListsDefinition(), Access::Direct);
         editor.Select({"b"});
-        CSUPEProfile* profile = view->CurrentProfile();
+        CSUPEProfile* profile = view->ProfilesPart().CurrentProfile();
         QVERIFY(profile);
         QCOMPARE(editor.VariableEntries(), (QStringList {"b(1)", "b(2)"}));
         auto* variables = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(editor.Widget(VariablesList)));
@@ -341,7 +341,7 @@ private slots:
         QCOMPARE(Texts(profile->variables).size(), 2);
         // Two profiles selected: no current profile, an empty list and a disabled strip.
         editor.Select({"b", "B"});
-        QCOMPARE(view->CurrentProfile(), nullptr);
+        QCOMPARE(view->ProfilesPart().CurrentProfile(), nullptr);
         QCOMPARE(editor.VariableEntries(), QStringList {});
         QVERIFY(!editor.Enabled(VariablesStrip));
         QCOMPARE(Texts(profile->variables).size(), 2);

@@ -56,7 +56,7 @@ private slots:
     void browserVariablesDroppedOnAnEditorMakeAProfile()
     {
         CView* view = OpenColumnEditor();
-        ModelBrowser* browser = m_window->browser();
+        ModelBrowser* browser = m_window->docks().browser();
         browser->expand(browser->FindPath(QStringLiteral("Column.T")));
         browser->selectionModel()->select(
             browser->FindPath(QStringLiteral("Column.T(3)")), QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -85,7 +85,7 @@ private slots:
         auto* profiles = dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(Control(view, 1006)));
         profiles->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
         const CString name = profiles->GetItemText(0, 0);
-        ProfileDropZone* zone = m_window->dropZone();
+        ProfileDropZone* zone = m_window->docks().dropZone();
         COleDataSource::SetDragRunner([zone](const QMimeData& data, DROPEFFECT) {
             return DropOn(zone->viewport(), data, zone->viewport()->rect().center()) ? DROPEFFECT_COPY
                                                                                      : DROPEFFECT_NONE;
@@ -102,7 +102,7 @@ private slots:
 
     void dropZoneRefusesWhatIsNotAPathList()
     {
-        ProfileDropZone* zone = m_window->dropZone();
+        ProfileDropZone* zone = m_window->docks().dropZone();
         QString error;
         QVERIFY(!zone->TakeDrop(QByteArray("Flowsheet\r\nB1\x07.T", 16), QString(), &error));
         QVERIFY(error.contains(QStringLiteral("not a list of variable paths")));
@@ -119,10 +119,10 @@ private slots:
         profiles->setFocus();
         QTRY_VERIFY(profiles->hasFocus());
         QTest::keyClick(profiles, Qt::Key_F1);
-        QCOMPARE(m_window->helpWindow()->lastTopic(), DWORD_PTR(1006 + 8000000));
-        QCOMPARE(m_window->helpWindow()->lastCommand(), HELP_CONTEXTPOPUP);
-        QVERIFY(m_window->helpDock()->isVisible());
-        QVERIFY(m_window->helpWindow()->toPlainText().contains(QStringLiteral("control 1006")));
+        QCOMPARE(m_window->docks().helpWindow()->lastTopic(), DWORD_PTR(1006 + 8000000));
+        QCOMPARE(m_window->docks().helpWindow()->lastCommand(), HELP_CONTEXTPOPUP);
+        QVERIFY(m_window->docks().helpDock()->isVisible());
+        QVERIFY(m_window->docks().helpWindow()->toPlainText().contains(QStringLiteral("control 1006")));
     }
 
     // A simulator's results, a new plot built from them by dragging as a user
@@ -153,7 +153,7 @@ private slots:
         CFrameWnd* frame = m_window->editors().FrameForPlot(index);
         CView* view = frame->GetActiveView();
 
-        ModelBrowser* browser = m_window->browser();
+        ModelBrowser* browser = m_window->docks().browser();
         browser->selectionModel()->select(
             browser->FindPath(QStringLiteral("tube.T")), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         std::unique_ptr<QMimeData> dragged(browser->MimeDataForSelection());

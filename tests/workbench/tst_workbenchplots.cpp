@@ -154,7 +154,7 @@ private slots:
     void plotWindowRedrawsWhenTheDefinitionIsWrittenAndTheClockMoves()
     {
         const int plot = m_session->model().PlotIndex("Column temperatures");
-        m_window->plotList()->setCurrentRow(plot);
+        m_window->docks().plotList()->setCurrentRow(plot);
         m_window->OnCommand(Command::ShowPlot);
         PlotWindow* window = m_window->plotWindows().WindowFor(plot);
         QCOMPARE(m_window->plotWindows().ActivePlot(), plot);

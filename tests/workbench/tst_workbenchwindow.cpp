@@ -117,14 +117,14 @@ private slots:
 
     void theModulesMenuAndKeysShowWhileAnEditorIsActive()
     {
-        QCOMPARE(m_window->shownMenuResourceId(), 0u);
+        QCOMPARE(m_window->menus().shownMenuResourceId(), 0u);
         const QStringList workbenchMenu = MenuCommands(m_window->menuBar()->actions());
         QVERIFY(!Action(Command::CloseEditor)->isEnabled());
 
         // The module's copy of the host's menu and keys, with the workbench's items added.
         QVERIFY(m_window->OpenPlot(PlotIndex("Column temperatures")));
-        QCOMPARE(m_window->shownMenuResourceId(), EditorMenuResourceId);
-        QCOMPARE(m_window->shortcutCount(), AfxFindAccelerators(EditorMenuResourceId)->size());
+        QCOMPARE(m_window->menus().shownMenuResourceId(), EditorMenuResourceId);
+        QCOMPARE(m_window->menus().shortcutCount(), AfxFindAccelerators(EditorMenuResourceId)->size());
         QCOMPARE(MenuCommands(m_window->menuBar()->actions()), workbenchMenu);
         QVERIFY(Action(Command::CloseEditor)->isEnabled());
         // Its commands, from the menu or by key, reach the workbench.
@@ -137,7 +137,7 @@ private slots:
 
         m_window->CloseAllEditors();
         FlushDeletes();
-        QCOMPARE(m_window->shownMenuResourceId(), 0u);
+        QCOMPARE(m_window->menus().shownMenuResourceId(), 0u);
         QVERIFY(!Action(Command::CloseEditor)->isEnabled());
     }
 
@@ -145,7 +145,7 @@ private slots:
     {
         QVERIFY(m_window->OpenPlot(PlotIndex("Column temperatures")));
         QVERIFY(m_window->OpenPlot(PlotIndex("Reactor axial profiles")));
-        const int logged = m_window->callLog()->Lines().size();
+        const int logged = m_window->docks().callLog()->Lines().size();
 
         Action(Command::TimeUnitMinutes)->trigger();
 
@@ -157,7 +157,7 @@ private slots:
         }
         // Each of them broadcast hint 829; the call log dock shows the lines.
         const QString hints
-            = m_window->callLog()->Lines().mid(logged).filter(QStringLiteral("\"hint\":829")).join('\n');
+            = m_window->docks().callLog()->Lines().mid(logged).filter(QStringLiteral("\"hint\":829")).join('\n');
         QVERIFY2(hints.count(QStringLiteral("\"hint\":829")) == 2
                 && hints.contains(QStringLiteral("\"Column temperatures\""))
                 && hints.contains(QStringLiteral("\"Reactor axial profiles\"")),
@@ -222,7 +222,7 @@ private slots:
 
     void showViewRequestShowsTheFinderWithTheOwnerPrefix()
     {
-        m_window->finderDock()->hide();
+        m_window->docks().finderDock()->hide();
         ShowViewRequest request {};
         request.requestType = ShowViewRequestType;
         request.ownerPrefix = "Column";
@@ -230,9 +230,9 @@ private slots:
         const UINT message = RegisterWindowMessage("SHOW_VARNELVIEW");
         QCOMPARE(
             ::SendMessage(AfxGetMainWnd()->GetSafeHwnd(), message, 0, reinterpret_cast<LPARAM>(&request)), LRESULT(1));
-        QVERIFY(m_window->finderDock()->isVisible());
-        QCOMPARE(m_window->finder()->filter(), QStringLiteral("Column"));
-        const QStringList visible = m_window->finder()->VisiblePaths();
+        QVERIFY(m_window->docks().finderDock()->isVisible());
+        QCOMPARE(m_window->docks().finder()->filter(), QStringLiteral("Column"));
+        const QStringList visible = m_window->docks().finder()->VisiblePaths();
         QVERIFY(visible.contains(QStringLiteral("Column.T(*)")));
         QVERIFY(!visible.contains(QStringLiteral("Reactor.T(*)")));
     }
@@ -240,7 +240,7 @@ private slots:
     void browserDragsFullPathsInTreeOrder()
     {
         // Chosen out of order, carried in tree order, blocks left out.
-        ModelBrowser* browser = m_window->browser();
+        ModelBrowser* browser = m_window->docks().browser();
         const auto select = [browser](const char* path) {
             const QModelIndex index = browser->FindPath(QString::fromLatin1(path));
             QVERIFY2(index.isValid(), path);
@@ -301,10 +301,10 @@ private slots:
         // Plotted and applied: the host object is told of it, with its variables.
         auto* toPlot = qobject_cast<QAbstractButton*>(FormControl(frame, 1010));
         auto* apply = qobject_cast<QAbstractButton*>(FormControl(frame, 1042));
-        const int logged = m_window->callLog()->Lines().size();
+        const int logged = m_window->docks().callLog()->Lines().size();
         QTest::mouseClick(toPlot, Qt::LeftButton);
         QTest::mouseClick(apply, Qt::LeftButton);
-        const QStringList calls = m_window->callLog()->Lines().mid(logged);
+        const QStringList calls = m_window->docks().callLog()->Lines().mid(logged);
         const QString names = calls.filter(QStringLiteral("\"call\":\"SetPlotProfiles\"")).join('\n');
         const QString paths = calls.filter(QStringLiteral("\"call\":\"SetPlotProfileVariables\"")).join('\n');
         QVERIFY2(names.contains(QStringLiteral("\"Bottom trays\"")), qPrintable(names));
@@ -418,9 +418,9 @@ private slots:
         QVERIFY2(m_window->OpenResults(results.fileName(), &error), qPrintable(error));
         QVERIFY(m_window->isWindowModified());
         QCOMPARE(m_window->editors().OpenEditorCount(), 0);
-        QVERIFY(m_window->browser()->FindPath(QStringLiteral("Tank.T")).isValid());
-        QVERIFY(m_window->browser()->FindPath(QStringLiteral("Column.T")).isValid());
-        QCOMPARE(m_window->plotList()->count(), m_session->plotCount());
+        QVERIFY(m_window->docks().browser()->FindPath(QStringLiteral("Tank.T")).isValid());
+        QVERIFY(m_window->docks().browser()->FindPath(QStringLiteral("Column.T")).isValid());
+        QCOMPARE(m_window->docks().plotList()->count(), m_session->plotCount());
         QVERIFY(m_window->OpenPlot(PlotIndex("Column temperatures")));
     }
 

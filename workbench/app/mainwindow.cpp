@@ -1,6 +1,5 @@
 #include "workbench/app/mainwindow.h"
 
-#include "workbench/app/calllogview.h"
 #include "workbench/app/commandids.h"
 #include "workbench/app/helpwindow.h"
 #include "workbench/app/modelbrowser.h"
@@ -11,17 +10,14 @@
 #include "workbench/app/sendprofiledialog.h"
 #include "workbench/app/sessionfile.h"
 #include "workbench/app/variablefinder.h"
-#include "workbench/app/workbenchmenu.h"
 #include "workbench/model/modelfile.h"
 #include "workbench/model/modelsession.h"
 #include "workbench/model/resultsfile.h"
 
 #include "host/interfaces/editorcontract.h"
 #include "host/services/kbaseapp.h"
-#include "platform/core/resources.h"
 #include "platform/docview/frame.h"
 #include "platform/docview/view.h"
-#include "platform/windows/menubuilder.h"
 #include "platform/windows/messagebox.h"
 #include "workbench/plot/plotwindow.h"
 
@@ -35,11 +31,8 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QShortcut>
 #include <QStatusBar>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -47,26 +40,20 @@ namespace {
 
 constexpr int StatusMessageTimeout = 10000;
 
-QString AccessText(PlotAccess access)
-{
-    return access == PlotAccess::Host ? QStringLiteral("host (IProfilePlotHost)")
-                                      : QStringLiteral("direct (IProfilePlotData)");
-}
-
 } // namespace
 
 MainWindow::MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, ModelSession& session)
     : m_app(app), m_session(session), m_editors(app, docTemplate, session),
-      m_wnd([this](const ShowViewOrder& order) { return ShowView(order); }), m_area(new QMdiArea(this))
+      m_wnd([this](const ShowViewOrder& order) { return ShowView(order); }), m_area(new QMdiArea(this)),
+      m_docks(*this, session), m_menus(*this, [this](UINT command) { OnCommand(command); })
 {
     setObjectName(QStringLiteral("workbenchMainWindow"));
     m_file = new SessionFile(m_session, *this);
     m_area->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(m_area);
     CreatePlotWindows();
-    BuildDocks();
-    BuildHelpAndDropDocks();
-    FillPlotList();
+    ConnectDocks();
+    m_docks.FillPlotList();
 
     m_unitLabel = new QLabel(this);
     m_clockLabel = new QLabel(this);
@@ -97,73 +84,28 @@ MainWindow::~MainWindow()
     m_wnd.Detach();
 }
 
-void MainWindow::BuildDocks()
+void MainWindow::ConnectDocks()
 {
-    m_browser = new ModelBrowser(this);
-    m_browser->SetModel(m_session.model());
-    m_browserDock = new QDockWidget(QStringLiteral("Model"), this);
-    m_browserDock->setObjectName(QStringLiteral("modelDock"));
-    m_browserDock->setWidget(m_browser);
-    addDockWidget(Qt::LeftDockWidgetArea, m_browserDock);
-
-    m_plotList = new QListWidget(this);
-    m_plotList->setObjectName(QStringLiteral("plotList"));
-    m_plotsDock = new QDockWidget(QStringLiteral("Profile Plots"), this);
-    m_plotsDock->setObjectName(QStringLiteral("plotsDock"));
-    m_plotsDock->setWidget(m_plotList);
-    addDockWidget(Qt::LeftDockWidgetArea, m_plotsDock);
-    connect(m_plotList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    QListWidget* plotList = m_docks.plotList();
+    connect(plotList, &QListWidget::itemActivated, this, [this, plotList](QListWidgetItem* item) {
         QString error;
-        if (!OpenPlot(m_plotList->row(item), &error))
+        if (!OpenPlot(plotList->row(item), &error))
             ReportError(error);
     });
-    m_plotList->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* showPlot = new QAction(QStringLiteral("Show &Plot"), m_plotList);
-    connect(showPlot, &QAction::triggered, this, [this] { m_plotWindows->Show(m_plotList->currentRow()); });
-    m_plotList->addAction(showPlot);
+    plotList->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* showPlot = new QAction(QStringLiteral("Show &Plot"), plotList);
+    connect(showPlot, &QAction::triggered, this, [this, plotList] { m_plotWindows->Show(plotList->currentRow()); });
+    plotList->addAction(showPlot);
 
-    m_callLog = new CallLogView(this);
-    m_callLogDock = new QDockWidget(QStringLiteral("Call Log"), this);
-    m_callLogDock->setObjectName(QStringLiteral("callLogDock"));
-    m_callLogDock->setWidget(m_callLog);
-    addDockWidget(Qt::BottomDockWidgetArea, m_callLogDock);
-
-    m_finder = new VariableFinder(this);
-    m_finder->SetModel(m_session.model());
-    m_finderDock = new QDockWidget(QStringLiteral("Variable Finder"), this);
-    m_finderDock->setObjectName(QStringLiteral("variableFinderDock"));
-    m_finderDock->setWidget(m_finder);
-    addDockWidget(Qt::RightDockWidgetArea, m_finderDock);
-    m_finderDock->hide();
-
-    resizeDocks({m_browserDock, m_plotsDock}, {520, 180}, Qt::Vertical);
-    resizeDocks({m_browserDock}, {300}, Qt::Horizontal);
-    resizeDocks({m_callLogDock}, {170}, Qt::Vertical);
-}
-
-void MainWindow::BuildHelpAndDropDocks()
-{
-    m_help = new HelpWindow(this);
-    m_helpDock = new QDockWidget(QStringLiteral("Help"), this);
-    m_helpDock->setObjectName(QStringLiteral("helpDock"));
-    m_helpDock->setWidget(m_help);
-    addDockWidget(Qt::RightDockWidgetArea, m_helpDock);
-    m_helpDock->hide();
     m_app.SetHelpHandler([this](DWORD_PTR context, UINT command) { ShowHelp(context, command); });
-
-    m_dropZone = new ProfileDropZone(this);
-    m_dropDock = new QDockWidget(QStringLiteral("Dropped Profiles"), this);
-    m_dropDock->setObjectName(QStringLiteral("droppedProfilesDock"));
-    m_dropDock->setWidget(m_dropZone);
-    addDockWidget(Qt::RightDockWidgetArea, m_dropDock);
-    connect(m_dropZone, &ProfileDropZone::dropped, this,
+    connect(m_docks.dropZone(), &ProfileDropZone::dropped, this,
         [this](const QString& summary) { statusBar()->showMessage(summary, StatusMessageTimeout); });
 }
 
 void MainWindow::ShowHelp(DWORD_PTR context, UINT command)
 {
-    m_help->ShowTopic(context, command, m_wnd.helpFile());
-    ShowDock(m_helpDock);
+    m_docks.helpWindow()->ShowTopic(context, command, m_wnd.helpFile());
+    WorkbenchDocks::Show(m_docks.helpDock());
 }
 
 void MainWindow::HelpOnActiveEditor()
@@ -173,28 +115,6 @@ void MainWindow::HelpOnActiveEditor()
     if (view && view->SendMessage(WM_COMMANDHELP, 0, 0))
         return;
     ShowHelp(0, HELP_CONTEXT);
-}
-
-void MainWindow::FillPlotList()
-{
-    for (int i = 0; i < m_session.plotCount(); ++i)
-        AddPlotListItem(i);
-}
-
-void MainWindow::AddPlotListItem(int index)
-{
-    const ModelPlot& plot = m_session.plot(index);
-    auto* item = new QListWidgetItem(plot.name.ToQString(), m_plotList);
-    QString tip = QStringLiteral("Context: %1\nOwner block: %2\nAccess: %3\nTime mode: %4")
-                      .arg(plot.contextName.ToQString(), plot.owner.ToQString(), AccessText(plot.access))
-                      .arg(plot.definition.timeMode);
-    const QStringList& problems = m_session.LoadProblems(index);
-    if (!problems.isEmpty()) {
-        item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
-        tip += QStringLiteral("\n\nThe editor may not show this definition as it is:\n- ")
-            + problems.join(QStringLiteral("\n- "));
-    }
-    item->setToolTip(tip);
 }
 
 bool MainWindow::AddPlot(const ModelPlot& plot, QString* error)
@@ -208,8 +128,8 @@ bool MainWindow::AddPlot(const ModelPlot& plot, QString* error)
         return false;
     }
     const int index = m_session.plotCount() - 1;
-    AddPlotListItem(index);
-    m_plotList->setCurrentRow(index);
+    m_docks.AddPlotListItem(index);
+    m_docks.plotList()->setCurrentRow(index);
     m_file->MarkModified();
     return OpenPlot(index, error);
 }
@@ -217,7 +137,7 @@ bool MainWindow::AddPlot(const ModelPlot& plot, QString* error)
 void MainWindow::NewPlotFromDialog()
 {
     // The owner of the plot chosen in the list comes first.
-    const int current = m_plotList->currentRow();
+    const int current = m_docks.plotList()->currentRow();
     NewPlotDialog dialog(
         m_session.model().blocks, current >= 0 ? m_session.plot(current).owner.ToQString() : QString(), this);
     QString error;
@@ -301,41 +221,7 @@ CFrameWnd* MainWindow::ActiveEditorFrame() const
 
 void MainWindow::UpdateMenus()
 {
-    const bool editorActive = ActiveEditorFrame() != nullptr;
-    const std::vector<MenuItemResource>* editorMenu = editorActive ? AfxFindMenu(EditorMenuResourceId) : nullptr;
-    const UINT wanted = editorMenu ? EditorMenuResourceId : 0;
-    if (!m_menuBuilt || wanted != m_shownMenuId) {
-        const CommandHandler handler = [this](UINT command) { OnCommand(command); };
-        BuildMenuBar(menuBar(), WithWorkbenchItems(editorMenu ? *editorMenu : WorkbenchMainMenu()), handler);
-        // The old keys may be the ones being handled now: they stop at once
-        // (two live shortcuts on one key would both go quiet as ambiguous) and
-        // go later.
-        for (QShortcut* shortcut : m_shortcuts) {
-            shortcut->setEnabled(false);
-            shortcut->deleteLater();
-        }
-        const std::vector<AcceleratorResource>* editorKeys
-            = editorMenu ? AfxFindAccelerators(EditorMenuResourceId) : nullptr;
-        m_shortcuts = InstallShortcuts(this, editorKeys ? *editorKeys : WorkbenchShortcutKeys(), handler);
-        m_shownMenuId = wanted;
-        m_menuBuilt = true;
-    }
-    UpdateEditorCommands();
-}
-
-void MainWindow::UpdateEditorCommands()
-{
-    const bool editorActive = ActiveEditorFrame() != nullptr;
-    for (UINT command : {Command::SendProfileToEditor, Command::CloseEditor, Command::ReloadDefinition}) {
-        if (QAction* action = FindCommandAction(menuBar(), command))
-            action->setEnabled(editorActive);
-    }
-    for (const TimeUnit& unit : TimeUnits()) {
-        if (QAction* action = FindCommandAction(menuBar(), unit.command)) {
-            action->setCheckable(true);
-            action->setChecked(&unit == &m_editors.displayUnit());
-        }
-    }
+    m_menus.Update(ActiveEditorFrame() != nullptr, m_editors.displayUnit());
 }
 
 void MainWindow::UpdateStatusLabels()
@@ -353,8 +239,8 @@ bool MainWindow::ShowView(const ShowViewOrder& order)
             StatusMessageTimeout);
         return false;
     }
-    ShowDock(m_finderDock);
-    m_finder->SetFilter(order.ownerPrefix);
+    WorkbenchDocks::Show(m_docks.finderDock());
+    m_docks.finder()->SetFilter(order.ownerPrefix);
     statusBar()->showMessage(order.ownerPrefix.isEmpty()
             ? QStringLiteral("Find Variables: the whole model.")
             : QStringLiteral("Find Variables in \"%1\".").arg(order.ownerPrefix),
@@ -366,7 +252,7 @@ void MainWindow::SetDisplayUnit(const TimeUnit& unit)
 {
     m_editors.SetDisplayUnit(unit);
     m_plotWindows->SetDisplayUnit(unit);
-    UpdateEditorCommands();
+    m_menus.UpdateCommands(ActiveEditorFrame() != nullptr, unit);
     UpdateStatusLabels();
     statusBar()->showMessage(
         QStringLiteral("Display time unit: %1.").arg(QLatin1String(unit.name)), StatusMessageTimeout);
@@ -395,7 +281,7 @@ void MainWindow::SendProfileFromDialog()
     const int plot = m_editors.PlotForFrame(frame->GetSafeHwnd());
     ProfileToSend initial;
     initial.name = "Profile from host";
-    initial.variables = RelativeToOwner(m_browser->SelectedPaths(), m_session.plot(plot).owner);
+    initial.variables = RelativeToOwner(m_docks.browser()->SelectedPaths(), m_session.plot(plot).owner);
     SendProfileDialog dialog(initial, frame->GetWindowText().ToQString(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -437,12 +323,6 @@ void MainWindow::ChooseDisplayUnit()
         SetDisplayUnit(*unit);
 }
 
-void MainWindow::ShowDock(QDockWidget* dock)
-{
-    dock->show();
-    dock->raise();
-}
-
 void MainWindow::SetClock(double seconds)
 {
     m_clock.SetTo(seconds);
@@ -455,7 +335,7 @@ void MainWindow::ShowPlot()
 {
     int index = m_editors.PlotForFrame(m_area->currentSubWindow());
     if (index < 0)
-        index = m_plotList->currentRow();
+        index = m_docks.plotList()->currentRow();
     if (!m_plotWindows->Show(index))
         statusBar()->showMessage(QStringLiteral("Choose a plot in the plot list first."), StatusMessageTimeout);
 }
@@ -514,10 +394,10 @@ bool MainWindow::OpenResults(const QString& path, QString* error)
     delete m_plotWindows;
     CreatePlotWindows();
     m_plotWindows->SetDisplayUnit(m_editors.displayUnit());
-    m_browser->SetModel(m_session.model());
-    m_finder->SetModel(m_session.model());
-    m_plotList->clear();
-    FillPlotList();
+    m_docks.browser()->SetModel(m_session.model());
+    m_docks.finder()->SetModel(m_session.model());
+    m_docks.plotList()->clear();
+    m_docks.FillPlotList();
     // The session now refers to other results: saving it records that.
     m_file->MarkModified();
     statusBar()->showMessage(QStringLiteral("Opened the results %1: %2 variables with values. %3")
@@ -528,18 +408,6 @@ bool MainWindow::OpenResults(const QString& path, QString* error)
     if (!results.note.isEmpty())
         qCInfo(lcResults).noquote() << results.note;
     return true;
-}
-
-QString MainWindow::CommandText(UINT command) const
-{
-    const QAction* action = FindCommandAction(menuBar(), command);
-    if (!action)
-        return QStringLiteral("Command %1").arg(command);
-    QString text = action->text().section(QLatin1Char('\t'), 0, 0);
-    text.remove(QLatin1Char('&'));
-    if (text.endsWith(QLatin1String("...")))
-        text.chop(3);
-    return text;
 }
 
 void MainWindow::OnCommand(UINT command)
@@ -585,18 +453,18 @@ bool MainWindow::RunWindowCommand(UINT command)
 {
     switch (command) {
     case Command::ViewModelBrowser:
-        ShowDock(m_browserDock);
-        ShowDock(m_plotsDock);
+        WorkbenchDocks::Show(m_docks.browserDock());
+        WorkbenchDocks::Show(m_docks.plotsDock());
         return true;
     case Command::ViewCallLog:
-        ShowDock(m_callLogDock);
+        WorkbenchDocks::Show(m_docks.callLogDock());
         return true;
     case Command::ViewStatusBar:
         statusBar()->setVisible(!statusBar()->isVisible());
         return true;
     case Command::VariableFinder:
-        ShowDock(m_finderDock);
-        m_finder->SetFilter(m_finder->filter());
+        WorkbenchDocks::Show(m_docks.finderDock());
+        m_docks.finder()->SetFilter(m_docks.finder()->filter());
         return true;
     case Command::FileClose:
         if (QMdiSubWindow* active = m_area->activeSubWindow())
@@ -670,8 +538,9 @@ void MainWindow::RunCommand(UINT command)
                            "Editor module and opens editors on the profile plots of a process model."));
         break;
     default:
-        statusBar()->showMessage(
-            QStringLiteral("%1: not available in the workbench (command %2).").arg(CommandText(command)).arg(command),
+        statusBar()->showMessage(QStringLiteral("%1: not available in the workbench (command %2).")
+                                     .arg(m_menus.CommandText(command))
+                                     .arg(command),
             StatusMessageTimeout);
         break;
     }

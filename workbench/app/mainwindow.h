@@ -7,27 +7,19 @@
 
 #include "workbench/app/editormanager.h"
 #include "workbench/app/mainwindowwnd.h"
+#include "workbench/app/menuandkeys.h"
 #include "workbench/app/profilesender.h"
 #include "workbench/app/simulationclock.h"
+#include "workbench/app/workbenchdocks.h"
 
 #include <QMainWindow>
 #include <QSize>
 
-#include <vector>
-
-class CallLogView;
-class HelpWindow;
-class ProfileDropZone;
 class CKBaseApp;
 class CKDocTemplate;
-class ModelBrowser;
 class ModelSession;
-class QDockWidget;
 class QLabel;
-class QListWidget;
 class QMdiArea;
-class QShortcut;
-class VariableFinder;
 class PlotWindows;
 class SessionFile;
 struct ModelPlot;
@@ -71,24 +63,16 @@ public:
     // The frame of the active editor, or null.
     CFrameWnd* ActiveEditorFrame() const;
 
-    // 0 while the workbench's own menu shows, 13302 while the module's does.
-    UINT shownMenuResourceId() const { return m_shownMenuId; }
-    size_t shortcutCount() const { return m_shortcuts.size(); }
+    // The menu bar and keys shown.
+    const MenuAndKeys& menus() const { return m_menus; }
     EditorManager& editors() { return m_editors; }
     const SimulationClock& clock() const { return m_clock; }
     // Sets the simulated clock, as the command line's --time does.
     void SetClock(double seconds);
     PlotWindows& plotWindows() const { return *m_plotWindows; }
     QMdiArea* mdiArea() const { return m_area; }
-    ModelBrowser* browser() const { return m_browser; }
-    VariableFinder* finder() const { return m_finder; }
-    QDockWidget* finderDock() const { return m_finderDock; }
-    CallLogView* callLog() const { return m_callLog; }
-    HelpWindow* helpWindow() const { return m_help; }
-    QDockWidget* helpDock() const { return m_helpDock; }
-    ProfileDropZone* dropZone() const { return m_dropZone; }
+    WorkbenchDocks& docks() { return m_docks; }
     const MainWindowWnd& wnd() const { return m_wnd; }
-    QListWidget* plotList() const { return m_plotList; }
     // The model file the session is saved to, and its unsaved changes.
     SessionFile& file() const { return *m_file; }
 
@@ -97,9 +81,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildDocks();
-    void FillPlotList();
-    void AddPlotListItem(int index);
+    // What the docks trigger: opening and showing plots, help, dropped profiles.
+    void ConnectDocks();
     void NewPlotFromDialog();
     void ExportActivePlot(bool asTable);
     // Tells the user why a command failed: the status bar and a message box.
@@ -107,7 +90,6 @@ private:
     // The plot windows of the current session; a written definition marks it changed.
     void CreatePlotWindows();
     void UpdateMenus();
-    void UpdateEditorCommands();
     void UpdateStatusLabels();
     // The simulation clock's commands, then the docks' and windows' ones: true when `command` was one of them.
     bool RunClockCommand(UINT command);
@@ -116,14 +98,11 @@ private:
     void SendProfileFromDialog();
     void SendToActiveEditor(UINT message, const QString& what);
     void ChooseDisplayUnit();
-    void ShowDock(QDockWidget* dock);
     void ShowPlot();
     void ChooseResults();
-    void BuildHelpAndDropDocks();
     void ShowHelp(DWORD_PTR context, UINT command);
     // F1: help on the focused control of the active editor, else the contents.
     void HelpOnActiveEditor();
-    QString CommandText(UINT command) const;
 
     CKBaseApp& m_app;
     ModelSession& m_session;
@@ -131,23 +110,10 @@ private:
     MainWindowWnd m_wnd;
     SimulationClock m_clock;
     QMdiArea* m_area;
-    ModelBrowser* m_browser = nullptr;
-    QListWidget* m_plotList = nullptr;
-    CallLogView* m_callLog = nullptr;
-    VariableFinder* m_finder = nullptr;
-    QDockWidget* m_browserDock = nullptr;
-    QDockWidget* m_plotsDock = nullptr;
-    QDockWidget* m_callLogDock = nullptr;
-    QDockWidget* m_finderDock = nullptr;
-    HelpWindow* m_help = nullptr;
-    QDockWidget* m_helpDock = nullptr;
-    ProfileDropZone* m_dropZone = nullptr;
-    QDockWidget* m_dropDock = nullptr;
+    WorkbenchDocks m_docks;
+    MenuAndKeys m_menus;
     QLabel* m_unitLabel = nullptr;
     QLabel* m_clockLabel = nullptr;
     PlotWindows* m_plotWindows = nullptr;
     SessionFile* m_file = nullptr;
-    std::vector<QShortcut*> m_shortcuts;
-    UINT m_shownMenuId = 0;
-    bool m_menuBuilt = false;
 };
