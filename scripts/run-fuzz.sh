@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (preset "fuzz") and runs each for a while on its
 # seed corpus: scripts/run-fuzz.sh [SECONDS per target, default 30] [TARGET...]
-# New inputs that reach new code go to build/fuzz/corpus/<target>/; a crash
-# stops the run with a non-zero exit and leaves its input in
+# Targets run side by side, one per processor. New inputs that reach new code
+# go to build/fuzz/corpus/<target>/; a crash makes the run exit non-zero once
+# the others are done and leaves its input in
 # build/fuzz/crashes/<target>-crash-<hash>, which the target replays:
 #   build/fuzz/fuzz/<target> build/fuzz/crashes/<target>-crash-<hash>
 # A run that takes longer than 10 s on one input, or more than 1 GiB of memory,
@@ -22,12 +23,12 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2
 
 mkdir -p build/fuzz/crashes
-for target in "${targets[@]}"; do
+# One target: its summary on success; on a crash, the end of its log and a
+# non-zero exit.
+run_target() {
+    local target="$1" log="build/fuzz/$1.log" status=0
     mkdir -p "build/fuzz/corpus/$target"
-    echo "== $target: ${seconds} s"
     # The first folder receives new inputs; the seeds in the tree are only read.
-    log="build/fuzz/$target.log"
-    status=0
     QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
         "build/fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 -print_final_stats=1 \
         -artifact_prefix="build/fuzz/crashes/$target-" "build/fuzz/corpus/$target" "fuzz/corpus/$target" \
@@ -35,7 +36,25 @@ for target in "${targets[@]}"; do
     if [ "$status" -ne 0 ]; then
         tail -n 60 "$log" >&2
         echo "$target failed (exit $status); its input is in build/fuzz/crashes/, the whole output in $log" >&2
-        exit 1
+        return 1
     fi
+    echo "== $target: ${seconds} s"
     grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$log" || true
+}
+
+# As many targets at once as there are processors; each runs on one.
+failed=0
+running=0
+for target in "${targets[@]}"; do
+    if [ "$running" -ge "$(nproc)" ]; then
+        wait -n || failed=1
+        running=$((running - 1))
+    fi
+    run_target "$target" &
+    running=$((running + 1))
 done
+while [ "$running" -gt 0 ]; do
+    wait -n || failed=1
+    running=$((running - 1))
+done
+exit "$failed"

@@ -9,6 +9,7 @@
 #include "workbench/app/savefiledialog.h"
 #include "workbench/app/sendprofiledialog.h"
 #include "workbench/app/sessionfile.h"
+#include "workbench/app/statusmessage.h"
 #include "workbench/app/variablefinder.h"
 #include "workbench/model/modelfile.h"
 #include "workbench/model/modelsession.h"
@@ -35,12 +36,6 @@
 #include <QStatusBar>
 
 #include <algorithm>
-
-namespace {
-
-constexpr int StatusMessageTimeout = 10000;
-
-} // namespace
 
 MainWindow::MainWindow(CKBaseApp& app, CKDocTemplate& docTemplate, ModelSession& session)
     : m_app(app), m_session(session), m_editors(app, docTemplate, session),

@@ -1,6 +1,7 @@
 #include "workbench/app/sessionfile.h"
 
 #include "workbench/app/savefiledialog.h"
+#include "workbench/app/statusmessage.h"
 #include "workbench/model/modelfile.h"
 #include "workbench/model/modelsession.h"
 
@@ -12,12 +13,6 @@
 #include <QStatusBar>
 
 Q_LOGGING_CATEGORY(lcSessionFile, "pe.workbench.sessionfile")
-
-namespace {
-
-constexpr int StatusMessageTimeout = 10000;
-
-} // namespace
 
 SessionFile::SessionFile(const ModelSession& session, QMainWindow& window)
     : QObject(&window), m_session(session), m_window(window)
