@@ -112,7 +112,8 @@ private slots:
         editor.Click(ToXAxis);
         QCOMPARE(editor.Text(XAxisField), QStringLiteral("B"));
         QCOMPARE(RoleOf(*view, "A"), 0);
-        QCOMPARE(view->AssignmentPart().XAxisKey(), view->ProfilesPart().Profiles().Find(view->AssignmentPart().XAxisKey())->key);
+        QCOMPARE(view->AssignmentPart().XAxisKey(),
+            view->ProfilesPart().Profiles().Find(view->AssignmentPart().XAxisKey())->key);
         // Two selected rows, or a profile that has a role, change nothing.
         editor.SelectProfileRows({0, 2});
         editor.Click(ToXAxis);

@@ -151,7 +151,8 @@ private slots:
         QTest::keyClick(open, Qt::Key_Return);
         QVERIFY(boxes.events().empty());
         QCOMPARE(editor.ProfileRows(), QStringList {"V|1 D"});
-        QCOMPARE(Texts(view->ProfilesPart().Profiles().Find(editor.ListControl(ProfilesList).GetItemData(0))->variables),
+        QCOMPARE(
+            Texts(view->ProfilesPart().Profiles().Find(editor.ListControl(ProfilesList).GetItemData(0))->variables),
             (QStringList {"A", "B"}));
     }
 
