@@ -76,21 +76,6 @@ private slots:
         QCOMPARE(g_viewsAlive, 0);
     }
 
-    void templateCreatesDocumentFrameAndViewByClass()
-    {
-        CDocument* document = m_template->CreateNewDocument();
-        QVERIFY(dynamic_cast<TestDocument*>(document));
-        QCOMPARE(document->GetDocTemplate(), m_template);
-        CFrameWnd* frame = m_template->OpenDocument(document);
-        QVERIFY(dynamic_cast<TestFrame*>(frame));
-        auto* view = dynamic_cast<TestView*>(frame->GetActiveView());
-        QCOMPARE(view->GetDocument(), document);
-        QCOMPARE(view->initialUpdates, 1);
-        QCOMPARE(m_area->subWindowList().size(), 1);
-        QCOMPARE(view->GetParentFrame(), frame);
-        frame->SendMessage(WM_CLOSE);
-    }
-
     void updateAllViewsSkipsTheSender()
     {
         CDocument* document = m_template->CreateNewDocument();

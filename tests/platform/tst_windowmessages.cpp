@@ -180,36 +180,6 @@ private slots:
         QCOMPARE(parent.count(WM_COMMAND), 1);
     }
 
-    void plainWidgetsGetAWrapperThatDiesWithThem()
-    {
-        auto* widget = new QWidget;
-        CWnd* wrapper = CWnd::FromHandle(widget);
-        QCOMPARE(CWnd::FromHandle(widget), wrapper);
-        QCOMPARE(wrapper->GetSafeHwnd(), widget);
-        // A real window object takes over from the wrapper.
-        RecordingWnd owner;
-        QVERIFY(owner.Attach(widget));
-        QCOMPARE(CWnd::FromHandle(widget), &owner);
-        delete widget;
-        QCOMPARE(owner.GetSafeHwnd(), nullptr);
-    }
-
-    void controlIdsAndDialogItems()
-    {
-        QWidget form;
-        auto* first = new QLineEdit(&form);
-        auto* second = new QLineEdit(&form);
-        CWnd::SetDlgCtrlID(first, 1014);
-        CWnd::SetDlgCtrlID(second, 1023);
-        CWnd* formWnd = CWnd::FromHandle(&form);
-        QCOMPARE(formWnd->GetDlgItemHandle(1023), second);
-        QCOMPARE(formWnd->GetDlgItem(1014)->GetDlgCtrlID(), 1014);
-        QCOMPARE(formWnd->GetDlgItemHandle(9999), nullptr);
-        formWnd->GetDlgItem(1014)->SetWindowText("B1.T");
-        QCOMPARE(first->text(), QStringLiteral("B1.T"));
-        QCOMPARE(formWnd->GetDlgItem(1014)->GetWindowText(), CString("B1.T"));
-    }
-
     void scrollAreasKeepTheirOwnHandlingOfTheClientArea()
     {
         QListWidget plain;
@@ -252,6 +222,10 @@ private slots:
         QTest::keyClick(edit, Qt::Key_B);
         QCOMPARE(counter.presses, 2);
         QCOMPARE(edit->text(), QStringLiteral("ab"));
+        // A real window object takes over from the wrapper the lookups made.
+        RecordingWnd owner;
+        QVERIFY(owner.Attach(edit));
+        QCOMPARE(CWnd::FromHandle(edit), &owner);
     }
 
     void inputStateComesBackWhenAHandlerDeletesItsWindow()

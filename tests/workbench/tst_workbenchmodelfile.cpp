@@ -4,15 +4,25 @@
 // but where the workbench differs on purpose), the paths against the model and
 // the time entries against the time mode. And results files: the name forms
 // simulators write, the faults that refuse a file (naming line and column), and
-// a model file that refers to one.
+// a model file that refers to one. What the plots draw, without widgets: the
+// times of each time mode, the values of elements, what each sample plot holds
+// and the reason a refused definition gives. And large models: the host model's
+// compact store, the model browser and the variable finder as views over it
+// (rows made on demand, none stored per variable), the file read block by block.
 
 #include "hostlib/jsonstreamwriter.h"
 #include "hostlib/plotdefinitionjson.h"
 #include "support/projecttest.h"
+#include "workbench/app/modelbrowser.h"
 #include "workbench/app/samplemodel.h"
+#include "workbench/app/variablefinder.h"
+#include "workbench/app/variablefindermodel.h"
 #include "workbench/model/modelfile.h"
 #include "workbench/model/plotcheck.h"
 #include "workbench/model/resultsfile.h"
+#include "workbench/plot/drawntimes.h"
+#include "workbench/plot/plotdata.h"
+#include "workbench/plot/simulatedvalues.h"
 
 #include "host/interfaces/modelvariable.h"
 #include "model/plotrules.h"
@@ -21,10 +31,12 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,9 +44,52 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <set>
 
 namespace {
+
+const QString PathFormat = QStringLiteral("Lumen Variable Path Format");
+
+// Blocks "Area<b/10>.Unit<b>" of `perBlock` variables V0.. cycling through a
+// scalar, a widenable T(20), an array of 1500 and a 20 x 3 array.
+QByteArray GeneratedModel(int blocks, int perBlock)
+{
+    QByteArray text = "{\"blocks\": [";
+    for (int b = 0; b < blocks; ++b) {
+        text += (b == 0 ? "" : ",\n") + QByteArray("{\"path\": \"Area") + QByteArray::number(b / 10) + ".Unit"
+            + QByteArray::number(b) + "\", \"variables\": [";
+        for (int v = 0; v < perBlock; ++v) {
+            static const char* const kinds[]
+                = {"", ", \"extents\": [20], \"widenable\": true", ", \"extents\": [1500]", ", \"extents\": [20, 3]"};
+            text += (v == 0 ? "" : ",") + QByteArray("{\"name\": \"V") + QByteArray::number(v) + "\"" + kinds[v % 4]
+                + "}";
+        }
+        text += "]}";
+    }
+    return text + "]}";
+}
+
+WorkbenchModel Read(const QByteArray& text)
+{
+    WorkbenchModel model;
+    QString error;
+    if (!ReadModelFile(text, model, error))
+        qFatal("the model does not load: %s", qPrintable(error));
+    return model;
+}
+
+const QByteArray SmallModel = R"j({"blocks": [
+    {"path": "Column", "variables": [
+        {"name": "T", "extents": [20], "widenable": true}, {"name": "x", "extents": [2, 3]}, {"name": "R"},
+        {"name": "Long", "extents": [1500]}]},
+    {"path": "Reactor.Jacket", "variables": [{"name": "Überhitzer"}, {"name": "T", "extents": [50]}]}]})j";
+
+QByteArray Payload(QMimeData* data)
+{
+    std::unique_ptr<QMimeData> owned(data);
+    return owned ? owned->data(PathFormat) : QByteArray("(no data)");
+}
 
 WorkbenchModel ReadSample()
 {
@@ -111,6 +166,16 @@ QString Dump(const ResultsData& results)
         tables << table.variable.ToQString() + "[" + extents.join(',') + "] " + rows.join('|');
     }
     return tables.join(QStringLiteral("; "));
+}
+
+PlotDefinition Timed(int mode, QStringList entries, int maxPoints)
+{
+    PlotDefinition definition;
+    definition.timeMode = mode;
+    definition.maxTimePoints = maxPoints;
+    for (const QString& entry : entries)
+        definition.timeEntries.Add(CString::FromQString(entry));
+    return definition;
 }
 
 } // namespace
@@ -211,8 +276,6 @@ private slots:
         row("unknown key", R"j({"blocks": [], "version": 2})j", "unknown key \"version\"");
         row("blocks not an array", R"j({"blocks": {}})j", "blocks: expected an array, found an object");
         row("block without path", R"j({"blocks": [{"variables": []}]})j", "blocks[0]: \"path\" is missing");
-        row("same block twice", R"j({"blocks": [{"path": "B"}, {"path": "b"}]})j",
-            "blocks[1].path: The block \"b\" exists already");
         // Blocks are read one by one; a fault anywhere is still reported as the
         // whole file would report it: a syntax error before any block's fault.
         row("fault in a later block", R"j({"blocks": [{"path": "A"}, {"path": "B", "variables": [{"name": 3}]}]})j",
@@ -242,8 +305,6 @@ private slots:
             "blocks[1]: expected an object, found a string");
         row("variable name with a subscript", withVariable(R"j({"name": "T(1)"})j"),
             "blocks[0].variables[0]: The variable name \"T(1)\"");
-        row("same variable twice, other case", withVariable(R"j({"name": "T"}, {"name": "t"})j"),
-            "blocks[0].variables[1]: The block \"B\" holds a variable \"t\" already");
         row("NUL inside a variable name", withVariable(R"j({"name": "T\u0000"})j"),
             "blocks[0].variables[0]: The variable name \"T\\u0000\" in \"B\" is not valid");
         row("NUL inside a variable name beside the name before it",
@@ -419,22 +480,11 @@ private slots:
         row("2-d plot of a 2-D profile", plotted + map + "]", "All of the profiles must be 1d profiles");
         row("3-d against time, two wildcards apart",
             againstTime + plotted + one + R"j(, {"name": "B", "variables": ["X(*,*)"]}])j", "");
-        row("3-d against time, two profiles",
-            againstTime + plotted + one + R"j(, {"name": "B", "variables": ["Z(*)"]}])j",
-            "Cannot plot more than one profile");
         row("3-d against time with a y-axis profile",
             againstTime + R"j("yAxis": {"name": "Rows", "variables": ["T(*)"]}, )j" + plotted + one + "]",
             "You have specified a profile for the Y axis");
-        row("surface of a single 1-D profile", surface + plotted + one + "]", "You can not plot a single 1d profile");
         row("surface of a 2-D profile", surface + plotted + map + "]", "");
-        row("surface of a 2-D profile among others", surface + plotted + one + ", " + map + "]",
-            "You can only plot one 2d profile");
         row("surface of nothing", surface + R"j("plotted": [])j", "");
-        row("plotted profile without variables", R"j("plotted": [{"name": "Empty"}])j",
-            "The profile Empty contains no variables.");
-        row("3-d plot of a single plain variable",
-            againstTime + R"j("plotted": [{"name": "One", "variables": ["T(3)"]}])j",
-            "The profile One contains only 1 variable");
         row("2-d plot of a single plain variable", R"j("plotted": [{"name": "One", "variables": ["S"]}])j", "");
         // Without the plot host the editor shows continuous update whatever the
         // definition says: it cannot show these as they are.
@@ -619,6 +669,463 @@ private slots:
         QVERIFY(!ReadModelFile(text, reread, error));
         QCOMPARE(error, QStringLiteral("results: only a model file read from disk can name a results file"));
     }
+
+    void copiesShareTheModelUntilOneChanges()
+    {
+        HostModel original;
+        QVERIFY(original.AddBlock("B"));
+        // Enough variables for the table of names to grow several times.
+        for (int v = 0; v < 5000; ++v)
+            QVERIFY(original.AddVariable("B", {CString(("V" + std::to_string(v)).c_str()), 0, {}}));
+        HostModel copy = original;
+        QVERIFY(copy == original);
+        QVERIFY(copy.AddVariable("B", {"W", ModelVariableWidenableAttribute, {4}}));
+        QVERIFY(!copy.AddVariable("B", {"v4999", 0, {}}));
+        QVERIFY(copy != original);
+        QCOMPARE(original.variableCount(), 5000);
+        QCOMPARE(copy.variableCount(), 5001);
+        QVERIFY(!original.FindVariable("B.W"));
+        QCOMPARE(copy.FindVariable("b.w(4)")->variable.attributes, ModelVariableWidenableAttribute);
+        for (const char* name : {"B.V0", "B.v2500", "B.V4999"})
+            QVERIFY2(original.FindVariable(name) && copy.FindVariable(name), name);
+        // Case is ignored beyond ASCII too, and only the path's own block is searched.
+        const WorkbenchModel small = Read(SmallModel);
+        QCOMPARE(small.blocks.FindVariable("reactor.jacket.ÜBERHITZER")->path, CString("Reactor.Jacket.Überhitzer"));
+        QVERIFY(!small.blocks.FindVariable("Column.Überhitzer"));
+    }
+
+    void browserRowsAreMadeFromTheModel_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("name"); // empty: no row
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<int>("children");
+        QTest::addColumn<QByteArray>("dragged"); // empty: not draggable
+
+        const auto row = [](const char* path, const char* name, const char* size, int children, const char* dragged) {
+            QTest::newRow(path) << QString::fromLatin1(path) << QString::fromLatin1(name) << QString::fromLatin1(size)
+                                << children << QByteArray(dragged);
+        };
+        row("Column", "Column", "", 4, "");
+        row("Column.R", "R", "scalar", 0, "Column.R");
+        row("column.t(*)", "T", "20", 20, "Column.T(*)");
+        row("Column.T(3)", "T(3)", "", 0, "Column.T(3)"); // an element of a widenable array
+        row("Column.x(2,1)", "x(2,1)", "", 0, "Column.x(2,1)"); // two subscripts, the last fastest
+        row("Column.Long", "Long", "1500", 1001, "Column.Long(*)"); // past the listed elements
+        row("Column.Long(1000)", "Long(1000)", "", 0, "Column.Long(1000)"); // the last listed element
+        row("Column.Long(1001)", "", "", 0, "");
+        row("Column.x(*,1)", "", "", 0, ""); // a slice is no row
+        row("Column.Q", "", "", 0, "");
+    }
+
+    void browserRowsAreMadeFromTheModel()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, name);
+        QFETCH(QString, size);
+        QFETCH(int, children);
+        QFETCH(QByteArray, dragged);
+        ModelBrowserModel model;
+        model.SetBlocks(Read(SmallModel).blocks);
+        const QModelIndex index = model.FindPath(path);
+        QCOMPARE(index.isValid(), !name.isEmpty());
+        if (!index.isValid())
+            return;
+        QCOMPARE(index.data().toString(), name);
+        QCOMPARE(index.siblingAtColumn(1).data().toString(), size);
+        QCOMPARE(model.rowCount(index), children);
+        QCOMPARE(model.flags(index).testFlag(Qt::ItemIsDragEnabled), !dragged.isEmpty());
+        QCOMPARE(model.index(index.row(), 0, model.parent(index)), index);
+        if (!dragged.isEmpty())
+            QCOMPARE(Payload(model.mimeData({index, index.siblingAtColumn(1)})), "Flowsheet\r\n" + dragged + '\0');
+        if (children > 1000) {
+            const QModelIndex more = model.index(1000, 0, index);
+            QCOMPARE(more.data().toString(), QStringLiteral("\u2026 500 more (drag the variable for all)"));
+            QVERIFY(!model.flags(more).testFlag(Qt::ItemIsSelectable));
+            QVERIFY(!model.mimeData({more}));
+        }
+    }
+
+    void finderFiltersWithoutARowPerVariable_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("visible");
+
+        const QStringList all {"Column.T(*)", "Column.x(*,*)", "Column.R", "Column.Long(*)",
+            "Reactor.Jacket.Überhitzer", "Reactor.Jacket.T(*)"};
+        QTest::newRow("none") << "" << all;
+        QTest::newRow("blank") << "  " << all;
+        QTest::newRow("owner prefix, trimmed") << " Column " << all.mid(0, 4);
+        QTest::newRow("across the dot and subscripts") << "JACKET.T(" << QStringList {"Reactor.Jacket.T(*)"};
+        QTest::newRow("non-ASCII case") << "überHITZER" << QStringList {"Reactor.Jacket.Überhitzer"};
+        QTest::newRow("nothing") << "Column.Q" << QStringList();
+    }
+
+    void finderFiltersWithoutARowPerVariable()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, visible);
+        VariableFinder finder;
+        finder.SetModel(Read(SmallModel));
+        finder.SetFilter(filter);
+        QCOMPARE(finder.VisiblePaths(), visible);
+        VariableFinderModel* model = finder.finderModel();
+        QCOMPARE(model->rowCount(), visible.size());
+        if (visible.size() >= 2) {
+            // Dragged in row order, whatever the order of the selection.
+            const QByteArray payload = Payload(model->mimeData({model->index(1), model->index(0), model->index(1)}));
+            QCOMPARE(payload, ("Flowsheet\r\n" + visible[0] + "\r\n" + visible[1]).toUtf8() + '\0');
+        }
+    }
+
+    // Defined after the class: moc misreads the escaped quotes in its raw strings.
+    void fileOrderAndSpellingReadAsOneDocumentWould_data();
+
+    void fileOrderAndSpellingReadAsOneDocumentWould()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, lastVariable);
+        const WorkbenchModel model = Read(text);
+        const std::vector<HostModel::Block>& blocks = model.blocks.blocks();
+        QString last;
+        for (const HostModel::Block& block : blocks) {
+            for (size_t v = 0; v < block.variableCount(); ++v)
+                last = block.path.ToQString() + QLatin1Char('.') + QString::fromStdString(std::string(block.NameAt(v)));
+        }
+        QCOMPARE(last, lastVariable);
+        // The direct reading gives what the one-document reading gives.
+        WorkbenchModel whole;
+        QString error;
+        QVERIFY2(ReadModelFileAsOneDocument(text, whole, error), qPrintable(error));
+        QVERIFY(whole == model);
+        // What is written reads back as the same model.
+        QVERIFY(Read(WriteModelFile(model)) == model);
+    }
+
+    void largeModelIsBrowsedDeepWithoutItemObjects()
+    {
+        const WorkbenchModel model = Read(GeneratedModel(200, 1000));
+        QCOMPARE(model.blocks.variableCount(), 200000);
+
+        ModelBrowser browser;
+        browser.SetModel(model);
+        // The tree is a view over the model: no item per variable.
+        QVERIFY(qobject_cast<ModelBrowserModel*>(browser.model()));
+        const QModelIndex lastBlock = browser.model()->index(199, 0);
+        QCOMPARE(lastBlock.data().toString(), QStringLiteral("Area19.Unit199"));
+        QCOMPARE(browser.model()->rowCount(lastBlock), 1000);
+        const QModelIndex array = browser.model()->index(998, 0, lastBlock);
+        QCOMPARE(array.data().toString(), QStringLiteral("V998"));
+        QCOMPARE(browser.model()->rowCount(array), 1001);
+        const QModelIndex element = browser.model()->index(999, 0, array);
+        QCOMPARE(element.data().toString(), QStringLiteral("V998(1000)"));
+        QCOMPARE(browser.FindPath(QStringLiteral("area19.unit199.v998(1000)")), element);
+        QCOMPARE(
+            Payload(browser.model()->mimeData({element})), QByteArray("Flowsheet\r\nArea19.Unit199.V998(1000)") + '\0');
+
+        VariableFinder finder;
+        finder.SetModel(model);
+        QCOMPARE(finder.finderModel()->rowCount(), 200000);
+        QCOMPARE(finder.finderModel()->PathAt(199999), QStringLiteral("Area19.Unit199.V999(*,*)"));
+        finder.SetFilter(QStringLiteral("Unit199.V99"));
+        QCOMPARE(finder.VisiblePaths(),
+            (QStringList {"Area19.Unit199.V99(*,*)", "Area19.Unit199.V990(*)", "Area19.Unit199.V991(*,*)",
+                "Area19.Unit199.V992", "Area19.Unit199.V993(*)", "Area19.Unit199.V994(*)", "Area19.Unit199.V995(*,*)",
+                "Area19.Unit199.V996", "Area19.Unit199.V997(*)", "Area19.Unit199.V998(*)",
+                "Area19.Unit199.V999(*,*)"}));
+    }
+
+    void longBlockPathLoadsInLinearTime()
+    {
+        // A path of 4 MB in a block of 4000 variables: a step that copied the
+        // path for each variable would copy 16 GB.
+        const QByteArray path = QByteArray("Area.").repeated(800000) + "Unit";
+        QByteArray text = "{\"blocks\": [{\"path\": \"" + path + "\", \"variables\": [";
+        for (int v = 0; v < 4000; ++v)
+            text += (v == 0 ? "{\"name\": \"V" : ", {\"name\": \"V") + QByteArray::number(v) + "\"}";
+        text += "]}]}";
+        QElapsedTimer timer;
+        timer.start();
+        const WorkbenchModel model = Read(text);
+        ModelBrowser browser;
+        browser.SetModel(model);
+        VariableFinder finder;
+        finder.SetModel(model);
+        finder.SetFilter(QStringLiteral("V3999"));
+        QCOMPARE(finder.finderModel()->rowCount(), 1);
+        QVERIFY(model.blocks.FindVariable((path + ".V3999").constData()));
+        QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    void largeFileIsReportedAsTheWholeTextWould()
+    {
+        // Loading gives the text it has read back to the system; a fault after
+        // more than that is still reported from the whole file, and a file
+        // without fault reads as its text does.
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("large.json"));
+        // A first block of 12 MB: more than is given back at a time.
+        const QByteArray valid = "{\"blocks\": [{\"path\": \"" + QByteArray("Area.").repeated(2400000)
+            + "Unit\"}, {\"path\": \"B\", \"variables\": [{\"name\": \"T\"}]}]}";
+        for (const QByteArray& text :
+            {valid, valid.chopped(2) + R"j(, {"path": "Bad", "variables": [{"name": 3}]}]})j"}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+            file.close();
+            WorkbenchModel loaded;
+            WorkbenchModel read;
+            QString loadError;
+            QString readError;
+            const bool readOk = ReadModelFile(text, read, readError);
+            QCOMPARE(LoadModelFile(path, loaded, loadError), readOk);
+            if (readOk) {
+                QVERIFY(loaded == read);
+                QVERIFY(loaded.blocks.FindVariable("B.T"));
+            } else {
+                QCOMPARE(readError, QStringLiteral("blocks[2].variables[0].name: expected a string, found a number"));
+                QVERIFY2(loadError.endsWith(QStringLiteral("is not valid: ") + readError), qPrintable(loadError));
+            }
+        }
+    }
+
+    void initTestCase()
+    {
+        QString error;
+        QVERIFY2(ReadSampleModel(m_sample, error), qPrintable(error));
+        m_values = PlotValues(m_sample.values);
+    }
+
+    void drawnTimesFollowTheTimeMode_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("maxPoints");
+        QTest::addColumn<double>("now");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<QList<double>>("expected");
+
+        const auto row = [](const char* name, int mode, QStringList entries, int maxPoints, double now, double step,
+                             QList<double> expected) {
+            QTest::newRow(name) << mode << entries << maxPoints << now << step << expected;
+        };
+        row("continuous at the start", 0, {"L"}, 10, 0, 60, {0});
+        row("continuous keeps the latest", 0, {"L"}, 3, 650, 60, {480, 540, 600});
+        row("continuous with fewer steps than points", 0, {"L"}, 10, 130, 60, {0, 60, 120});
+        row("continuous steps that add up in binary", 0, {"L"}, 10, 0.3, 0.1, {0, 0.1, 0.2, 0.30000000000000004});
+        row("continuous before the clock starts", 0, {"L"}, 10, -1, 60, {});
+        row("continuous with no points counts one", 0, {"L"}, 0, 600, 60, {600});
+        row("specified times up to now, sorted, once", 1, {"1200", "600", "0", "600", "1800.5"}, 2, 1200, 60,
+            {0, 600, 1200});
+        row("specified times none due", 1, {"10"}, 10, 5, 60, {});
+        row("interval keeps the first", 2, {"60*", "120"}, 5, 100000, 60, {60, 180, 300, 420, 540});
+        row("interval up to now", 2, {"60*", "120"}, 5, 300, 60, {60, 180, 300});
+        row("interval before its start", 2, {"60*", "120"}, 5, 59, 60, {});
+        row("interval of zero draws nothing", 2, {"0*", "0"}, 5, 100, 60, {});
+        // Steps below the spacing of doubles at the clock: each time once.
+        row("continuous far on draws each time once", 0, {"L"}, 10, 1e20, 60, {1e20});
+        row("interval far on draws each time once", 2, {"1e20*", "1"}, 5, 1e20, 60, {1e20});
+        row("interval from far on, growing", 2, {"1e17*", "8"}, 4, 2e17, 60, {1e17, 1e17 + 16, 1e17 + 32});
+    }
+
+    void drawnTimesFollowTheTimeMode()
+    {
+        QFETCH(int, mode);
+        QFETCH(QStringList, entries);
+        QFETCH(int, maxPoints);
+        QFETCH(double, now);
+        QFETCH(double, step);
+        QFETCH(QList<double>, expected);
+        const std::vector<double> times = DrawnTimes(ReadPlotTimeSettings(Timed(mode, entries, maxPoints)), now, step);
+        QCOMPARE(QList<double>(times.begin(), times.end()), expected);
+    }
+
+    void valuesAreSimulatedOrInterpolatedFromTheModelFile()
+    {
+        // Simulated: the same element and time give the same value, elements and
+        // times differ, and the front moves along the column.
+        PlotElement first;
+        PlotElement last;
+        // (The sample's results give Column.T; its liquid flows L are simulated.)
+        const VariableValues temperature = m_values.For("Column.L");
+        first.source = last.source = &temperature;
+        last.place = 1.0;
+        // The first element stands at place 0; a second source of the same
+        // variable gives the same value (nothing is left over from earlier calls).
+        QCOMPARE(first.At(600), SimulatedProfile::For("Column.L").At(0.0, 0, 600));
+        const VariableValues temperatureAgain = m_values.For("Column.L");
+        PlotElement again = first;
+        again.source = &temperatureAgain;
+        QCOMPARE(again.At(600), first.At(600));
+        QVERIFY(first.At(600) != last.At(600));
+        QVERIFY(std::fabs(first.At(0) - first.At(3600)) > 1 || std::fabs(last.At(0) - last.At(3600)) > 1);
+        const VariableValues pressure = m_values.For("Column.P");
+        PlotElement other = first;
+        other.source = &pressure;
+        QVERIFY(other.At(600) != first.At(600));
+
+        // The documented rule, worked out apart from the code.
+        QCOMPARE(SimulatedProfile::For("Column.T").At(ElementPlace({1}, {20}), 0, 0), 430.8848549823503);
+        QCOMPARE(SimulatedProfile::For("column.t").At(ElementPlace({20}, {20}), 0, 3600), 431.99821835204114);
+        QCOMPARE(SimulatedProfile::For("Column.x").At(ElementPlace({5, 2}, {20, 3}), ElementOffset({5, 2}), 600),
+            252.98224515568506);
+        QCOMPARE(SimulatedProfile::For("Column.R").At(ElementPlace({}, {}), 0, 120), 164.8488157196731);
+        // Many elements at one time, then an earlier time again: each value is its own.
+        const double early = first.At(60);
+        QCOMPARE(last.At(600), SimulatedProfile::For("Column.L").At(1.0, 0, 600));
+        QCOMPARE(first.At(60), early);
+
+        // Given: the sample's tray heights, found ignoring case; linear between
+        // given times, the first row before them and the last after them.
+        const VariableValues heights = m_values.For("COLUMN.z");
+        PlotElement tray;
+        tray.source = &heights;
+        tray.flatIndex = 3;
+        QCOMPARE(tray.At(0), 2.0);
+        QCOMPARE(tray.At(99999), 2.0);
+        const GivenValues table = GivenValues::Dense("B.T", {100, 200}, {{0, 10}, {100, 30}});
+        QCOMPARE(InterpolateGiven(table, 1, 150), 20.0);
+        QCOMPARE(InterpolateGiven(table, 1, 0), 10.0);
+        QCOMPARE(InterpolateGiven(table, 1, 500), 30.0);
+        QCOMPARE(InterpolateGiven(table, 0, 125), 25.0);
+        // Values and times whose differences pass the largest double.
+        const GivenValues extreme = GivenValues::Dense("B.S", {-1e308, 1e308}, {{-1e308}, {1e308}});
+        QCOMPARE(InterpolateGiven(extreme, 0, 0), 0.0);
+        QCOMPARE(InterpolateGiven(extreme, 0, -1e308), -1e308);
+        QCOMPARE(InterpolateGiven(extreme, 0, 5e307), 5e307);
+    }
+
+    void givenValuesAreReadAndChecked()
+    {
+        const QByteArray blocks
+            = R"j({"blocks": [{"path": "B", "variables": [{"name": "X", "extents": [2, 2]}, {"name": "S"}]}], )j";
+        WorkbenchModel model;
+        QString error;
+        QVERIFY2(
+            ReadModelFile(blocks
+                    + R"j("values": [{"variable": "B.X", "times": [0, 10], "rows": [[1, 2, 3, 4], [5, 6, 7, 8]]}, {"variable": "B.S", "times": [0], "rows": [[9]]}]})j",
+                model, error),
+            qPrintable(error));
+        QCOMPARE(model.values.size(), size_t(2));
+        QCOMPARE(model.values[0].At(1, 2), 7.0);
+
+        const auto refused = [&](const QByteArray& values) {
+            WorkbenchModel unchanged;
+            return !ReadModelFile(blocks + R"j("values": )j" + values + "}", unchanged, error) ? error : QString();
+        };
+        QCOMPARE(refused(R"j([{"variable": "B.X", "times": [0], "rows": [[1, 2, 3]]}])j"),
+            QStringLiteral("values[0].rows[0]: expected 4 values, one per element, found 3"));
+        QCOMPARE(refused(R"j([{"variable": "B.Y", "times": [0], "rows": [[1]]}])j"),
+            QStringLiteral("values[0].variable: there is no variable \"B.Y\" (a full path without subscripts)"));
+        QCOMPARE(refused(R"j([{"variable": "B.S", "times": [5, 5], "rows": [[1], [2]]}])j"),
+            QStringLiteral("values[0].times[1]: times must increase"));
+        QCOMPARE(refused(R"j([{"variable": "B.S", "times": [0, 5], "rows": [[1]]}])j"),
+            QStringLiteral("values[0].rows: expected 2 rows, one per time, found 1"));
+        QCOMPARE(
+            refused(
+                R"j([{"variable": "B.S", "times": [0], "rows": [[1]]}, {"variable": "b.s", "times": [0], "rows": [[1]]}])j"),
+            QStringLiteral("values[1].variable: the values of \"b.s\" are given already"));
+    }
+
+    void eachSamplePlotHoldsItsLinesOrMaps()
+    {
+        // 2-d over the x-axis profile: ten times of the clock, twenty trays, placed
+        // at the given tray heights.
+        PlotData lines = Draw(Plot("Column temperatures"), 3600);
+        QCOMPARE(lines.kind, PlotKind::Lines);
+        QCOMPARE(lines.lines.size(), size_t(10));
+        QCOMPARE(lines.lines.front().name, QStringLiteral("Tray temperatures at 3060 s"));
+        QCOMPARE(lines.lines.back().points.size(), size_t(20));
+        QCOMPARE(lines.lines.back().points[1].x(), 1.0);
+        QCOMPARE(lines.xTitle, QStringLiteral("Tray height"));
+        QCOMPARE(lines.yTitle, QStringLiteral("T")); // the variable plotted
+
+        // Without an x-axis profile the elements stand at their positions.
+        ModelPlot noAxis = Plot("Column temperatures");
+        noAxis.definition.xAxisName = "";
+        noAxis.definition.xAxisVariables.RemoveAll();
+        lines = Draw(noAxis, 0);
+        QCOMPARE(lines.lines.size(), size_t(1));
+        QCOMPARE(lines.lines[0].points[19].x(), 20.0);
+        QCOMPARE(lines.xTitle, QStringLiteral("Element position"));
+        // Two variables: the profile names what is plotted.
+        noAxis.definition.plottedVariables.Add("P(1)");
+        noAxis.definition.plottedCounts.SetAt(0, 2);
+        QCOMPARE(Draw(noAxis, 0).yTitle, QStringLiteral("Tray temperatures"));
+
+        // Two profiles, the times due of 0, 3600 and 7200; the single elements
+        // stand at their own heights.
+        lines = Draw(Plot("Coolant temperatures"), 3600);
+        QCOMPARE(lines.lines.size(), size_t(4));
+        QCOMPARE(lines.lines[3].name, QStringLiteral("Inlet and outlet at 3600 s"));
+        QCOMPARE(lines.lines[3].points.size(), size_t(2));
+        QCOMPARE(lines.lines[3].points[1].x(), 5.0);
+
+        // 3-d against time: a row per time drawn, in the display unit.
+        PlotData maps = Draw(Plot("Column compositions"), 3600, {QStringLiteral("min"), 1.0 / 60});
+        QCOMPARE(maps.kind, PlotKind::MapsOverTime);
+        QCOMPARE(maps.maps.size(), size_t(1));
+        QCOMPARE(maps.maps[0].columns, 20);
+        QCOMPARE(maps.maps[0].rows, 4);
+        QCOMPARE(maps.maps[0].yValues, (std::vector<double> {0, 10, 20, 30}));
+        QCOMPARE(maps.yTitle, QStringLiteral("Time (min)"));
+
+        // A two-wildcard path gives a map per element of its second subscript.
+        maps = Draw(Plot("Reactor axial profiles"), 3600);
+        QCOMPARE(maps.maps.size(), size_t(5));
+        QCOMPARE(maps.maps[0].title, QStringLiteral("Temperature"));
+        QCOMPARE(maps.maps[4].title, QStringLiteral("C(*,4)"));
+        QCOMPARE(maps.maps[0].valueTitle, QStringLiteral("T"));
+        QCOMPARE(maps.maps[4].valueTitle, QStringLiteral("C"));
+        QCOMPARE(maps.maps[4].columns, 50);
+        QCOMPARE(maps.maps[4].rows, 20);
+        QCOMPARE(maps.maps[4].values.size(), size_t(50 * 20));
+
+        // 3-d against a y-axis profile: the 2-D profile over both profiles' values,
+        // or the 1-D profiles as rows, at the latest time drawn.
+        maps = Draw(Plot("Exchanger wall temperature"), 3600);
+        QCOMPARE(maps.kind, PlotKind::MapOverProfile);
+        QCOMPARE(maps.title, QStringLiteral("Exchanger wall temperature at 3600 s"));
+        QCOMPARE(maps.maps[0].columns, 30);
+        QCOMPARE(maps.maps[0].rows, 5);
+        QCOMPARE(maps.maps[0].yValues, (std::vector<double> {0.01, 0.02, 0.03, 0.04, 0.05}));
+        maps = Draw(Plot("Column composition map"), 3600);
+        QCOMPARE(maps.title, QStringLiteral("Column composition map at 540 s"));
+        QCOMPARE(maps.maps[0].columns, 20);
+        QCOMPARE(maps.maps[0].rows, 3);
+        QCOMPARE(maps.maps[0].yValues, (std::vector<double> {1, 2, 3}));
+
+        // Before its first time a plot draws nothing and says so.
+        maps = Draw(Plot("Column composition map"), 30);
+        QVERIFY(maps.maps.empty());
+        QCOMPARE(maps.reason, QStringLiteral("No time of this plot is due yet at 30 s."));
+    }
+
+    void refusedDefinitionDrawsOnlyItsReason()
+    {
+        ModelPlot plot = Plot("Column temperatures");
+        plot.definition.plottedDimensions.SetAt(0, 2);
+        PlotData data = Draw(plot, 3600);
+        QCOMPARE(data.kind, PlotKind::Refused);
+        QVERIFY(data.lines.empty() && data.maps.empty());
+        QCOMPARE(data.reason,
+            QStringLiteral("Not drawn: the editor refuses it: All of the profiles must be 1d profiles unless you have "
+                           "selected a 3d plot where the y axis does not represent time."));
+
+        // Specified times with access "direct" still draw: only what the editor shows differs.
+        plot = Plot("Coolant temperatures");
+        plot.access = PlotAccess::Direct;
+        QCOMPARE(Draw(plot, 0).kind, PlotKind::Lines);
+    }
+
+private:
+    ModelPlot Plot(const char* name) const { return *m_sample.FindPlot(name); }
+    PlotData Draw(const ModelPlot& plot, double now, const PlotTimeUnit& unit = {}) const
+    {
+        return ExtractPlotData(plot, m_sample.blocks, m_values, now, 60, unit);
+    }
+
+    WorkbenchModel m_sample;
+    PlotValues m_values {m_sample.values};
 };
 
 void WorkbenchModelFileTest::writtenTextIsWhatAJsonDocumentWrites_data()
@@ -634,10 +1141,38 @@ void WorkbenchModelFileTest::writtenTextIsWhatAJsonDocumentWrites_data()
         "dimensions": [1], "counts": [7], "variables": []}, "unassigned": [{"name": "Typed by hand", "dimension": 2,
         "variables": ["NoSuchVariable(1)"]}], "maxTimePoints": 3, "timeMode": 2, "timeEntries": ["12,5", "1e3"]}}]})j");
     QTest::newRow("empty block and variable list") << QByteArray(R"j({"blocks": [{"path": "B", "variables": []}]})j");
-    QTest::newRow("names to escape and non-ASCII")
-        << QByteArray(R"j({"blocks": [{"path": "K\u00fchler \"1\"", "variables": [
-            {"name": "back\\slash/", "extents": [1000000, 1]}, {"name": "\u00dcber", "extents": [2], "widenable": true}]}]})j");
 }
 
-PE_TEST_GUILESS_MAIN(WorkbenchModelFileTest)
+void WorkbenchModelFileTest::fileOrderAndSpellingReadAsOneDocumentWould_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("lastVariable");
+
+    const QByteArray blocks = R"j("blocks": [{"path": "B", "variables": [{"name": "T", "extents": [3]}]},
+        {"path": "C", "variables": []}, {"path": "D"}, {"path": "E", "variables": [{"name": "[{\"}]"}]}])j";
+    const QByteArray plots = R"j("plots": [{"name": "P", "owner": "D", "context": "D.P", "access": "host",
+        "definition": {"timeMode": 0, "timeEntries": ["L"]}}])j";
+    const auto row = [](const char* name, const QByteArray& text, const char* lastVariable = "B.T") {
+        QTest::newRow(name) << text << QString::fromUtf8(lastVariable);
+    };
+    const auto oneBlock = [](const QByteArray& variables) {
+        return R"j({"blocks": [{"path": "B", "variables": [)j" + variables + "]}]}";
+    };
+    row("blocks then plots", "{" + blocks + ", " + plots + "}", R"j(E.[{"}])j");
+    row("plots before the blocks they name", "{" + plots + ",\r\n\t" + blocks + "}", R"j(E.[{"}])j");
+    row("escaped key", R"j({"bl\u006fcks": [{"path": "B", "variables": [{"name": "T"}]}]})j");
+    row("byte order mark", "\xEF\xBB\xBF" + oneBlock(R"j({"name": "T"})j"));
+    row("empty blocks", R"j( {"blocks": []} )j", "");
+    row("keys of a variable in another order",
+        oneBlock(R"j({"widenable": false, "extents": [1000000], "name": "T"})j"));
+    row("escapes and non-ASCII in names",
+        R"j({"blocks": [{"path": "K\u00fchler", "variables": [{"name": "Ü\ud834\udd1e\/\""}]}]})j",
+        "K\u00fchler.\u00dc\U0001D11E/\"");
+    row("elements up to a signed 64-bit count",
+        oneBlock(R"j({"name": "T", "extents": [1000000, 1000000, 1000000, 9]})j"));
+    row("numbers the parser reads as whole", oneBlock(R"j({"name": "T", "extents": [2.0, 3e0, 1E1]})j"));
+    row("variables before the path", R"j({"blocks": [{"variables": [{"name": "T"}], "path": "B"}]})j");
+}
+
+PE_TEST_MAIN(WorkbenchModelFileTest)
 #include "tst_workbenchmodelfile.moc"

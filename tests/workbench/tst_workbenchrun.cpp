@@ -128,12 +128,8 @@ private slots:
         row("call log lost", {"--open", "Column temperatures", "--call-log", "/dev/full"}, 1,
             {"Call log \"/dev/full\" closed after a write error",
                 "The call log \"/dev/full\" is incomplete: a line could not be written"});
-        row("model that is a device", {"--model", "/dev/zero"}, 2,
-            {"Cannot read the model file \"/dev/zero\": it is not a regular file."});
-        row("model that is a pipe", {"--model", "pipe.json"}, 2, {"pipe.json\": it is not a regular file."});
         row("unknown plot", {"--open", "Column temperatures", "--open", "No such plot"}, 2,
             {"There is no plot \"No such plot\" in the model. Its plots are: \"Column temperatures\""});
-        row("unknown plot to show", {"--show-plot", "Nothing"}, 2, {"There is no plot \"Nothing\" in the model."});
         row("malformed model", {"--model", "model.json"}, 2,
             {"model.json\" is not valid: JSON syntax error at line 3"});
         row("missing module", {"--module", "/nonexistent/libprofileeditor.so"}, 2,
