@@ -2,18 +2,28 @@
 // Delete, Alt+arrows, the strip's commands) and what each does to the view:
 // a profile-variables list keeps the current profile's variables equal to its
 // rows, a plot list takes the plotted role away only when an entry goes.
+// Reordering by dragging a row onto the row to go before (or onto the sentinel
+// row that follows the last one during a drag): the insertion mark and the
+// sentinel never outlive the drag, and the variable moves with its row. And how
+// the list looks: rows drawn by the list itself (the selected row in the
+// caption colour, not the highlight colour) and the exclusive-or insertion
+// mark that a second drawing erases.
 
 #include "listboxextestview.h"
 #include "support/projecttest.h"
 
 #include "controls/listboxexbuddy.h"
 #include "platform/core/invalidarg.h"
+#include "platform/drawing/syscolors.h"
 #include "support/scriptedmessageboxresponder.h"
 
-#include <QHash>
+#include <QImage>
 #include <QRandomGenerator>
 
+#include <utility>
+
 const QStringList Abc {"a", "b", "c"};
+const QStringList Abcd {"a", "b", "c", "d"};
 
 namespace {
 
@@ -34,52 +44,46 @@ private slots:
     void deleteActsOnTheRowTheUserSeesSelected_data()
     {
         QTest::addColumn<int>("clicked"); // -1: the list has the focus, no row selected
-        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("action"); // a strip command (2 up, 3 down) or a key, with Alt but F2
         QTest::addColumn<QStringList>("afterAction");
         QTest::addColumn<int>("selectedAfter");
-        const QStringList abcd {"a", "b", "c", "d"};
         const QStringList moved {"a", "c", "b", "d"};
-        QTest::newRow("clicked middle row") << 1 << "" << abcd << 1;
-        QTest::newRow("clicked last row") << 3 << "" << abcd << 3;
-        QTest::newRow("strip Move Up") << 2 << "strip up" << moved << 1;
-        QTest::newRow("strip Move Down") << 1 << "strip down" << moved << 2;
-        QTest::newRow("Alt+Up") << 2 << "alt up" << moved << 1;
-        QTest::newRow("Alt+Down") << 1 << "alt down" << moved << 2;
-        QTest::newRow("Alt+Left") << 2 << "alt left" << moved << 1;
-        QTest::newRow("Alt+Right") << 1 << "alt right" << moved << 2;
-        QTest::newRow("Alt+Up on the first row: nothing") << 0 << "alt up" << abcd << 0;
-        QTest::newRow("Alt+Down on the last row: nothing") << 3 << "alt down" << abcd << 3;
-        QTest::newRow("Alt+Down with no row selected: nothing") << -1 << "alt down" << abcd << -1;
-        QTest::newRow("F2, new text, Enter") << 1 << "edit" << QStringList {"a", "x", "c", "d"} << 1;
+        QTest::newRow("clicked middle row") << 1 << 0 << Abcd << 1;
+        QTest::newRow("clicked last row") << 3 << 0 << Abcd << 3;
+        QTest::newRow("strip Move Up") << 2 << 2 << moved << 1;
+        QTest::newRow("strip Move Down") << 1 << 3 << moved << 2;
+        QTest::newRow("Alt+Up") << 2 << int(Qt::Key_Up) << moved << 1;
+        QTest::newRow("Alt+Down") << 1 << int(Qt::Key_Down) << moved << 2;
+        QTest::newRow("Alt+Left") << 2 << int(Qt::Key_Left) << moved << 1;
+        QTest::newRow("Alt+Right") << 1 << int(Qt::Key_Right) << moved << 2;
+        QTest::newRow("Alt+Up on the first row: nothing") << 0 << int(Qt::Key_Up) << Abcd << 0;
+        QTest::newRow("Alt+Down on the last row: nothing") << 3 << int(Qt::Key_Down) << Abcd << 3;
+        QTest::newRow("Alt+Down with no row selected: nothing") << -1 << int(Qt::Key_Down) << Abcd << -1;
+        QTest::newRow("F2, new text, Enter") << 1 << int(Qt::Key_F2) << QStringList {"a", "x", "c", "d"} << 1;
     }
 
     void deleteActsOnTheRowTheUserSeesSelected()
     {
         QFETCH(int, clicked);
-        QFETCH(QString, action);
+        QFETCH(int, action);
         QFETCH(QStringList, afterAction);
         QFETCH(int, selectedAfter);
-        ListForm<> f(ListBoxExRole::ProfileVariables, QStringList {"a", "b", "c", "d"});
+        ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
         if (clicked >= 0)
             f.Click(clicked);
         else
             f.list.SetFocus();
-        const QHash<QString, Qt::Key> altKeys {{"alt up", Qt::Key_Up}, {"alt down", Qt::Key_Down},
-            {"alt left", Qt::Key_Left}, {"alt right", Qt::Key_Right}};
-        if (action == "strip up")
-            f.list.ButtonStripCommand(2);
-        else if (action == "strip down")
-            f.list.ButtonStripCommand(3);
-        else if (altKeys.contains(action))
-            f.Key(altKeys[action], Qt::AltModifier);
-        else if (action == "edit") {
+        if (action == 2 || action == 3)
+            f.list.ButtonStripCommand(action);
+        else if (action == Qt::Key_F2) {
             f.Key(Qt::Key_F2);
             f.Type("x");
             f.Key(Qt::Key_Return);
-        }
+        } else if (action)
+            f.Key(static_cast<Qt::Key>(action), Qt::AltModifier);
         QCOMPARE(f.Rows(), afterAction);
         QCOMPARE(f.Variables(), afterAction);
-        if (action != "edit")
+        if (action != Qt::Key_F2)
             QCOMPARE(f.RowsByData(), afterAction); // the row data travels with its row
         QCOMPARE(f.list.GetCurSel(), selectedAfter);
         // Delete after Delete: the next row is selected, or the new last one, until none is left.
@@ -125,23 +129,6 @@ private slots:
         QCOMPARE(f.Variables(), f.Rows());
     }
 
-    void stripCommandsAndCallsKeepTheProfileInStep()
-    {
-        ListForm<> f(ListBoxExRole::ProfileVariables, QStringList {"a", "b", "c", "d"});
-        f.list.SetCurSel(2);
-        f.list.ButtonStripCommand(2); // up
-        QCOMPARE(f.Rows(), (QStringList {"a", "c", "b", "d"}));
-        QCOMPARE(f.Variables(), f.Rows());
-        f.list.ButtonStripCommand(1); // remove, the moved row still selected
-        f.list.InsertItem(1, "x");
-        f.list.AddItem("y");
-        f.list.SetCurSel(0);
-        f.list.SetItemText(0, "z");
-        QCOMPARE(f.Rows(), (QStringList {"z", "x", "b", "d", "y"}));
-        QCOMPARE(f.Variables(), f.Rows());
-        QCOMPARE(f.list.GetCurSel(), 0); // a replaced row keeps its selection
-    }
-
     void plotListEntryKeepsItsRoleUnlessRemoved()
     {
         ListForm<> f(ListBoxExRole::PlotList, Abc);
@@ -178,7 +165,7 @@ private slots:
         QFETCH(bool, rowsGone);
         QFETCH(QString, told);
         ScriptedMessageBoxResponder boxes;
-        ListForm<> f(ListBoxExRole::ProfileVariables, QStringList {"a", "b", "c", "d"});
+        ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
         f.Click(3);
         if (rowsGone) {
             f.list.DeleteString(3); // the view takes rows away behind the list's back
@@ -303,6 +290,170 @@ private slots:
         QVERIFY(refused > 0);
         QVERIFY(draggedSteps > 0);
     }
+
+    void dropMovesTheRowBeforeTheTarget_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("selected");
+
+        QTest::newRow("onto itself: nothing") << 1 << 1 << Abcd << 1;
+        QTest::newRow("onto the row below: nothing") << 1 << 2 << Abcd << 1;
+        QTest::newRow("up to the top") << 2 << 0 << QStringList {"c", "a", "b", "d"} << 0;
+        QTest::newRow("down two rows") << 0 << 3 << QStringList {"b", "c", "a", "d"} << 2;
+        QTest::newRow("onto the sentinel: to the end") << 0 << 4 << QStringList {"b", "c", "d", "a"} << 3;
+        QTest::newRow("last row onto the sentinel: nothing") << 3 << 4 << Abcd << 3;
+    }
+
+    void dropMovesTheRowBeforeTheTarget()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QStringList, expected);
+        QFETCH(int, selected);
+        ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
+        Drag(f, from, to);
+        QVERIFY(!f.list.IsDragging());
+        QCOMPARE(f.Rows(), expected);
+        QCOMPARE(f.Variables(), expected);
+        QCOMPARE(f.list.GetCurSel(), selected);
+        QCOMPARE(f.RowsByData(), expected);
+        // Delete then removes the dropped row.
+        f.Key(Qt::Key_Delete);
+        expected.removeAt(selected);
+        QCOMPARE(f.Rows(), expected);
+        QCOMPARE(f.Variables(), expected);
+    }
+
+    void escapeCancelsTheDragLeavingNoTrace()
+    {
+        ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
+        QTest::mousePress(f.Client(), Qt::LeftButton, {}, f.RowCentre(0));
+        const QImage pressed = Grab(f.Client());
+        QTest::mouseMove(f.Client(), f.RowCentre(2));
+        QVERIFY(f.list.IsDragging());
+        QCOMPARE(f.list.GetCount(), 5); // with the sentinel
+        QVERIFY(Grab(f.Client()) != pressed);
+        f.Key(Qt::Key_Escape);
+        QVERIFY(!f.list.IsDragging());
+        QCOMPARE(Grab(f.Client()), pressed);
+        QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(2));
+        QCOMPARE(f.Rows(), Abcd);
+        QCOMPARE(f.Variables(), Abcd);
+    }
+
+    void listScrollsWhileTheCursorRestsBelowIt()
+    {
+        QStringList rows;
+        for (int i = 0; i < 40; ++i)
+            rows << QStringLiteral("Block%1.T").arg(i);
+        ListForm<> f(ListBoxExRole::ProfileVariables, rows, 80);
+        QTest::mousePress(f.Client(), Qt::LeftButton, {}, f.RowCentre(0));
+        QTest::mouseMove(f.Client(), f.RowCentre(1));
+        const QPoint below(f.RowCentre(0).x(), f.Client()->height() + 10);
+        QTest::mouseMove(f.Client(), below);
+        // Resting there, the list goes on scrolling a row at a time.
+        QTRY_VERIFY(f.list.GetTopIndex() >= 3);
+        QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, below);
+        const int top = f.list.GetTopIndex();
+        QTest::qWait(4 * AutoScrollIntervalMs);
+        QCOMPARE(f.list.GetTopIndex(), top);
+        // Dropped outside the rows: nothing moved, no sentinel left.
+        QCOMPARE(f.Rows(), rows);
+        QCOMPARE(f.Variables(), rows);
+    }
+
+    void rowsTheProfileDoesNotHaveAreReported()
+    {
+        ScriptedMessageBoxResponder boxes;
+        ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
+        // The profile lost its last variable behind the list's back: dragging the row it lacks is refused, and
+        // so is moving a row it has while the list shows more rows than the profile has variables.
+        f.view.variables.removeAt(3);
+        for (const auto& [from, to] : {std::pair {3, 0}, std::pair {0, 2}}) {
+            boxes.Clear();
+            Drag(f, from, to);
+            QCOMPARE(f.Rows(), Abcd);
+            QCOMPARE(f.Variables(), (QStringList {"a", "b", "c"}));
+            QCOMPARE(boxes.boxes().size(), size_t(1));
+            QCOMPARE(boxes.boxes().front().owner, f.form.get());
+        }
+    }
+
+    void rowAddedDuringADragStaysInStepWithTheProfile_data()
+    {
+        QTest::addColumn<bool>("dropped"); // else cancelled with Escape
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("dropped on the first row") << true << QStringList {"c", "a", "b", "d", "e"};
+        QTest::newRow("cancelled") << false << QStringList {"a", "b", "c", "d", "e"};
+    }
+
+    void rowAddedDuringADragStaysInStepWithTheProfile()
+    {
+        QFETCH(bool, dropped);
+        QFETCH(QStringList, expected);
+        ListForm<> f(ListBoxExRole::ProfileVariables, Abcd);
+        QTest::mousePress(f.Client(), Qt::LeftButton, {}, f.RowCentre(2));
+        QTest::mouseMove(f.Client(), f.RowCentre(2) - QPoint(0, 8));
+        QTest::mouseMove(f.Client(), f.RowCentre(1));
+        QVERIFY(f.list.IsDragging());
+        // A variable arrives while the drag runs (a drop from the host, say).
+        f.list.AddItem("e");
+        QTest::mouseMove(f.Client(), f.RowCentre(0));
+        if (!dropped)
+            f.Key(Qt::Key_Escape);
+        QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(0));
+        QVERIFY(!f.list.IsDragging());
+        QCOMPARE(f.Rows(), expected);
+        QCOMPARE(f.Variables(), expected);
+    }
+
+    void insertionMarkDrawnTwiceRestoresThePixels_data()
+    {
+        QTest::addColumn<QList<int>>("marks");
+        QTest::newRow("moved down, then none") << QList<int> {1, 3, -1};
+        QTest::newRow("first row (clipped above), then none") << QList<int> {0, -1};
+        QTest::newRow("same row twice, then none") << QList<int> {2, 2, -1};
+    }
+
+    void insertionMarkDrawnTwiceRestoresThePixels()
+    {
+        QFETCH(QList<int>, marks);
+        ListForm<> f(ListBoxExRole::Plain, {"Reactor.T", "Reactor.P", "Feed.F[1]", "Feed.F[2]", "Column.x[*]"});
+        f.Click(1); // a dark row under part of the marks
+        const QImage before = Grab(f.Client());
+        // The selected row in the caption colour, left of the text inside the focus rectangle's dots.
+        QVERIFY(GetSysColor(COLOR_ACTIVECAPTION) != GetSysColor(COLOR_HIGHLIGHT));
+        QCOMPARE(before.pixel(3, f.RowCentre(1).y()), GetSysColor(COLOR_ACTIVECAPTION).rgb());
+        QCOMPARE(before.pixel(3, f.RowCentre(2).y()), GetSysColor(COLOR_WINDOW).rgb());
+        for (int i = 0; i < marks.size() - 1; ++i) {
+            f.list.DrawInsert(marks[i]);
+            const QImage marked = Grab(f.Client());
+            QVERIFY2(marked != before, "a mark shows");
+            // Exclusive-or with white: every pixel the mark touches is inverted.
+            for (int y = 0; y < marked.height(); ++y) {
+                for (int x = 0; x < marked.width(); ++x) {
+                    if (marked.pixel(x, y) != before.pixel(x, y))
+                        QCOMPARE(marked.pixel(x, y), before.pixel(x, y) ^ 0x00FFFFFFu);
+                }
+            }
+        }
+        f.list.DrawInsert(marks.last());
+        QCOMPARE(Grab(f.Client()), before);
+    }
+
+private:
+    static void Drag(ListForm<>& f, int from, int to)
+    {
+        QTest::mousePress(f.Client(), Qt::LeftButton, {}, f.RowCentre(from));
+        // Out of the press's reach first, so that the drag starts.
+        QTest::mouseMove(f.Client(), f.RowCentre(from) + QPoint(0, from < to ? 8 : -8));
+        // The row list has the sentinel row now: `to` may name it.
+        QTest::mouseMove(f.Client(), f.RowCentre(to));
+        QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(to));
+    }
+    static QImage Grab(QWidget* widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };
 
 PE_TEST_MAIN(ListBoxExRowsTest)

@@ -6,7 +6,6 @@
 #include "editorfixture.h"
 
 #include "host/sharedids/sharedids.h"
-#include "platform/controls/listctrl.h"
 #include "resources/formcontrolids.h"
 
 #include <QApplication>
