@@ -209,39 +209,34 @@ private slots:
                 const QStringList before = RealRows(f);
                 const QStringList variablesBefore = f.Variables();
                 const int operation = random.bounded(10);
-                QString what;
+                // Operations 0-6: AddItem, InsertItem, RemoveItem, SetItemText, SwapItems, MoveItemUp,
+                // MoveItemDown; 7 a strip command, 8 a drag's start, 9 its end.
+                const QString what
+                    = QStringLiteral("operation %1 (index %2, other %3)").arg(operation).arg(index).arg(other);
                 try {
                     switch (operation) {
                     case 0:
-                        what = "AddItem";
                         f.list.AddItem(text());
                         break;
                     case 1:
-                        what = QStringLiteral("InsertItem(%1)").arg(index);
                         f.list.InsertItem(index, text());
                         break;
                     case 2:
-                        what = QStringLiteral("RemoveItem(%1)").arg(index);
                         f.list.RemoveItem(index);
                         break;
                     case 3:
-                        what = QStringLiteral("SetItemText(%1)").arg(index);
                         f.list.SetItemText(index, text());
                         break;
                     case 4:
-                        what = QStringLiteral("SwapItems(%1, %2)").arg(index).arg(other);
                         f.list.SwapItems(index, other);
                         break;
                     case 5:
-                        what = QStringLiteral("MoveItemUp(%1)").arg(index);
                         f.list.MoveItemUp(index);
                         break;
                     case 6:
-                        what = QStringLiteral("MoveItemDown(%1)").arg(index);
                         f.list.MoveItemDown(index);
                         break;
                     case 7:
-                        what = QStringLiteral("strip %1 on row %2").arg(index & 3).arg(other);
                         if (other >= 0 && other < count)
                             f.list.SetCurSel(other);
                         f.list.ButtonStripCommand(index & 3);
@@ -251,7 +246,6 @@ private slots:
                     case 8:
                         if (f.list.IsDragging() || count == 0)
                             continue;
-                        what = QStringLiteral("drag from row %1").arg(index);
                         QTest::mousePress(f.Client(), Qt::LeftButton, {}, f.RowCentre(qBound(0, index, count - 1)));
                         QTest::mouseMove(f.Client(), f.RowCentre(0) - QPoint(0, 9));
                         QTest::mouseMove(f.Client(), f.RowCentre(0));
@@ -259,7 +253,6 @@ private slots:
                     default:
                         if (!f.list.IsDragging())
                             continue;
-                        what = QStringLiteral("end the drag on row %1").arg(index);
                         if (random.bounded(2) == 0)
                             f.Key(Qt::Key_Escape);
                         QTest::mouseRelease(f.Client(), Qt::LeftButton, {}, f.RowCentre(qBound(0, index, count)));

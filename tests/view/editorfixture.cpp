@@ -225,10 +225,10 @@ void TypeInto(QLineEdit* editor, const QString& text)
     QTest::keyClicks(editor, text);
 }
 
-PlotDefinition SpecifiedTimes(const QStringList& entries)
+PlotDefinition SpecifiedTimes(const QStringList& entries, int mode)
 {
     PlotDefinition definition;
-    definition.timeMode = 1;
+    definition.timeMode = mode;
     definition.timeEntries = Strings(entries);
     return definition;
 }

@@ -104,8 +104,8 @@ CStringArray Strings(const QStringList& texts);
 QStringList Texts(const CStringArray& strings);
 // Replaces an open in-place editor's text with `text`, leaving the edit open.
 void TypeInto(QLineEdit* editor, const QString& text);
-// A definition in time mode 1 (specified times) with these time entries.
-PlotDefinition SpecifiedTimes(const QStringList& entries);
+// A definition in time mode 1 (specified times) or `mode` with these time entries.
+PlotDefinition SpecifiedTimes(const QStringList& entries, int mode = 1);
 
 // The three time-mode radios.
 inline constexpr UINT TimeModeRadios[] = {1024, 1025, 1026, 0};

@@ -82,9 +82,7 @@ private slots:
     {
         ScriptedMessageBoxResponder boxes;
         EditorFixture editor;
-        PlotDefinition definition = SpecifiedTimes({"0*", "1"});
-        definition.timeMode = 2;
-        CSUProfileEditorView* view = editor.Open(definition, Access::Host);
+        CSUProfileEditorView* view = editor.Open(SpecifiedTimes({"0*", "1"}, 2), Access::Host);
         editor.ClickTab(1);
         QWidget* start = editor.Widget(StartTimeField);
         QWidget* interval = editor.Widget(IntervalField);
@@ -154,9 +152,7 @@ private slots:
         const DefaultNumericLocale numbers(locale.constData());
         ScriptedMessageBoxResponder boxes;
         EditorFixture editor;
-        PlotDefinition definition = SpecifiedTimes({"0*", "1"});
-        definition.timeMode = 2;
-        QVERIFY(editor.Open(definition, Access::Host));
+        QVERIFY(editor.Open(SpecifiedTimes({"0*", "1"}, 2), Access::Host));
         editor.ClickTab(1);
         auto* start = qobject_cast<QLineEdit*>(editor.Widget(StartTimeField));
         editor.Focus(start);
@@ -335,9 +331,7 @@ private slots:
         QFETCH(QString, message);
         ScriptedMessageBoxResponder boxes;
         EditorFixture editor;
-        PlotDefinition definition = SpecifiedTimes({"0*", "2"});
-        definition.timeMode = 2;
-        CSUProfileEditorView* view = editor.Open(definition, Access::Host);
+        CSUProfileEditorView* view = editor.Open(SpecifiedTimes({"0*", "2"}, 2), Access::Host);
         editor.ClickTab(1);
         view->GetDlgItem(static_cast<int>(field))->SetWindowText(text.toLocal8Bit().constData());
         QWidget* edit = editor.Widget(field);
