@@ -30,26 +30,6 @@ using namespace FormControlList;
 
 namespace {
 
-// x axis, y axis, three plotted (one two-dimensional) and two unassigned.
-PlotDefinition FullDefinition()
-{
-    PlotDefinition definition;
-    definition.is3DPlot = 1;
-    definition.yAxisIsTime = 0;
-    definition.xAxisName = "Height";
-    definition.xAxisVariables = Strings({"z(*)"});
-    definition.yAxisName = "Trays";
-    definition.yAxisVariables = Strings({"n(1)", "n(2)"});
-    AddPlotted(definition, "T", 1, {"T(*)"});
-    AddPlotted(definition, "x", 2, {"x(*,1)", "x(*,2)"});
-    AddPlotted(definition, "P", 1, {"P(*)"});
-    AddUnassigned(definition, "Top", 1, {"T(1)", "T(2)"});
-    AddUnassigned(definition, "Bottom", 2, {"x(20,*)"});
-    definition.maxTimePoints = 25;
-    definition.timeEntries = Strings({"L"});
-    return definition;
-}
-
 PlotDefinition ThreeDDefinition(bool yAxisIsTime)
 {
     PlotDefinition definition;
@@ -135,8 +115,23 @@ class EditorOpenTest : public QObject {
 private slots:
     void definitionIsListedInOrder()
     {
+        // x axis, y axis, three plotted (one two-dimensional) and two unassigned.
+        PlotDefinition definition;
+        definition.is3DPlot = 1;
+        definition.yAxisIsTime = 0;
+        definition.xAxisName = "Height";
+        definition.xAxisVariables = Strings({"z(*)"});
+        definition.yAxisName = "Trays";
+        definition.yAxisVariables = Strings({"n(1)", "n(2)"});
+        AddPlotted(definition, "T", 1, {"T(*)"});
+        AddPlotted(definition, "x", 2, {"x(*,1)", "x(*,2)"});
+        AddPlotted(definition, "P", 1, {"P(*)"});
+        AddUnassigned(definition, "Top", 1, {"T(1)", "T(2)"});
+        AddUnassigned(definition, "Bottom", 2, {"x(20,*)"});
+        definition.maxTimePoints = 25;
+        definition.timeEntries = Strings({"L"});
         EditorFixture editor;
-        CSUProfileEditorView* view = editor.Open(FullDefinition(), Access::Host);
+        CSUProfileEditorView* view = editor.Open(definition, Access::Host);
         QCOMPARE(editor.ProfileRows(),
             QStringList({"Height|1 D", "Trays|1 D", "T|1 D", "x|2 D", "P|1 D", "Top|1 D", "Bottom|2 D"}));
         QCOMPARE(editor.Text(XAxisField), QStringLiteral("Height"));

@@ -89,15 +89,6 @@ public:
             keys.insert(static_cast<int>(list.GetItemData(row)));
         return keys;
     }
-    std::set<int> PlottedKeys() const
-    {
-        std::set<int> keys;
-        view()->Profiles().ForEach([&keys](const CSUPEProfile* profile) {
-            if (profile->role & static_cast<int>(ProfileRole::Plotted))
-                keys.insert(profile->key);
-        });
-        return keys;
-    }
     // Each listed profile as "name|dimension|variables|role", by key.
     std::map<int, QString> Snapshot() const
     {
@@ -307,7 +298,10 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
         } else if (strip.id == TimesStrip) {
             touch.times = true;
         } else {
-            touch.keys = editor.PlottedKeys();
+            view->Profiles().ForEach([&touch](const CSUPEProfile* profile) {
+                if (profile->role & static_cast<int>(ProfileRole::Plotted))
+                    touch.keys.insert(profile->key);
+            });
         }
         if (click)
             editor.ClickStripButton(strip.id, button, strip.buttons);
