@@ -6,7 +6,6 @@
 #include "editorfixture.h"
 
 #include "host/sharedids/sharedids.h"
-#include "platform/controls/listctrl.h"
 #include "resources/formcontrolids.h"
 
 #include <QApplication>
@@ -61,8 +60,7 @@ int main(int argc, char** argv)
     AddUnassigned(definition, "Top", 1, {"T(1)", "T(2)"});
     if (!editor.Open(definition, Access::Direct))
         return 2;
-    auto* profiles = dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(editor.Widget(FormControl::ProfilesList)));
-    profiles->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    editor.SelectProfileRows({0});
     QApplication::processEvents();
 
     QByteArray during;
@@ -75,7 +73,7 @@ int main(int argc, char** argv)
         QDrag::cancel();
     });
     NMLISTVIEW info {};
-    info.hdr.hwndFrom = profiles->GetSafeHwnd();
+    info.hdr.hwndFrom = editor.Widget(FormControl::ProfilesList);
     info.hdr.idFrom = FormControl::ProfilesList;
     info.hdr.code = LVN_BEGINDRAG;
     editor.view()->SendMessage(WM_NOTIFY, FormControl::ProfilesList, reinterpret_cast<LPARAM>(&info));

@@ -3,7 +3,6 @@
 #include "controls/inplaceedit.h"
 #include "controls/listboxexbuddy.h"
 #include "platform/controls/listbox.h"
-#include "platform/controls/listctrl.h"
 #include "platform/controls/tabctrlwidget.h"
 #include "resources/formcontrolids.h"
 
@@ -72,34 +71,7 @@ CSUProfileEditorView* EditorFixture::OpenOn(IUnknown* editedObject, const char* 
     return m_view;
 }
 
-QWidget* EditorFixture::Widget(UINT id) const
-{
-    return m_view->GetDlgItemHandle(static_cast<int>(id));
-}
-
 namespace {
-
-QString Qt8(const CString& text)
-{
-    return QString::fromLocal8Bit(text.GetString());
-}
-
-QStringList ListCtrlRows(CListCtrl& list, bool withDimension)
-{
-    QStringList rows;
-    for (int row = 0; row < list.GetItemCount(); ++row)
-        rows << Qt8(list.GetItemText(row, 0)) + (withDimension ? "|" + Qt8(list.GetItemText(row, 1)) : QString());
-    return rows;
-}
-
-QStringList ListBoxEntries(QWidget* widget)
-{
-    auto* list = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(widget));
-    QStringList entries;
-    for (int i = 0; i < list->GetCount(); ++i)
-        entries << Qt8(list->GetText(i));
-    return entries;
-}
 
 void AddProfile(CStringArray& names, CUIntArray& dimensions, CUIntArray& counts, CStringArray& variableArray,
     const char* name, UINT dimension, const QStringList& variables)
@@ -113,54 +85,30 @@ void AddProfile(CStringArray& names, CUIntArray& dimensions, CUIntArray& counts,
 
 } // namespace
 
-QStringList EditorFixture::ProfileRows() const
+QStringList EditorFixture::ListRows(CListCtrl& list, bool withDimension)
 {
-    return ListCtrlRows(ListControl(FormControl::ProfilesList), true);
+    QStringList rows;
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        rows << list.GetItemText(row, 0).ToQString()
+                + (withDimension ? "|" + list.GetItemText(row, 1).ToQString() : QString());
+    return rows;
 }
 
-QStringList EditorFixture::PlotEntries() const
+QStringList EditorFixture::ListEntries(QWidget* listBox)
 {
-    return ListBoxEntries(Widget(FormControl::PlotList));
+    auto* list = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(listBox));
+    QStringList entries;
+    for (int i = 0; i < list->GetCount(); ++i)
+        entries << list->GetText(i).ToQString();
+    return entries;
 }
 
-QStringList EditorFixture::VariableEntries() const
-{
-    return ListBoxEntries(Widget(FormControl::VariablesList));
-}
-
-QStringList EditorFixture::WrittenTimes(bool* written) const
+QStringList EditorFixture::WrittenTimes() const
 {
     const std::vector<CallRecord>& calls = m_plotData->calls();
     const auto write = std::find_if(
         calls.rbegin(), calls.rend(), [](const CallRecord& record) { return record.call == "SetTimes"; });
-    if (written)
-        *written = write != calls.rend();
     return write != calls.rend() ? write->args.value("timeEntries").toVariant().toStringList() : QStringList();
-}
-
-QStringList EditorFixture::TimeRows() const
-{
-    return ListCtrlRows(ListControl(FormControl::TimesList), false);
-}
-
-QString EditorFixture::Text(UINT id) const
-{
-    return Qt8(m_view->GetDlgItem(static_cast<int>(id))->GetWindowText());
-}
-
-bool EditorFixture::Enabled(UINT id) const
-{
-    return Widget(id)->isEnabled();
-}
-
-bool EditorFixture::Visible(UINT id) const
-{
-    return Widget(id)->isVisible();
-}
-
-bool EditorFixture::Checked(UINT id) const
-{
-    return m_view->IsDlgButtonChecked(static_cast<int>(id)) == 1;
 }
 
 QStringList EditorFixture::Tabs() const
@@ -221,16 +169,6 @@ void EditorFixture::PressStripButton(UINT stripId, int button) const
     QCoreApplication::processEvents();
 }
 
-CListCtrl& EditorFixture::ListControl(UINT id) const
-{
-    return *dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(Widget(id)));
-}
-
-CListBoxEx& EditorFixture::EditableList(UINT id) const
-{
-    return *dynamic_cast<CListBoxEx*>(CWnd::FromHandlePermanent(Widget(id)));
-}
-
 QLineEdit* EditorFixture::OpenEditor(UINT listId) const
 {
     if (listId == FormControl::ProfilesList || listId == FormControl::TimesList) {
@@ -275,7 +213,7 @@ QStringList Texts(const CStringArray& strings)
 {
     QStringList texts;
     for (const CString& text : strings)
-        texts << Qt8(text);
+        texts << text.ToQString();
     return texts;
 }
 
@@ -287,10 +225,10 @@ void TypeInto(QLineEdit* editor, const QString& text)
     QTest::keyClicks(editor, text);
 }
 
-PlotDefinition SpecifiedTimes(const QStringList& entries)
+PlotDefinition SpecifiedTimes(const QStringList& entries, int mode)
 {
     PlotDefinition definition;
-    definition.timeMode = 1;
+    definition.timeMode = mode;
     definition.timeEntries = Strings(entries);
     return definition;
 }

@@ -5,6 +5,7 @@
 // document template. The plot object is reached directly (IProfilePlotData)
 // or through a plot host (IProfilePlotHost), as the host's model says.
 
+#include "controls/listboxex.h"
 #include "host/frame/profileeditorframe.h"
 #include "host/services/kbaseapp.h"
 #include "host/services/kdoctemplate.h"
@@ -12,6 +13,8 @@
 #include "hostlib/plotdefinition.h"
 #include "hostlib/profileplotdataobject.h"
 #include "hostlib/profileplothostobject.h"
+#include "platform/controls/listctrl.h"
+#include "resources/formcontrolids.h"
 #include "view/profileeditorview.h"
 
 #include <QLineEdit>
@@ -46,17 +49,17 @@ public:
     void CloseAll();
 
     // What the form shows.
-    QWidget* Widget(UINT id) const;
-    QStringList ProfileRows() const; // "name|dim" per row
-    QStringList PlotEntries() const;
-    QStringList VariableEntries() const;
-    QStringList TimeRows() const;
-    // The entries of the last SetTimes call; `written` tells whether there was one.
-    QStringList WrittenTimes(bool* written = nullptr) const;
-    QString Text(UINT id) const;
-    bool Enabled(UINT id) const;
-    bool Visible(UINT id) const;
-    bool Checked(UINT id) const;
+    QWidget* Widget(UINT id) const { return m_view->GetDlgItemHandle(static_cast<int>(id)); }
+    QStringList ProfileRows() const { return ListRows(ListControl(FormControl::ProfilesList), true); } // "name|dim"
+    QStringList PlotEntries() const { return ListEntries(Widget(FormControl::PlotList)); }
+    QStringList VariableEntries() const { return ListEntries(Widget(FormControl::VariablesList)); }
+    QStringList TimeRows() const { return ListRows(ListControl(FormControl::TimesList), false); }
+    // The entries of the last SetTimes call, if any.
+    QStringList WrittenTimes() const;
+    QString Text(UINT id) const { return m_view->GetDlgItem(static_cast<int>(id))->GetWindowText().ToQString(); }
+    bool Enabled(UINT id) const { return Widget(id)->isEnabled(); }
+    bool Visible(UINT id) const { return Widget(id)->isVisible(); }
+    bool Checked(UINT id) const { return m_view->IsDlgButtonChecked(static_cast<int>(id)) == 1; }
     QStringList Tabs() const;
     // The ids of the checked radios among `ids` (a zero-terminated list).
     QList<UINT> CheckedAmong(const UINT* ids) const;
@@ -71,13 +74,18 @@ public:
     // focus stays where it is.
     void PressStripButton(UINT stripId, int button) const;
     // The form's list controls, and the in-place editor a list shows, or null.
-    CListCtrl& ListControl(UINT id) const;
-    CListBoxEx& EditableList(UINT id) const;
+    CListCtrl& ListControl(UINT id) const { return *dynamic_cast<CListCtrl*>(CWnd::FromHandlePermanent(Widget(id))); }
+    CListBoxEx& EditableList(UINT id) const
+    {
+        return *dynamic_cast<CListBoxEx*>(CWnd::FromHandlePermanent(Widget(id)));
+    }
     QLineEdit* OpenEditor(UINT listId) const;
     // Selects exactly these rows of the profiles list.
     void SelectProfileRows(const QList<int>& rows) const;
 
 private:
+    static QStringList ListRows(CListCtrl& list, bool withDimension);
+    static QStringList ListEntries(QWidget* listBox);
     std::unique_ptr<CKBaseApp> m_app;
     std::unique_ptr<QMdiArea> m_area;
     std::unique_ptr<CKDocTemplate> m_template;
@@ -96,8 +104,8 @@ CStringArray Strings(const QStringList& texts);
 QStringList Texts(const CStringArray& strings);
 // Replaces an open in-place editor's text with `text`, leaving the edit open.
 void TypeInto(QLineEdit* editor, const QString& text);
-// A definition in time mode 1 (specified times) with these time entries.
-PlotDefinition SpecifiedTimes(const QStringList& entries);
+// A definition in time mode 1 (specified times) or `mode` with these time entries.
+PlotDefinition SpecifiedTimes(const QStringList& entries, int mode = 1);
 
 // The three time-mode radios.
 inline constexpr UINT TimeModeRadios[] = {1024, 1025, 1026, 0};

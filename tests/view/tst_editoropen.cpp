@@ -2,11 +2,16 @@
 // listed in the form, the time page per time mode, and definitions or objects
 // the editor cannot take as they are. Then the open editor changed by the host
 // (reload, a received profile, a new display unit) and by a person (the tab
-// pages, the plot-type and y-axis radios).
+// pages, the plot-type and y-axis radios). Then the plot builder's writes,
+// driven as a person drives them: assignment by the ">>" and clear buttons, the
+// Delete key and the plot strip; the checks before a write with their boxes;
+// Apply, OK and Cancel with the calls the host sees.
 
 #include "editorfixture.h"
 
+#include "hostlib/calllog.h"
 #include "hostlib/modelobject.h"
+#include "model/profileroles.h"
 #include "resources/editorform.h"
 #include "resources/formcontrolids.h"
 #include "support/defaultnumericlocale.h"
@@ -14,8 +19,10 @@
 #include "support/scriptedmessageboxresponder.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTreeView>
 
 #include <algorithm>
 #include <set>
@@ -24,26 +31,6 @@ using namespace FormControl;
 using namespace FormControlList;
 
 namespace {
-
-// x axis, y axis, three plotted (one two-dimensional) and two unassigned.
-PlotDefinition FullDefinition()
-{
-    PlotDefinition definition;
-    definition.is3DPlot = 1;
-    definition.yAxisIsTime = 0;
-    definition.xAxisName = "Height";
-    definition.xAxisVariables = Strings({"z(*)"});
-    definition.yAxisName = "Trays";
-    definition.yAxisVariables = Strings({"n(1)", "n(2)"});
-    AddPlotted(definition, "T", 1, {"T(*)"});
-    AddPlotted(definition, "x", 2, {"x(*,1)", "x(*,2)"});
-    AddPlotted(definition, "P", 1, {"P(*)"});
-    AddUnassigned(definition, "Top", 1, {"T(1)", "T(2)"});
-    AddUnassigned(definition, "Bottom", 2, {"x(20,*)"});
-    definition.maxTimePoints = 25;
-    definition.timeEntries = Strings({"L"});
-    return definition;
-}
 
 PlotDefinition ThreeDDefinition(bool yAxisIsTime)
 {
@@ -66,6 +53,62 @@ std::set<int> Keys(CSUProfileEditorView& view)
     view.ProfilesPart().Profiles().ForEach([&keys](const CSUPEProfile* profile) { keys.insert(profile->key); });
     return keys;
 }
+
+PlotDefinition Unassigned(const QStringList& names, bool is3D = false)
+{
+    PlotDefinition definition;
+    definition.is3DPlot = is3D ? 1 : 0;
+    definition.yAxisIsTime = 1;
+    for (const QString& name : names)
+        AddUnassigned(definition, name.toLatin1().constData(), 1, {name + "(1)", name + "(2)"});
+    definition.timeEntries = Strings({"L"});
+    return definition;
+}
+
+int RoleOf(CSUProfileEditorView& view, const char* name)
+{
+    int role = -1;
+    view.ProfilesPart().Profiles().ForEach([&](const CSUPEProfile* profile) {
+        if (profile->name == name)
+            role = profile->role;
+    });
+    return role;
+}
+
+// The calls of the plot objects and the document, in order, as "Call" or
+// "UpdateAllViews 823 [path, context]".
+class CallRecorder {
+public:
+    CallRecorder()
+    {
+        m_connection = QObject::connect(&CallLog::Instance(), &CallLog::lineWritten, [this](const QJsonObject& line) {
+            QString call = line.value("call").toString();
+            const QJsonObject args = line.value("args").toObject();
+            if (call == "UpdateAllViews") {
+                call += " " + QString::number(args.value("hint").toInteger());
+                if (args.contains("object"))
+                    call += " [" + args.value("object").toVariant().toStringList().join(", ") + "]";
+            }
+            // The owner object answers its path for the broadcast.
+            if (call != "QueryInterface" && call != "GetObjectPath")
+                m_calls << call;
+        });
+    }
+    ~CallRecorder() { QObject::disconnect(m_connection); }
+    QStringList calls() const { return m_calls; }
+    void clear() { m_calls.clear(); }
+
+private:
+    QMetaObject::Connection m_connection;
+    QStringList m_calls;
+};
+
+const QStringList WriteCalls {"SetIs3DPlot", "GetPlotProfiles", "SetPlotProfiles", "SetPlotProfileVariables",
+    "SetUnassignedProfiles", "SetUnassignedProfileVariables", "SetTimes", "SetMaxTimePoints", "SetTimes",
+    "SetYAxisIsTime", "NotifyDefinitionChanged", "NotifyDefinitionWritten", "NotifyPreviousPlotProfiles"};
+// What OK sends after a valid write, as the editor closes.
+const QStringList ClosingCalls {"UpdateAllViews 823 [, Column.TemperaturePlot]", "NotifyEditorClosing",
+    "UpdateAllViews 823 [, Column.TemperaturePlot]", "UpdateAllViews 0"};
 
 } // namespace
 
@@ -113,8 +156,23 @@ private slots:
 
     void definitionIsListedInOrder()
     {
+        // x axis, y axis, three plotted (one two-dimensional) and two unassigned.
+        PlotDefinition definition;
+        definition.is3DPlot = 1;
+        definition.yAxisIsTime = 0;
+        definition.xAxisName = "Height";
+        definition.xAxisVariables = Strings({"z(*)"});
+        definition.yAxisName = "Trays";
+        definition.yAxisVariables = Strings({"n(1)", "n(2)"});
+        AddPlotted(definition, "T", 1, {"T(*)"});
+        AddPlotted(definition, "x", 2, {"x(*,1)", "x(*,2)"});
+        AddPlotted(definition, "P", 1, {"P(*)"});
+        AddUnassigned(definition, "Top", 1, {"T(1)", "T(2)"});
+        AddUnassigned(definition, "Bottom", 2, {"x(20,*)"});
+        definition.maxTimePoints = 25;
+        definition.timeEntries = Strings({"L"});
         EditorFixture editor;
-        CSUProfileEditorView* view = editor.Open(FullDefinition(), Access::Host);
+        CSUProfileEditorView* view = editor.Open(definition, Access::Host);
         QCOMPARE(editor.ProfileRows(),
             QStringList({"Height|1 D", "Trays|1 D", "T|1 D", "x|2 D", "P|1 D", "Top|1 D", "Bottom|2 D"}));
         QCOMPARE(editor.Text(XAxisField), QStringLiteral("Height"));
@@ -135,31 +193,6 @@ private slots:
                 "GetUnassignedProfileVariables", "GetMaxTimePoints", "GetTimes", "GetYAxisIsTime"}));
         QCOMPARE(editor.plotHost()->callNames(),
             QStringList({"QueryInterface", "QueryInterface", "GetPlotDataObjects", "GetTimeMode"}));
-        // Each profile's roles and variables as the host gave them.
-        int plotted = 0;
-        view->ProfilesPart().Profiles().ForEach([&plotted](const CSUPEProfile* profile) {
-            if (profile->role == 4)
-                ++plotted;
-            if (profile->name == "x")
-                QCOMPARE(profile->variables.GetSize(), 2);
-        });
-        QCOMPARE(plotted, 3);
-    }
-
-    void emptyDefinitionDisablesTheVariablesStrip()
-    {
-        EditorFixture editor;
-        PlotDefinition empty;
-        empty.timeEntries = Strings({"L"});
-        CSUProfileEditorView* view = editor.Open(empty, Access::Direct);
-        QVERIFY(editor.ProfileRows().isEmpty());
-        QVERIFY(editor.PlotEntries().isEmpty());
-        QVERIFY(!view->ProfilesPart().CurrentProfile());
-        QVERIFY(!editor.Enabled(VariablesStrip));
-        QCOMPARE(editor.Text(XAxisField), QString());
-        QVERIFY(editor.Checked(Radio2DPlot));
-        // Plot data reached directly has no time settings.
-        QCOMPARE(editor.Tabs(), QStringList({"Profiles"}));
     }
 
     void timePageShowsEachMode_data()
@@ -179,9 +212,6 @@ private slots:
         // Before a load the start field holds 0.0 and the interval the document's default (60 x factor).
         QTest::newRow("continuous") << 0 << QStringList {"L"} << 1.0 << QStringList {"0.0"} << "0.0"
                                     << "60" << RadioContinuousUpdate << false << false << host << QByteArray("C");
-        QTest::newRow("specified times, host order kept")
-            << 1 << QStringList {"5", "1.5", "5"} << 1.0 << QStringList {"5", "1.5", "5"} << "0.0"
-            << "60" << RadioSpecifyTimes << true << false << host << QByteArray("C");
         QTest::newRow("specified times in minutes")
             << 1 << QStringList {"30", "90"} << 1.0 / 60 << QStringList {"0.5", "1.5"} << "0.0"
             << "1" << RadioSpecifyTimes << true << false << host << QByteArray("C");
@@ -231,6 +261,10 @@ private slots:
         // Every row has a parameter of its own.
         for (int row = 0; row < editor.ListControl(TimesList).GetItemCount(); ++row)
             QCOMPARE(editor.ListControl(TimesList).GetItemData(row), DWORD_PTR(row + 1));
+        // No profiles: none is current and the variables strip is off; plot data
+        // reached directly has no time settings.
+        QVERIFY(!editor.view()->ProfilesPart().CurrentProfile() && !editor.Enabled(VariablesStrip));
+        QCOMPARE(editor.Tabs().size(), access == int(Access::Host) ? 2 : 1);
     }
 
     void disagreeingArraysKeepWhatWasReadAndSaySo()
@@ -371,8 +405,6 @@ private slots:
         editor.ClickTab(1);
         editor.Click(RadioSpecifyInterval);
         QCOMPARE(view->TimePart().CurrentTimeMode(), TimeMode::SpecifyInterval);
-        QCOMPARE(editor.CheckedAmong(TimeModeRadios), QList<UINT>({RadioSpecifyInterval}));
-        QVERIFY(editor.Enabled(IntervalField) && !editor.Enabled(TimesList));
         for (const UINT* id = MaxTimePointsIds; *id; ++id)
             QVERIFY2(!editor.Enabled(*id), QByteArray::number(*id));
         QCOMPARE(editor.Text(MaxTimePointsField), QStringLiteral("1"));
@@ -382,10 +414,6 @@ private slots:
         QVERIFY(view->PlotTypePart().Is2DPlot() && view->PlotTypePart().YAxisIsTime());
         for (const UINT* id = MaxTimePointsIds; *id; ++id)
             QVERIFY2(editor.Enabled(*id), QByteArray::number(*id));
-        // The y-axis profile went back to the unassigned profiles.
-        QCOMPARE(editor.Text(YAxisField), QString());
-        QCOMPARE(view->AssignmentPart().YAxisKey(), -1);
-        QCOMPARE(view->ProfilesPart().Profiles().Find(1)->role, int16_t(0));
         QVERIFY(editor.Checked(RadioYAxisTime) && !editor.Checked(RadioYAxisProfile));
         QVERIFY(!editor.Enabled(YAxisGroup) && !editor.Enabled(ToYAxis));
 
@@ -421,19 +449,235 @@ private slots:
         definition.timeMode = mode;
         definition.timeEntries = Strings(entries);
         EditorFixture editor;
-        CSUProfileEditorView* view = editor.Open(definition, Access::Host, 1.0, "s");
+        QVERIFY(editor.Open(definition, Access::Host, 1.0, "s"));
         editor.document()->SetDisplayUnit("tick", 60.0);
-        QCOMPARE(view->TimePart().TimeFactor(), 60.0);
         QCOMPARE(editor.TimeRows(), rows);
         QCOMPARE(editor.Text(StartTimeField), start);
         QCOMPARE(editor.Text(IntervalField), interval);
-        LVCOLUMN column;
-        char heading[64] = {};
-        column.mask = LVCF_TEXT;
-        column.pszText = heading;
-        column.cchTextMax = sizeof heading;
-        QVERIFY(editor.ListControl(TimesList).GetColumn(0, &column));
-        QCOMPARE(QString(heading), QStringLiteral("Times (tick)"));
+        QCOMPARE(qobject_cast<QTreeView*>(editor.Widget(TimesList))->model()->headerData(0, Qt::Horizontal).toString(),
+            QStringLiteral("Times (tick)"));
+        // Written back in the host's units, whatever the display unit.
+        editor.Click(Apply);
+        QCOMPARE(editor.WrittenTimes(), entries);
+    }
+
+    void axesTakeOneUnassignedProfileAndThePlotListTheRest()
+    {
+        ScriptedMessageBoxResponder boxes;
+        EditorFixture editor;
+        CSUProfileEditorView* view = editor.Open(Unassigned({"A", "B", "C"}, true), Access::Host);
+        editor.Click(Radio3DPlot);
+        editor.Click(RadioYAxisProfile);
+        editor.SelectProfileRows({0});
+        editor.Click(ToXAxis);
+        QCOMPARE(editor.Text(XAxisField), QStringLiteral("A"));
+        QCOMPARE(RoleOf(*view, "A"), 1);
+        // Another unassigned profile replaces it; the first is unassigned again.
+        editor.SelectProfileRows({1});
+        editor.Click(ToXAxis);
+        QCOMPARE(editor.Text(XAxisField), QStringLiteral("B"));
+        QCOMPARE(RoleOf(*view, "A"), 0);
+        // Two selected rows, or a profile that has a role, change nothing.
+        editor.SelectProfileRows({0, 2});
+        editor.Click(ToXAxis);
+        editor.SelectProfileRows({1});
+        editor.Click(ToYAxis);
+        QCOMPARE(editor.Text(XAxisField), QStringLiteral("B"));
+        QCOMPARE(editor.Text(YAxisField), QString());
+        editor.SelectProfileRows({2});
+        editor.Click(ToYAxis);
+        QCOMPARE(editor.Text(YAxisField), QStringLiteral("C"));
+        QCOMPARE(RoleOf(*view, "C"), 2);
+        // Back to 2-d: the y axis is emptied, and ">> Y Axis" does nothing there.
+        editor.Click(Radio2DPlot);
+        QCOMPARE(editor.Text(YAxisField), QString());
+        QCOMPARE(RoleOf(*view, "C"), 0);
+        QVERIFY(editor.Checked(RadioYAxisTime));
+        view->SendMessage(WM_COMMAND, MAKEWPARAM(ToYAxis, BN_CLICKED), 0);
+        QCOMPARE(RoleOf(*view, "C"), 0);
+        editor.Click(ClearXAxis);
+        QCOMPARE(editor.Text(XAxisField), QString());
+        QCOMPARE(view->AssignmentPart().XAxisKey(), -1);
+        QCOMPARE(RoleOf(*view, "B"), 0);
+        // The plot list takes the selected unassigned profiles, each once.
+        editor.SelectProfileRows({1});
+        editor.Click(ToXAxis);
+        editor.SelectProfileRows({0, 1, 2});
+        editor.Click(ToPlot);
+        QCOMPARE(editor.PlotEntries(), QStringList({"A", "C"}));
+        QCOMPARE(RoleOf(*view, "C"), 4);
+        QCOMPARE(RoleOf(*view, "B"), 1);
+        editor.Click(ToPlot);
+        QCOMPARE(editor.PlotEntries(), QStringList({"A", "C"}));
+        // Delete in an axis field takes the profile off.
+        QWidget* field = editor.Widget(XAxisField);
+        editor.Focus(field);
+        QTest::keyClick(field, Qt::Key_Home);
+        QTest::keyClick(field, Qt::Key_Delete);
+        QCOMPARE(editor.Text(XAxisField), QString());
+        QCOMPARE(RoleOf(*view, "B"), 0);
+        QCOMPARE(view->AssignmentPart().XAxisKey(), -1);
+        // In another control the key is the control's own.
+        editor.ClickTab(1);
+        editor.Click(RadioSpecifyInterval);
+        QWidget* interval = editor.Widget(IntervalField);
+        editor.Focus(interval);
+        QTest::keyClick(interval, Qt::Key_Home);
+        QTest::keyClick(interval, Qt::Key_Delete);
+        QCOMPARE(editor.Text(IntervalField), QStringLiteral("0"));
+        view->GetDlgItem(IntervalField)->SetWindowText("5");
+    }
+
+    void plotStripRemovesAndReorders()
+    {
+        EditorFixture editor;
+        PlotDefinition definition;
+        AddPlotted(definition, "P", 1, {"p1"});
+        AddPlotted(definition, "Q", 1, {"q1"});
+        AddPlotted(definition, "R", 1, {"r1"});
+        definition.timeEntries = Strings({"L"});
+        CSUProfileEditorView* view = editor.Open(definition, Access::Host);
+        editor.EditableList(PlotList).SetCurSel(0);
+        editor.ClickStripButton(PlotStrip, 0, 3);
+        QCOMPARE(editor.PlotEntries(), QStringList({"Q", "R"}));
+        QCOMPARE(RoleOf(*view, "P"), 0);
+        editor.EditableList(PlotList).SetCurSel(1);
+        editor.ClickStripButton(PlotStrip, 1, 3);
+        QCOMPARE(editor.PlotEntries(), QStringList({"R", "Q"}));
+        editor.Click(Apply);
+        QCOMPARE(editor.plotData()->definition().plottedNames, Strings({"R", "Q"}));
+        QCOMPARE(editor.plotData()->definition().plottedVariables, Strings({"r1", "q1"}));
+        QCOMPARE(editor.plotData()->definition().unassignedNames, Strings({"P"}));
+    }
+
+    void applyWritesInOrderAndReadsBackTheSame()
+    {
+        EditorFixture editor;
+        CComPtr<ModelObject> owner = ModelObject::Create("Flowsheet.Column");
+        editor.SetOwner(owner.get());
+        PlotDefinition definition;
+        definition.is3DPlot = 1;
+        definition.yAxisIsTime = 0;
+        definition.xAxisName = "Length";
+        definition.xAxisVariables = Strings({"z(1)", "z(2)"});
+        definition.yAxisName = "Trays";
+        definition.yAxisVariables = Strings({"n(*)"});
+        AddPlotted(definition, "T", 2, {"T(*,1)", "T(*,2)"});
+        AddUnassigned(definition, "Spare", 1, {});
+        definition.maxTimePoints = 1;
+        definition.timeMode = 1;
+        definition.timeEntries = Strings({"10", "20"});
+        editor.Open(definition, Access::Host);
+        CallRecorder recorder;
+        editor.Click(Apply);
+        const QStringList broadcast {"UpdateAllViews 823 [Flowsheet.Column, Column.TemperaturePlot]"};
+        QCOMPARE(recorder.calls(), WriteCalls + broadcast);
+        QCOMPARE(editor.plotHost()->previousPlottedNames(), Strings({"T"}));
+        QCOMPARE(editor.plotHost()->previousXAxisName(), CString("Length"));
+        // The host's definition is the one it gave: nothing was lost or reordered.
+        QCOMPARE(editor.plotData()->definition(), definition);
+
+        // Read back in a new editor and written again: the same definition.
+        EditorFixture again;
+        QVERIFY(again.Open(editor.plotData()->definition(), Access::Host));
+        again.Click(Apply);
+        QCOMPARE(again.plotData()->definition(), definition);
+    }
+
+    void brokenRulesAreToldWithTheirBoxAndOkClosesOnlyAfterAValidWrite()
+    {
+        ScriptedMessageBoxResponder boxes;
+        EditorFixture editor;
+        PlotDefinition definition = Unassigned({"A"});
+        AddPlotted(definition, "Empty", 1, {});
+        CSUProfileEditorView* view = editor.Open(definition, Access::Host);
+        // The host's model document stays when one of its editors closes.
+        editor.document()->m_bAutoDelete = false;
+        QPointer<QWidget> frame = editor.frame()->GetSafeHwnd();
+        CallRecorder recorder;
+        editor.Click(Apply);
+        QCOMPARE(boxes.events().size(), size_t(2));
+        QVERIFY(boxes.events()[0].isBeep);
+        QCOMPARE(boxes.events()[1].box.text, CString("The profile Empty contains no variables."));
+        QCOMPARE(boxes.events()[1].box.title, CString("Profile Editor"));
+        QCOMPARE(boxes.events()[1].box.style, 0x40030u);
+        QCOMPARE(boxes.events()[1].box.owner, view->GetSafeHwnd());
+        QVERIFY(recorder.calls().isEmpty());
+        boxes.Clear();
+        editor.Click(Ok);
+        QCOMPARE(boxes.boxes().size(), size_t(1));
+        QCOMPARE(recorder.calls(), QStringList({"UpdateAllViews 0"}));
+        QVERIFY(frame && frame->isVisible());
+        recorder.clear();
+
+        // The time fields are checked in every time mode, without a beep.
+        editor.EditableList(PlotList).SetCurSel(0);
+        editor.ClickStripButton(PlotStrip, 0, 3);
+        boxes.Clear();
+        editor.ClickTab(1);
+        view->GetDlgItem(IntervalField)->SetWindowText("  ");
+        editor.Click(Apply);
+        QCOMPARE(boxes.events().size(), size_t(1));
+        QCOMPARE(boxes.boxes()[0].text, CString("Time intervals must be greater than zero."));
+        boxes.Clear();
+        view->GetDlgItem(IntervalField)->SetWindowText("5");
+        view->GetDlgItem(StartTimeField)->SetWindowText("");
+        editor.Click(Apply);
+        QCOMPARE(boxes.boxes().at(0).text, CString("Times cannot be less than zero."));
+        boxes.Clear();
+        view->GetDlgItem(StartTimeField)->SetWindowText("-1");
+        editor.Click(Apply);
+        QVERIFY(boxes.events().empty());
+        QVERIFY(recorder.calls().isEmpty());
+        view->GetDlgItem(StartTimeField)->SetWindowText("0");
+        editor.Click(Ok);
+        QCOMPARE(recorder.calls(), WriteCalls + ClosingCalls);
+        QVERIFY(!frame || !frame->isVisible());
+        QCOMPARE(editor.WrittenTimes(), QStringList({"L"})); // continuous update
+        // Unassigned profiles go in the set's order, not the list's.
+        QStringList unassigned = Texts(editor.plotData()->definition().unassignedNames);
+        unassigned.sort();
+        QCOMPARE(unassigned, QStringList({"A", "Empty"}));
+        CDocument* document = editor.document();
+        editor.CloseAll();
+        delete document;
+    }
+
+    void okWhenTheDocumentClosesWithTheEditor()
+    {
+        // A document with no other view goes with the editor, but only once OK's
+        // handler has returned: both broadcasts after the close still reach it.
+        EditorFixture editor;
+        QVERIFY(editor.Open(Unassigned({"A"}), Access::Host));
+        CallRecorder recorder;
+        editor.Click(Ok);
+        QCOMPARE(recorder.calls(), WriteCalls + ClosingCalls);
+        QVERIFY(CKBaseApp::GetCurrentDocument());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!CKBaseApp::GetCurrentDocument());
+    }
+
+    void cancelWritesNothingAndSaysNothing()
+    {
+        ScriptedMessageBoxResponder boxes;
+        EditorFixture editor;
+        PlotDefinition definition = Unassigned({"A"});
+        definition.timeMode = 2;
+        definition.timeEntries = Strings({"0*", "1"});
+        CSUProfileEditorView* view = editor.Open(definition, Access::Host);
+        CallRecorder recorder;
+        editor.ClickTab(1);
+        QWidget* start = editor.Widget(StartTimeField);
+        editor.Focus(start);
+        view->GetDlgItem(StartTimeField)->SetWindowText("-1");
+        QPointer<QWidget> frame = editor.frame()->GetSafeHwnd();
+        // A person's click: the button takes the focus first, then is clicked.
+        editor.Click(Cancel);
+        QVERIFY(editor.frame()->IsClosing());
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(!frame || !frame->isVisible());
+        QVERIFY(boxes.events().empty());
+        QCOMPARE(recorder.calls(), QStringList({"NotifyEditorClosing"}));
     }
 };
 

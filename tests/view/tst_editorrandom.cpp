@@ -8,7 +8,6 @@
 
 #include "editorfixture.h"
 
-#include "controls/listboxex.h"
 #include "model/profileroles.h"
 #include "model/timevalues.h"
 #include "resources/formcontrolids.h"
@@ -23,23 +22,10 @@
 #include <cmath>
 #include <map>
 #include <set>
-#include <tuple>
 
 using namespace FormControl;
 
 namespace {
-
-struct ProfileState {
-    QString name;
-    int dimension;
-    QStringList variables;
-    int role;
-    bool operator==(const ProfileState& other) const
-    {
-        return std::tie(name, dimension, variables, role)
-            == std::tie(other.name, other.dimension, other.variables, other.role);
-    }
-};
 
 // What a step may change besides the edits it found open.
 struct Touch {
@@ -103,23 +89,19 @@ public:
             keys.insert(static_cast<int>(list.GetItemData(row)));
         return keys;
     }
-    std::set<int> PlottedKeys() const
+    // Each listed profile as "name|dimension|variables|role", by key.
+    std::map<int, QString> Snapshot() const
     {
-        std::set<int> keys;
-        for (const auto& [key, state] : Snapshot()) {
-            if (state.role & static_cast<int>(ProfileRole::Plotted))
-                keys.insert(key);
-        }
-        return keys;
-    }
-    std::map<int, ProfileState> Snapshot() const
-    {
-        std::map<int, ProfileState> states;
+        std::map<int, QString> states;
         const CListCtrl& list = ListControl(ProfilesList);
         for (int row = 0; row < list.GetItemCount(); ++row) {
             const int key = static_cast<int>(list.GetItemData(row));
             if (const CSUPEProfile* profile = view()->ProfilesPart().Profiles().Find(key))
-                states[key] = {profile->name.ToQString(), profile->dimension, Texts(profile->variables), profile->role};
+                states[key] = QStringLiteral("%1|%2|%3|%4")
+                                  .arg(profile->name.ToQString())
+                                  .arg(profile->dimension)
+                                  .arg(Texts(profile->variables).join(';'))
+                                  .arg(profile->role);
         }
         return states;
     }
@@ -171,7 +153,7 @@ private slots:
             QVERIFY(editor.Open(editor.hostDefinition, Access::Host));
             QString history;
             for (int step = 0; step < Steps; ++step) {
-                const std::map<int, ProfileState> before = editor.Snapshot();
+                const std::map<int, QString> before = editor.Snapshot();
                 const std::vector<double> secondsBefore = editor.Seconds();
                 Touch touch;
                 // Edits open from earlier steps end with this one, changing what they edit.
@@ -205,7 +187,7 @@ private slots:
                     const PlotDefinition& loaded = editor.hostDefinition;
                     QStringList names;
                     for (const auto& [key, state] : editor.Snapshot())
-                        names << state.name;
+                        names << state.section('|', 0, 0);
                     QStringList expected = Texts(loaded.plottedNames) + Texts(loaded.unassignedNames);
                     if (!loaded.xAxisName.IsEmpty())
                         expected.prepend(loaded.xAxisName.ToQString());
@@ -213,17 +195,17 @@ private slots:
                     QVERIFY2(editor.TimeRows().size() == loaded.timeEntries.GetSize(), qPrintable(where));
                     continue;
                 }
-                const std::map<int, ProfileState> after = editor.Snapshot();
+                const std::map<int, QString> after = editor.Snapshot();
                 for (const auto& [key, state] : before) {
                     if (touch.keys.count(key))
                         continue;
                     const auto kept = after.find(key);
                     QVERIFY2(kept != after.end() && kept->second == state,
-                        qPrintable(QStringLiteral("profile %1 changed in ").arg(state.name) + where));
+                        qPrintable(QStringLiteral("profile %1 changed in ").arg(state) + where));
                 }
                 for (const auto& [key, state] : after)
                     QVERIFY2(before.count(key) || touch.newProfiles,
-                        qPrintable(QStringLiteral("profile %1 appeared in ").arg(state.name) + where));
+                        qPrintable(QStringLiteral("profile %1 appeared in ").arg(state) + where));
                 if (!touch.times) {
                     const std::vector<double> seconds = editor.Seconds();
                     QVERIFY2(seconds.size() == secondsBefore.size(), qPrintable(where));
@@ -316,7 +298,10 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
         } else if (strip.id == TimesStrip) {
             touch.times = true;
         } else {
-            touch.keys = editor.PlottedKeys();
+            view->ProfilesPart().Profiles().ForEach([&touch](const CSUPEProfile* profile) {
+                if (profile->role & static_cast<int>(ProfileRole::Plotted))
+                    touch.keys.insert(profile->key);
+            });
         }
         if (click)
             editor.ClickStripButton(strip.id, button, strip.buttons);
