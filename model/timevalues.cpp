@@ -4,6 +4,8 @@
 #include "host/services/setlocale.h"
 
 #include <cctype>
+#include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +14,29 @@ namespace {
 
 constexpr int EditedTimeDigits = 16;
 constexpr int FieldTimeDigits = 6;
+
+// atof's value of `text` under the numeric locale whose decimal point is
+// `point`. A plain number (what the editor writes) is read without the
+// locale's machinery, several times faster; anything else goes to atof.
+double ReadTimeText(const CString& text, char point)
+{
+    char plain[64];
+    const int length = text.GetLength();
+    bool simple = length > 0 && length < static_cast<int>(sizeof plain);
+    for (int i = 0; simple && i < length; ++i) {
+        const char ch = text.GetString()[i];
+        // In a locale with a decimal comma, atof stops at a '.'.
+        simple = ch != '.' || point == '.';
+        plain[i] = ch == point ? '.' : ch;
+    }
+    double value = 0;
+    if (simple) {
+        const auto [end, error] = std::from_chars(plain, plain + length, value);
+        if (error == std::errc() && end == plain + length)
+            return value;
+    }
+    return std::atof(text);
+}
 
 } // namespace
 
@@ -81,10 +106,11 @@ double TimeTextValue(const char* text)
 std::vector<double> TimeTextValues(const std::vector<CString>& texts)
 {
     const CSetLocale locale(LC_CATEGORY_NUMERIC, LOCALE_ID_USER_DEFAULT);
+    const char point = *std::localeconv()->decimal_point;
     std::vector<double> values;
     values.reserve(texts.size());
     for (const CString& text : texts)
-        values.push_back(std::atof(text));
+        values.push_back(ReadTimeText(text, point));
     return values;
 }
 

@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -221,6 +222,25 @@ private slots:
         QCOMPARE(FormatFieldTime(3600.125), CString("3600,125"));
         QCOMPARE(FormatFieldTime(1.0 / 3.0), CString("0,3333333333333333"));
         QCOMPARE(TimeTextValue("2,5"), 2.5);
+    }
+
+    // The list's quick reading of many times gives what atof gives, in either locale.
+    void manyTimesReadAsOneAtATime()
+    {
+        const std::vector<CString> texts {"1.5", "1,5", "2,5e3", "-0", "0x10", " 2", "+3", "1e999", "1e-400", "nan",
+            "12abc", "", "7.", ".5", "1,2,3", "1.5e3"};
+        for (const char* name : {"C", "de_DE.UTF-8"}) {
+            const DefaultNumericLocale locale(name);
+            const std::vector<double> values = TimeTextValues(texts);
+            for (size_t i = 0; i < texts.size(); ++i) {
+                const double single = TimeTextValue(texts[i]);
+                QVERIFY2(std::memcmp(&values[i], &single, sizeof single) == 0,
+                    qPrintable(QStringLiteral("%1 in %2: %3, not %4")
+                                   .arg(texts[i].ToQString(), name)
+                                   .arg(values[i])
+                                   .arg(single)));
+            }
+        }
     }
 
     void timesSortWithNotANumberLast()
