@@ -38,8 +38,10 @@ run_target() {
         echo "$target failed (exit $status); its input is in build/fuzz/crashes/, the whole output in $log" >&2
         return 1
     fi
-    echo "== $target: ${seconds} s"
-    grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$log" || true
+    # One write, so that targets running side by side do not interleave.
+    local summary
+    summary=$(grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$log" || true)
+    printf '== %s: %s s\n%s\n' "$target" "$seconds" "$summary"
 }
 
 # As many targets at once as there are processors; each runs on one.
