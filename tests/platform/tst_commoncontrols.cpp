@@ -25,7 +25,6 @@
 #include "platform/drawing/bitmap.h"
 #include "platform/windows/dialogtemplate.h"
 
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
@@ -697,19 +696,6 @@ private slots:
         m_list->SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         m_list->DeleteItems({1});
         QCOMPARE(m_list->GetNextItem(-1, LVNI_FOCUSED), 0);
-    }
-
-    void headerClickReportsTheColumn()
-    {
-        QHeaderView* header = m_widget->header();
-        const QPoint dim(header->sectionViewportPosition(1) + 5, header->height() / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, dim);
-        const auto clicks = m_wnd->WithCode(LVN_COLUMNCLICK);
-        QCOMPARE(clicks.size(), size_t(1));
-        QCOMPARE(clicks[0].item, -1);
-        QCOMPARE(clicks[0].subItem, 1);
-        // The header does not sort by itself: that is the parent's business.
-        QCOMPARE(m_list->GetItemText(0, 0), CString("Temperatures"));
     }
 
     void draggingARowBeginsADragAndKeepsTheSelection()
