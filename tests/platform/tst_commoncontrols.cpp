@@ -25,7 +25,6 @@
 #include "platform/drawing/bitmap.h"
 #include "platform/windows/dialogtemplate.h"
 
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
@@ -135,9 +134,7 @@ private slots:
         QVERIFY(tabs.SubclassDlgItem(1012, m_wnd));
         QCOMPARE(tabs.InsertItem(0, "Profiles"), 0);
         QCOMPARE(tabs.InsertItem(1, "Time settings"), 1);
-        QCOMPARE(tabs.GetItemCount(), 2);
         QCOMPARE(tabs.GetCurSel(), 0);
-        QCOMPARE(tabs.GetItemText(1), CString("Time settings"));
         // Selecting from code tells no one.
         QCOMPARE(tabs.SetCurSel(1), 0);
         QCOMPARE(tabs.SetCurSel(0), 1);
@@ -169,7 +166,6 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "SetCurSel: the tab control has no tab 4 (it has 1).");
         QCOMPARE(tabs.SetCurSel(4), -1);
         QCOMPARE(tabs.GetCurSel(), 0);
-        QCOMPARE(tabs.GetItemCount(), 1);
         tabs.Detach();
     }
 
@@ -207,11 +203,9 @@ private slots:
         }
         auto* upDown = qobject_cast<UpDownWidget*>(spin.GetSafeHwnd());
         const auto buttons = upDown->findChildren<QToolButton*>();
-        QCOMPARE(buttons.size(), 2);
         for (const QChar step : input) {
             if (step == 'U' || step == 'D') {
-                QToolButton* button = buttons[step == 'U' ? 0 : 1];
-                QTest::mouseClick(button, Qt::LeftButton);
+                QTest::mouseClick(buttons[step == 'U' ? 0 : 1], Qt::LeftButton);
             } else {
                 buddy->setFocus();
                 QTest::keyClick(buddy, step == 'u' ? Qt::Key_Up : Qt::Key_Down);
@@ -250,7 +244,6 @@ private slots:
 
     void autoRadioChecksItselfAndUnchecksItsGroup()
     {
-        QVERIFY(qobject_cast<AutoRadioButton*>(Item(1024)));
         m_wnd->CheckDlgButton(1001, BST_CHECKED);
         QTest::mouseClick(Item(1025), Qt::LeftButton);
         QCOMPARE(m_wnd->IsDlgButtonChecked(1025), BST_CHECKED);
@@ -337,9 +330,7 @@ private slots:
         CButton clear;
         QVERIFY(clear.SubclassDlgItem(1048, m_wnd));
         const QPixmap bitmap = LoadImageBitmap(&module, 136, LR_DEFAULTCOLOR);
-        QVERIFY(!bitmap.isNull());
         QVERIFY(clear.SetBitmap(bitmap).isNull());
-        QCOMPARE(clear.GetBitmap().size(), QSize(4, 2));
         auto* button = qobject_cast<QAbstractButton*>(Item(1048));
         QCOMPARE(button->iconSize(), QSize(4, 2));
         QVERIFY(button->text().isEmpty());
@@ -493,7 +484,6 @@ private slots:
         m_list->SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
         m_widget->setFocus();
         CEdit* edit = m_list->EditLabel(0);
-        QVERIFY(edit);
         QCOMPARE(m_list->GetEditControl(), edit);
         QCOMPARE(edit->GetWindowText(), CString("Temperatures"));
         // Editing a row makes it the only selected row.
@@ -541,32 +531,19 @@ private slots:
         QCOMPARE(m_list->GetEditControl()->GetWindowText(), CString("Flows"));
     }
 
-    void keysArriveAsKeyDown_data()
+    // Insert and Delete reach the editor's handlers in the profile list tests.
+    void keysArriveAsKeyDownAndEditNoLabelByThemselves()
     {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("virtualKey");
-        QTest::addColumn<bool>("control");
-        QTest::newRow("Insert") << int(Qt::Key_Insert) << int(Qt::NoModifier) << int(VK_INSERT) << false;
-        QTest::newRow("Delete") << int(Qt::Key_Delete) << int(Qt::NoModifier) << int(VK_DELETE) << false;
-        QTest::newRow("F2") << int(Qt::Key_F2) << int(Qt::NoModifier) << int(VK_F2) << false;
-        QTest::newRow("Ctrl+D") << int(Qt::Key_D) << int(Qt::ControlModifier) << int('D') << true;
-    }
-
-    void keysArriveAsKeyDown()
-    {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(int, virtualKey);
-        QFETCH(bool, control);
         m_widget->setFocus();
-        QTest::keyClick(m_widget, static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(modifiers));
-        // The Control key itself arrives first, as its own key-down.
+        QTest::keyClick(m_widget, Qt::Key_F2);
+        // With Ctrl the Control key itself arrives first, as its own key-down.
+        QTest::keyClick(m_widget, Qt::Key_D, Qt::ControlModifier);
         const auto keys = m_wnd->WithCode(LVN_KEYDOWN);
-        QCOMPARE(keys.size(), size_t(control ? 2 : 1));
-        QCOMPARE(int(keys.back().key), virtualKey);
-        QCOMPARE(keys.back().controlDown, control);
-        // None of these keys edits a label by itself.
+        QCOMPARE(keys.size(), size_t(3));
+        QCOMPARE(int(keys[0].key), int(VK_F2));
+        QVERIFY(!keys[0].controlDown);
+        QCOMPARE(int(keys[2].key), int('D'));
+        QVERIFY(keys[2].controlDown);
         QVERIFY(!m_list->GetEditControl());
     }
 
@@ -685,7 +662,6 @@ private slots:
         for (int row = 0; row < m_list->GetItemCount(); ++row)
             params.push_back(static_cast<LPARAM>(m_list->GetItemData(row)));
         QCOMPARE(params, (std::vector<LPARAM> {10, 11, 15, 16, 17}));
-        QCOMPARE(m_list->GetItemText(2, 0), CString("More"));
         // Row 11 stays the only selected row; the focus moves up to it.
         QCOMPARE(m_list->GetSelectedCount(), 1u);
         QCOMPARE(m_list->GetNextItem(-1, LVNI_SELECTED), 1);
@@ -707,19 +683,6 @@ private slots:
         m_list->SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         m_list->DeleteItems({1});
         QCOMPARE(m_list->GetNextItem(-1, LVNI_FOCUSED), 0);
-    }
-
-    void headerClickReportsTheColumn()
-    {
-        QHeaderView* header = m_widget->header();
-        const QPoint dim(header->sectionViewportPosition(1) + 5, header->height() / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, dim);
-        const auto clicks = m_wnd->WithCode(LVN_COLUMNCLICK);
-        QCOMPARE(clicks.size(), size_t(1));
-        QCOMPARE(clicks[0].item, -1);
-        QCOMPARE(clicks[0].subItem, 1);
-        // The header does not sort by itself: that is the parent's business.
-        QCOMPARE(m_list->GetItemText(0, 0), CString("Temperatures"));
     }
 
     void draggingARowBeginsADragAndKeepsTheSelection()

@@ -132,6 +132,9 @@ private:
     int m_made = 0;
 };
 
+// A check that names the sequence and its operations when it fails.
+#define CHECK(condition) QVERIFY2(condition, qPrintable(where))
+
 const QStringList AllowedBoxes {"Value is not a real value.", "Times cannot be less than zero."};
 
 } // namespace
@@ -169,8 +172,8 @@ private slots:
                 touch.keys.insert(openEdits.begin(), openEdits.end());
                 touch.times = touch.times || timeEditOpen;
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                history += QStringLiteral("\n  %1: %2").arg(step).arg(what.isEmpty() ? "nothing" : what);
-                const QString where = QStringLiteral("sequence %1 after:%2").arg(sequence).arg(history);
+                history += ' ' + what;
+                const QString where = QStringLiteral("sequence %1, operations%2").arg(sequence).arg(history);
                 for (size_t i = boxesBefore; i < boxes.boxes().size(); ++i) {
                     const QString text = boxes.boxes()[i].text.ToQString();
                     if (text.startsWith("The profile "))
@@ -191,8 +194,8 @@ private slots:
                     QStringList expected = Texts(loaded.plottedNames) + Texts(loaded.unassignedNames);
                     if (!loaded.xAxisName.IsEmpty())
                         expected.prepend(loaded.xAxisName.ToQString());
-                    QVERIFY2(names == expected, qPrintable(where));
-                    QVERIFY2(editor.TimeRows().size() == loaded.timeEntries.GetSize(), qPrintable(where));
+                    CHECK(names == expected);
+                    CHECK(editor.TimeRows().size() == loaded.timeEntries.GetSize());
                     continue;
                 }
                 const std::map<int, QString> after = editor.Snapshot();
@@ -200,18 +203,15 @@ private slots:
                     if (touch.keys.count(key))
                         continue;
                     const auto kept = after.find(key);
-                    QVERIFY2(kept != after.end() && kept->second == state,
-                        qPrintable(QStringLiteral("profile %1 changed in ").arg(state) + where));
+                    CHECK(kept != after.end() && kept->second == state);
                 }
                 for (const auto& [key, state] : after)
-                    QVERIFY2(before.count(key) || touch.newProfiles,
-                        qPrintable(QStringLiteral("profile %1 appeared in ").arg(state) + where));
+                    CHECK(before.count(key) || touch.newProfiles);
                 if (!touch.times) {
                     const std::vector<double> seconds = editor.Seconds();
-                    QVERIFY2(seconds.size() == secondsBefore.size(), qPrintable(where));
+                    CHECK(seconds.size() == secondsBefore.size());
                     for (size_t i = 0; i < seconds.size(); ++i)
-                        QVERIFY2(std::abs(seconds[i] - secondsBefore[i]) <= 1e-4 * std::max(1.0, secondsBefore[i]),
-                            qPrintable(where));
+                        CHECK(std::abs(seconds[i] - secondsBefore[i]) <= 1e-4 * std::max(1.0, secondsBefore[i]));
                 }
             }
         }
@@ -223,7 +223,7 @@ private slots:
 private:
     // One random step; what it may change goes to `touch`, its name to `what`.
     void Step(RandomEditor& editor, ScriptedMessageBoxResponder& boxes, Touch& touch, QString& what);
-    void CheckLists(RandomEditor& editor, const QString& what);
+    void CheckLists(RandomEditor& editor, const QString& where);
 };
 
 void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& boxes, Touch& touch, QString& what)
@@ -238,14 +238,14 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
         if (edit)
             TypeInto(edit, text);
     };
-    switch (editor.Pick(13)) {
+    const int operation = editor.Pick(13);
+    what = QString::number(operation);
+    switch (operation) {
     case 0: {
         // Rename, left open.
         if (profiles.GetItemCount() == 0)
             return;
-        const int row = editor.Pick(profiles.GetItemCount());
-        what = QStringLiteral("rename row %1, left open").arg(row);
-        profiles.EditLabel(row);
+        profiles.EditLabel(editor.Pick(profiles.GetItemCount()));
         typeInto(editor.OpenEditor(ProfilesList), editor.Chance(10) ? QString() : editor.Fresh("n"));
         break;
     }
@@ -253,9 +253,7 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
         // A variable edited or appended, left open.
         if (current == -1)
             return;
-        const int row = editor.Pick(variables.GetCount() + 1);
-        what = QStringLiteral("edit variable %1, left open").arg(row);
-        variables.BeginEdit(row);
+        variables.BeginEdit(editor.Pick(variables.GetCount() + 1));
         touch.keys.insert(current);
         typeInto(editor.OpenEditor(VariablesList), editor.Chance(15) ? QString() : editor.Fresh("w") + "(2)");
         break;
@@ -265,9 +263,7 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
         editor.ShowPage(1);
         if (times.GetItemCount() == 0)
             return;
-        const int row = editor.Pick(times.GetItemCount());
-        what = QStringLiteral("edit time %1, left open").arg(row);
-        times.EditLabel(row);
+        times.EditLabel(editor.Pick(times.GetItemCount()));
         touch.times = true;
         const int kind = editor.Pick(10);
         typeInto(editor.OpenEditor(TimesList),
@@ -286,7 +282,6 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
         const Strip strip = strips[editor.Pick(4)];
         const int button = editor.Pick(strip.buttons);
         const bool click = editor.Chance(50);
-        what = QStringLiteral("%1 strip %2 button %3").arg(click ? "click" : "press").arg(strip.id).arg(button);
         if (strip.page >= 0)
             editor.ShowPage(strip.page);
         boxes.Answer(editor.Chance(50) ? IDYES : IDNO);
@@ -322,8 +317,6 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
             {Qt::Key_Down, Qt::AltModifier}, {Qt::Key_D, Qt::ControlModifier}};
         const Key key = keys[editor.Pick(6)];
         const bool focusFirst = editor.Chance(50);
-        what = QString::asprintf(
-            "key %d/%d to list %u%s", key.key, int(key.modifiers), list, focusFirst ? ", focused" : "");
         if (list == TimesList)
             editor.ShowPage(1);
         boxes.Answer(editor.Chance(50) ? IDYES : IDNO);
@@ -342,7 +335,6 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
             return;
         const int row = editor.Pick(profiles.GetItemCount());
         const bool control = editor.Chance(30);
-        what = QStringLiteral("click profile row %1%2").arg(row).arg(control ? " with Ctrl" : "");
         editor.ClickRow(row, control ? Qt::ControlModifier : Qt::KeyboardModifiers());
         break;
     }
@@ -350,17 +342,14 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
         const char* units[] = {"s", "min", "h"};
         const double factors[] = {1.0, 1.0 / 60, 1.0 / 3600};
         const int unit = editor.Pick(3);
-        what = QStringLiteral("display unit %1").arg(units[unit]);
         editor.document()->SetDisplayUnit(units[unit], factors[unit]);
         break;
     }
     case 9:
-        what = QStringLiteral("reload");
         touch.replaced = true;
         editor.Reload();
         break;
     case 10: {
-        what = QStringLiteral("receive a profile");
         touch.newProfiles = true;
         CSUPEProfile sent(editor.Fresh("r").toLocal8Bit().constData());
         sent.variables = Strings({"T(*)"});
@@ -370,7 +359,6 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
     }
     case 11: {
         // Delete with the host reloading while the question is open.
-        what = QStringLiteral("Delete, reload during a question");
         boxes.Answer(editor.Chance(50) ? IDYES : IDNO);
         boxes.DuringNextBox([&editor, &touch] {
             touch.replaced = true;
@@ -384,7 +372,6 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
     }
     default: {
         // F2 with an edit open elsewhere: the label edit of the selected row.
-        what = QStringLiteral("double-click a profile row");
         if (profiles.GetItemCount() == 0)
             return;
         editor.ClickRow(editor.Pick(profiles.GetItemCount()), {}, true);
@@ -393,21 +380,21 @@ void EditorRandomTest::Step(RandomEditor& editor, ScriptedMessageBoxResponder& b
     }
 }
 
-void EditorRandomTest::CheckLists(RandomEditor& editor, const QString& what)
+void EditorRandomTest::CheckLists(RandomEditor& editor, const QString& where)
 {
     CSUProfileEditorView* view = editor.view();
     const ProfileSet& set = view->ProfilesPart().Profiles();
     CListCtrl& profiles = editor.ListControl(ProfilesList);
-    QVERIFY2(profiles.GetItemCount() == set.GetCount(), qPrintable(what));
+    CHECK(profiles.GetItemCount() == set.GetCount());
     std::set<int> keys;
     int selectedRows = 0;
     const CSUPEProfile* selectedProfile = nullptr;
     for (int row = 0; row < profiles.GetItemCount(); ++row) {
         const int key = static_cast<int>(profiles.GetItemData(row));
         const CSUPEProfile* profile = set.Find(key);
-        QVERIFY2(profile && keys.insert(key).second, qPrintable(what));
-        QVERIFY2(profiles.GetItemText(row, 0) == profile->name, qPrintable(what));
-        QVERIFY2(profiles.GetItemText(row, 1) == DimensionText(profile->dimension), qPrintable(what));
+        CHECK(profile && keys.insert(key).second);
+        CHECK(profiles.GetItemText(row, 0) == profile->name);
+        CHECK(profiles.GetItemText(row, 1) == DimensionText(profile->dimension));
         if (profiles.GetItemState(row, LVIS_SELECTED)) {
             ++selectedRows;
             selectedProfile = profile;
@@ -415,36 +402,36 @@ void EditorRandomTest::CheckLists(RandomEditor& editor, const QString& what)
     }
     // The variables list is the current profile's, which is the one selected row's.
     const CSUPEProfile* current = view->ProfilesPart().CurrentProfile();
-    QVERIFY2(current == (selectedRows == 1 ? selectedProfile : nullptr), qPrintable(what));
-    QVERIFY2(editor.VariableEntries() == (current ? Texts(current->variables) : QStringList()), qPrintable(what));
+    CHECK(current == (selectedRows == 1 ? selectedProfile : nullptr));
+    CHECK(editor.VariableEntries() == (current ? Texts(current->variables) : QStringList()));
     // No edit stays open over a row that is gone.
     const CListBoxEx& variablesList = editor.EditableList(VariablesList);
     const int editing = variablesList.GetEditingIndex();
-    QVERIFY2(editing == -1 || editing < variablesList.GetCount(), qPrintable(what));
-    QVERIFY2((editing != -1) == (editor.OpenEditor(VariablesList) != nullptr), qPrintable(what));
+    CHECK(editing == -1 || editing < variablesList.GetCount());
+    CHECK((editing != -1) == (editor.OpenEditor(VariablesList) != nullptr));
     // The plot list and the axis fields show the profiles of those roles.
     const CListBoxEx& plot = editor.EditableList(PlotList);
     const QStringList entries = editor.PlotEntries();
     const auto plotted = std::count_if(
         keys.begin(), keys.end(), [&set](int key) { return ShownRole(set.Find(key)->role) == ProfileRole::Plotted; });
-    QVERIFY2(plot.GetCount() == plotted, qPrintable(what));
+    CHECK(plot.GetCount() == plotted);
     for (int i = 0; i < plot.GetCount(); ++i) {
         const CSUPEProfile* profile = set.Find(static_cast<int>(plot.GetItemData(i)));
-        QVERIFY2(profile && ShownRole(profile->role) == ProfileRole::Plotted, qPrintable(what));
-        QVERIFY2(entries[i] == profile->name.ToQString(), qPrintable(what));
+        CHECK(profile && ShownRole(profile->role) == ProfileRole::Plotted);
+        CHECK(entries[i] == profile->name.ToQString());
     }
     const CSUPEProfile* xAxis = set.Find(view->AssignmentPart().XAxisKey());
-    QVERIFY2(editor.Text(XAxisField) == (xAxis ? xAxis->name.ToQString() : QString()), qPrintable(what));
+    CHECK(editor.Text(XAxisField) == (xAxis ? xAxis->name.ToQString() : QString()));
     // The times ascend without duplicates; a row being edited (a new one
     // waits at the end) takes its place when the edit ends.
     std::vector<double> seconds = editor.Seconds();
     if (editor.OpenEditor(TimesList)) {
         const int edited = editor.ListControl(TimesList).GetNextItem(-1, LVNI_SELECTED);
-        QVERIFY2(edited >= 0, qPrintable(what));
+        CHECK(edited >= 0);
         seconds.erase(seconds.begin() + edited);
     }
     for (size_t i = 1; i < seconds.size(); ++i)
-        QVERIFY2(seconds[i - 1] < seconds[i], qPrintable(what));
+        CHECK(seconds[i - 1] < seconds[i]);
 }
 
 PE_TEST_MAIN(EditorRandomTest)

@@ -287,7 +287,6 @@ private slots:
     {
         QVERIFY(m_window->OpenPlot(PlotIndex("Column temperatures")));
         QVERIFY(m_window->OpenPlot(PlotIndex("Reactor axial profiles")));
-        const int logged = m_window->docks().callLog()->Lines().size();
 
         Action(Command::TimeUnitMinutes)->trigger();
 
@@ -297,13 +296,6 @@ private slots:
             QCOMPARE(document->GetDisplayUnit(), CString("min"));
             QCOMPARE(document->CommunicationToDisplayTime(90.0), 1.5);
         }
-        // Each of them broadcast hint 829; the call log dock shows the lines.
-        const QString hints
-            = m_window->docks().callLog()->Lines().mid(logged).filter(QStringLiteral("\"hint\":829")).join('\n');
-        QVERIFY2(hints.count(QStringLiteral("\"hint\":829")) == 2
-                && hints.contains(QStringLiteral("\"Column temperatures\""))
-                && hints.contains(QStringLiteral("\"Reactor axial profiles\"")),
-            qPrintable(hints));
         QVERIFY(Action(Command::TimeUnitMinutes)->isChecked());
         // Both editors follow: their times lists (control 1038) name the new unit.
         for (const char* plot : {"Column temperatures", "Reactor axial profiles"}) {
@@ -345,7 +337,6 @@ private slots:
         QVERIFY(m_window->OpenPlot(active));
         QVERIFY(m_window->SendProfileToActiveEditor(profile));
         Action(Command::ReloadDefinition)->trigger();
-        QVERIFY(m_window->editors().FrameForPlot(active));
         Action(Command::CloseEditor)->trigger();
         FlushDeletes();
         QVERIFY(!m_window->editors().FrameForPlot(active));
@@ -492,7 +483,6 @@ private slots:
         results.write("time,Tank.level,Tank.T(3)\n0,1,2\n60,3,4\n");
         results.close();
         QVERIFY(m_window->OpenPlot(PlotIndex("Column temperatures")));
-        QVERIFY(Action(Command::OpenResults));
         QString error;
         // A faulty file changes nothing and says where it is wrong.
         QFile ragged(folder.filePath(QStringLiteral("ragged.csv")));
@@ -512,32 +502,6 @@ private slots:
         QVERIFY(m_window->docks().browser()->FindPath(QStringLiteral("Column.T")).isValid());
         QCOMPARE(m_window->docks().plotList()->count(), m_session->plotCount());
         QVERIFY(m_window->OpenPlot(PlotIndex("Column temperatures")));
-    }
-
-    void browserVariablesDroppedOnAnEditorMakeAProfile()
-    {
-        CView* view = OpenColumnEditor();
-        ModelBrowser* browser = m_window->docks().browser();
-        browser->expand(browser->FindPath(QStringLiteral("Column.T")));
-        browser->selectionModel()->select(
-            browser->FindPath(QStringLiteral("Column.T(3)")), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        std::unique_ptr<QMimeData> one(browser->MimeDataForSelection());
-        QWidget* profiles = Control(view, 1006);
-        const QPoint onProfiles = profiles->mapTo(view->GetSafeHwnd(), profiles->rect().center());
-        QVERIFY(DropOn(view->GetSafeHwnd(), *one, onProfiles));
-        // One element of a widenable array, owner prefix "Column": the whole variable.
-        auto* variables = dynamic_cast<CListBox*>(CWnd::FromHandlePermanent(Control(view, 1004)));
-        QCOMPARE(variables->GetCount(), 1);
-        QCOMPARE(variables->GetText(0), CString("T(*)"));
-
-        browser->selectionModel()->select(
-            browser->FindPath(QStringLiteral("Column.P")), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        std::unique_ptr<QMimeData> two(browser->MimeDataForSelection());
-        QWidget* list = Control(view, 1004);
-        QVERIFY(DropOn(view->GetSafeHwnd(), *two, list->mapTo(view->GetSafeHwnd(), list->rect().center())));
-        QCOMPARE(variables->GetCount(), 3);
-        QCOMPARE(variables->GetText(1), CString("T(3)"));
-        QCOMPARE(variables->GetText(2), CString("P(*)"));
     }
 
     void profileDraggedOutLandsInTheWorkbench()
@@ -601,8 +565,6 @@ private slots:
         results.close();
         QString error;
         QVERIFY2(m_window->OpenResults(results.fileName(), &error), qPrintable(error));
-        const auto found = m_session->model().blocks.FindVariable("tube.T");
-        QCOMPARE(found->variable.extents, std::vector<UINT>({3}));
 
         ModelPlot plot;
         plot.name = "Tube";
@@ -621,13 +583,11 @@ private slots:
         QWidget* profiles = Control(view, 1006);
         QVERIFY(DropOn(view->GetSafeHwnd(), *dragged, profiles->mapTo(view->GetSafeHwnd(), profiles->rect().center())));
         auto* profilesView = qobject_cast<QTreeView*>(profiles);
-        QCOMPARE(profilesView->model()->rowCount(), 1);
         profilesView->setCurrentIndex(profilesView->model()->index(0, 0));
         QTest::mouseClick(Control(view, 1010), Qt::LeftButton); // ">>" to the plot list
         QTest::mouseClick(Control(view, 1042), Qt::LeftButton); // Apply
         const PlotDefinition applied = m_session->CurrentModel().plots[size_t(index)].definition;
-        QCOMPARE(applied.plottedVariables.GetSize(), 1);
-        QCOMPARE(applied.plottedVariables[0], CString("T(*)"));
+        QCOMPARE(applied.plottedVariables, CStringArray({"T(*)"}));
 
         // Continuous update draws each 60 s step up to the clock: 0 s is a row of
         // the file, 60 s and 120 s lie between rows.
