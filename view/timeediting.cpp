@@ -71,6 +71,8 @@ bool TimeSettingsPage::CheckTimeFieldOnFocusLoss(CEdit& field, bool interval)
 {
     if (m_host.IsClosing())
         return false;
+    if (m_checkingField)
+        return true;
     // Leaving a field by clicking Cancel cancels: the check below then fails
     // silently, as the editor is closing.
     if (FocusIsOnCancel())
@@ -80,7 +82,9 @@ bool TimeSettingsPage::CheckTimeFieldOnFocusLoss(CEdit& field, bool interval)
     if (text.IsEmpty())
         return true;
     if (!ValidateTimeValue(text, interval)) {
+        m_checkingField = true;
         field.SetFocus();
+        m_checkingField = false;
         return false;
     }
     double value = 0;

@@ -102,4 +102,8 @@ private:
     TimeMode m_timeMode = TimeMode::ContinuousUpdate;
     double m_timeFactor = 1.0;
     CString m_displayUnit;
+    // Set while a field's check gives that field the focus back: the field
+    // losing the focus then is not checked, so that two fields out of range
+    // do not hand the focus to each other without end.
+    bool m_checkingField = false;
 };

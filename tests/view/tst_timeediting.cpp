@@ -113,6 +113,14 @@ private slots:
         view->GetDlgItem(IntervalField)->SetWindowText("");
         editor.Focus(start);
         QVERIFY(boxes.events().empty());
+        // Both fields out of range (a host's negative start time): each one's
+        // refusal gives it the focus back, which the other must not refuse in
+        // turn without end.
+        view->GetDlgItem(IntervalField)->SetWindowText("0");
+        view->GetDlgItem(StartTimeField)->SetWindowText("-1");
+        interval->setFocus();
+        QCOMPARE(boxes.texts(), QStringList({"Times cannot be less than zero."}));
+        QTRY_VERIFY(start->hasFocus());
     }
 
     void commaDecimalRowsAreWrittenAsTyped()
