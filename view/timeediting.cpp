@@ -150,21 +150,14 @@ void TimeSettingsPage::OnEndLabelEdit(const NMHDR* header)
 void TimeSettingsPage::SortAndThinTimeRows()
 {
     // Each row's value is read once, before the sort.
-    const int rows = m_timesList.GetItemCount();
-    std::vector<LPARAM> params;
-    std::vector<CString> texts;
-    params.reserve(static_cast<size_t>(rows));
-    texts.reserve(static_cast<size_t>(rows));
-    for (int row = 0; row < rows; ++row) {
-        params.push_back(static_cast<LPARAM>(m_timesList.GetItemData(row)));
-        texts.push_back(m_timesList.GetItemText(row, 0));
-    }
-    const TimeRowValues values(params, TimeTextValues(texts));
+    const std::vector<DWORD_PTR> data = m_timesList.GetAllItemData();
+    const std::vector<LPARAM> params(data.begin(), data.end());
+    const TimeRowValues values(params, TimeTextValues(m_timesList.GetColumnTexts(0)));
     m_timesList.SortItems(CompareTimeRows, reinterpret_cast<LPARAM>(&values));
     std::vector<double> sorted;
-    sorted.reserve(static_cast<size_t>(rows));
-    for (int row = 0; row < rows; ++row)
-        sorted.push_back(values[static_cast<LPARAM>(m_timesList.GetItemData(row))]);
+    sorted.reserve(params.size());
+    for (DWORD_PTR param : m_timesList.GetAllItemData())
+        sorted.push_back(values[static_cast<LPARAM>(param)]);
     const std::vector<int> duplicates = DuplicateTimeRows(sorted);
     for (auto row = duplicates.rbegin(); row != duplicates.rend(); ++row)
         m_timesList.DeleteItem(*row);

@@ -161,6 +161,29 @@ DWORD_PTR CListCtrl::GetItemData(int row) const
     return static_cast<DWORD_PTR>(list->Param(row));
 }
 
+std::vector<CString> CListCtrl::GetColumnTexts(int column) const
+{
+    const ListViewWidget* list = checkedWidget("GetColumnTexts");
+    CheckColumn(list, column, "GetColumnTexts");
+    std::vector<CString> texts;
+    texts.reserve(static_cast<size_t>(list->RowCount()));
+    for (int row = 0; row < list->RowCount(); ++row) {
+        const QByteArray text = list->CellText(row, column);
+        texts.emplace_back(text.constData(), static_cast<int>(text.size()));
+    }
+    return texts;
+}
+
+std::vector<DWORD_PTR> CListCtrl::GetAllItemData() const
+{
+    const ListViewWidget* list = checkedWidget("GetAllItemData");
+    std::vector<DWORD_PTR> data;
+    data.reserve(static_cast<size_t>(list->RowCount()));
+    for (int row = 0; row < list->RowCount(); ++row)
+        data.push_back(static_cast<DWORD_PTR>(list->Param(row)));
+    return data;
+}
+
 bool CListCtrl::SetItemData(int row, DWORD_PTR data)
 {
     ListViewWidget* list = checkedWidget("SetItemData");

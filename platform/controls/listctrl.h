@@ -142,6 +142,10 @@ public:
     bool SetItemText(int row, int column, const char* text);
     DWORD_PTR GetItemData(int row) const;
     bool SetItemData(int row, DWORD_PTR data);
+    // Every row's text in `column`, and every row's data, in row order: what
+    // reading the whole list reads, at the cost of one call.
+    std::vector<CString> GetColumnTexts(int column) const;
+    std::vector<DWORD_PTR> GetAllItemData() const;
 
     // States (LVIS_SELECTED, LVIS_FOCUSED); row -1 sets every row.
     UINT GetItemState(int row, UINT mask) const;
