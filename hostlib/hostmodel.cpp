@@ -27,15 +27,6 @@ std::string Key(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toCaseFolded().toUtf8().toStdString();
 }
 
-bool IsAscii(std::string_view text)
-{
-    for (char ch : text) {
-        if (static_cast<unsigned char>(ch) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
 // Names compared and hashed as Key() folds them, without building the key
 // for the common ASCII name.
 bool FoldedEqual(std::string_view a, std::string_view b)
@@ -142,6 +133,15 @@ bool ReadSubscripts(const std::string& text, const std::vector<UINT>& extents, s
 }
 
 } // namespace
+
+bool IsAscii(std::string_view text)
+{
+    for (char ch : text) {
+        if (static_cast<unsigned char>(ch) >= 0x80)
+            return false;
+    }
+    return true;
+}
 
 bool IsPrintableName(const std::string& text)
 {

@@ -19,6 +19,9 @@
 #include <utility>
 #include <vector>
 
+// Whether every byte of `text` is ASCII (below 0x80): such a name reads the
+// same in any locale encoding and folds case without tables.
+bool IsAscii(std::string_view text);
 // Whether `text` can be a name: not empty or blank (spaces and tabs only), and
 // without control characters anywhere in it, NUL included.
 bool IsPrintableName(const std::string& text);

@@ -115,13 +115,9 @@ CStringArray TimeSettingsPage::WriteTimeEntries()
     double startTime = 0;
     double interval = 0;
     if (m_timeMode == TimeMode::SpecifyTimes) {
-        const int rows = m_timesList.GetItemCount();
-        rowValues.reserve(static_cast<size_t>(rows));
-        for (int row = 0; row < rows; ++row) {
-            const double value = TimeTextValue(m_timesList.GetItemText(row, 0));
-            rowValues.push_back(value);
-            m_timesList.SetItemText(row, 0, FormatTime(value));
-        }
+        rowValues = TimeTextValues(m_timesList.GetColumnTexts(0));
+        for (size_t row = 0; row < rowValues.size(); ++row)
+            m_timesList.SetItemText(static_cast<int>(row), 0, FormatTime(rowValues[row]));
     } else if (m_timeMode == TimeMode::SpecifyInterval) {
         startTime = TimeTextValue(m_startTimeEdit.GetWindowText());
         interval = TimeTextValue(m_intervalEdit.GetWindowText());

@@ -4,16 +4,13 @@
 #include "workbench/app/variablepathmime.h"
 #include "workbench/model/workbenchmodel.h"
 
+#include "hostlib/hostmodel.h"
+
 #include <algorithm>
 #include <cctype>
 #include <climits>
 
 namespace {
-
-bool IsAscii(const std::string& text)
-{
-    return std::all_of(text.begin(), text.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
-}
 
 // Whether `path` holds `wanted` ignoring case, as QString::contains does; ASCII
 // texts are compared without making a QString of every path.

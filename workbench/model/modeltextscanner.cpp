@@ -29,15 +29,6 @@ void AppendUtf8(std::string& out, char32_t code)
     }
 }
 
-bool IsAscii(const std::string& text)
-{
-    for (char ch : text) {
-        if (static_cast<unsigned char>(ch) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 CString ScannedText(const std::string& utf8)
