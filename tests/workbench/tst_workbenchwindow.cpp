@@ -43,7 +43,6 @@
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileDialog>
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -421,11 +420,7 @@ private slots:
         // The sample has no file: Save asks for one.
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("session.json"));
-        AnswerNextDialog([path](QWidget* dialog) {
-            auto* files = qobject_cast<QFileDialog*>(dialog);
-            files->selectFile(path);
-            QMetaObject::invokeMethod(files, "accept");
-        });
+        AnswerNextFileDialog(path);
         Action(Command::FileSave)->trigger();
         QCOMPARE(m_window->file().path(), path);
         QVERIFY(!m_window->isWindowModified());
@@ -692,10 +687,7 @@ private slots:
         // File > Export Plot Data... writes the active window's table.
         const PlotWindow* shown = m_window->plotWindows().Show(2);
         const QString exported = folder.filePath("exported.csv");
-        AnswerNextDialog([exported](QWidget* dialog) {
-            qobject_cast<QFileDialog*>(dialog)->selectFile(exported);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
+        AnswerNextFileDialog(exported);
         FindCommandAction(m_window->menuBar(), Command::ExportPlotData)->trigger();
         QFile table(exported);
         QVERIFY(table.open(QIODevice::ReadOnly));

@@ -7,6 +7,7 @@
 #include "platform/docview/frame.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -59,4 +60,18 @@ void AnswerNextDialog(std::function<void(QWidget*)> answer)
         }
     });
     poll->start(10);
+}
+
+void AnswerNextFileDialog(const QString& path)
+{
+    AnswerNextDialog([path](QWidget* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        // Active and focused, as on a desktop, whatever the platform plugin does.
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        name->setFocus();
+        name->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
 }

@@ -36,3 +36,9 @@ QWidget* FormControl(CFrameWnd* frame, int id);
 // Runs `answer` on the next modal dialog once it shows (a dialog's exec()
 // returns only after it is answered).
 void AnswerNextDialog(std::function<void(QWidget*)> answer);
+
+class QString;
+// Answers the next file dialog by typing `path` into its file name field, as a
+// person does, and accepting. (QFileDialog::selectFile leaves that field alone
+// while it has the focus, so it would keep the suggested name.)
+void AnswerNextFileDialog(const QString& path);
