@@ -71,8 +71,10 @@ bool Measure(int times, int rounds)
     }
     const PlotMap& map = data.maps[0];
     const ColourScale scale;
-    // The whole picture, sized so that the map itself takes Elements x times pixels.
-    QImage picture(Elements + 176, times + 100, QImage::Format_RGB32);
+    // The whole picture, sized so that the map itself takes Elements x times
+    // pixels: 80 to its left for the axis, 76 to its right for the colour bar,
+    // 44 above for the titles and 56 below for the axis.
+    QImage picture(Elements + 156, times + 100, QImage::Format_RGB32);
     QImage plain(Elements, times, QImage::Format_RGB32);
     const auto samples = RunRounds(rounds,
         {

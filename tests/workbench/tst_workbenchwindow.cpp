@@ -62,8 +62,10 @@
 #include <QValueAxis>
 
 #include <map>
+#include <numeric>
 #include <tuple>
 
+#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -713,6 +715,32 @@ private slots:
                 halfway += image.pixel(x, y) == scale.At(0.5);
         }
         QVERIFY2(halfway < 100, qPrintable(QString::number(halfway))); // a line of each colour bar
+    }
+
+    void mapColoursAreThoseOfTheQuotient()
+    {
+        // Values on either side of each boundary between two of the scale's
+        // colours, over spans whose reciprocals are not exact: every cell has
+        // the colour of (value - low) / span.
+        const ColourScale scale;
+        for (const auto& [low, span] : {std::pair {0.0, 1.0}, {-7.0, 3.0}, {0.1, 1e-3}, {-2e5, 7.1e5}}) {
+            PlotMap map {QStringLiteral("m"), QStringLiteral("T"), 0, 1, {low, low + span}, {}, {0}};
+            for (int k = 0; k < ColourScale::Size; ++k) {
+                const double boundary = low + span * ((k + 0.5) / (ColourScale::Size - 1));
+                for (double value : {std::nextafter(boundary, -HUGE_VAL), boundary, std::nextafter(boundary, HUGE_VAL)})
+                    map.values.push_back(value);
+            }
+            map.columns = static_cast<int>(map.values.size());
+            map.xValues.resize(map.values.size());
+            std::iota(map.xValues.begin(), map.xValues.end(), 0.0);
+            const AxisRange range {low, low + span};
+            const QImage cells = ColourMapImage(map, QSize(map.columns, 1), range, scale);
+            for (int x = 0; x < map.columns; ++x) {
+                const double value = map.values[static_cast<size_t>(x)];
+                QVERIFY2(cells.pixel(x, 0) == (scale.At((value - low) / (range.high - range.low)) | 0xff000000u),
+                    qPrintable(QString::number(value, 'g', 17)));
+            }
+        }
     }
 
     void badPlotImagesAndTimesAreBadStarts_data()

@@ -26,8 +26,10 @@ double ToDouble(long double value)
         std::clamp(value, static_cast<long double>(-Largest), static_cast<long double>(Largest)));
 }
 
+} // namespace
+
 // The shortest 'g' text, from 5 up to 17 digits, that tells every tick apart.
-void Label(std::vector<AxisTick>& ticks)
+void LabelAxisTicks(std::vector<AxisTick>& ticks)
 {
     for (int digits = 5; digits <= 17; ++digits) {
         bool distinct = true;
@@ -40,8 +42,6 @@ void Label(std::vector<AxisTick>& ticks)
     }
 }
 
-} // namespace
-
 double AxisRange::Fraction(double value) const
 {
     const long double span = static_cast<long double>(high) - low;
@@ -51,14 +51,6 @@ double AxisRange::Fraction(double value) const
 double AxisRange::At(double fraction) const
 {
     return ToDouble(low + static_cast<long double>(fraction) * (static_cast<long double>(high) - low));
-}
-
-void WidenToFinite(double value, double& low, double& high)
-{
-    if (std::isfinite(value)) {
-        low = std::min(low, value);
-        high = std::max(high, value);
-    }
 }
 
 AxisRange DisplayRange(double low, double high)
@@ -82,6 +74,13 @@ AxisRange DisplayRange(double low, double high)
 }
 
 std::vector<AxisTick> AxisTicks(const AxisRange& range, int most)
+{
+    std::vector<AxisTick> ticks = AxisTickValues(range, most);
+    LabelAxisTicks(ticks);
+    return ticks;
+}
+
+std::vector<AxisTick> AxisTickValues(const AxisRange& range, int most)
 {
     std::vector<AxisTick> ticks;
     most = std::clamp(most, 2, AxisTickLimit);
@@ -114,6 +113,5 @@ std::vector<AxisTick> AxisTicks(const AxisRange& range, int most)
     // A span of a few doubles may have no round tick within: label the ends.
     if (ticks.empty())
         ticks = {{range.low, QString()}, {range.high, QString()}};
-    Label(ticks);
     return ticks;
 }

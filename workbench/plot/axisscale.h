@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <cmath>
+
 #include <vector>
 
 // A range to draw values over: finite, `low` < `high`, and wide enough that
@@ -30,7 +32,14 @@ AxisRange DisplayRange(double low, double high);
 
 // Widens `low` to `high` to take `value` when it is finite (start from
 // infinity and minus infinity: low > high after no finite value).
-void WidenToFinite(double value, double& low, double& high);
+// Inline: it runs once per value of a map.
+inline void WidenToFinite(double value, double& low, double& high)
+{
+    if (std::isfinite(value)) {
+        low = value < low ? value : low;
+        high = value > high ? value : high;
+    }
+}
 
 // The most ticks an axis gets, whatever it is asked for.
 inline constexpr int AxisTickLimit = 100;
@@ -44,3 +53,7 @@ struct AxisTick {
 // at most `most` (and AxisTickLimit) of them, ascending and distinct, each
 // with its label in as many digits as tell the ticks apart.
 std::vector<AxisTick> AxisTicks(const AxisRange& range, int most);
+// The same ticks unlabelled (texts empty), and their labelling: for a caller
+// that tries several counts and needs the labels of only some.
+std::vector<AxisTick> AxisTickValues(const AxisRange& range, int most);
+void LabelAxisTicks(std::vector<AxisTick>& ticks);

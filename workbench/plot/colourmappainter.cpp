@@ -87,20 +87,35 @@ int PixelAt(double fraction, int pixels)
     return static_cast<int>(std::clamp(fraction, 0.0, 1.0) * pixels);
 }
 
+// Whether two tick sets are at the same values (and so get the same labels).
+bool SameValues(const std::vector<AxisTick>& a, const std::vector<AxisTick>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+        [](const AxisTick& x, const AxisTick& y) { return x.value == y.value; });
+}
+
 // The most ticks whose labels fit along `pixels` with a gap between them:
-// widths along a horizontal axis, line heights along a vertical one.
+// widths along a horizontal axis, line heights along a vertical one. Counts
+// next to each other mostly give the same ticks, and a label is never less
+// than a line high: only sets that may fit are labelled and measured.
 std::vector<AxisTick> FittingTicks(const QFontMetrics& metrics, const AxisRange& range, int pixels, bool horizontal)
 {
     const int gap = metrics.height() / 2 + 4;
+    std::vector<AxisTick> refused;
     for (int most = std::min(AxisTickLimit, pixels / 8); most > 2; --most) {
-        std::vector<AxisTick> ticks = AxisTicks(range, most);
-        int label = metrics.height();
-        for (const AxisTick& tick : ticks) {
-            if (horizontal)
-                label = std::max(label, metrics.horizontalAdvance(tick.text));
+        std::vector<AxisTick> ticks = AxisTickValues(range, most);
+        if (SameValues(ticks, refused))
+            continue;
+        const auto needs = [&](int label) { return static_cast<int>(ticks.size()) * (label + gap); };
+        if (needs(metrics.height()) <= pixels) {
+            LabelAxisTicks(ticks);
+            int label = metrics.height();
+            for (size_t i = 0; horizontal && i < ticks.size(); ++i)
+                label = std::max(label, metrics.horizontalAdvance(ticks[i].text));
+            if (needs(label) <= pixels)
+                return ticks;
         }
-        if (static_cast<int>(ticks.size()) * (label + gap) <= pixels)
-            return ticks;
+        refused = std::move(ticks);
     }
     return AxisTicks(range, 2);
 }
@@ -159,6 +174,38 @@ void PaintColourBar(
         metrics.elidedText(title, Qt::ElideRight, width));
 }
 
+// The colour of (value - low) / span, taken by multiplying with 1 / span: a
+// division per pixel costs more than the rest of the fill. The product may
+// differ from the quotient in its last bits; where that could move it to the
+// next of the scale's colours, the quotient is taken after all.
+class SpanColours {
+public:
+    SpanColours(const ColourScale& scale, double low, double span)
+        : m_scale(scale), m_low(low), m_span(span), m_reciprocal(1 / span)
+    {
+    }
+
+    QRgb operator()(double value) const
+    {
+        const double offset = value - m_low;
+        const double fraction = offset * m_reciprocal;
+        // Well outside 0 to 1 (or not a number) both give the same end colour.
+        if (!(fraction > -0.01 && fraction < 1.01))
+            return m_scale.At(fraction);
+        const double step = fraction * (ColourScale::Size - 1) + 0.5;
+        const double along = step - static_cast<int>(step);
+        if (along < 1e-6 || along > 1 - 1e-6)
+            return m_scale.At(offset / m_span);
+        return m_scale.At(fraction);
+    }
+
+private:
+    const ColourScale& m_scale;
+    double m_low;
+    double m_span;
+    double m_reciprocal;
+};
+
 } // namespace
 
 QImage ColourMapImage(const PlotMap& map, QSize size, const AxisRange& range, const ColourScale& scale)
@@ -176,6 +223,7 @@ QImage ColourMapImage(const PlotMap& map, QSize size, const AxisRange& range, co
     // would cost more than the rest of the fill.
     const double span = range.high - range.low;
     const bool plainSpan = std::isfinite(span) && span > 0;
+    const SpanColours colours(scale, range.low, plainSpan ? span : 1);
     int previousRow = -1;
     for (int y = 0; y < size.height(); ++y) {
         // The first row is drawn at the bottom.
@@ -189,7 +237,7 @@ QImage ColourMapImage(const PlotMap& map, QSize size, const AxisRange& range, co
         const double* values = map.values.data() + static_cast<size_t>(row) * static_cast<size_t>(map.columns);
         for (int x = 0; x < size.width(); ++x) {
             const double value = values[columns.cellOfPixel[static_cast<size_t>(x)]];
-            line[x] = scale.At(plainSpan ? (value - range.low) / span : range.Fraction(value));
+            line[x] = plainSpan ? colours(value) : scale.At(range.Fraction(value));
         }
     }
     return image;
