@@ -24,26 +24,6 @@ bool IsSpace(char ch)
 }
 } // namespace
 
-CString::CString(const char* text, int length)
-{
-    if (text && length > 0)
-        m_text.assign(text, static_cast<size_t>(length));
-}
-
-char CString::GetAt(int index) const
-{
-    if (index < 0 || index >= GetLength())
-        AfxThrowInvalidArgException("CString::GetAt: index out of range");
-    return m_text[static_cast<size_t>(index)];
-}
-
-void CString::SetAt(int index, char ch)
-{
-    if (index < 0 || index >= GetLength())
-        AfxThrowInvalidArgException("CString::SetAt: index out of range");
-    m_text[static_cast<size_t>(index)] = ch;
-}
-
 CString& CString::operator=(const char* text)
 {
     m_text = text ? text : "";

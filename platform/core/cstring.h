@@ -1,31 +1,15 @@
 #pragma once
 
-// Narrow, single-byte text as the host and the editor use it.
+// Narrow, single-byte text as the host and the editor use it: searching,
+// slicing, case, formatting and conversion over CSimpleString's storage.
 
-#include "platform/core/types.h"
-
-#include <string>
+#include "platform/core/simplestring.h"
 
 class QString;
 
-class CString {
+class CString : public CSimpleString {
 public:
-    CString() = default;
-    CString(const char* text) : m_text(text ? text : "") { } // NOLINT: implicit like the framework's
-    CString(const std::string& text) : m_text(text) { } // NOLINT
-    CString(const char* text, int length);
-    CString(char ch, int repeat) : m_text(static_cast<size_t>(repeat > 0 ? repeat : 0), ch) { }
-
-    int GetLength() const { return static_cast<int>(m_text.size()); }
-    bool IsEmpty() const { return m_text.empty(); }
-    void Empty() { m_text.clear(); }
-    const char* GetString() const { return m_text.c_str(); }
-    operator const char*() const { return m_text.c_str(); } // NOLINT: the framework's conversion
-    const std::string& str() const { return m_text; }
-
-    // Raises CInvalidArgException for an index outside the text.
-    char GetAt(int index) const;
-    void SetAt(int index, char ch);
+    using CSimpleString::CSimpleString;
 
     CString& operator=(const char* text);
     CString& operator+=(const CString& other);
@@ -34,11 +18,6 @@ public:
     friend CString operator+(const CString& a, const CString& b);
     friend CString operator+(const CString& a, const char* b);
     friend CString operator+(const char* a, const CString& b);
-    bool operator==(const CString& o) const { return m_text == o.m_text; }
-    bool operator!=(const CString& o) const { return m_text != o.m_text; }
-    bool operator==(const char* o) const { return m_text == (o ? o : ""); }
-    bool operator!=(const char* o) const { return !(*this == o); }
-    bool operator<(const CString& o) const { return m_text < o.m_text; }
 
     int Compare(const char* other) const;
     int CompareNoCase(const char* other) const;
@@ -72,7 +51,4 @@ public:
     // Conversion at the widget boundary, in the process's locale encoding.
     QString ToQString() const;
     static CString FromQString(const QString& text);
-
-private:
-    std::string m_text;
 };
