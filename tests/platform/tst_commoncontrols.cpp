@@ -371,10 +371,6 @@ private slots:
 
     void rowsKeepTextAndParameters()
     {
-        QCOMPARE(m_list->GetItemCount(), 3);
-        QCOMPARE(m_list->GetColumnCount(), 2);
-        QCOMPARE(m_list->GetItemText(1, 0), CString("Flows"));
-        QCOMPARE(m_list->GetItemText(1, 1), CString("2 D"));
         // Narrow text with a byte above 127 comes back exactly as written.
         m_list->SetItemText(2, 0, "Dr\374cke");
         QCOMPARE(m_list->GetItemText(2, 0), CString("Dr\374cke"));

@@ -12,7 +12,6 @@
 #include "hostlib/calllog.h"
 #include "hostlib/modelobject.h"
 #include "model/profileroles.h"
-#include "resources/editorform.h"
 #include "resources/formcontrolids.h"
 #include "support/defaultnumericlocale.h"
 #include "support/projecttest.h"
@@ -24,7 +23,6 @@
 #include <QTest>
 #include <QTreeView>
 
-#include <algorithm>
 #include <set>
 
 using namespace FormControl;
@@ -115,45 +113,6 @@ const QStringList ClosingCalls {"UpdateAllViews 823 [, Column.TemperaturePlot]",
 class EditorOpenTest : public QObject {
     Q_OBJECT
 private slots:
-    // Every control the view reaches is in the form, with the kind the view expects.
-
-    void formHoldsEachControlTheViewReaches_data()
-    {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("kind");
-        using namespace FormControl;
-        using K = DialogControlKind;
-        const auto rows = [](K kind, std::initializer_list<UINT> ids) {
-            for (UINT id : ids)
-                QTest::addRow("%u", id) << int(id) << int(kind);
-        };
-        rows(K::AutoRadioButton,
-            {Radio2DPlot, Radio3DPlot, RadioYAxisTime, RadioYAxisProfile, RadioContinuousUpdate, RadioSpecifyTimes,
-                RadioSpecifyInterval});
-        rows(K::ListView, {ProfilesList, TimesList});
-        rows(K::ListBox, {VariablesList, PlotList});
-        rows(K::OwnerDrawButton, {VariablesStrip, ProfilesStrip, PlotStrip, TimesStrip});
-        rows(K::PushButton, {ToXAxis, ToYAxis, ToPlot, Apply, FindVariables, Cancel});
-        rows(K::DefPushButton, {Ok});
-        rows(K::BitmapButton, {ClearXAxis, ClearYAxis});
-        rows(K::Edit, {XAxisField, YAxisField, StartTimeField, IntervalField, MaxTimePointsField});
-        rows(K::Static, {XAxisLabel, StartTimeLabel, IntervalLabel, MaxTimePointsLabel});
-        rows(K::GroupBox, {YAxisGroup});
-        rows(K::TabControl, {Tabs});
-        rows(K::UpDown, {MaxTimePointsUpDown});
-    }
-
-    void formHoldsEachControlTheViewReaches()
-    {
-        QFETCH(int, id);
-        QFETCH(int, kind);
-        const std::vector<DialogControlTemplate>& controls = EditorFormTemplate().controls;
-        const auto control = std::find_if(
-            controls.begin(), controls.end(), [id](const DialogControlTemplate& each) { return each.id == id; });
-        QVERIFY2(control != controls.end(), "the form has no control with this id");
-        QCOMPARE(int(control->kind), kind);
-    }
-
     void definitionIsListedInOrder()
     {
         // x axis, y axis, three plotted (one two-dimensional) and two unassigned.
