@@ -148,16 +148,12 @@ private slots:
         QFETCH(QStringList, messages);
         QTemporaryDir folder;
         const QByteArray malformed = "{\"blocks\": [\n  {\"path\": \"B\"}\n  {\"path\": \"C\"}\n]}";
-        QFile model(folder.filePath(QStringLiteral("model.json")));
-        QVERIFY(model.open(QIODevice::WriteOnly) && model.write(malformed) == malformed.size());
-        model.close();
+        QVERIFY(WriteTestFile(folder.filePath(QStringLiteral("model.json")), malformed));
         const QString pipe = folder.filePath(QStringLiteral("pipe.json"));
         QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
         QFile module(QStringLiteral(PE_MODULE_FILE));
         QVERIFY(module.open(QIODevice::ReadOnly));
-        QFile truncated(folder.filePath(QStringLiteral("truncated.so")));
-        QVERIFY(truncated.open(QIODevice::WriteOnly) && truncated.write(module.read(4096)) == 4096);
-        truncated.close();
+        QVERIFY(WriteTestFile(folder.filePath(QStringLiteral("truncated.so")), module.read(4096)));
         QVERIFY(QFile::copy(module.fileName(), folder.filePath(QStringLiteral("libz.so.1"))));
         for (QString& argument : arguments) {
             if (QFileInfo(argument).isRelative()
@@ -189,9 +185,7 @@ private slots:
               " \"dimensions\": [1, 1], \"counts\": [1, 5], \"variables\": [\"T(1)\", \"T(2)\"]},"
               " \"timeMode\": 2, \"timeEntries\": [\"2.5*\", \"0.5\"]}}]}";
         const QString path = folder.filePath(QStringLiteral("raw.json"));
-        QFile model(path);
-        QVERIFY(model.open(QIODevice::WriteOnly) && model.write(text) == text.size());
-        model.close();
+        QVERIFY(WriteTestFile(path, text));
         const RunResult result = RunWorkbench({"--model", path, "--open", "Raw", "--quit"});
         QCOMPARE(result.exitCode, 0);
         QVERIFY2(result.err.contains(QStringLiteral("message box \"Profile Editor\"")), qPrintable(result.Describe()));
