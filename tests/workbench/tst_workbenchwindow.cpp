@@ -66,7 +66,6 @@
 
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -698,56 +697,6 @@ private slots:
                 halfway += image.pixel(x, y) == scale.At(0.5);
         }
         QVERIFY2(halfway < 100, qPrintable(QString::number(halfway))); // a line of each colour bar
-    }
-
-    void badPlotImagesAndTimesAreBadStarts_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("unknown plot") << QStringList {"--plot-image", "No such plot=out.png"} << 2
-                                      << "There is no plot \"No such plot\" in the model.";
-        QTest::newRow("no file") << QStringList {"--plot-image", "Column temperatures"} << 2
-                                 << "--plot-image needs PLOT=FILE";
-        QTest::newRow("negative time") << QStringList {"--time", "-5"} << 2 << "--time needs a number of seconds";
-        // "FOLDER/" is a folder holding "pipe.png", a named pipe, and "full.png",
-        // a link to /dev/full.
-        QTest::newRow("picture onto a pipe") << QStringList {"--plot-image", "Column temperatures=FOLDER/pipe.png"} << 2
-                                             << "pipe.png\": it exists and is not a regular file.";
-        QTest::newRow("picture onto a full device")
-            << QStringList {"--plot-image", "Column temperatures=FOLDER/full.png"} << 2
-            << "full.png\": it exists and is not a regular file.";
-        QTest::newRow("screenshot onto a pipe") << QStringList {"--screenshot", "FOLDER/pipe.png"} << 2
-                                                << "Cannot save the picture of the main window to \"";
-        QTest::newRow("unwritable picture") << QStringList {"--plot-image", "Column temperatures=/nonexistent/p.png"}
-                                            << 1 << "Cannot write the plot picture to \"/nonexistent/p.png\": ";
-        QTest::newRow("table without a file")
-            << QStringList {"--plot-data", "Column temperatures="} << 2 << "--plot-data needs PLOT=FILE";
-        QTest::newRow("table onto a pipe") << QStringList {"--plot-data", "Column temperatures=FOLDER/pipe.png"} << 2
-                                           << "Cannot write the plot data to \"";
-        QTest::newRow("unwritable table") << QStringList {"--plot-data", "Column temperatures=/nonexistent/d.csv"} << 1
-                                          << "Cannot write the data of the plot \"Column temperatures\" to "
-                                             "\"/nonexistent/d.csv\": No such file or directory.";
-        QTest::newRow("table of a plot that draws nothing yet") << QStringList {"--plot-data",
-            "Column composition map=FOLDER/d.csv"} << 1 << "d.csv\": No time of this plot is due yet at 0 s.";
-    }
-
-    void badPlotImagesAndTimesAreBadStarts()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, message);
-        QTemporaryDir folder;
-        QVERIFY(mkfifo(QFile::encodeName(folder.filePath("pipe.png")).constData(), 0600) == 0);
-        QVERIFY(QFile::link("/dev/full", folder.filePath("full.png")));
-        for (QString& argument : arguments)
-            argument.replace(QLatin1String("FOLDER"), folder.path());
-        QProcess process;
-        process.start(QStringLiteral(PE_WORKBENCH_PATH), QStringList {"--quit"} + arguments);
-        QVERIFY(process.waitForFinished(120000));
-        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
-        QCOMPARE(process.exitCode(), exitCode);
-        QVERIFY2(err.contains(message), qPrintable(err));
     }
 
     void hostileValuesEndWithAPictureOrAReason_data()
