@@ -315,6 +315,9 @@ private slots:
         QCOMPARE(recorder.received->variables, profile.variables);
         QCOMPARE(recorder.received->dimension, 2);
         QCOMPARE(recorder.received->plotRequested, 1);
+        // Paths sent lose the owner block, whatever its case, and only a whole one.
+        QCOMPARE(RelativeToOwner(CStringArray {"column.x(1,2)", "Columns.T"}, "Column"),
+            (CStringArray {"x(1,2)", "Columns.T"}));
 
         // The real editor frames: WM_USER+1 to the active one only, then
         // WM_USER+3 and WM_USER+2 from the Editor menu.
@@ -329,16 +332,6 @@ private slots:
         FlushDeletes();
         QVERIFY(!m_window->editors().FrameForPlot(active));
         QVERIFY(m_window->editors().FrameForPlot(first));
-    }
-
-    void sentPathsLoseTheOwnerBlock()
-    {
-        const std::pair<const char*, const char*> paths[] = {{"column.x(1,2)", "x(1,2)"}, {"Columns.T", "Columns.T"}};
-        for (const auto& [path, sent] : paths) {
-            const CStringArray relative = RelativeToOwner(CStringArray {path}, "Column");
-            QCOMPARE(relative.GetSize(), 1);
-            QCOMPARE(relative[0], CString(sent));
-        }
     }
 
     void showViewRequestShowsTheFinderWithTheOwnerPrefix()
@@ -491,6 +484,12 @@ private slots:
         profiles->SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
         const CString name = profiles->GetItemText(0, 0);
         ProfileDropZone* zone = m_window->docks().dropZone();
+        // What is not a list of variable paths is refused.
+        QString error;
+        QVERIFY(!zone->TakeDrop(QByteArray("Flowsheet\r\nB1\x07.T", 16), QString(), &error));
+        QVERIFY(error.contains(QStringLiteral("not a list of variable paths")));
+        QVERIFY(!zone->TakeDrop(QByteArray(static_cast<qsizetype>(MaxDropPayloadBytes) + 1, 'x'), QString(), &error));
+        QCOMPARE(zone->count(), 0);
         COleDataSource::SetDragRunner([zone](const QMimeData& data, DROPEFFECT) {
             return DropOn(zone->viewport(), data, zone->viewport()->rect().center()) ? DROPEFFECT_COPY
                                                                                      : DROPEFFECT_NONE;
@@ -503,16 +502,6 @@ private slots:
         QCOMPARE(zone->count(), 2);
         QCOMPARE(zone->item(0)->text(), QStringLiteral("%1: 1 variable").arg(QString::fromLocal8Bit(name.GetString())));
         QCOMPARE(zone->item(1)->text(), QStringLiteral("    z(*)"));
-    }
-
-    void dropZoneRefusesWhatIsNotAPathList()
-    {
-        ProfileDropZone* zone = m_window->docks().dropZone();
-        QString error;
-        QVERIFY(!zone->TakeDrop(QByteArray("Flowsheet\r\nB1\x07.T", 16), QString(), &error));
-        QVERIFY(error.contains(QStringLiteral("not a list of variable paths")));
-        QVERIFY(!zone->TakeDrop(QByteArray(static_cast<qsizetype>(MaxDropPayloadBytes) + 1, 'x'), QString(), &error));
-        QCOMPARE(zone->count(), 0);
     }
 
     void f1InTheProfilesListShowsItsPopupTopic()
