@@ -69,22 +69,6 @@
 
 namespace {
 
-// Stands in for an editor frame: records what a WM_USER+1 record holds while
-// the message is handled (the sender owns it only that long).
-class ProfileRecorder final : public CWnd {
-public:
-    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override
-    {
-        if (message != WM_PE_RECEIVE_PROFILE)
-            return CWnd::OnWndMsg(message, wParam, lParam, result);
-        received = std::make_unique<CSUPEProfile>(*reinterpret_cast<const CSUPEProfile*>(lParam));
-        *result = 0;
-        return true;
-    }
-
-    std::unique_ptr<CSUPEProfile> received;
-};
-
 // "text id" of every command of the menu bar, popups depth first.
 QStringList MenuCommands(const QList<QAction*>& actions)
 {
@@ -306,15 +290,6 @@ private slots:
     void hostMessagesReachTheActiveEditor()
     {
         const ProfileToSend profile {"Hot trays", CStringArray {"T(1)", "T(2)"}, 2};
-        QWidget target;
-        ProfileRecorder recorder;
-        QVERIFY(recorder.Attach(&target));
-        SendProfileToEditor(&target, profile);
-        recorder.Detach();
-        QCOMPARE(recorder.received->name, CString("Hot trays"));
-        QCOMPARE(recorder.received->variables, profile.variables);
-        QCOMPARE(recorder.received->dimension, 2);
-        QCOMPARE(recorder.received->plotRequested, 1);
         // Paths sent lose the owner block, whatever its case, and only a whole one.
         QCOMPARE(RelativeToOwner(CStringArray {"column.x(1,2)", "Columns.T"}, "Column"),
             (CStringArray {"x(1,2)", "Columns.T"}));
@@ -327,6 +302,16 @@ private slots:
         QVERIFY(m_window->OpenPlot(first));
         QVERIFY(m_window->OpenPlot(active));
         QVERIFY(m_window->SendProfileToActiveEditor(profile));
+        // The editor lists it last, to be plotted, with its dimension and variables.
+        CFrameWnd* editor = m_window->editors().FrameForPlot(active);
+        auto* profiles = qobject_cast<QTreeView*>(FormControl(editor, 1006));
+        const QModelIndex sent = profiles->model()->index(profiles->model()->rowCount() - 1, 0);
+        QCOMPARE(sent.data().toString() + "|" + sent.siblingAtColumn(1).data().toString(), "Hot trays|2 D");
+        QVERIFY(!qobject_cast<QListWidget*>(FormControl(editor, 1016))->findItems("Hot trays", {}).isEmpty());
+        profiles->setCurrentIndex(sent);
+        auto* variables = qobject_cast<QListWidget*>(FormControl(editor, 1004));
+        QCOMPARE(variables->count(), 2);
+        QCOMPARE(variables->item(1)->text(), QStringLiteral("T(2)"));
         Action(Command::ReloadDefinition)->trigger();
         Action(Command::CloseEditor)->trigger();
         FlushDeletes();
