@@ -387,21 +387,22 @@ private slots:
         QVERIFY2(error.contains(QStringLiteral("cannot write in the folder")), qPrintable(error));
     }
 
-    void definitionsAreCheckedAgainstThePlotRules_data()
+    void definitionsAreCheckedAsTheEditorChecksThem_data()
     {
         QTest::addColumn<QByteArray>("definition");
         QTest::addColumn<bool>("hostAccess");
-        QTest::addColumn<QString>("expected"); // empty: no problem at all
+        QTest::addColumn<QString>("editor"); // part of the editor's message; empty: it writes it; "-": not asked
+        QTest::addColumn<QString>("workbench"); // the problems only the workbench sees, one a line
 
         // Plot rows: continuous update, direct access. Time rows: one plotted profile, the given
         // time settings, access through the plot host. Valid plots of every kind are the sample model's.
-        const auto plot = [](const char* name, const QByteArray& parts, const char* expected) {
+        const auto plot = [](const char* name, const QByteArray& parts, const char* expected, const char* editor = "") {
             QTest::newRow(name) << "{" + parts + R"j(, "timeMode": 0, "timeEntries": ["L"]})j" << false
-                                << QString::fromUtf8(expected);
+                                << QString::fromUtf8(editor) << QString::fromUtf8(expected);
         };
         const auto time = [](const char* name, const QByteArray& parts, const char* expected, bool host = true) {
             QTest::newRow(name) << R"j({"plotted": [{"name": "A", "variables": ["T(*)"]}], )j" + parts + "}" << host
-                                << QString::fromUtf8(expected);
+                                << QString() << QString::fromUtf8(expected);
         };
         const QByteArray oneProfile = R"j("plotted": [{"name": "A", "variables": ["T(*)"]}])j";
 
@@ -416,7 +417,7 @@ private slots:
         plot("full path", R"j("plotted": [{"name": "A", "variables": ["B.T(1)", "b.t(2)"]}])j", "");
         plot("arrays that disagree",
             R"j("plotted": {"names": ["A"], "dimensions": [1], "counts": [2], "variables": ["T(1)"]})j",
-            "the plotted profiles' names, dimensions, counts and variables do not agree");
+            "the plotted profiles' names, dimensions, counts and variables do not agree", "-");
         plot("no points to keep", oneProfile + R"j(, "maxTimePoints": 0)j", "at least 1, not 0");
 
         time("continuous update with times", R"j("timeMode": 0, "timeEntries": ["0"])j",
@@ -432,24 +433,6 @@ private slots:
         time("interval of zero", R"j("timeMode": 2, "timeEntries": ["0*", "0"])j",
             "the interval \"0\" is not greater than zero");
         time("unknown time mode", R"j("timeMode": 3, "timeEntries": ["L"])j", "the time mode 3 is not 0, 1 or 2");
-    }
-
-    void definitionsAreCheckedAgainstThePlotRules()
-    {
-        QFETCH(QByteArray, definition);
-        QFETCH(bool, hostAccess);
-        QFETCH(QString, expected);
-        HostModel registry;
-        const QString problems = PlotProblems(PlotInBlockB(registry, definition, hostAccess), registry).join('\n');
-        QVERIFY2(expected.isEmpty() ? problems.isEmpty() : problems.contains(expected), qPrintable(problems));
-    }
-
-    void workbenchDiffersFromTheEditorOnlyOnPurpose_data()
-    {
-        QTest::addColumn<QByteArray>("definition");
-        QTest::addColumn<bool>("hostAccess");
-        QTest::addColumn<QString>("editor"); // part of the editor's message; empty: it writes the definition
-        QTest::addColumn<QString>("workbenchOnly"); // the one problem only the workbench sees, if any
 
         // Every path exists in block B, every time entry fits its mode.
         const auto row = [](const char* name, const QByteArray& parts, const char* editor, bool host = true,
@@ -485,28 +468,28 @@ private slots:
             R"j("timeMode": 2, "timeEntries": ["0*", "30"])j");
     }
 
-    void workbenchDiffersFromTheEditorOnlyOnPurpose()
+    void definitionsAreCheckedAsTheEditorChecksThem()
     {
         QFETCH(QByteArray, definition);
         QFETCH(bool, hostAccess);
         QFETCH(QString, editor);
-        QFETCH(QString, workbenchOnly);
+        QFETCH(QString, workbench);
         HostModel registry;
         const ModelPlot plot = PlotInBlockB(registry, definition, hostAccess);
-        const QString verdict = EditorVerdict(plot.definition);
-        QVERIFY2(editor.isEmpty() ? verdict.isEmpty() : verdict.startsWith(editor), qPrintable(verdict));
-
         QStringList problems = PlotProblems(plot, registry);
-        if (!workbenchOnly.isEmpty())
-            QVERIFY2(
-                !problems.isEmpty() && problems.takeLast().contains(workbenchOnly), qPrintable(problems.join('\n')));
-        // The rest is the editor's verdict, as the editor tells it.
-        QCOMPARE(problems.size(), verdict.isEmpty() ? 0 : 1);
-        QString told = verdict.simplified();
-        if (told.endsWith('.'))
-            told.chop(1);
-        if (!verdict.isEmpty())
-            QVERIFY2(problems.front().endsWith(told), qPrintable(problems.front()));
+        // The editor's verdict, where it loads the definition at all, comes first as the editor tells it.
+        if (editor != QLatin1String("-")) {
+            const QString verdict = EditorVerdict(plot.definition);
+            QVERIFY2(editor.isEmpty() ? verdict.isEmpty() : verdict.startsWith(editor), qPrintable(verdict));
+            QString told = verdict.simplified();
+            if (told.endsWith('.'))
+                told.chop(1);
+            if (!verdict.isEmpty())
+                QVERIFY2(!problems.isEmpty() && problems.takeFirst().endsWith(told), qPrintable(problems.join('\n')));
+        }
+        // The rest is what only the workbench sees.
+        QVERIFY2(problems.join('\n').contains(workbench), qPrintable(problems.join('\n')));
+        QCOMPARE(problems.size(), workbench.isEmpty() ? 0 : workbench.count('\n') + 1);
     }
 
     void resultsFilesLoadOrAreRefusedNamingLineAndColumn_data()
