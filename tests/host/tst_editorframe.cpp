@@ -139,7 +139,6 @@ private slots:
         CSUProfileEditorFrame* frame = Open(contextName.constData());
         QCOMPARE(
             dynamic_cast<LinkedTestView*>(frame->GetActiveView())->captionBeforeUpdate, CString("Profile Editor - "));
-        QCOMPARE(frame->GetSafeHwnd()->windowTitle(), caption);
         QCOMPARE(frame->GetWindowText(), CString::FromQString(caption));
         QVERIFY(!(frame->GetFrameStyle() & FWS_ADDTOTITLE));
         QCOMPARE(frame->QueryHostFrameState(), 0);
