@@ -481,7 +481,6 @@ private slots:
         f.Click(1); // a dark row under part of the marks
         const QImage before = Grab(f.Client());
         // The selected row in the caption colour, left of the text inside the focus rectangle's dots.
-        QVERIFY(GetSysColor(COLOR_ACTIVECAPTION) != GetSysColor(COLOR_HIGHLIGHT));
         QCOMPARE(before.pixel(3, f.RowCentre(1).y()), GetSysColor(COLOR_ACTIVECAPTION).rgb());
         QCOMPARE(before.pixel(3, f.RowCentre(2).y()), GetSysColor(COLOR_WINDOW).rgb());
         for (int i = 0; i < marks.size() - 1; ++i) {
@@ -542,7 +541,6 @@ private slots:
             QCOMPARE(Edit(f.list)->selectedText(), Abc[row]);
             f.Key(Qt::Key_Backspace);
         }
-        QCOMPARE(QApplication::focusWidget(), Edit(f.list));
         f.Type(typed.toLatin1().constData());
         f.Key(static_cast<Qt::Key>(key));
         QVERIFY(!Edit(f.list)->isVisible());

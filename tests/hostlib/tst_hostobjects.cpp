@@ -298,9 +298,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("calls.jsonl");
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("{\"old\":1}\n") > 0);
-        old.close();
+        QVERIFY(WriteTestFile(path, "{\"old\":1}\n"));
         QSignalSpy listened(&CallLog::Instance(), &CallLog::lineWritten);
         QString error;
         QVERIFY2(CallLog::Instance().OpenFile(path, &error), qPrintable(error));

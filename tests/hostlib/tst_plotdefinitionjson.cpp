@@ -97,13 +97,6 @@ private slots:
         QVERIFY(definition == FullDefinition());
     }
 
-    void writesTheLayout()
-    {
-        QCOMPARE(std::string(LuBuildVariablePathPayload(CStringArray()).GetString()), std::string("Flowsheet"));
-        QCOMPARE(std::string(LuBuildVariablePathPayload(CStringArray {"B1.T", "B2.P(3)"}).GetString()),
-            std::string("Flowsheet\r\nB1.T\r\nB2.P(3)"));
-    }
-
     void pathsRoundTrip_data()
     {
         QTest::addColumn<CStringArray>("paths");

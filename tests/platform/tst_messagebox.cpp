@@ -111,24 +111,6 @@ private slots:
         QVERIFY(m_owner.commands.empty());
     }
 
-    void responderRecordsBoxesAndBeepsInOrder()
-    {
-        QWidget owner;
-        ScriptedMessageBoxResponder responder;
-        MessageBeep(0);
-        MessageBox(&owner, "The profile P contains no variables.", "Profile Editor", 0x40030);
-        QCOMPARE(responder.beeps(), 1);
-        QCOMPARE(static_cast<int>(responder.boxes().size()), 1);
-        const auto& box = responder.boxes().front();
-        QCOMPARE(box.owner, &owner);
-        QCOMPARE(box.text, CString("The profile P contains no variables."));
-        QCOMPARE(box.title, CString("Profile Editor"));
-        QCOMPARE(box.style, 0x40030u);
-        QCOMPARE(static_cast<int>(responder.events().size()), 2);
-        QVERIFY(responder.events()[0].isBeep);
-        QVERIFY(!responder.events()[1].isBeep);
-    }
-
     void answersComeFromTheScriptThenTheDefaultButton()
     {
         ScriptedMessageBoxResponder responder;

@@ -2,6 +2,7 @@
 
 #include "platform/windows/messagebox.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -59,4 +60,10 @@ int ProjectTest::Run(QObject* testObject, int argc, char** argv)
     qInstallMessageHandler(g_testLogHandler);
     QTest::qCleanup();
     return failures;
+}
+
+bool WriteTestFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }

@@ -14,6 +14,9 @@ namespace ProjectTest {
 int Run(QObject* testObject, int argc, char** argv);
 }
 
+// Writes `bytes` to the file `path`, replacing it: whether all of them were written.
+bool WriteTestFile(const QString& path, const QByteArray& bytes);
+
 // Runs `TestObject` after `makeApp` made the application object it needs.
 #define PE_TEST_MAIN_WITH(TestObject, makeApp)                                                                         \
     int main(int argc, char** argv)                                                                                    \

@@ -139,6 +139,27 @@ private slots:
         row("bare module name found in the working folder", {"--module", "libz.so.1"}, 0, {});
         row("unknown option", {"--bogus"}, 2, {"Unknown option 'bogus'"});
         row("option without its value", {"--model"}, 2, {"Missing value after '--model'"});
+        // Pictures and tables: "pipe.png" is a named pipe, "full.png" a link to /dev/full.
+        row("unknown plot for a picture", {"--plot-image", "No such plot=out.png"}, 2,
+            {"There is no plot \"No such plot\" in the model."});
+        row("picture without a file", {"--plot-image", "Column temperatures"}, 2, {"--plot-image needs PLOT=FILE"});
+        row("negative time", {"--time", "-5"}, 2, {"--time needs a number of seconds"});
+        row("picture onto a pipe", {"--plot-image", "Column temperatures=pipe.png"}, 2,
+            {"pipe.png\": it exists and is not a regular file."});
+        row("picture onto a full device", {"--plot-image", "Column temperatures=full.png"}, 2,
+            {"full.png\": it exists and is not a regular file."});
+        row("screenshot onto a pipe", {"--screenshot", "pipe.png"}, 2,
+            {"Cannot save the picture of the main window to \""});
+        row("unwritable picture", {"--plot-image", "Column temperatures=/nonexistent/p.png"}, 1,
+            {"Cannot write the plot picture to \"/nonexistent/p.png\": "});
+        row("table without a file", {"--plot-data", "Column temperatures="}, 2, {"--plot-data needs PLOT=FILE"});
+        row("table onto a pipe", {"--plot-data", "Column temperatures=pipe.png"}, 2,
+            {"Cannot write the plot data to \""});
+        row("unwritable table", {"--plot-data", "Column temperatures=/nonexistent/d.csv"}, 1,
+            {"Cannot write the data of the plot \"Column temperatures\" to \"/nonexistent/d.csv\": No such file or "
+             "directory."});
+        row("table of a plot that draws nothing yet", {"--plot-data", "Column composition map=d.csv"}, 1,
+            {"d.csv\": No time of this plot is due yet at 0 s."});
     }
 
     void badStartsAndHelpEndWithAMessageAndTheirCode()
@@ -148,16 +169,14 @@ private slots:
         QFETCH(QStringList, messages);
         QTemporaryDir folder;
         const QByteArray malformed = "{\"blocks\": [\n  {\"path\": \"B\"}\n  {\"path\": \"C\"}\n]}";
-        QFile model(folder.filePath(QStringLiteral("model.json")));
-        QVERIFY(model.open(QIODevice::WriteOnly) && model.write(malformed) == malformed.size());
-        model.close();
+        QVERIFY(WriteTestFile(folder.filePath(QStringLiteral("model.json")), malformed));
         const QString pipe = folder.filePath(QStringLiteral("pipe.json"));
         QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        QVERIFY(mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("pipe.png"))).constData(), 0600) == 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), folder.filePath(QStringLiteral("full.png"))));
         QFile module(QStringLiteral(PE_MODULE_FILE));
         QVERIFY(module.open(QIODevice::ReadOnly));
-        QFile truncated(folder.filePath(QStringLiteral("truncated.so")));
-        QVERIFY(truncated.open(QIODevice::WriteOnly) && truncated.write(module.read(4096)) == 4096);
-        truncated.close();
+        QVERIFY(WriteTestFile(folder.filePath(QStringLiteral("truncated.so")), module.read(4096)));
         QVERIFY(QFile::copy(module.fileName(), folder.filePath(QStringLiteral("libz.so.1"))));
         for (QString& argument : arguments) {
             if (QFileInfo(argument).isRelative()
@@ -166,7 +185,9 @@ private slots:
         }
         // The row's arguments go last, so that a missing value is really missing.
         const QString picture = folder.filePath(QStringLiteral("window.png"));
-        const RunResult result = RunWorkbench(QStringList {"--screenshot", picture, "--quit"} + arguments,
+        const QStringList screenshot {"--screenshot", picture};
+        const RunResult result = RunWorkbench(
+            (arguments.contains("--screenshot") ? QStringList() : screenshot) + QStringList {"--quit"} + arguments,
             QStringLiteral(PE_WORKBENCH_PATH), QProcessEnvironment::systemEnvironment(), folder.path());
         QCOMPARE(result.exitCode, exitCode);
         for (const QString& message : messages)
@@ -189,9 +210,7 @@ private slots:
               " \"dimensions\": [1, 1], \"counts\": [1, 5], \"variables\": [\"T(1)\", \"T(2)\"]},"
               " \"timeMode\": 2, \"timeEntries\": [\"2.5*\", \"0.5\"]}}]}";
         const QString path = folder.filePath(QStringLiteral("raw.json"));
-        QFile model(path);
-        QVERIFY(model.open(QIODevice::WriteOnly) && model.write(text) == text.size());
-        model.close();
+        QVERIFY(WriteTestFile(path, text));
         const RunResult result = RunWorkbench({"--model", path, "--open", "Raw", "--quit"});
         QCOMPARE(result.exitCode, 0);
         QVERIFY2(result.err.contains(QStringLiteral("message box \"Profile Editor\"")), qPrintable(result.Describe()));
