@@ -109,20 +109,7 @@ private slots:
         QCOMPARE(variable->Release(), ULONG(1));
     }
 
-    void refusesWhatItCannotAnswer()
-    {
-        CComPtr<ModelObject> owner = ModelObject::Create("B1");
-        const LuInstance instance(owner->Identity());
-        void* raw = reinterpret_cast<void*>(1);
-        QVERIFY(FAILED(instance.QueryInstance(IID_IProfilePlotData, &raw, "T", nullptr)));
-        QCOMPARE(raw, nullptr);
-        QCOMPARE(instance.QueryInstance(IID_IModelVariable, nullptr, "T", nullptr), E_POINTER);
-        raw = reinterpret_cast<void*>(1);
-        QVERIFY(FAILED(LuInstance(nullptr).QueryInstance(IID_IModelVariable, &raw, "B1.T", nullptr)));
-        QCOMPARE(raw, nullptr);
-    }
-
-    void stringPathAndOwners()
+    void stringPathOwnersAndRefusals()
     {
         CComPtr<ModelObject> owner = ModelObject::Create("Area1.B2");
         {
@@ -135,11 +122,20 @@ private slots:
         QCOMPARE(owner->refCount(), ULONG(1));
         QCOMPARE(LuInstance(nullptr).StringPath(1).ToQString(), QString());
 
+        // What it cannot answer is refused: another interface, no pointer to
+        // fill, no owner.
+        void* raw = reinterpret_cast<void*>(1);
+        QVERIFY(FAILED(LuInstance(owner->Identity()).QueryInstance(IID_IProfilePlotData, &raw, "X", nullptr)));
+        QCOMPARE(raw, nullptr);
+        QCOMPARE(LuInstance(owner->Identity()).QueryInstance(IID_IModelVariable, nullptr, "X", nullptr), E_POINTER);
+        raw = reinterpret_cast<void*>(1);
+        QVERIFY(FAILED(LuInstance(nullptr).QueryInstance(IID_IModelVariable, &raw, "B1.T", nullptr)));
+        QCOMPARE(raw, nullptr);
+
         // An owner that is no model object has no path: only full paths are found.
         CComPtr<ProfilePlotDataObject> plot = ProfilePlotDataObject::Create("plot:P", PlotDefinition(), nullptr);
         const LuInstance instance(plot->Identity());
         QCOMPARE(instance.StringPath(1).ToQString(), QString());
-        void* raw = nullptr;
         QCOMPARE(instance.QueryInstance(IID_IModelVariable, &raw, "P", nullptr), LU_E_NOTFOUND);
         QCOMPARE(instance.QueryInstance(IID_IModelVariable, &raw, "B1.P", nullptr), S_OK);
         static_cast<IModelVariable*>(raw)->Release();
@@ -314,15 +310,11 @@ private slots:
         CallLog::Write({{"call", "after close"}}); // reaches the listeners only
         QCOMPARE(ReadLines(path), QList<QJsonObject>({setTimes, QJsonObject({{"call", "UpdateAllViews"}})}));
         QCOMPARE(listened.size(), 3);
-    }
 
-    void fileThatCannotBeOpenedIsReported()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("missing-folder/calls.jsonl");
-        QString error;
-        QVERIFY(!CallLog::Instance().OpenFile(path, &error));
-        QVERIFY2(error.contains(path), qPrintable(error));
+        // A file that cannot be opened is reported.
+        const QString missing = dir.filePath("missing-folder/calls.jsonl");
+        QVERIFY(!CallLog::Instance().OpenFile(missing, &error));
+        QVERIFY2(error.contains(missing), qPrintable(error));
     }
 };
 

@@ -142,7 +142,6 @@ private slots:
         QFETCH(QString, text);
         QFETCH(uint, style);
         QFETCH(int, answer);
-        QVERIFY(Qt::mightBeRichText(text));
         QString shown;
         Qt::TextFormat format = Qt::AutoText;
         QtMessageBoxService qtBoxes;
