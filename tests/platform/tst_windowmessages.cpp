@@ -1,5 +1,6 @@
 // Window messages over Qt events: results, posting, input translated into
-// messages, the default handling, and reflection of notifications.
+// messages and the default handling; reflection is tested through the list
+// controls that rely on it.
 
 #include "platform/windows/wnd.h"
 #include "support/projecttest.h"
@@ -7,7 +8,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -43,20 +43,6 @@ public:
     {
         return static_cast<int>(std::count_if(
             messages.begin(), messages.end(), [message](const Message& m) { return m.message == message; }));
-    }
-};
-
-class ReflectingButton : public CWnd {
-public:
-    int reflected = 0;
-    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override
-    {
-        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-            ++reflected;
-            *result = 0;
-            return true;
-        }
-        return false;
     }
 };
 
@@ -161,23 +147,6 @@ private slots:
         QTest::keyClick(&edit, Qt::Key_F2);
         QCOMPARE(wnd.count(WM_LBUTTONDOWN), 0);
         QCOMPARE(wnd.count(WM_KEYDOWN), 0);
-    }
-
-    void notificationsAreReflectedToTheSendingControlFirst()
-    {
-        QWidget form;
-        auto* button = new QPushButton(QStringLiteral("Go"), &form);
-        RecordingWnd parent;
-        parent.Attach(&form);
-        ReflectingButton control;
-        control.Attach(button);
-        QObject::connect(button, &QPushButton::clicked, &form, [&] {
-            ::SendMessage(
-                &form, WM_COMMAND, MAKEWPARAM(1, static_cast<int>(BN_CLICKED)), reinterpret_cast<LPARAM>(button));
-        });
-        button->click();
-        QCOMPARE(control.reflected, 1);
-        QCOMPARE(parent.count(WM_COMMAND), 1);
     }
 
     void scrollAreasKeepTheirOwnHandlingOfTheClientArea()

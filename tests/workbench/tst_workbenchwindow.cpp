@@ -350,7 +350,6 @@ private slots:
         select("Column.x");
         const QString format = QStringLiteral("Lumen Variable Path Format");
         std::unique_ptr<QMimeData> data(browser->MimeDataForSelection());
-        QVERIFY(data);
         QCOMPARE(data->formats(), QStringList {format});
         QCOMPARE(data->data(format), QByteArray("Flowsheet\r\nColumn.T(3)\r\nColumn.x(*,*)\r\nColumn.R") + '\0');
         // Only copied: a target that asks to move must not take rows out.
@@ -370,7 +369,6 @@ private slots:
         ScriptedMessageBoxResponder boxes;
         newPlot(QStringLiteral("Wall map"));
         const int added = PlotIndex("Wall map");
-        QCOMPARE(added, m_session->plotCount() - 1);
         QVERIFY(m_window->editors().FrameForPlot(added));
         QCOMPARE(m_session->plot(added).access, PlotAccess::Host);
         QVERIFY(m_window->isWindowModified());
