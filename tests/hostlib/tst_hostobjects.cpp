@@ -142,7 +142,7 @@ private slots:
     }
     void cleanup() { CallLog::Instance().CloseFile(); }
 
-    void identityOwnerAndLastRelease()
+    void identityOwnerLastReleaseAndThePlotHost()
     {
         CComPtr<ModelObject> owner = ModelObject::Create("B1");
         CComPtr<ProfilePlotDataObject> plot = ProfilePlotDataObject::Create("plot:A", {}, owner->Identity());
@@ -167,6 +167,34 @@ private slots:
         identity.Release();
         QCOMPARE(source.Detach()->Release(), ULONG(0));
         QCOMPARE(owner->refCount(), ULONG(1));
+
+        PlotDefinition definition;
+        definition.timeMode = 2;
+        plot = ProfilePlotDataObject::Create("plot:A", definition, owner->Identity());
+        CComPtr<ProfilePlotHostObject> host = ProfilePlotHostObject::Create("plothost:A", plot.get());
+        // The plot host hands out the plot data object not through QueryInterface,
+        // but through GetPlotDataObjects, with its owner and the time mode.
+        CComPtr<IUnknown> edited(host->Identity());
+        CComPtr<IProfilePlotData> data;
+        QCOMPARE(edited.QueryInterface(IID_IProfilePlotData, data), E_NOINTERFACE);
+        CComPtr<IProfilePlotHost> plotHost;
+        QCOMPARE(edited.QueryInterface(IID_IProfilePlotHost, plotHost), S_OK);
+        int32_t timeMode = -1;
+        QCOMPARE(plotHost->GetTimeMode(&timeMode), S_OK);
+        QCOMPARE(timeMode, 2);
+        CComPtr<IUnknown> givenOwner;
+        QCOMPARE(plotHost->GetPlotDataObjects(&data, &givenOwner), S_OK);
+        QCOMPARE(data.get(), static_cast<IProfilePlotData*>(plot.get()));
+        QCOMPARE(givenOwner.get(), owner->Identity());
+        QCOMPARE(plot->refCount(), ULONG(3)); // the test, the host and the caller
+
+        plotHost->NotifyPreviousPlotProfiles(CStringArray {"T", "P"}, "Height");
+        plotHost->NotifyEditorClosing();
+        QCOMPARE(host->callNames(),
+            QStringList({"QueryInterface", "QueryInterface", "GetTimeMode", "GetPlotDataObjects",
+                "NotifyPreviousPlotProfiles", "NotifyEditorClosing"}));
+        QCOMPARE(host->calls()[4].args,
+            QJsonObject({{"previousPlottedNames", QJsonArray {"T", "P"}}, {"previousXAxisName", "Height"}}));
     }
 
     void logsCallsInOrderWithArguments()
@@ -223,37 +251,6 @@ private slots:
         data->GetMaxTimePoints(&r.maxTimePoints);
         data->GetTimes(r.timeEntries);
         QVERIFY(r == w);
-    }
-
-    void plotHostHandsOutThePlotDataObject()
-    {
-        CComPtr<ModelObject> owner = ModelObject::Create("B1");
-        PlotDefinition definition;
-        definition.timeMode = 2;
-        CComPtr<ProfilePlotDataObject> plot = ProfilePlotDataObject::Create("plot:A", definition, owner->Identity());
-        CComPtr<ProfilePlotHostObject> host = ProfilePlotHostObject::Create("plothost:A", plot.get());
-        // Not through QueryInterface, but through GetPlotDataObjects, with its owner and the time mode.
-        CComPtr<IUnknown> edited(host->Identity());
-        CComPtr<IProfilePlotData> data;
-        QCOMPARE(edited.QueryInterface(IID_IProfilePlotData, data), E_NOINTERFACE);
-        CComPtr<IProfilePlotHost> plotHost;
-        QCOMPARE(edited.QueryInterface(IID_IProfilePlotHost, plotHost), S_OK);
-        int32_t timeMode = -1;
-        QCOMPARE(plotHost->GetTimeMode(&timeMode), S_OK);
-        QCOMPARE(timeMode, 2);
-        CComPtr<IUnknown> givenOwner;
-        QCOMPARE(plotHost->GetPlotDataObjects(&data, &givenOwner), S_OK);
-        QCOMPARE(data.get(), static_cast<IProfilePlotData*>(plot.get()));
-        QCOMPARE(givenOwner.get(), owner->Identity());
-        QCOMPARE(plot->refCount(), ULONG(3)); // the test, the host and the caller
-
-        plotHost->NotifyPreviousPlotProfiles(CStringArray {"T", "P"}, "Height");
-        plotHost->NotifyEditorClosing();
-        QCOMPARE(host->callNames(),
-            QStringList({"QueryInterface", "QueryInterface", "GetTimeMode", "GetPlotDataObjects",
-                "NotifyPreviousPlotProfiles", "NotifyEditorClosing"}));
-        QCOMPARE(host->calls()[4].args,
-            QJsonObject({{"previousPlottedNames", QJsonArray {"T", "P"}}, {"previousXAxisName", "Height"}}));
     }
 
     void timeModeFollowsTheFormOfTheWrittenEntries()

@@ -118,28 +118,26 @@ private slots:
         QCOMPARE(RegisterClipboardFormat(nullptr), 0u);
     }
 
-    void formWithoutItsTemplateIsEmptyAndReported()
+    void formWithoutItsTemplateOrAControlIsReported()
     {
         BindingFormView view(MissingTemplateId);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no resource module has the dialog template 501"));
         std::unique_ptr<QWidget> form(view.MakeWidget());
         QVERIFY(form->children().isEmpty());
-    }
 
-    void bindingAControlTheFormLacksIsReported()
-    {
+        // A control the form lacks is reported; the others are bound.
         ResourceModule module("forms");
         module.AddDialog(FormTemplateId, &Form());
         AfxAddResourceModule(&module);
-        BindingFormView view(FormTemplateId);
-        std::unique_ptr<QWidget> form(view.MakeWidget());
-        QVERIFY(view.Attach(form.get()));
+        BindingFormView bound(FormTemplateId);
+        form.reset(bound.MakeWidget());
+        QVERIFY(bound.Attach(form.get()));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("template 500\\) has no control with id 1099"));
-        QVERIFY(view.UpdateData(false));
-        QVERIFY(view.edit.GetSafeHwnd());
-        QCOMPARE(view.edit.GetDlgCtrlID(), 1014);
-        QCOMPARE(view.missing.GetSafeHwnd(), nullptr);
-        view.Detach();
+        QVERIFY(bound.UpdateData(false));
+        QVERIFY(bound.edit.GetSafeHwnd());
+        QCOMPARE(bound.edit.GetDlgCtrlID(), 1014);
+        QCOMPARE(bound.missing.GetSafeHwnd(), nullptr);
+        bound.Detach();
         AfxRemoveResourceModule(&module);
     }
 
