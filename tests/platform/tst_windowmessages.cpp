@@ -1,13 +1,12 @@
 // Window messages over Qt events: results, posting, input translated into
-// messages and the default handling; reflection is tested through the list
-// controls that rely on it.
+// messages and the default handling. Reflection and the scroll areas' own
+// handling of their client area are tested through the list controls.
 
 #include "platform/windows/wnd.h"
 #include "support/projecttest.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 
 namespace {
@@ -147,27 +146,6 @@ private slots:
         QTest::keyClick(&edit, Qt::Key_F2);
         QCOMPARE(wnd.count(WM_LBUTTONDOWN), 0);
         QCOMPARE(wnd.count(WM_KEYDOWN), 0);
-    }
-
-    void scrollAreasKeepTheirOwnHandlingOfTheClientArea()
-    {
-        QListWidget plain;
-        QListWidget attached;
-        for (QListWidget* list : {&plain, &attached}) {
-            list->addItems({QStringLiteral("T(1)"), QStringLiteral("T(2)"), QStringLiteral("T(3)")});
-            list->resize(120, 90);
-            list->show();
-            QVERIFY(QTest::qWaitForWindowExposed(list));
-        }
-        RecordingWnd wnd;
-        wnd.Attach(&attached);
-        // Painting and clicks go through the window object and on to Qt's view.
-        QCOMPARE(attached.grab().toImage(), plain.grab().toImage());
-        const QRect second = attached.visualItemRect(attached.item(1));
-        QTest::mouseClick(attached.viewport(), Qt::LeftButton, {}, second.center());
-        QCOMPARE(attached.currentRow(), 1);
-        QVERIFY(wnd.count(WM_LBUTTONDOWN) >= 1);
-        QVERIFY(wnd.count(WM_PAINT) >= 1);
     }
 
     void lookupsLeaveTheWidgetsEventsAlone()
