@@ -92,11 +92,9 @@ private slots:
         QCOMPARE(docTemplate->GetDocClass(), RUNTIME_CLASS(CKSUDocument));
         QCOMPARE(docTemplate->GetFrameClass(), RUNTIME_CLASS(CSUProfileEditorFrame));
         QCOMPARE(docTemplate->GetViewClass(), RUNTIME_CLASS(CSUProfileEditorView));
-    }
 
-    void withoutAnApplicationTheTemplateIsNotLeaked()
-    {
-        // The sanitizer build reports a leak if the template is dropped.
+        // Without an application the template is not leaked (the sanitizer build
+        // reports a leak if it is dropped).
         m_app.reset();
         QCOMPARE(AfxGetApp(), nullptr);
         QCOMPARE(KDInitDll(7), 1);
@@ -180,7 +178,7 @@ private slots:
         QCOMPARE(proposed.bottom - proposed.top, expectedHeight);
     }
 
-    void qtResizingIsClampedToo()
+    void qtResizingIsClampedTooAndUnsetLimitsClampNothing()
     {
         CSUProfileEditorFrame* frame = Open("B1.Plot");
         QWidget* window = frame->GetSafeHwnd();
@@ -190,22 +188,19 @@ private slots:
         QCOMPARE(window->size(), fitted);
         window->resize(30, 30);
         QCOMPARE(window->size(), QSize(100, 100));
-    }
 
-    void unsetLimitsClampNothing()
-    {
+        // A frame whose view has not measured its form yet clamps nothing.
         auto* document = dynamic_cast<CKSUDocument*>(m_template->CreateNewDocument());
         document->m_bAutoDelete = false;
-        // A frame whose view has not measured its form yet.
-        auto* frame = dynamic_cast<CSUProfileEditorFrame*>(m_template->CreateNewFrame(document));
+        auto* unmeasured = dynamic_cast<CSUProfileEditorFrame*>(m_template->CreateNewFrame(document));
         RECT proposed {0, 0, 0, 0};
-        frame->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
+        unmeasured->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
         QCOMPARE(proposed.right, 0);
         RECT large {10, 10, 3010, 2010};
-        frame->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&large));
+        unmeasured->SendMessage(WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&large));
         QCOMPARE(large.right, 3010);
         QCOMPARE(large.bottom, 2010);
-        frame->DestroyWindow();
+        unmeasured->DestroyWindow();
         delete document;
     }
 

@@ -109,20 +109,7 @@ private slots:
         QCOMPARE(variable->Release(), ULONG(1));
     }
 
-    void refusesWhatItCannotAnswer()
-    {
-        CComPtr<ModelObject> owner = ModelObject::Create("B1");
-        const LuInstance instance(owner->Identity());
-        void* raw = reinterpret_cast<void*>(1);
-        QVERIFY(FAILED(instance.QueryInstance(IID_IProfilePlotData, &raw, "T", nullptr)));
-        QCOMPARE(raw, nullptr);
-        QCOMPARE(instance.QueryInstance(IID_IModelVariable, nullptr, "T", nullptr), E_POINTER);
-        raw = reinterpret_cast<void*>(1);
-        QVERIFY(FAILED(LuInstance(nullptr).QueryInstance(IID_IModelVariable, &raw, "B1.T", nullptr)));
-        QCOMPARE(raw, nullptr);
-    }
-
-    void stringPathAndOwners()
+    void stringPathOwnersAndRefusals()
     {
         CComPtr<ModelObject> owner = ModelObject::Create("Area1.B2");
         {
@@ -135,18 +122,27 @@ private slots:
         QCOMPARE(owner->refCount(), ULONG(1));
         QCOMPARE(LuInstance(nullptr).StringPath(1).ToQString(), QString());
 
+        // What it cannot answer is refused: another interface, no pointer to
+        // fill, no owner.
+        void* raw = reinterpret_cast<void*>(1);
+        QVERIFY(FAILED(LuInstance(owner->Identity()).QueryInstance(IID_IProfilePlotData, &raw, "X", nullptr)));
+        QCOMPARE(raw, nullptr);
+        QCOMPARE(LuInstance(owner->Identity()).QueryInstance(IID_IModelVariable, nullptr, "X", nullptr), E_POINTER);
+        raw = reinterpret_cast<void*>(1);
+        QVERIFY(FAILED(LuInstance(nullptr).QueryInstance(IID_IModelVariable, &raw, "B1.T", nullptr)));
+        QCOMPARE(raw, nullptr);
+
         // An owner that is no model object has no path: only full paths are found.
         CComPtr<ProfilePlotDataObject> plot = ProfilePlotDataObject::Create("plot:P", PlotDefinition(), nullptr);
         const LuInstance instance(plot->Identity());
         QCOMPARE(instance.StringPath(1).ToQString(), QString());
-        void* raw = nullptr;
         QCOMPARE(instance.QueryInstance(IID_IModelVariable, &raw, "P", nullptr), LU_E_NOTFOUND);
         QCOMPARE(instance.QueryInstance(IID_IModelVariable, &raw, "B1.P", nullptr), S_OK);
         static_cast<IModelVariable*>(raw)->Release();
     }
     void cleanup() { CallLog::Instance().CloseFile(); }
 
-    void identityOwnerAndLastRelease()
+    void identityOwnerLastReleaseAndThePlotHost()
     {
         CComPtr<ModelObject> owner = ModelObject::Create("B1");
         CComPtr<ProfilePlotDataObject> plot = ProfilePlotDataObject::Create("plot:A", {}, owner->Identity());
@@ -171,6 +167,34 @@ private slots:
         identity.Release();
         QCOMPARE(source.Detach()->Release(), ULONG(0));
         QCOMPARE(owner->refCount(), ULONG(1));
+
+        PlotDefinition definition;
+        definition.timeMode = 2;
+        plot = ProfilePlotDataObject::Create("plot:A", definition, owner->Identity());
+        CComPtr<ProfilePlotHostObject> host = ProfilePlotHostObject::Create("plothost:A", plot.get());
+        // The plot host hands out the plot data object not through QueryInterface,
+        // but through GetPlotDataObjects, with its owner and the time mode.
+        CComPtr<IUnknown> edited(host->Identity());
+        CComPtr<IProfilePlotData> data;
+        QCOMPARE(edited.QueryInterface(IID_IProfilePlotData, data), E_NOINTERFACE);
+        CComPtr<IProfilePlotHost> plotHost;
+        QCOMPARE(edited.QueryInterface(IID_IProfilePlotHost, plotHost), S_OK);
+        int32_t timeMode = -1;
+        QCOMPARE(plotHost->GetTimeMode(&timeMode), S_OK);
+        QCOMPARE(timeMode, 2);
+        CComPtr<IUnknown> givenOwner;
+        QCOMPARE(plotHost->GetPlotDataObjects(&data, &givenOwner), S_OK);
+        QCOMPARE(data.get(), static_cast<IProfilePlotData*>(plot.get()));
+        QCOMPARE(givenOwner.get(), owner->Identity());
+        QCOMPARE(plot->refCount(), ULONG(3)); // the test, the host and the caller
+
+        plotHost->NotifyPreviousPlotProfiles(CStringArray {"T", "P"}, "Height");
+        plotHost->NotifyEditorClosing();
+        QCOMPARE(host->callNames(),
+            QStringList({"QueryInterface", "QueryInterface", "GetTimeMode", "GetPlotDataObjects",
+                "NotifyPreviousPlotProfiles", "NotifyEditorClosing"}));
+        QCOMPARE(host->calls()[4].args,
+            QJsonObject({{"previousPlottedNames", QJsonArray {"T", "P"}}, {"previousXAxisName", "Height"}}));
     }
 
     void logsCallsInOrderWithArguments()
@@ -229,37 +253,6 @@ private slots:
         QVERIFY(r == w);
     }
 
-    void plotHostHandsOutThePlotDataObject()
-    {
-        CComPtr<ModelObject> owner = ModelObject::Create("B1");
-        PlotDefinition definition;
-        definition.timeMode = 2;
-        CComPtr<ProfilePlotDataObject> plot = ProfilePlotDataObject::Create("plot:A", definition, owner->Identity());
-        CComPtr<ProfilePlotHostObject> host = ProfilePlotHostObject::Create("plothost:A", plot.get());
-        // Not through QueryInterface, but through GetPlotDataObjects, with its owner and the time mode.
-        CComPtr<IUnknown> edited(host->Identity());
-        CComPtr<IProfilePlotData> data;
-        QCOMPARE(edited.QueryInterface(IID_IProfilePlotData, data), E_NOINTERFACE);
-        CComPtr<IProfilePlotHost> plotHost;
-        QCOMPARE(edited.QueryInterface(IID_IProfilePlotHost, plotHost), S_OK);
-        int32_t timeMode = -1;
-        QCOMPARE(plotHost->GetTimeMode(&timeMode), S_OK);
-        QCOMPARE(timeMode, 2);
-        CComPtr<IUnknown> givenOwner;
-        QCOMPARE(plotHost->GetPlotDataObjects(&data, &givenOwner), S_OK);
-        QCOMPARE(data.get(), static_cast<IProfilePlotData*>(plot.get()));
-        QCOMPARE(givenOwner.get(), owner->Identity());
-        QCOMPARE(plot->refCount(), ULONG(3)); // the test, the host and the caller
-
-        plotHost->NotifyPreviousPlotProfiles(CStringArray {"T", "P"}, "Height");
-        plotHost->NotifyEditorClosing();
-        QCOMPARE(host->callNames(),
-            QStringList({"QueryInterface", "QueryInterface", "GetTimeMode", "GetPlotDataObjects",
-                "NotifyPreviousPlotProfiles", "NotifyEditorClosing"}));
-        QCOMPARE(host->calls()[4].args,
-            QJsonObject({{"previousPlottedNames", QJsonArray {"T", "P"}}, {"previousXAxisName", "Height"}}));
-    }
-
     void timeModeFollowsTheFormOfTheWrittenEntries()
     {
         // An editor writes entries only; the mode it saved must come back on the next open.
@@ -314,15 +307,11 @@ private slots:
         CallLog::Write({{"call", "after close"}}); // reaches the listeners only
         QCOMPARE(ReadLines(path), QList<QJsonObject>({setTimes, QJsonObject({{"call", "UpdateAllViews"}})}));
         QCOMPARE(listened.size(), 3);
-    }
 
-    void fileThatCannotBeOpenedIsReported()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("missing-folder/calls.jsonl");
-        QString error;
-        QVERIFY(!CallLog::Instance().OpenFile(path, &error));
-        QVERIFY2(error.contains(path), qPrintable(error));
+        // A file that cannot be opened is reported.
+        const QString missing = dir.filePath("missing-folder/calls.jsonl");
+        QVERIFY(!CallLog::Instance().OpenFile(missing, &error));
+        QVERIFY2(error.contains(missing), qPrintable(error));
     }
 };
 

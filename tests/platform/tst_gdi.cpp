@@ -64,7 +64,6 @@ private slots:
         palette.setColor(QPalette::Midlight, Light);
         palette.setColor(QPalette::Shadow, DarkShadow);
         QApplication::setPalette(palette);
-        QCOMPARE(GetSysColor(COLOR_BTNFACE), Face);
         m_module.AddBitmap(903, GreysXpm);
     }
 

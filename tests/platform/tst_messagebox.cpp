@@ -75,18 +75,15 @@ private slots:
         // Dismissed: nothing chosen, nothing sent.
         QCOMPARE(popup->TrackPopupMenu(TPM_LEFTALIGN, 0, 0, &m_owner), UINT(FALSE));
         QCOMPARE(m_owner.commands.size(), size_t(1));
-    }
 
-    void missingMenuShowsNothing()
-    {
-        ScriptedPopupMenu menus;
-        CMenu menu;
+        // A menu that is missing shows nothing.
+        CMenu missing;
         QTest::ignoreMessage(QtWarningMsg, "LoadMenu: no resource module has menu 701.");
-        QVERIFY(!menu.LoadMenu(MenuId + 1));
-        QCOMPARE(menu.GetSubMenu(0), nullptr);
+        QVERIFY(!missing.LoadMenu(MenuId + 1));
+        QCOMPARE(missing.GetSubMenu(0), nullptr);
         QTest::ignoreMessage(QtWarningMsg, "TrackPopupMenu: the menu holds no items.");
-        QCOMPARE(menu.TrackPopupMenu(TPM_RETURNCMD, 0, 0, &m_owner), UINT(0));
-        QVERIFY(menus.shown().empty());
+        QCOMPARE(missing.TrackPopupMenu(TPM_RETURNCMD, 0, 0, &m_owner), UINT(0));
+        QCOMPARE(menus.shown().size(), size_t(3));
     }
 
     void qtMenuAnswersTheChosenItem()
@@ -142,7 +139,6 @@ private slots:
         QFETCH(QString, text);
         QFETCH(uint, style);
         QFETCH(int, answer);
-        QVERIFY(Qt::mightBeRichText(text));
         QString shown;
         Qt::TextFormat format = Qt::AutoText;
         QtMessageBoxService qtBoxes;

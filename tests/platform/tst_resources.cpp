@@ -68,12 +68,17 @@ private slots:
         AfxSetResourceHandle(nullptr);
     }
 
+    // The current module is searched first; without one, the chain in joining order.
     void currentModuleIsSearchedBeforeTheChain()
     {
         m_host.AddString(1, "Host");
         m_editor.AddString(1, "Profile Editor");
+        m_editor.AddString(8, "editor only");
         AfxAddResourceModule(&m_host);
         AfxAddResourceModule(&m_editor);
+        AfxAddResourceModule(&m_host); // joining twice changes nothing
+        QCOMPARE(CString(AfxFindString(1)), CString("Host"));
+        QCOMPARE(CString(AfxFindString(8)), CString("editor only"));
         AfxSetResourceHandle(&m_editor);
         CString text;
         QVERIFY(text.LoadString(1));
@@ -81,18 +86,6 @@ private slots:
         AfxSetResourceHandle(&m_host);
         QVERIFY(text.LoadString(1));
         QCOMPARE(text, CString("Host"));
-    }
-
-    void chainIsSearchedInJoiningOrderWithoutCurrent()
-    {
-        m_host.AddString(7, "from host");
-        m_editor.AddString(7, "from editor");
-        m_editor.AddString(8, "editor only");
-        AfxAddResourceModule(&m_host);
-        AfxAddResourceModule(&m_editor);
-        AfxAddResourceModule(&m_host); // joining twice changes nothing
-        QCOMPARE(CString(AfxFindString(7)), CString("from host"));
-        QCOMPARE(CString(AfxFindString(8)), CString("editor only"));
     }
 
     void missingResourcesAreReportedAsMissing()
@@ -116,44 +109,35 @@ private slots:
         const UINT format = RegisterClipboardFormat("Lumen Variable Path Format");
         QCOMPARE(RegisterClipboardFormat("Lumen Variable Path Format"), format);
         QVERIFY(RegisterClipboardFormat("Profile Variable Name Format") != format);
-    }
-
-    void emptyNameIsRefused()
-    {
+        // A format's name and MIME type are the name it was registered under.
+        QCOMPARE(GetClipboardFormatName(format), CString("Lumen Variable Path Format"));
+        QCOMPARE(ClipboardFormatMimeType(format), QStringLiteral("Lumen Variable Path Format"));
+        QCOMPARE(GetClipboardFormatName(0x1234), CString());
+        // An empty name is refused.
         QCOMPARE(RegisterWindowMessage(""), 0u);
         QCOMPARE(RegisterClipboardFormat(nullptr), 0u);
     }
 
-    void formatNameAndMimeTypeAreTheRegisteredName()
-    {
-        const UINT format = RegisterClipboardFormat("Profile Variable Name Format");
-        QCOMPARE(GetClipboardFormatName(format), CString("Profile Variable Name Format"));
-        QCOMPARE(ClipboardFormatMimeType(format), QStringLiteral("Profile Variable Name Format"));
-        QCOMPARE(GetClipboardFormatName(0x1234), CString());
-    }
-
-    void formWithoutItsTemplateIsEmptyAndReported()
+    void formWithoutItsTemplateOrAControlIsReported()
     {
         BindingFormView view(MissingTemplateId);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no resource module has the dialog template 501"));
         std::unique_ptr<QWidget> form(view.MakeWidget());
         QVERIFY(form->children().isEmpty());
-    }
 
-    void bindingAControlTheFormLacksIsReported()
-    {
+        // A control the form lacks is reported; the others are bound.
         ResourceModule module("forms");
         module.AddDialog(FormTemplateId, &Form());
         AfxAddResourceModule(&module);
-        BindingFormView view(FormTemplateId);
-        std::unique_ptr<QWidget> form(view.MakeWidget());
-        QVERIFY(view.Attach(form.get()));
+        BindingFormView bound(FormTemplateId);
+        form.reset(bound.MakeWidget());
+        QVERIFY(bound.Attach(form.get()));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("template 500\\) has no control with id 1099"));
-        QVERIFY(view.UpdateData(false));
-        QVERIFY(view.edit.GetSafeHwnd());
-        QCOMPARE(view.edit.GetDlgCtrlID(), 1014);
-        QCOMPARE(view.missing.GetSafeHwnd(), nullptr);
-        view.Detach();
+        QVERIFY(bound.UpdateData(false));
+        QVERIFY(bound.edit.GetSafeHwnd());
+        QCOMPARE(bound.edit.GetDlgCtrlID(), 1014);
+        QCOMPARE(bound.missing.GetSafeHwnd(), nullptr);
+        bound.Detach();
         AfxRemoveResourceModule(&module);
     }
 

@@ -1,13 +1,12 @@
 // Window messages over Qt events: results, posting, input translated into
-// messages, the default handling, and reflection of notifications.
+// messages and the default handling. Reflection and the scroll areas' own
+// handling of their client area are tested through the list controls.
 
 #include "platform/windows/wnd.h"
 #include "support/projecttest.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -43,20 +42,6 @@ public:
     {
         return static_cast<int>(std::count_if(
             messages.begin(), messages.end(), [message](const Message& m) { return m.message == message; }));
-    }
-};
-
-class ReflectingButton : public CWnd {
-public:
-    int reflected = 0;
-    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT* result) override
-    {
-        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-            ++reflected;
-            *result = 0;
-            return true;
-        }
-        return false;
     }
 };
 
@@ -161,44 +146,6 @@ private slots:
         QTest::keyClick(&edit, Qt::Key_F2);
         QCOMPARE(wnd.count(WM_LBUTTONDOWN), 0);
         QCOMPARE(wnd.count(WM_KEYDOWN), 0);
-    }
-
-    void notificationsAreReflectedToTheSendingControlFirst()
-    {
-        QWidget form;
-        auto* button = new QPushButton(QStringLiteral("Go"), &form);
-        RecordingWnd parent;
-        parent.Attach(&form);
-        ReflectingButton control;
-        control.Attach(button);
-        QObject::connect(button, &QPushButton::clicked, &form, [&] {
-            ::SendMessage(
-                &form, WM_COMMAND, MAKEWPARAM(1, static_cast<int>(BN_CLICKED)), reinterpret_cast<LPARAM>(button));
-        });
-        button->click();
-        QCOMPARE(control.reflected, 1);
-        QCOMPARE(parent.count(WM_COMMAND), 1);
-    }
-
-    void scrollAreasKeepTheirOwnHandlingOfTheClientArea()
-    {
-        QListWidget plain;
-        QListWidget attached;
-        for (QListWidget* list : {&plain, &attached}) {
-            list->addItems({QStringLiteral("T(1)"), QStringLiteral("T(2)"), QStringLiteral("T(3)")});
-            list->resize(120, 90);
-            list->show();
-            QVERIFY(QTest::qWaitForWindowExposed(list));
-        }
-        RecordingWnd wnd;
-        wnd.Attach(&attached);
-        // Painting and clicks go through the window object and on to Qt's view.
-        QCOMPARE(attached.grab().toImage(), plain.grab().toImage());
-        const QRect second = attached.visualItemRect(attached.item(1));
-        QTest::mouseClick(attached.viewport(), Qt::LeftButton, {}, second.center());
-        QCOMPARE(attached.currentRow(), 1);
-        QVERIFY(wnd.count(WM_LBUTTONDOWN) >= 1);
-        QVERIFY(wnd.count(WM_PAINT) >= 1);
     }
 
     void lookupsLeaveTheWidgetsEventsAlone()

@@ -120,7 +120,6 @@ private slots:
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("kind");
-        using namespace FormControl;
         using K = DialogControlKind;
         const auto rows = [](K kind, std::initializer_list<UINT> ids) {
             for (UINT id : ids)
@@ -240,11 +239,8 @@ private slots:
         QFETCH(int, access);
         QFETCH(QByteArray, locale);
         const DefaultNumericLocale numbers(locale.constData());
-        PlotDefinition definition;
-        definition.timeMode = mode;
-        definition.timeEntries = Strings(entries);
         EditorFixture editor;
-        editor.Open(definition, static_cast<Access>(access), factor);
+        editor.Open(SpecifiedTimes(entries, mode), static_cast<Access>(access), factor);
         QCOMPARE(editor.TimeRows(), rows);
         QCOMPARE(editor.Text(StartTimeField), start);
         QCOMPARE(editor.Text(IntervalField), interval);
@@ -440,11 +436,8 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QString, start);
         QFETCH(QString, interval);
-        PlotDefinition definition;
-        definition.timeMode = mode;
-        definition.timeEntries = Strings(entries);
         EditorFixture editor;
-        QVERIFY(editor.Open(definition, Access::Host, 1.0, "s"));
+        QVERIFY(editor.Open(SpecifiedTimes(entries, mode), Access::Host, 1.0, "s"));
         editor.document()->SetDisplayUnit("tick", 60.0);
         QCOMPARE(editor.TimeRows(), rows);
         QCOMPARE(editor.Text(StartTimeField), start);
