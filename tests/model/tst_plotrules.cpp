@@ -8,6 +8,7 @@
 
 #include "support/defaultnumericlocale.h"
 #include "support/projecttest.h"
+#include "support/stringarrays.h"
 
 #include "model/outgoingprofiles.h"
 #include "model/plotrules.h"
@@ -25,22 +26,6 @@
 #include <limits>
 
 namespace {
-
-CStringArray Strings(const QStringList& list)
-{
-    CStringArray strings;
-    for (const QString& s : list)
-        strings.Add(CString::FromQString(s));
-    return strings;
-}
-
-QStringList ToList(const CStringArray& strings)
-{
-    QStringList list;
-    for (const CString& s : strings)
-        list << s.ToQString();
-    return list;
-}
 
 // A plot built from rows "name|role|dimension|variables", role one of x, y,
 // p (plotted, in row order) and u; variables separated by ';'.
@@ -323,7 +308,7 @@ private slots:
                 got << QStringLiteral("%1:%2:%3")
                            .arg(profile->name.ToQString())
                            .arg(profile->dimension)
-                           .arg(ToList(profile->variables).join(','));
+                           .arg(Texts(profile->variables).join(','));
             });
         } catch (const CInvalidArgException& e) {
             raised = QString::fromLatin1(e.what());
@@ -336,8 +321,8 @@ private slots:
             ProfileArrays back;
             SplitProfileArrays(arrays, 4, "plotted",
                 [&back](std::unique_ptr<CSUPEProfile> profile) { AppendToProfileArrays(back, *profile); });
-            QCOMPARE(ToList(back.names), names);
-            QCOMPARE(ToList(back.variables), variables.mid(0, ToList(back.variables).size()));
+            QCOMPARE(Texts(back.names), names);
+            QCOMPARE(Texts(back.variables), variables.mid(0, Texts(back.variables).size()));
             QCOMPARE(back.counts.GetSize(), counts.size());
         }
     }
@@ -374,7 +359,7 @@ private slots:
         const DefaultNumericLocale userLocale(locale.constData());
         const std::vector<double> values(rows.begin(), rows.end());
         const CStringArray made = MakeTimeEntries(static_cast<TimeMode>(mode), values, start, interval, factor);
-        QCOMPARE(ToList(made), entries);
+        QCOMPARE(Texts(made), entries);
         // Read back, the entries show the same times.
         if (mode == 2) {
             const ShownTimes shown = ShowTimeEntries(TimeMode::SpecifyInterval, made, factor);

@@ -201,22 +201,6 @@ void AddUnassigned(PlotDefinition& definition, const char* name, UINT dimension,
         definition.unassignedVariables, name, dimension, variables);
 }
 
-CStringArray Strings(const QStringList& texts)
-{
-    CStringArray array;
-    for (const QString& text : texts)
-        array.Add(text.toLocal8Bit().constData());
-    return array;
-}
-
-QStringList Texts(const CStringArray& strings)
-{
-    QStringList texts;
-    for (const CString& text : strings)
-        texts << text.ToQString();
-    return texts;
-}
-
 void TypeInto(QLineEdit* editor, const QString& text)
 {
     QVERIFY(editor);

@@ -15,6 +15,7 @@
 #include "hostlib/profileplothostobject.h"
 #include "platform/controls/listctrl.h"
 #include "resources/formcontrolids.h"
+#include "support/stringarrays.h"
 #include "view/profileeditorview.h"
 
 #include <QLineEdit>
@@ -100,8 +101,6 @@ private:
 // Profiles for definitions: name, dimension, variables.
 void AddPlotted(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables);
 void AddUnassigned(PlotDefinition& definition, const char* name, UINT dimension, const QStringList& variables);
-CStringArray Strings(const QStringList& texts);
-QStringList Texts(const CStringArray& strings);
 // Replaces an open in-place editor's text with `text`, leaving the edit open.
 void TypeInto(QLineEdit* editor, const QString& text);
 // A definition in time mode 1 (specified times) or `mode` with these time entries.
