@@ -577,7 +577,6 @@ private slots:
         // A plot reached through the plot host is drawn again on NotifyDefinitionWritten.
         const int hosted = m_session->model().PlotIndex("Column compositions");
         PlotWindow* other = m_window->plotWindows().Show(hosted);
-        QCOMPARE(other->data().maps.size(), size_t(1));
         m_session->PlotData(hosted)->SetIs3DPlot(0);
         m_session->PlotHost(hosted)->NotifyDefinitionWritten();
         QCOMPARE(other->data().kind, PlotKind::Lines);
