@@ -67,7 +67,6 @@ private slots:
         row("full path", "Area1.B2", "B1.P", "B1.P", false);
         row("relative wins over full", "B1", "B1.T", "B1.B1.T", false);
         row("case ignored", "b1", "t", "B1.T", true);
-        row("dotted owner", "Area1.B2", "X", "Area1.B2.X", true);
         row("element", "B1", "T(3)", "B1.T(3)", true);
         row("element, two subscripts", "Area1.B2", "X( 2 , 4 )", "Area1.B2.X(2,4)", true);
         row("whole array", "B1", "T(*)", "B1.T(*)", true);

@@ -101,7 +101,6 @@ private slots:
     {
         QTest::addColumn<CStringArray>("paths");
         QTest::newRow("no paths") << CStringArray();
-        QTest::newRow("one path") << CStringArray {"B1.T"};
         QTest::newRow("many paths, in order")
             << CStringArray {"B1.T(1)", "B1.T(2)", "B2.X(1,2)", "B3.Y(*)", "Area1.B4.Flow rate", "B1.T(1)"};
         QTest::newRow("parentheses, commas, asterisks, spaces kept")
