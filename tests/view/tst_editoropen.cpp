@@ -180,7 +180,6 @@ private slots:
         QCOMPARE(view->AssignmentPart().YAxisKey(), 2);
         // The first row is selected and its variables listed.
         QCOMPARE(editor.VariableEntries(), QStringList({"z(*)"}));
-        QVERIFY(view->ProfilesPart().CurrentProfile() && view->ProfilesPart().CurrentProfile()->name == "Height");
         QVERIFY(editor.Enabled(VariablesStrip));
         QCOMPARE(editor.Text(MaxTimePointsField), QStringLiteral("1")); // 3-d against a y-axis profile
         QCOMPARE(editor.CheckedAmong(DefinitionRadioIds),
@@ -525,7 +524,6 @@ private slots:
         QVERIFY(editor.Open(definition, Access::Host));
         editor.EditableList(PlotList).SetCurSel(0);
         editor.ClickStripButton(PlotStrip, 0, 3);
-        QCOMPARE(editor.PlotEntries(), QStringList({"Q", "R"}));
         editor.EditableList(PlotList).SetCurSel(1);
         editor.ClickStripButton(PlotStrip, 1, 3);
         QCOMPARE(editor.PlotEntries(), QStringList({"R", "Q"}));
@@ -652,7 +650,6 @@ private slots:
         QPointer<QWidget> frame = editor.frame()->GetSafeHwnd();
         // A person's click: the button takes the focus first, then is clicked.
         editor.Click(Cancel);
-        QVERIFY(editor.frame()->IsClosing());
         QCoreApplication::sendPostedEvents();
         QVERIFY(!frame || !frame->isVisible());
         QVERIFY(boxes.events().empty());
