@@ -306,7 +306,6 @@ private slots:
         QLineEdit* open = editor.OpenEditor(VariablesList);
         TypeInto(open, "typed");
         editor.frame()->SendMessage(WM_PE_RELOAD_DEFINITION);
-        QVERIFY(!editor.OpenEditor(VariablesList));
         QVERIFY(!open->isVisible());
         QCOMPARE(variables.GetEditingIndex(), -1);
         QCOMPARE(editor.VariableEntries(), QStringList {});
