@@ -35,7 +35,7 @@ public:
     {
         if (role == ListBoxExRole::PlotList && event.kind == ListRowEvent::Kind::Removing)
             removals.push_back({event.row, list.GetCurSel()});
-        if (role != ListBoxExRole::ProfileVariables || !hasVariables)
+        if (role != ListBoxExRole::ProfileVariables)
             return;
         const QString text = QString::fromLocal8Bit(event.text ? event.text : "");
         switch (event.kind) {
@@ -58,13 +58,8 @@ public:
             break;
         }
     }
-    bool CanAddRows(const CListBoxEx&) const override
-    {
-        return role != ListBoxExRole::ProfileVariables || hasVariables;
-    }
 
     ListBoxExRole role = ListBoxExRole::Plain;
-    bool hasVariables = true;
     QStringList variables;
     std::vector<Removal> removals;
 
