@@ -162,16 +162,23 @@ QString QuotedName(const CString& text)
     return quoted + QLatin1Char('"');
 }
 
+HostModel::Block::Record HostModel::Block::EndOf(size_t index) const
+{
+    if (index + 1 < m_records.size())
+        return m_records[index + 1];
+    return {static_cast<uint32_t>(m_names.size()), static_cast<uint32_t>(m_extents.size()), 0};
+}
+
 std::string_view HostModel::Block::NameAt(size_t index) const
 {
-    const Record& record = m_records[index];
-    return std::string_view(m_names).substr(record.nameOffset, record.nameLength);
+    const uint32_t first = m_records[index].nameOffset;
+    return std::string_view(m_names).substr(first, EndOf(index).nameOffset - first);
 }
 
 HostModel::Extents HostModel::Block::ExtentsAt(size_t index) const
 {
-    const Record& record = m_records[index];
-    return {m_extents.data() + record.extentOffset, record.extentCount};
+    const uint32_t first = m_records[index].extentOffset;
+    return {m_extents.data() + first, EndOf(index).extentOffset - first};
 }
 
 HostModel::Variable HostModel::Block::VariableAt(size_t index) const
@@ -197,8 +204,8 @@ bool HostModel::Block::operator==(const Block& other) const
 void HostModel::Block::Append(const Variable& variable)
 {
     const std::string& name = variable.name.str();
-    m_records.push_back({static_cast<uint32_t>(m_names.size()), static_cast<uint32_t>(name.size()),
-        static_cast<uint32_t>(m_extents.size()), static_cast<uint32_t>(variable.extents.size()), variable.attributes});
+    m_records.push_back(
+        {static_cast<uint32_t>(m_names.size()), static_cast<uint32_t>(m_extents.size()), variable.attributes});
     m_names += name;
     m_extents.insert(m_extents.end(), variable.extents.begin(), variable.extents.end());
 }
@@ -335,7 +342,8 @@ bool HostModel::AddVariable(size_t blockIndex, const Variable& variable, QString
                 .arg(ElementCountLimit));
     // A record holds 32-bit offsets.
     const Block& before = m_data->blocks[blockIndex];
-    if (before.variableCount() >= 0xFFFFFFFEu || before.m_names.size() + name.size() > 0xFFFFFFFFu)
+    if (before.variableCount() >= 0xFFFFFFFEu || before.m_names.size() + name.size() > 0xFFFFFFFFu
+        || before.m_extents.size() + variable.extents.size() > 0xFFFFFFFFu)
         return SetError(error, QStringLiteral("The block %1 holds too many variables.").arg(QuotedName(blockPath)));
     // The table may grow before a refusal; what the model holds does not change.
     Data& data = Detached();

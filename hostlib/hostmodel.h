@@ -67,11 +67,12 @@ public:
     private:
         friend class HostModel;
 
+        // A variable's name and extents run up to where the next variable's
+        // begin (the end of the text or array for the last one), so a record
+        // holds only where they start.
         struct Record {
             uint32_t nameOffset;
-            uint32_t nameLength;
             uint32_t extentOffset;
-            uint32_t extentCount;
             uint32_t attributes;
         };
 
@@ -80,6 +81,8 @@ public:
         // The slot holding the variable `name`, or the free slot where it would go.
         size_t SlotOf(std::string_view name) const;
         void GrowSlots();
+        // Where the name and the extents of the variable after `index` begin.
+        Record EndOf(size_t index) const;
 
         std::vector<Record> m_records; // in the order they were added
         std::string m_names;
