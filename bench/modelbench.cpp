@@ -129,8 +129,8 @@ class LargePageBytes {
 public:
     explicit LargePageBytes(const QByteArray& bytes) : m_size(static_cast<size_t>(bytes.size()))
     {
-        void* memory = mmap(nullptr, std::max<size_t>(m_size, 1), PROT_READ | PROT_WRITE,
-            MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        void* memory
+            = mmap(nullptr, std::max<size_t>(m_size, 1), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (memory == MAP_FAILED)
             return;
         madvise(memory, std::max<size_t>(m_size, 1), MADV_HUGEPAGE);
