@@ -1,5 +1,7 @@
 #include "platform/windows/windowhandle.h"
 
+#include "platform/windows/windowattributes.h"
+
 #include <QApplication>
 #include <QMetaProperty>
 #include <QVariant>
@@ -12,10 +14,6 @@ const CRuntimeClass* CCmdTarget::GetRuntimeClass() const
 
 namespace {
 
-const char* const IdProperty = "pe_controlId";
-const char* const StyleProperty = "pe_style";
-const char* const ExStyleProperty = "pe_exStyle";
-
 bool HasWritableTextProperty(const QWidget* widget)
 {
     const QMetaObject* meta = widget->metaObject();
@@ -27,13 +25,14 @@ bool HasWritableTextProperty(const QWidget* widget)
 
 int CWindowHandle::GetDlgCtrlID(const QWidget* widget)
 {
-    return widget ? widget->property(IdProperty).toInt() : 0;
+    const WindowAttributes* attributes = FindWindowAttributes(widget);
+    return attributes ? attributes->controlId : 0;
 }
 
 void CWindowHandle::SetDlgCtrlID(QWidget* widget, int id)
 {
     if (widget)
-        widget->setProperty(IdProperty, id);
+        WindowAttributesOf(widget).controlId = id;
 }
 
 int CWindowHandle::GetDlgCtrlID() const
@@ -48,27 +47,31 @@ void CWindowHandle::SetDlgCtrlID(int id)
 
 DWORD CWindowHandle::GetStyle() const
 {
-    return m_hWnd ? m_hWnd->property(StyleProperty).toUInt() : 0;
+    const WindowAttributes* attributes = FindWindowAttributes(m_hWnd);
+    return attributes ? attributes->style : 0;
 }
 
 DWORD CWindowHandle::GetExStyle() const
 {
-    return m_hWnd ? m_hWnd->property(ExStyleProperty).toUInt() : 0;
+    const WindowAttributes* attributes = FindWindowAttributes(m_hWnd);
+    return attributes ? attributes->exStyle : 0;
 }
 
 void CWindowHandle::InitStyle(QWidget* widget, DWORD style, DWORD exStyle)
 {
     if (!widget)
         return;
-    widget->setProperty(StyleProperty, style);
-    widget->setProperty(ExStyleProperty, exStyle);
+    WindowAttributes& attributes = WindowAttributesOf(widget);
+    attributes.style = style;
+    attributes.exStyle = exStyle;
 }
 
 bool CWindowHandle::ModifyStyle(DWORD remove, DWORD add)
 {
     if (!m_hWnd)
         return false;
-    m_hWnd->setProperty(StyleProperty, (GetStyle() & ~remove) | add);
+    DWORD& style = WindowAttributesOf(m_hWnd).style;
+    style = (style & ~remove) | add;
     return true;
 }
 
@@ -76,7 +79,8 @@ bool CWindowHandle::ModifyStyleEx(DWORD remove, DWORD add)
 {
     if (!m_hWnd)
         return false;
-    m_hWnd->setProperty(ExStyleProperty, (GetExStyle() & ~remove) | add);
+    DWORD& exStyle = WindowAttributesOf(m_hWnd).exStyle;
+    exStyle = (exStyle & ~remove) | add;
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/windows/windowhook.h"
 
+#include "platform/windows/windowattributes.h"
 #include "platform/windows/wnd.h"
 
 #include <QApplication>
@@ -93,7 +94,8 @@ WindowHook* WindowHook::Of(const QWidget* widget)
 {
     if (!widget)
         return nullptr;
-    return static_cast<WindowHook*>(widget->property(PropertyName).value<void*>());
+    const WindowAttributes* attributes = FindWindowAttributes(widget);
+    return attributes ? attributes->hook : nullptr;
 }
 
 WindowHook::WindowHook(CWnd* wnd, QWidget* widget, QWidget* client, bool ownsWnd, Input input)

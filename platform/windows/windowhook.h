@@ -13,8 +13,6 @@ class QWidget;
 
 class WindowHook : public QObject {
 public:
-    // The widget property that holds a widget's hook.
-    static constexpr const char* PropertyName = "pe_windowHook";
     static WindowHook* Of(const QWidget* widget);
 
     // How the hook treats the widget's own events: a window object that was

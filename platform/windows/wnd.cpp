@@ -1,12 +1,12 @@
 #include "platform/windows/wnd.h"
 
+#include "platform/windows/windowattributes.h"
 #include "platform/windows/windowhook.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QVariant>
 #include <QWidget>
 
 #include <vector>
@@ -14,8 +14,6 @@
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 namespace {
-
-const char* const HookProperty = WindowHook::PropertyName;
 
 WindowHook* HookOf(const QWidget* widget)
 {
@@ -48,8 +46,8 @@ CWnd::~CWnd()
         WindowHook* hook = m_hook;
         m_hook = nullptr;
         hook->Release();
-        if (GetSafeHwnd())
-            GetSafeHwnd()->setProperty(HookProperty, QVariant());
+        if (WindowAttributes* attributes = FindWindowAttributes(GetSafeHwnd()))
+            attributes->hook = nullptr;
         hook->deleteLater();
     }
 }
@@ -71,7 +69,7 @@ CWnd* CWnd::FromHandle(HWND widget)
     auto* wrapper = new CWnd;
     wrapper->SetWidget(widget);
     wrapper->m_hook = new WindowHook(wrapper, widget, DefaultClient(widget), true, WindowHook::Input::LeaveAlone);
-    widget->setProperty(HookProperty, QVariant::fromValue<void*>(wrapper->m_hook));
+    WindowAttributesOf(widget).hook = wrapper->m_hook;
     return wrapper;
 }
 
@@ -98,7 +96,7 @@ bool CWnd::Attach(HWND widget, QWidget* client)
     }
     SetWidget(widget);
     m_hook = new WindowHook(this, widget, client ? client : DefaultClient(widget), false, WindowHook::Input::Translate);
-    widget->setProperty(HookProperty, QVariant::fromValue<void*>(m_hook));
+    WindowAttributesOf(widget).hook = m_hook;
     return true;
 }
 
@@ -110,8 +108,8 @@ HWND CWnd::Detach()
         delete m_hook;
         m_hook = nullptr;
     }
-    if (widget)
-        widget->setProperty(HookProperty, QVariant());
+    if (WindowAttributes* attributes = FindWindowAttributes(widget))
+        attributes->hook = nullptr;
     SetWidget(nullptr);
     return widget;
 }

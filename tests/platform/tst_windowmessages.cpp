@@ -175,6 +175,25 @@ private slots:
         QCOMPARE(CWnd::FromHandle(edit), &owner);
     }
 
+    void aWidgetMadeWhereADestroyedOneLivedStartsAfresh()
+    {
+        // A new widget often takes the memory of one just destroyed; it must
+        // not inherit that one's id, styles or window object.
+        alignas(QLineEdit) unsigned char memory[sizeof(QLineEdit)];
+        auto* gone = new (memory) QLineEdit;
+        CWnd::SetDlgCtrlID(gone, 1014);
+        CWnd::InitStyle(gone, WS_CHILD, WS_EX_CLIENTEDGE);
+        QCOMPARE(CWnd::FromHandle(gone)->GetStyle(), DWORD(WS_CHILD));
+        gone->~QLineEdit();
+        auto* fresh = new (memory) QLineEdit;
+        QCOMPARE(CWnd::GetDlgCtrlID(fresh), 0);
+        QCOMPARE(CWnd::FromHandlePermanent(fresh), nullptr);
+        CWnd* wrapper = CWnd::FromHandle(fresh);
+        QCOMPARE(wrapper->GetStyle(), DWORD(0));
+        QCOMPARE(wrapper->GetExStyle(), DWORD(0));
+        fresh->~QLineEdit();
+    }
+
     void inputStateComesBackWhenAHandlerDeletesItsWindow()
     {
         QWidget outerWidget;
