@@ -17,6 +17,7 @@
 #include "workbench/app/samplemodel.h"
 #include "workbench/app/variablefinder.h"
 #include "workbench/app/variablefindermodel.h"
+#include "workbench/model/heapinlargepages.h"
 #include "workbench/model/modelfile.h"
 #include "workbench/model/plotcheck.h"
 #include "workbench/model/resultsfile.h"
@@ -755,6 +756,41 @@ private slots:
         finder.SetModel(model);
         QCOMPARE(finder.finderModel()->rowCount(), 200000);
         QCOMPARE(finder.finderModel()->PathAt(199999), QStringLiteral("Area19.Unit199.V999(*,*)"));
+    }
+
+    void aModelsHeapIsAskedForLargePagesWhileItIsRead()
+    {
+        std::vector<std::unique_ptr<char[]>> allocations;
+        {
+            HeapInLargePages heap(size_t(64) << 20);
+            for (int i = 0; i < 20000; ++i) {
+                allocations.emplace_back(new char[1000]);
+                if (i % 1000 == 0)
+                    heap.AdviseGrowth();
+            }
+        }
+        // The mapping that holds the last allocation, from /proc/self/smaps.
+        const auto address = reinterpret_cast<quintptr>(allocations.back().get());
+        QFile smaps(QStringLiteral("/proc/self/smaps"));
+        QVERIFY(smaps.open(QIODevice::ReadOnly));
+        bool inside = false;
+        QByteArray name;
+        QByteArray flags;
+        for (const QByteArray& line : smaps.readAll().split('\n')) {
+            // "start-end perms offset device inode [name]" opens a mapping.
+            const QList<QByteArray> fields = line.simplified().split(' ');
+            const QList<QByteArray> range = fields.first().split('-');
+            if (range.size() == 2 && fields.size() >= 5) {
+                inside = range[0].toULongLong(nullptr, 16) <= address && address < range[1].toULongLong(nullptr, 16);
+                if (inside)
+                    name = fields.value(5);
+            } else if (inside && line.startsWith("VmFlags:")) {
+                flags = line;
+            }
+        }
+        if (name != "[heap]")
+            QSKIP("This allocator does not grow a heap with brk (a sanitizer's, for one).");
+        QVERIFY2(flags.contains(" hg"), flags.constData());
     }
 
     void largeFileIsReportedAsTheWholeTextWouldAndLoadsInLinearTime()

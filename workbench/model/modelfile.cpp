@@ -1,6 +1,7 @@
 #include "workbench/model/modelfile.h"
 
 #include "workbench/model/givenvalues.h"
+#include "workbench/model/heapinlargepages.h"
 #include "workbench/model/modeltextscanner.h"
 #include "workbench/model/outputtarget.h"
 #include "workbench/model/resultsfile.h"
@@ -523,7 +524,12 @@ bool LoadModelFile(const QString& path, WorkbenchModel& model, QString& error, q
         // The text is given back as the blocks are read from it, so that the
         // file and the model are never both held whole.
         WorkbenchModel read;
-        if (ModelReader().ReadModelInParts(text, read, [&memory](const char* upTo) { memory->Release(upTo); })) {
+        HeapInLargePages heap(static_cast<size_t>(text.size()));
+        const auto passed = [&memory, &heap](const char* upTo) {
+            memory->Release(upTo);
+            heap.AdviseGrowth();
+        };
+        if (ModelReader().ReadModelInParts(text, read, passed)) {
             model = std::move(read);
             return true;
         }
