@@ -5,7 +5,8 @@
 // Writes a model file of about MEGABYTES (default 100) MB to FILE (default a
 // temporary file, removed at the end), then, after one round of warm-up,
 // measures ROUNDS (default 11) rounds, the five sides taking turns, each
-// measurement in a fresh process of its own so that its peak memory is its own:
+// measurement in a fresh process of its own so that its peak memory is its own
+// (for files of 10 MB and more, three seconds apart; see the main loop):
 //   - a plain QJsonDocument parse of the file (the load's baseline);
 //   - the workbench loading the model and showing it in the model browser and
 //     the variable finder;
@@ -39,11 +40,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -347,12 +350,22 @@ int main(int argc, char* argv[])
     Side write {"plain buffered write of the saved bytes", "write", {}, {}, {}};
     Side floor {"the same write from memory of large pages", "floor", {}, {}, {}};
     Side save {"workbench: save the model (above the loaded model)", "save", {}, {}, {}};
+    // A pause after each measurement. On a virtual machine that hands the
+    // memory a process frees back to its host (free page reporting, about two
+    // seconds after the free), a process started at once got memory the host
+    // still backed and one started later fresh memory the host had to back
+    // again: the load took 990 to 1,460 ms right after the 1.3 GB parse and
+    // 920 to 980 ms four seconds after it. With the pause, every side finds
+    // the memory of the one before handed back. Small files free too little
+    // to matter.
+    const auto settle = std::chrono::milliseconds(fileMegabytes >= 10 ? 3000 : 0);
     for (int round = 0; round <= rounds; ++round) {
         for (Side* side : {&json, &load, &write, &floor, &save}) {
             if (!RunMeasure(*side, path, target)) {
                 std::fprintf(stderr, "modelbench: measuring \"%s\" failed\n", side->name);
                 return 1;
             }
+            std::this_thread::sleep_for(settle);
             if (round == 0) { // the warm-up
                 side->cpu.clear();
                 side->wall.clear();
