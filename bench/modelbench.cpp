@@ -350,14 +350,13 @@ int main(int argc, char* argv[])
     Side write {"plain buffered write of the saved bytes", "write", {}, {}, {}};
     Side floor {"the same write from memory of large pages", "floor", {}, {}, {}};
     Side save {"workbench: save the model (above the loaded model)", "save", {}, {}, {}};
-    // A pause after each measurement. On a virtual machine that hands the
-    // memory a process frees back to its host (free page reporting, about two
-    // seconds after the free), a process started at once got memory the host
-    // still backed and one started later fresh memory the host had to back
-    // again: the load took 990 to 1,460 ms right after the 1.3 GB parse and
-    // 920 to 980 ms four seconds after it. With the pause, every side finds
-    // the memory of the one before handed back. Small files free too little
-    // to matter.
+    // A pause after each measurement. A virtual machine may hand the memory a
+    // process frees back to its host (free page reporting, which starts about
+    // two seconds after the free); a process started at once ran while that
+    // went on: the load took 990 to 1,460 ms right after the 1.3 GB parse and
+    // 920 to 980 ms four seconds after it. With the pause, every side starts
+    // once the memory of the one before has been handed back. Small files
+    // free too little to matter.
     const auto settle = std::chrono::milliseconds(fileMegabytes >= 10 ? 3000 : 0);
     for (int round = 0; round <= rounds; ++round) {
         for (Side* side : {&json, &load, &write, &floor, &save}) {
