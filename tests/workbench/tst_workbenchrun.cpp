@@ -48,12 +48,6 @@ RunResult RunWorkbench(const QStringList& arguments, const QString& program = QS
     return result;
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class WorkbenchRunTest : public QObject {
@@ -89,8 +83,10 @@ private slots:
 
         // One JSON object per line, each naming the call and its arguments; every
         // opened document was set up with the display unit (hint 829).
+        QFile log(calls);
+        QVERIFY(log.open(QIODevice::ReadOnly));
         QStringList hinted;
-        for (const QString& line : QString::fromUtf8(ReadAll(calls)).split('\n', Qt::SkipEmptyParts)) {
+        for (const QString& line : QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts)) {
             const QJsonObject record = QJsonDocument::fromJson(line.toUtf8()).object();
             const QString call = record.value(QStringLiteral("call")).toString();
             const QJsonValue args = record.value(QStringLiteral("args"));
