@@ -278,7 +278,7 @@ private slots:
         m_app.reset();
     }
 
-    void openingAPlotShowsItsEditorFrameOnThePlotsObject()
+    void openingAPlotShowsItsEditorFrameOnThePlotsObjectInTheDisplayUnit()
     {
         const int direct = PlotIndex("Column temperatures");
         QString error;
@@ -303,6 +303,20 @@ private slots:
         QCOMPARE(m_window->mdiArea()->currentSubWindow(), frame->GetSafeHwnd());
         QCOMPARE(CKBaseApp::GetCurrentDocument(), document);
         QCOMPARE(m_window->editors().OpenEditorCount(), 2);
+
+        // The display unit reaches every open document.
+        Action(Command::TimeUnitMinutes)->trigger();
+        const std::vector<CKSUDocument*> documents = m_window->editors().OpenDocuments();
+        QCOMPARE(documents.size(), size_t(2));
+        for (CKSUDocument* open : documents) {
+            QCOMPARE(open->GetDisplayUnit(), CString("min"));
+            QCOMPARE(open->CommunicationToDisplayTime(90.0), 1.5);
+        }
+        // An editor opened later starts in the chosen unit.
+        const int later = PlotIndex("Column compositions");
+        QVERIFY(m_window->OpenPlot(later));
+        auto* laterDocument = dynamic_cast<CKSUDocument*>(m_window->editors().FrameForPlot(later)->GetActiveDocument());
+        QCOMPARE(laterDocument->CommunicationToDisplayTime(3600.0), 60.0);
     }
 
     void theModulesMenuAndKeysShowWhileAnEditorIsActive()
@@ -328,27 +342,6 @@ private slots:
         FlushDeletes();
         QCOMPARE(m_window->menus().shownMenuResourceId(), 0u);
         QVERIFY(!Action(Command::CloseEditor)->isEnabled());
-    }
-
-    void theDisplayUnitReachesEveryOpenDocument()
-    {
-        QVERIFY(m_window->OpenPlot(PlotIndex("Column temperatures")));
-        QVERIFY(m_window->OpenPlot(PlotIndex("Reactor axial profiles")));
-
-        Action(Command::TimeUnitMinutes)->trigger();
-
-        const std::vector<CKSUDocument*> documents = m_window->editors().OpenDocuments();
-        QCOMPARE(documents.size(), size_t(2));
-        for (CKSUDocument* document : documents) {
-            QCOMPARE(document->GetDisplayUnit(), CString("min"));
-            QCOMPARE(document->CommunicationToDisplayTime(90.0), 1.5);
-        }
-
-        // An editor opened later starts in the chosen unit.
-        const int later = PlotIndex("Column compositions");
-        QVERIFY(m_window->OpenPlot(later));
-        auto* document = dynamic_cast<CKSUDocument*>(m_window->editors().FrameForPlot(later)->GetActiveDocument());
-        QCOMPARE(document->CommunicationToDisplayTime(3600.0), 60.0);
     }
 
     void hostMessagesReachTheActiveEditor()
