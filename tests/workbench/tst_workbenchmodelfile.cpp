@@ -100,14 +100,6 @@ ModelPlot PlotInBlockB(HostModel& registry, const QByteArray& definition, bool h
     return plot;
 }
 
-bool ReadResultsText(const QByteArray& text, ResultsData& out, QString& error)
-{
-    QBuffer device;
-    device.setData(text);
-    device.open(QIODevice::ReadOnly);
-    return ReadResults(device, CString("run1"), out, error);
-}
-
 // "Block.name[extents] time:value,value|time:..." for each table, NaN as "-".
 QString Dump(const ResultsData& results)
 {
@@ -130,16 +122,6 @@ QString Dump(const ResultsData& results)
         tables << table.variable.ToQString() + "[" + extents.join(',') + "] " + rows.join('|');
     }
     return tables.join(QStringLiteral("; "));
-}
-
-PlotDefinition Timed(int mode, QStringList entries, int maxPoints)
-{
-    PlotDefinition definition;
-    definition.timeMode = mode;
-    definition.maxTimePoints = maxPoints;
-    for (const QString& entry : entries)
-        definition.timeEntries.Add(CString::FromQString(entry));
-    return definition;
 }
 
 } // namespace
@@ -494,7 +476,10 @@ private slots:
         ResultsData results;
         results.skippedCount = 7;
         QString error;
-        if (ReadResultsText(text, results, error)) {
+        QBuffer device;
+        device.setData(text);
+        device.open(QIODevice::ReadOnly);
+        if (ReadResults(device, CString("run1"), results, error)) {
             QCOMPARE(Dump(results), expected);
             QCOMPARE(results.firstSkipped.join(QStringLiteral(", ")), skipped);
         } else {
@@ -841,7 +826,12 @@ private slots:
         QFETCH(double, now);
         QFETCH(double, step);
         QFETCH(QList<double>, expected);
-        const std::vector<double> times = DrawnTimes(ReadPlotTimeSettings(Timed(mode, entries, maxPoints)), now, step);
+        PlotDefinition definition;
+        definition.timeMode = mode;
+        definition.maxTimePoints = maxPoints;
+        for (const QString& entry : entries)
+            definition.timeEntries.Add(CString::FromQString(entry));
+        const std::vector<double> times = DrawnTimes(ReadPlotTimeSettings(definition), now, step);
         QCOMPARE(QList<double>(times.begin(), times.end()), expected);
     }
 
