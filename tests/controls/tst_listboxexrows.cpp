@@ -123,9 +123,7 @@ private slots:
         QTest::addColumn<int>("selectedAfter");
         const QStringList moved {"a", "c", "b", "d"};
         QTest::newRow("clicked middle row") << 1 << 0 << Abcd << 1;
-        QTest::newRow("clicked last row") << 3 << 0 << Abcd << 3;
         QTest::newRow("strip Move Up") << 2 << 2 << moved << 1;
-        QTest::newRow("strip Move Down") << 1 << 3 << moved << 2;
         QTest::newRow("Alt+Up") << 2 << int(Qt::Key_Up) << moved << 1;
         QTest::newRow("Alt+Down") << 1 << int(Qt::Key_Down) << moved << 2;
         QTest::newRow("Alt+Left") << 2 << int(Qt::Key_Left) << moved << 1;
