@@ -454,21 +454,6 @@ private slots:
             QVERIFY(m_widget->hasFocus());
     }
 
-    void labelEditOnNoRowEndsTheOpenEdit()
-    {
-        m_widget->setFocus();
-        m_list->EditLabel(2);
-        QVERIFY(!m_list->EditLabel(-1));
-        QCOMPARE(m_wnd->WithCode(LVN_ENDLABELEDIT).size(), size_t(1));
-        QVERIFY(!m_list->GetEditControl());
-        // A second edit on another row ends the first one first.
-        m_list->EditLabel(0);
-        m_list->EditLabel(1);
-        QCOMPARE(m_wnd->WithCode(LVN_ENDLABELEDIT).size(), size_t(2));
-        QCOMPARE(m_wnd->WithCode(LVN_ENDLABELEDIT).back().item, 0);
-        QCOMPARE(m_list->GetEditControl()->GetWindowText(), CString("Flows"));
-    }
-
     // Insert, Delete and Ctrl+D reach the editor's handlers in the profile list tests.
     void keysArriveAsKeyDownAndEditNoLabelByThemselves()
     {
