@@ -2,9 +2,9 @@
 // template: the report list view (rows with parameters, sorting by a comparison
 // that looks rows up by parameter, label editing, and the notifications that
 // clicks, keys, drags and focus changes send the parent), the tab control, the
-// up-down control with its buddy edit, auto radio buttons, edit notifications
-// and a bitmap push button; and the template's dialog units, ids, geometry and
-// styles.
+// up-down control with its buddy edit, auto radio buttons and a bitmap push
+// button; and the template's dialog units, ids, geometry and styles. (The
+// edits' focus-loss reports are the time-editing tests'.)
 
 #include "notificationrecorder.h"
 #include "support/projecttest.h"
@@ -265,20 +265,6 @@ private slots:
         QCOMPARE(m_wnd->IsDlgButtonChecked(1045), BST_UNCHECKED);
         QTest::ignoreMessage(QtWarningMsg, "IsDlgButtonChecked: there is no button 1028.");
         QCOMPARE(m_wnd->IsDlgButtonChecked(1028), BST_UNCHECKED);
-    }
-
-    void editReportsWhereTheFocusWent()
-    {
-        QWidget* start = Item(1028);
-        start->setFocus();
-        QTRY_VERIFY(start->hasFocus());
-        // When the focus leaves for Cancel, the parent can see where it went.
-        QTest::mouseClick(Item(1045), Qt::LeftButton);
-        const auto losses = m_wnd->WithCode(EN_KILLFOCUS);
-        QCOMPARE(losses.size(), size_t(1));
-        QCOMPARE(losses[0].id, 1028);
-        QCOMPARE(losses[0].focus, Item(1045));
-        QCOMPARE(m_wnd->received.back().code, BN_CLICKED); // the loss comes before the click
     }
 
     void bitmapButtonShowsItsBitmap()
