@@ -247,9 +247,6 @@ private slots:
         // A 2-d plot: the maximum points follow "Specify interval".
         QCOMPARE(editor.Enabled(MaxTimePointsField), intervalEnabled);
         QCOMPARE(editor.Text(MaxTimePointsField), QStringLiteral("10"));
-        // Every row has a parameter of its own.
-        for (int row = 0; row < editor.ListControl(TimesList).GetItemCount(); ++row)
-            QCOMPARE(editor.ListControl(TimesList).GetItemData(row), DWORD_PTR(row + 1));
         // No profiles: none is current and the variables strip is off; plot data
         // reached directly has no time settings.
         QVERIFY(!editor.view()->ProfilesPart().CurrentProfile() && !editor.Enabled(VariablesStrip));
