@@ -239,12 +239,9 @@ private slots:
 
     void checkingFromCodeUnchecksNothing()
     {
-        // The handler sees the state the click left, as the time-mode commands do.
-        UINT seen = 99;
-        m_wnd->onNotification = [&](const RecordedNotification& n) { seen = m_wnd->IsDlgButtonChecked(n.id); };
-        QTest::mouseClick(Item(1024), Qt::LeftButton);
-        QCOMPARE(seen, BST_CHECKED);
-
+        // (That a click's handler sees the state the click left is the editor's
+        // time-mode tests': its time-mode commands read it.)
+        m_wnd->CheckDlgButton(1024, BST_CHECKED);
         m_wnd->CheckDlgButton(1026, BST_CHECKED);
         QCOMPARE(m_wnd->IsDlgButtonChecked(1024), BST_CHECKED);
         CButton radio;
@@ -258,7 +255,7 @@ private slots:
             m_wnd->CheckDlgButton(id, BST_UNCHECKED);
         for (int id : {1024, 1025, 1026, 1001, 1002})
             QCOMPARE(m_wnd->IsDlgButtonChecked(id), BST_UNCHECKED);
-        QCOMPARE(m_wnd->WithCode(BN_CLICKED).size(), size_t(1)); // the program's checks are no clicks
+        QVERIFY(m_wnd->WithCode(BN_CLICKED).empty()); // the program's checks are no clicks
 
         QTest::ignoreMessage(QtWarningMsg, "CheckDlgButton: button 1045 cannot be checked.");
         m_wnd->CheckDlgButton(1045, BST_CHECKED);
