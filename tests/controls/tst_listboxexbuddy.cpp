@@ -104,7 +104,6 @@ private slots:
         QTest::newRow("list, 4 buttons: down") << VariablesStrip << true << 3 << QStringList {"list 3", "row 2 0 1"};
         // The remove reaches the view once, as the list's report of the row going.
         QTest::newRow("list, 3 buttons: remove") << PlotStrip << true << 0 << QStringList {"list 1", "row 1 0 -1"};
-        QTest::newRow("list, 3 buttons: down") << PlotStrip << true << 2 << QStringList {"list 3", "row 2 0 1"};
         QTest::newRow("no list: toggle dimension") << ProfilesStrip << false << 2 << QStringList {"view 2 1007"};
     }
 

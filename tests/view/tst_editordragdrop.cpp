@@ -168,19 +168,6 @@ private slots:
         m_owner = {};
     }
 
-    void threePathsOnTheProfilesListMakeOneNewProfile()
-    {
-        EditorFixture editor;
-        QVERIFY(OpenOwnedBy(editor, "B1", "Column.Plot"));
-        const auto data = PathData(Payload({"B1.T(1)", "B1.T(2)", "B2.P"}));
-        QVERIFY(DropAt(editor, *data, CentreOf(editor, FormControl::ProfilesList)));
-        QCOMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
-        QCOMPARE(
-            editor.view()->ProfilesPart().CurrentProfile()->variables, CStringArray({"B1.T(1)", "B1.T(2)", "B2.P"}));
-        // Open for renaming.
-        QVERIFY(editor.ListControl(FormControl::ProfilesList).GetEditControl());
-    }
-
     void ownerPrefixIsStrippedIgnoringCaseAndPayloadsReadToTheirSize()
     {
         EditorFixture editor;
@@ -198,6 +185,12 @@ private slots:
         CString reason;
         QVERIFY(ReadVariablePathPayload(memory, std::strlen("Flowsheet\r\nB2.T"), paths, reason));
         QCOMPARE(paths, CStringArray({"B2.T"}));
+        // Several paths on the profiles list make one new profile, open for renaming.
+        const QPoint profiles = CentreOf(editor, FormControl::ProfilesList);
+        QVERIFY(DropAt(editor, *PathData(Payload({"B1.T(1)", "B1.T(2)", "B2.P"})), profiles));
+        QCOMPARE(editor.ProfileRows(), QStringList({"Top|1 D", "New Profile|1 D"}));
+        QCOMPARE(editor.VariableEntries(), QStringList({"T(1)", "T(2)", "B2.P"}));
+        QVERIFY(editor.ListControl(FormControl::ProfilesList).GetEditControl());
     }
 
     void cursorFollowsTheListUnderItAndElementsWidenOnTheProfilesList()
@@ -205,7 +198,6 @@ private slots:
         EditorFixture editor;
         QVERIFY(OpenOwnedBy(editor, "B1", "B1.Plot"));
         editor.SelectProfileRows({});
-        QVERIFY(!editor.view()->ProfilesPart().CurrentProfile());
         const auto data = PathData(Payload({"B1.T"}));
         const QPoint variables = CentreOf(editor, FormControl::VariablesList);
         QVERIFY(!AcceptsAt(editor, *data, variables));
