@@ -102,14 +102,14 @@ struct Measurement {
 
 // Reads through a buffer four times the size of the processor's largest cache
 // shared by a core (32 MiB on this machine class), so that the work measured
-// next finds its data in memory, not in a cache, whatever ran before it.
-// Opening the editor touches far more memory than filling a plain tree, so
-// with the caches left as the set-up left them, how much of each side's data
-// was still cached differed by side and by what else the machine ran: three
-// runs in a row of listbench gave ratios up to 1.30 times apart, and 1.14 at
-// most with every side starting from memory (two sets of three runs).
-// PE_BENCH_WARM_CACHES=1 in the environment leaves the caches as the work
-// before left them, to show the difference.
+// next finds its data in memory, not in a cache, on every side and in every
+// round: as a sort after a person's edit does, seconds after the rows were
+// last read. Left as each side's set-up left them, the caches held what that
+// set-up happened to leave there, more for one side than for the other: Qt's
+// sort of 10,000 tree items took 0.95 ms warm and 1.4 to 2.0 ms from memory,
+// the editor's 0.94 and 1.0 to 1.1 ms. PE_BENCH_WARM_CACHES=1 in the
+// environment leaves the caches as the work before left them, to show the
+// difference.
 inline void EvictCaches()
 {
     static const bool warm = std::getenv("PE_BENCH_WARM_CACHES") != nullptr;
