@@ -131,6 +131,17 @@ public:
         m_faults = CpuTimer::MinorFaults();
         m_timer.start();
     }
+    // Starts once the work's data is out of the caches (EvictCaches()).
+    static Stopwatch FromMemory()
+    {
+        EvictCaches();
+        return Stopwatch();
+    }
+    void startFromMemory()
+    {
+        EvictCaches();
+        start();
+    }
     Measurement Read() const
     {
         const double milliseconds = m_timer.Milliseconds();

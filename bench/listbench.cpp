@@ -107,18 +107,15 @@ Figures Editor(const PlotDefinition& definition, QMdiArea& area)
     auto* tree = qobject_cast<QTreeView*>(list->GetSafeHwnd());
     QHeaderView* header = tree->header();
     Figures figures;
-    EvictCaches();
-    Stopwatch stopwatch;
+    Stopwatch stopwatch = Stopwatch::FromMemory();
     emit header->sectionClicked(0);
     figures.push_back(stopwatch.Read());
-    EvictCaches();
-    stopwatch.start();
+    stopwatch.startFromMemory();
     emit header->sectionClicked(1);
     figures.push_back(stopwatch.Read());
     SelectEveryOtherRow(tree);
     const int before = list->GetItemCount();
-    EvictCaches();
-    stopwatch.start();
+    stopwatch.startFromMemory();
     view->ProfilesPart().DeleteSelectedProfiles();
     figures.push_back(stopwatch.Read());
     if (list->GetItemCount() != before / 2 || view->ProfilesPart().Profiles().GetCount() != before / 2)
@@ -141,18 +138,15 @@ Figures PlainTree(const std::vector<Row>& rows, QMdiArea& area)
     tree->addTopLevelItems(items);
     area.addSubWindow(tree)->show();
     Figures figures;
-    EvictCaches();
-    Stopwatch stopwatch;
+    Stopwatch stopwatch = Stopwatch::FromMemory();
     tree->sortItems(0, Qt::AscendingOrder);
     figures.push_back(stopwatch.Read());
-    EvictCaches();
-    stopwatch.start();
+    stopwatch.startFromMemory();
     tree->sortItems(1, Qt::DescendingOrder);
     figures.push_back(stopwatch.Read());
     SelectEveryOtherRow(tree);
     const int before = tree->topLevelItemCount();
-    EvictCaches();
-    stopwatch.start();
+    stopwatch.startFromMemory();
     QModelIndexList selected = tree->selectionModel()->selectedRows();
     std::sort(
         selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() > b.row(); });
@@ -183,12 +177,10 @@ Figures PlainSort(const std::vector<Row>& rows)
         dimensions.push_back(std::to_string(row.dimension) + " D");
     }
     Figures figures;
-    EvictCaches();
-    Stopwatch stopwatch;
+    Stopwatch stopwatch = Stopwatch::FromMemory();
     std::sort(names.begin(), names.end());
     figures.push_back(stopwatch.Read());
-    EvictCaches();
-    stopwatch.start();
+    stopwatch.startFromMemory();
     std::sort(dimensions.begin(), dimensions.end(), std::greater<>());
     figures.push_back(stopwatch.Read());
     return figures;
